@@ -1,0 +1,36 @@
+// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD]: writes a deterministic sample book.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "book_generator.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD]\n");
+        return 2;
+    }
+    qbk::bench::BookOptions options;
+    if (argc >= 3) options.entries = std::strtoul(argv[2], nullptr, 10);
+    if (argc >= 4) {
+        int y = 0, m = 0, d = 0;
+        if (std::sscanf(argv[3], "%d-%d-%d", &y, &m, &d) != 3 || !qbk::isValidDate(y, m, d)) {
+            std::fprintf(stderr, "make_book: not a date: %s\n", argv[3]);
+            return 2;
+        }
+        options.newest = qbk::serialFromDate(y, m, d);
+    }
+    if (!qbk::folderExists(argv[1])) {
+        std::fprintf(stderr, "make_book: no such folder: %s\n", argv[1]);
+        return 2;
+    }
+    try {
+        qbk::bench::writeBook(argv[1], options);
+    } catch (const qbk::OperationError& e) {
+        std::fprintf(stderr, "make_book: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

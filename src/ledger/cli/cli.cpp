@@ -1,0 +1,154 @@
+#include "cli/cli.h"
+
+#include <map>
+#include <optional>
+
+#include "mainwindow/date_range.h"
+#include "mainwindow/grid_layout.h"
+#include "mainwindow/list_refresh.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/stamps.h"
+#include "platform/windows1252.h"
+#include "store/category_record.h"
+#include "store/entry_record.h"
+#include "store/record_file.h"
+#include "store/settings_record.h"
+
+namespace qbk {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: qbk3-cli list FOLDER [--from DATE] [--to DATE] [--category CODE] [--search TEXT]\n"
+    "                            [--order CODE]\n"
+    "       qbk3-cli dump FILE\n";
+
+// A bad command line; the message goes to standard error with exit status 2.
+struct UsageError {
+    std::string message;
+};
+
+// Options of the form --name VALUE after the positional arguments.
+class Options {
+  public:
+    Options(const std::vector<std::string>& args, std::size_t first,
+            const std::vector<std::string>& known) {
+        for (std::size_t i = first; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            bool isKnown = false;
+            for (const auto& k : known)
+                isKnown = isKnown || a == "--" + k;
+            if (!isKnown) throw UsageError{"unknown option: " + a};
+            if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
+            values_[a.substr(2)] = args[++i];
+        }
+    }
+    std::optional<std::string> get(const std::string& name) const {
+        const auto it = values_.find(name);
+        if (it == values_.end()) return std::nullopt;
+        return it->second;
+    }
+
+  private:
+    std::map<std::string, std::string> values_;
+};
+
+SettingsRecord programSettings(const CliContext& cx) {
+    const std::string path = cx.programFolder + "qbk3.ini";
+    const std::string bytes = readFile(path);
+    return bytes.empty() ? SettingsRecord::defaults() : SettingsRecord::fromBytes(bytes);
+}
+
+std::string dataFolderArgument(const std::vector<std::string>& args) {
+    if (args.size() < 2) throw UsageError{"missing FOLDER"};
+    if (!folderExists(args[1])) throw UsageError{"no such folder: " + args[1]};
+    return withTrailingSlash(args[1]);
+}
+
+DaySerial dateOption(const CliContext& cx, const std::string& text) {
+    const auto day = cx.regional.parseDate(text);
+    if (!day) throw UsageError{"not a date: " + text};
+    return *day;
+}
+
+int list(const std::vector<std::string>& args, CliContext& cx) {
+    const std::string folder = dataFolderArgument(args);
+    const Options opt(args, 2, {"from", "to", "category", "search", "order"});
+    SettingsRecord settings = programSettings(cx);
+    if (const auto order = opt.get("order")) {
+        if (!gridColumns(*order)) throw UsageError{"unknown column order: " + *order};
+        settings.setGridOrder(*order);
+    }
+
+    const DaySerial today = cx.clock.today();
+    const int fyStart = FiscalYearOf(today, settings.fyMonth(), settings.fyDay());
+    const DateRange range = SetRange(settings.startupRange(), 0, fyStart, settings.fyMonth(),
+                                     settings.fyDay(), today, cx.regional);
+    ListQuery query;
+    query.rangeStart = *cx.regional.parseDate(range.start);
+    query.rangeEnd = *cx.regional.parseDate(range.end);
+    if (const auto from = opt.get("from")) query.rangeStart = dateOption(cx, *from);
+    if (const auto to = opt.get("to")) query.rangeEnd = dateOption(cx, *to);
+    query.categoryFilterCode = fitField("", 10);
+    query.categoryFilterName = "All Categories";
+    if (const auto code = opt.get("category")) {
+        query.categoryFilterCode = fitField(*code, 10);
+        query.categoryFilterName = *code;
+        for (const CategoryRecord& c : readCategories(folder + "category.dat"))
+            if (c.catCode == query.categoryFilterCode) query.categoryFilterName = c.catName;
+    }
+    if (const auto text = opt.get("search")) query.searchArgument = ansiUpper(*text);
+
+    const ListView view = PopMainGrid(folder + "quillbank.dat", query, settings, cx.regional);
+    std::string header;
+    for (const HeaderColumn& c : parseHeaderFormat(view.headerFormat)) {
+        if (!header.empty()) header += '\t';
+        header += trimBlanks(c.title);
+    }
+    cx.out << header << '\n';
+    for (std::size_t i = 0; i < view.rows.size(); ++i)
+        cx.out << view.rowText(i) << '\n';
+    for (const std::string& panel : view.panels)
+        cx.out << panel << '\n';
+    return 0;
+}
+
+int dump(const std::vector<std::string>& args, CliContext& cx) {
+    if (args.size() != 2) throw UsageError{"dump takes one FILE"};
+    const std::string& path = args[1];
+    if (!fileExists(path)) throw UsageError{"no such file: " + path};
+    const RecordFileContent content = readRecordFile(path);
+    cx.out << "#\tEntryDate\tCategoryCode\tAmount\tNote\tUserField1\tUserField2\tRecordStamp"
+              "\tDeletedMark\n";
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        const EntryRecord r = content.record(i);
+        cx.out << i << '\t' << cx.regional.shortDate(r.entryDate) << '\t' << r.categoryCode << '\t'
+               << cx.regional.numberText(r.amount) << '\t' << trimBlanks(r.note) << '\t'
+               << r.userField1 << '\t' << r.userField2 << '\t' << stampText(r.recordStamp) << '\t'
+               << r.deletedMark << '\n';
+    }
+    if (!content.partialTail.empty())
+        cx.err << "qbk3-cli: " << path << " ends with " << content.partialTail.size()
+               << " bytes that are not a whole record\n";
+    return 0;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, CliContext& cx) {
+    try {
+        if (args.empty()) throw UsageError{"missing command"};
+        const std::string& command = args[0];
+        if (command == "list") return list(args, cx);
+        if (command == "dump") return dump(args, cx);
+        throw UsageError{"unknown command: " + command};
+    } catch (const UsageError& e) {
+        cx.err << "qbk3-cli: " << e.message << '\n' << kUsage;
+        return 2;
+    } catch (const OperationError& e) {
+        cx.err << "qbk3-cli: " << e.what() << " (error " << e.number() << ")\n";
+        return 1;
+    }
+}
+
+}  // namespace qbk

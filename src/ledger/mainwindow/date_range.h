@@ -1,0 +1,50 @@
+// The displayed date range: fiscal years and day counts, and the range label of the
+// status bar. A fiscal year is named by the calendar year it begins in and labelled
+// by the year it ends in.
+#ifndef QBK_MAINWINDOW_DATE_RANGE_H_
+#define QBK_MAINWINDOW_DATE_RANGE_H_
+
+#include <string>
+
+#include "platform/dates.h"
+#include "platform/regional.h"
+
+namespace qbk {
+
+// The start of the fiscal year beginning in `year`, for a fiscal year that starts on
+// `fyMonth`/`fyDay`. A month outside 1..12 carries into the neighbouring years (month
+// 13 is January of the next year); a day that the month does not have means the
+// month's last day (29 February in a common year is 28 February), a day below 1 the
+// first.
+DaySerial fiscalYearStart(int year, int fyMonth, int fyDay);
+
+// FiscalYearOf: the calendar year in which the fiscal year containing `date` begins.
+int FiscalYearOf(DaySerial date, int fyMonth, int fyDay);
+
+struct DateRange {
+    std::string start;  // RangeStart, short date text
+    std::string end;    // RangeEnd, short date text
+    std::string label;  // panel 1 of the general status bar
+};
+
+// The fiscal year that begins in `fyStartYear`: its first day to the day before the
+// next one begins, labelled "FY " + the year of its last day + " - " + the dates.
+DateRange fiscalYearRange(int fyStartYear, int fyMonth, int fyDay,
+                          const RegionalSettings& regional);
+
+// `numDays` days back from today (moved back `endInYear` times 365 days) up to that
+// day, both included, labelled with the prefix of the count ("30 Days - ", "1 Year - ";
+// none for other counts).
+DateRange dayCountRange(int numDays, int endInYear, DaySerial today,
+                        const RegionalSettings& regional);
+
+// SetRange: a day-count range, or for `numDays` 0 the fiscal year of `fyStartYear`.
+DateRange SetRange(int numDays, int endInYear, int fyStartYear, int fyMonth, int fyDay,
+                   DaySerial today, const RegionalSettings& regional);
+
+// The label of a range chosen with Select Dates: the two dates without a prefix.
+std::string selectedRangeLabel(const std::string& start, const std::string& end);
+
+}  // namespace qbk
+
+#endif  // QBK_MAINWINDOW_DATE_RANGE_H_

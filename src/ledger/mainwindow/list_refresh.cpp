@@ -1,0 +1,235 @@
+#include "mainwindow/list_refresh.h"
+
+#include <cstring>
+
+#include "mainwindow/grid_layout.h"
+#include "platform/files.h"
+#include "platform/stamps.h"
+#include "platform/windows1252.h"
+#include "store/entry_record.h"
+#include "store/record_file.h"
+
+namespace qbk {
+namespace {
+
+enum class SearchKind { None, Word, PickList1, PickList2 };
+
+struct Search {
+    SearchKind kind = SearchKind::None;
+    std::string argument;  // without its marker, as passed (UTF-8)
+    std::string bytes;     // the argument in Windows-1252, for matching record bytes
+};
+
+Search parseSearch(const std::string& argument) {
+    Search s;
+    s.argument = argument;
+    if (argument.empty()) return s;
+    const std::string_view head = std::string_view(argument).substr(0, 6);
+    if (head == kUdf1Marker || head == kUdf2Marker) {
+        s.kind = head == kUdf1Marker ? SearchKind::PickList1 : SearchKind::PickList2;
+        s.argument = argument.substr(6);
+        s.bytes = toWindows1252(trimBlanks(s.argument));
+    } else {
+        s.kind = SearchKind::Word;
+        s.bytes = toWindows1252(argument);
+    }
+    return s;
+}
+
+void appendUpperBytes(std::string& out, std::string_view bytes) {
+    for (char c : bytes)
+        out += static_cast<char>(ansiUpperByte(static_cast<unsigned char>(c)));
+}
+
+bool matchesWordSearch(const char* r, const Search& s, bool withUser1, bool withUser2,
+                       std::string& haystack) {
+    using namespace entry_layout;
+    haystack.assign(1, ' ');
+    appendUpperBytes(haystack, {r + kNote, kNoteWidth});
+    if (withUser1) {
+        haystack += ' ';
+        appendUpperBytes(haystack, {r + kUserField1, kUserFieldWidth});
+    }
+    if (withUser2) {
+        haystack += ' ';
+        appendUpperBytes(haystack, {r + kUserField2, kUserFieldWidth});
+    }
+    haystack += ' ';
+    return haystack.find(s.bytes) != std::string::npos;
+}
+
+bool matchesPickList(const char* fieldBytes, const Search& s) {
+    const std::string value =
+        ansiUpperBytes(trimBlanks({fieldBytes, entry_layout::kUserFieldWidth}));
+    return value == s.bytes;
+}
+
+// Builds rows into the shared text of the list.
+class RowWriter {
+  public:
+    RowWriter(std::string& text, ListRow& row) : text_(text), row_(row) {
+        row_.offset = static_cast<std::uint32_t>(text_.size());
+    }
+    void cell(std::string_view utf8) {
+        start();
+        text_ += utf8;
+    }
+    void cellBytes(std::string_view windows1252) {
+        start();
+        appendFromWindows1252(text_, windows1252);
+    }
+    void finish() {
+        row_.cellStart[7] = static_cast<std::uint16_t>(text_.size() - row_.offset + 1);
+    }
+
+  private:
+    void start() {
+        if (index_ > 0) text_ += '\t';
+        row_.cellStart[static_cast<std::size_t>(index_++)] =
+            static_cast<std::uint16_t>(text_.size() - row_.offset);
+    }
+    std::string& text_;
+    ListRow& row_;
+    int index_ = 0;
+};
+
+ListRow buildRow(const char* r, const GridColumns& columns, bool macroMode,
+                 const RegionalSettings& regional, std::string& text) {
+    using namespace entry_layout;
+    ListRow row;
+    const Money amount = entry_bytes::amount(r);
+    row.stamp = entry_bytes::recordStamp(r);
+    row.amountColour = amount.isZero()       ? AmountColour::Blue
+                       : amount.isNegative() ? AmountColour::Red
+                                             : AmountColour::Black;
+    RowWriter w(text, row);
+    for (GridColumn c : columns) {
+        switch (c) {
+            case GridColumn::Date:
+                w.cell(macroMode ? std::string("(macro)")
+                                 : regional.shortDate(entry_bytes::entryDate(r)));
+                break;
+            case GridColumn::Amount:
+                w.cell(amount.isZero() ? std::string(kZeroAmountText)
+                                       : regional.currencyText(amount));
+                break;
+            case GridColumn::Note:
+                w.cellBytes(trimBlanks({r + kNote, kNoteWidth}));
+                break;
+            case GridColumn::UserField1:
+                w.cellBytes({r + kUserField1, kUserFieldWidth});
+                break;
+            case GridColumn::UserField2:
+                w.cellBytes({r + kUserField2, kUserFieldWidth});
+                break;
+            case GridColumn::Category:
+                w.cellBytes({r + kCategoryCode, kCategoryCodeWidth});
+                break;
+            case GridColumn::Stamp:
+                w.cell(stampText(row.stamp));
+                break;
+        }
+    }
+    w.finish();
+    return row;
+}
+
+// Appends records to the report list file, first dropping a partial last record so
+// that the new ones start on a record boundary.
+void appendToReportList(const std::string& path, const std::string& records) {
+    const std::uint64_t length = fileLength(path);
+    if (length % entry_layout::kSize != 0) {
+        const std::string whole =
+            readFile(path).substr(0, length / entry_layout::kSize * entry_layout::kSize);
+        writeFileAtomically(path, whole + records);
+        return;
+    }
+    appendToFile(path, records);
+}
+
+}  // namespace
+
+ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath) {
+    ListView view;
+    const Search search = parseSearch(query.searchArgument);
+
+    std::string order = settings.gridOrder();
+    if (!gridColumns(order)) order = std::string(kGridOrders[0]);
+    const GridColumns columns = *gridColumns(order);
+    view.headerFormat = *headerFormat(order, settings.udf1Name(), settings.udf2Name());
+
+    const bool user1Free = settings.udf1Save() == "N";
+    const bool user2Free = settings.udf2Save() == "N";
+    const std::string filterBytes = toWindows1252(fitField(query.categoryFilterCode, 10));
+    const bool allCategories = trimBlanks(filterBytes).empty();
+
+    const RecordFileContent content = readRecordFile(recordFilePath);
+    view.recordCount = content.count();
+    view.rows.reserve(content.count());
+    view.text.reserve(content.count() * 100);
+    std::string reportRecords;
+    std::string haystack;
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        const char* r = content.at(i);
+        if (entry_bytes::isDeleted(r)) continue;
+        if (!query.macroMode) {
+            const DaySerial date = entry_bytes::entryDate(r);
+            if (date < query.rangeStart || date > query.rangeEnd) continue;
+            switch (search.kind) {
+                case SearchKind::None:
+                    if (!allCategories && entry_bytes::categoryCode(r) != filterBytes) continue;
+                    break;
+                case SearchKind::Word:
+                    if (!matchesWordSearch(r, search, user1Free, user2Free, haystack)) continue;
+                    break;
+                case SearchKind::PickList1:
+                    if (!matchesPickList(r + entry_layout::kUserField1, search)) continue;
+                    break;
+                case SearchKind::PickList2:
+                    if (!matchesPickList(r + entry_layout::kUserField2, search)) continue;
+                    break;
+            }
+        }
+        view.rows.push_back(buildRow(r, columns, query.macroMode, regional, view.text));
+        const Money amount = entry_bytes::amount(r);
+        view.balance += amount;
+        if (amount.isNegative())
+            view.expense += amount;
+        else
+            view.income += amount;
+        if (reportListPath != nullptr) reportRecords.append(r, entry_layout::kSize);
+    }
+    if (reportListPath != nullptr && !reportRecords.empty())
+        appendToReportList(*reportListPath, reportRecords);
+
+    view.panels[0] = "(+) " + regional.currencyText(view.income);
+    view.panels[1] = "(-) " + regional.currencyText(view.expense);
+    view.panels[2] = "(=) " + regional.currencyText(view.balance);
+    view.panels[3] = std::to_string(view.rows.size()) + " Items";
+    switch (search.kind) {
+        case SearchKind::None:
+            view.panels[4] =
+                "Category = " + std::string(trimBlanks(query.categoryFilterName)) + " ";
+            break;
+        case SearchKind::Word:
+            view.panels[4] = "Word Search = " + std::string(trimBlanks(search.argument)) + " ";
+            break;
+        case SearchKind::PickList1:
+            view.panels[4] =
+                std::string(trimField(settings.udf1Name())) + " = " + search.argument + " ";
+            break;
+        case SearchKind::PickList2:
+            view.panels[4] =
+                std::string(trimField(settings.udf2Name())) + " = " + search.argument + " ";
+            break;
+    }
+    return view;
+}
+
+std::string reportPanelText(std::size_t items) {
+    return "Reporting: " + std::to_string(items) + " items selected.";
+}
+
+}  // namespace qbk

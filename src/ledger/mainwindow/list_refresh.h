@@ -1,0 +1,95 @@
+// The list refresh PopMainGrid: from the record file, the filters and the modes, it
+// computes everything the record grid and its status bar show.
+//
+// It reads the record file from the first record to the last (newest first) and keeps
+// a live record when, in macro mode, always; otherwise when its date lies in the range
+// and, with no search, it is of the filtered category (or no category is filtered),
+// or, with a word search, the search argument occurs in " NOTE [USER1] [USER2] "
+// (upper-cased; a user field takes part when its pick list is off), or, with a pick-list
+// search, the field's trimmed upper-cased value equals the argument.
+#ifndef QBK_MAINWINDOW_LIST_REFRESH_H_
+#define QBK_MAINWINDOW_LIST_REFRESH_H_
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dates.h"
+#include "platform/money.h"
+#include "platform/regional.h"
+#include "store/settings_record.h"
+
+namespace qbk {
+
+// Text shown in the amount cell of an entry of amount 0 (an open item).
+inline constexpr std::string_view kZeroAmountText = "****?****";
+// Marker that starts a pick-list search argument, upper-cased: "|UDF1|SHOP".
+inline constexpr std::string_view kUdf1Marker = "|UDF1|";
+inline constexpr std::string_view kUdf2Marker = "|UDF2|";
+
+struct ListQuery {
+    // The upper-cased SearchText as the caller passes it: empty for no search, a word
+    // or phrase (framed by blanks for a complete-word search), or a pick-list marker
+    // followed by the value.
+    std::string searchArgument;
+    std::string categoryFilterCode;  // blank = all categories; compared as 10 characters
+    std::string categoryFilterName;  // shown in the status bar
+    DaySerial rangeStart = 0;        // both ends included
+    DaySerial rangeEnd = 0;
+    bool macroMode = false;  // every live record, no date, category or search test
+};
+
+enum class AmountColour { Black, Red, Blue };
+
+// One row of the grid: its seven cell texts in column order, joined by tabs, kept in
+// the text of the whole list (ListView::text) to spare an allocation per row.
+struct ListRow {
+    std::uint32_t offset = 0;                  // start of the row in ListView::text
+    std::array<std::uint16_t, 8> cellStart{};  // cell starts from `offset`; [7] = length + 1
+    AmountColour amountColour = AmountColour::Black;
+    double stamp = 0;
+};
+
+struct ListView {
+    std::string headerFormat;
+    std::string text;  // the rows' texts, one after the other
+    std::vector<ListRow> rows;
+    Money income;                 // sum of the positive amounts listed
+    Money expense;                // sum of the negative amounts listed
+    Money balance;                // sum of all amounts listed
+    std::size_t recordCount = 0;  // records in the file, deleted ones included
+    // Panels 1 to 5 of the status bar outside report mode.
+    std::array<std::string, 5> panels;
+
+    // Cell `column` (0..6) of row `row` (0-based), and the whole row with its tabs.
+    std::string_view cell(std::size_t row, int column) const {
+        const ListRow& r = rows[row];
+        const auto b = r.cellStart[static_cast<std::size_t>(column)];
+        const auto e = r.cellStart[static_cast<std::size_t>(column) + 1];
+        return std::string_view(text).substr(r.offset + b, static_cast<std::size_t>(e - b - 1));
+    }
+    std::string_view rowText(std::size_t row) const {
+        const ListRow& r = rows[row];
+        return std::string_view(text).substr(r.offset,
+                                             static_cast<std::size_t>(r.cellStart[7] - 1));
+    }
+};
+
+// PopMainGrid of `recordFilePath`. The column order comes from the settings'
+// GridOrder (an unknown code lays the rows and header out as "-n12-"), the labels and
+// pick-list flags from the settings too. When `reportListPath` is given (report mode),
+// every record listed is also appended to that file of entry records.
+// Throws OperationError on a file failure or an overflowing total.
+ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath = nullptr);
+
+// Panel 3 of the status bar in report mode, for `items` rows on the report list.
+std::string reportPanelText(std::size_t items);
+
+}  // namespace qbk
+
+#endif  // QBK_MAINWINDOW_LIST_REFRESH_H_

@@ -1,0 +1,275 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <ctime>
+
+#include "platform/dates.h"
+#include "platform/errors.h"
+
+namespace qbk {
+namespace {
+
+[[noreturn]] void fail(const std::string& path) {
+    throw OperationError::fromErrno(errno, path);
+}
+
+// A missing folder is reported as such, not as a missing file.
+[[noreturn]] void failOpen(const std::string& path) {
+    const int err = errno;
+    if (err == ENOENT) {
+        const std::string folder = parentFolder(path);
+        if (!folder.empty() && !folderExists(folder))
+            throw OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")");
+    }
+    throw OperationError::fromErrno(err, path);
+}
+
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    // Closes now, reporting the failure a deferred write may only show here.
+    void close(const std::string& path) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) fail(path);
+    }
+
+  private:
+    int fd_;
+};
+
+void writeAll(int fd, std::string_view bytes, const std::string& path) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(path);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+void syncFolder(const std::string& path) {
+    const std::string folder = parentFolder(path);
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+std::string joinPath(std::string_view folder, std::string_view name) {
+    if (folder.empty()) return std::string(name);
+    std::string path(folder);
+    if (path.back() != '/') path += '/';
+    path += name;
+    return path;
+}
+
+std::string withTrailingSlash(std::string_view folder) {
+    std::string f(folder);
+    if (f.empty() || f.back() != '/') f += '/';
+    return f;
+}
+
+std::string parentFolder(std::string_view path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos) return {};
+    if (slash == 0) return "/";
+    return std::string(path.substr(0, slash));
+}
+
+std::string fileName(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool folderExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::uint64_t fileLength(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return 0;
+        fail(path);
+    }
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+FileTime lastModified(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) failOpen(path);
+    std::tm tm{};
+    const time_t t = st.st_mtime;
+    localtime_r(&t, &tm);
+    return {serialFromDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday),
+            tm.tm_hour * 3600 + tm.tm_min * 60 + tm.tm_sec};
+}
+
+void ensureFileExists(const std::string& path) {
+    if (fileExists(path)) return;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) failOpen(path);
+    ::close(fd);
+}
+
+std::string readFile(const std::string& path) {
+    const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (raw < 0) {
+        if (errno == ENOENT) {
+            const std::string folder = parentFolder(path);
+            if (folder.empty() || folderExists(folder)) return {};
+        }
+        failOpen(path);
+    }
+    Fd fd(raw);
+    std::string content;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) == 0 && st.st_size > 0)
+        content.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(path);
+        }
+        if (n == 0) break;
+        content.append(buf, static_cast<std::size_t>(n));
+    }
+    return content;
+}
+
+std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length) {
+    const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (raw < 0) failOpen(path);
+    Fd fd(raw);
+    std::string out(length, '\0');
+    std::size_t got = 0;
+    while (got < length) {
+        const ssize_t n =
+            ::pread(fd.get(), out.data() + got, length - got, static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(path);
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    out.resize(got);
+    return out;
+}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string folder = parentFolder(path);
+    if (!folder.empty() && !folderExists(folder))
+        throw OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")");
+    std::string temp = path + ".XXXXXX";
+    const int raw = ::mkstemp(temp.data());
+    if (raw < 0) fail(path);
+    Fd fd(raw);
+    try {
+        // Keep the permissions of the file being replaced.
+        struct stat st {};
+        ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+        writeAll(fd.get(), bytes, path);
+        if (::fsync(fd.get()) != 0) fail(path);
+        fd.close(path);
+        if (::rename(temp.c_str(), path.c_str()) != 0) fail(path);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    syncFolder(path);
+}
+
+void writeAt(const std::string& path, std::uint64_t offset, std::string_view bytes) {
+    const int raw = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (raw < 0) failOpen(path);
+    Fd fd(raw);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
+                                   static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(path);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd.get()) != 0) fail(path);
+    fd.close(path);
+}
+
+void appendToFile(const std::string& path, std::string_view bytes) {
+    const int raw = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (raw < 0) failOpen(path);
+    Fd fd(raw);
+    struct stat st {};
+    const off_t before = ::fstat(fd.get(), &st) == 0 ? st.st_size : -1;
+    try {
+        writeAll(fd.get(), bytes, path);
+        if (::fsync(fd.get()) != 0) fail(path);
+    } catch (...) {
+        // Take back a partial append, so the file ends on a whole record as before.
+        if (before >= 0) [[maybe_unused]]
+            const int ignored = ::ftruncate(fd.get(), before);
+        throw;
+    }
+    fd.close(path);
+}
+
+void copyFile(const std::string& from, const std::string& to) {
+    if (!fileExists(from)) failOpen(from);
+    writeFileAtomically(to, readFile(from));
+}
+
+void renameFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) failOpen(from);
+}
+
+void removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) fail(path);
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string currentFolder() {
+    char buf[PATH_MAX];
+    if (::getcwd(buf, sizeof buf) == nullptr) return ".";
+    return buf;
+}
+
+}  // namespace qbk

@@ -1,0 +1,75 @@
+// File operations of the whole program. Every failure throws OperationError with the
+// path in its description; nothing here leaves a file half-written.
+#ifndef QBK_PLATFORM_FILES_H_
+#define QBK_PLATFORM_FILES_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qbk {
+
+// Joins a folder (with or without a trailing "/") and a file name.
+std::string joinPath(std::string_view folder, std::string_view name);
+// `folder` with one "/" at its end.
+std::string withTrailingSlash(std::string_view folder);
+// The folder part of `path` ("" for a bare name), without a trailing "/".
+std::string parentFolder(std::string_view path);
+// The part of `path` after its last "/".
+std::string fileName(std::string_view path);
+
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+
+// Length in bytes; 0 for a missing file.
+std::uint64_t fileLength(const std::string& path);
+
+// Last-modified time as a local day serial and seconds since midnight.
+struct FileTime {
+    double day = 0;
+    int secondsOfDay = 0;
+};
+FileTime lastModified(const std::string& path);
+
+// Creates `path` empty when it does not exist. Throws when its folder is missing or
+// cannot be written.
+void ensureFileExists(const std::string& path);
+
+// The whole content of `path`; an empty string for a missing file whose folder exists.
+// Throws when the folder is missing or the file cannot be read.
+std::string readFile(const std::string& path);
+
+// `length` bytes from `offset`, fewer at the end of the file.
+std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length);
+
+// Replaces the content of `path` as a whole: writes a temporary sibling, flushes and
+// syncs it, and renames it over `path`. A crash leaves the old file or the new one.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Writes `bytes` at `offset` of an existing file, in place, and syncs it. For
+// fixed-length records: the write replaces whole records only.
+void writeAt(const std::string& path, std::uint64_t offset, std::string_view bytes);
+
+// Appends `bytes` to `path` (created when missing) and syncs it.
+void appendToFile(const std::string& path, std::string_view bytes);
+
+// Copies `from` to `to` byte for byte; `to` is replaced atomically.
+void copyFile(const std::string& from, const std::string& to);
+
+// Renames `from` to `to` (replacing `to`).
+void renameFile(const std::string& from, const std::string& to);
+
+// Deletes `path`; a missing file is no error.
+void removeFile(const std::string& path);
+
+// Lines of a text file ended by CR LF or LF, without their line ends.
+std::vector<std::string> splitLines(std::string_view text);
+
+// The current working folder, without a trailing "/".
+std::string currentFolder();
+
+}  // namespace qbk
+
+#endif  // QBK_PLATFORM_FILES_H_

@@ -1,0 +1,50 @@
+// Money: a signed count of ten-thousandths, the fixed-point currency of every amount.
+#ifndef QBK_PLATFORM_MONEY_H_
+#define QBK_PLATFORM_MONEY_H_
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace qbk {
+
+class Money {
+  public:
+    static constexpr std::int64_t kScale = 10000;  // units per whole currency unit
+
+    constexpr Money() = default;
+    static constexpr Money fromRaw(std::int64_t tenThousandths) { return Money(tenThousandths); }
+    static constexpr Money fromUnits(std::int64_t units) { return Money(units * kScale); }
+
+    constexpr std::int64_t raw() const { return raw_; }
+    constexpr bool isZero() const { return raw_ == 0; }
+    constexpr bool isNegative() const { return raw_ < 0; }
+    double toDouble() const { return static_cast<double>(raw_) / kScale; }
+
+    // Arithmetic that would leave the 64-bit range throws OperationError (Overflow);
+    // a sum never wraps around.
+    Money abs() const;
+    Money operator-() const;
+    Money& operator+=(Money other);
+    Money& operator-=(Money other);
+    friend Money operator+(Money a, Money b) { return a += b; }
+    friend Money operator-(Money a, Money b) { return a -= b; }
+    friend constexpr auto operator<=>(Money, Money) = default;
+
+    // The value of `value` rounded to four decimal places, halves to the even neighbour;
+    // nullopt when it is not finite or out of range.
+    static std::optional<Money> fromDouble(double value);
+
+    // Parses plain decimal text: optional '-', digits, optional `decimalPoint` and
+    // more digits (rounded to four places, halves to even). Nothing else is accepted.
+    static std::optional<Money> parseDecimal(std::string_view text, char decimalPoint = '.');
+
+  private:
+    constexpr explicit Money(std::int64_t raw) : raw_(raw) {}
+    std::int64_t raw_ = 0;
+};
+
+}  // namespace qbk
+
+#endif  // QBK_PLATFORM_MONEY_H_

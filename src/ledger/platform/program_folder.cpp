@@ -1,0 +1,47 @@
+#include "platform/program_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "platform/files.h"
+
+namespace qbk {
+
+std::string executableFolder() {
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return currentFolder();
+    return parentFolder(std::string(buf, static_cast<std::size_t>(n)));
+}
+
+std::string userDataFolder() {
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
+        base = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home != nullptr && *home ? home : "/tmp") + "/.local/share";
+    }
+    const std::string folder = joinPath(base, "quillbank");
+    // Create each missing level; a failure shows later, when a file is written there.
+    for (std::size_t pos = 1; pos != std::string::npos;) {
+        pos = folder.find('/', pos + 1);
+        ::mkdir(folder.substr(0, pos).c_str(), 0755);
+    }
+    return folder;
+}
+
+bool isWritableFolder(const std::string& folder) {
+    return folderExists(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string programFolder() {
+    const std::string exe = executableFolder();
+    if (isWritableFolder(exe)) return withTrailingSlash(exe);
+    return withTrailingSlash(userDataFolder());
+}
+
+}  // namespace qbk

@@ -1,0 +1,420 @@
+#include "platform/regional.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/windows1252.h"
+
+namespace qbk {
+namespace {
+
+// Digits of `magnitude` ten-thousandths rounded half away from zero to `digits`
+// decimals, as integer and fraction digit strings.
+void splitDigits(std::uint64_t magnitude, int digits, std::string& whole, std::string& fraction) {
+    std::uint64_t divisor = 1;
+    for (int i = digits; i < 4; ++i)
+        divisor *= 10;
+    std::uint64_t scaled = magnitude / divisor;
+    if ((magnitude % divisor) * 2 >= divisor && divisor > 1) ++scaled;
+    std::uint64_t unit = 1;
+    for (int i = 0; i < digits; ++i)
+        unit *= 10;
+    whole = std::to_string(scaled / unit);
+    fraction.clear();
+    if (digits > 0) {
+        fraction = std::to_string(scaled % unit);
+        fraction.insert(0, static_cast<std::size_t>(digits) - fraction.size(), '0');
+    }
+}
+
+std::uint64_t magnitudeOf(Money m) {
+    const std::int64_t raw = m.raw();
+    return raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+}
+
+std::string grouped(const std::string& digits, const std::string& separator) {
+    if (separator.empty() || digits.size() <= 3) return digits;
+    std::string out;
+    out.reserve(digits.size() + digits.size() / 3 * separator.size());
+    const std::size_t lead = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
+    out.append(digits, 0, lead);
+    for (std::size_t i = lead; i < digits.size(); i += 3) {
+        out += separator;
+        out.append(digits, i, 3);
+    }
+    return out;
+}
+
+void appendTwoDigits(std::string& out, int v) {
+    out += static_cast<char>('0' + v / 10 % 10);
+    out += static_cast<char>('0' + v % 10);
+}
+
+void appendYear(std::string& out, int y) {
+    char buf[8];
+    int n = 0;
+    int v = y < 0 ? -y : y;
+    do {
+        buf[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    while (n < 4)
+        buf[n++] = '0';
+    if (y < 0) out += '-';
+    while (n > 0)
+        out += buf[--n];
+}
+
+bool isC(const char* name) {
+    if (name == nullptr || *name == '\0') return true;
+    const std::string_view n(name);
+    return n == "C" || n == "POSIX" || n.starts_with("C.");
+}
+
+// The locale name in force for one category, by the POSIX precedence of variables.
+const char* localeNameFor(const char* categoryVariable) {
+    for (const char* var : {"LC_ALL", categoryVariable, "LANG"}) {
+        const char* value = std::getenv(var);
+        if (value != nullptr && *value != '\0') return value;
+    }
+    return nullptr;
+}
+
+// The order and separator of a strftime date format such as "%m/%d/%Y" or "%d.%m.%y".
+void readDateFormat(std::string_view fmt, RegionalSettings& rs) {
+    if (fmt == "%D") fmt = "%m/%d/%y";
+    if (fmt == "%F") fmt = "%Y-%m-%d";
+    std::string order;
+    std::string separator;
+    for (std::size_t i = 0; i + 1 < fmt.size(); ++i) {
+        if (fmt[i] != '%') continue;
+        std::size_t k = i + 1;
+        if (fmt[k] == 'E' || fmt[k] == 'O' || fmt[k] == '-' || fmt[k] == '_' || fmt[k] == '0') ++k;
+        if (k >= fmt.size()) break;
+        const char c = fmt[k];
+        const char part = (c == 'd' || c == 'e')   ? 'd'
+                          : (c == 'm' || c == 'b') ? 'm'
+                          : (c == 'y' || c == 'Y') ? 'y'
+                                                   : 0;
+        if (part == 0) continue;
+        order += part;
+        if (order.size() == 1) {
+            std::size_t j = k + 1;
+            while (j < fmt.size() && fmt[j] != '%')
+                separator += fmt[j++];
+        }
+        i = k;
+    }
+    if (order == "dmy")
+        rs.dateOrder = DateOrder::DayMonthYear;
+    else if (order == "ymd")
+        rs.dateOrder = DateOrder::YearMonthDay;
+    else if (order == "mdy")
+        rs.dateOrder = DateOrder::MonthDayYear;
+    else
+        return;
+    if (!separator.empty()) rs.dateSeparator = separator;
+}
+
+int expandYear(int value, std::size_t digits) {
+    if (digits <= 2) return value < 30 ? 2000 + value : 1900 + value;
+    return value;
+}
+
+}  // namespace
+
+RegionalSettings RegionalSettings::unitedStates() {
+    return RegionalSettings();
+}
+
+RegionalSettings RegionalSettings::germany() {
+    RegionalSettings rs;
+    rs.decimalSeparator = ",";
+    rs.groupSeparator = ".";
+    rs.currencySymbol = "€";
+    rs.moneyDecimalSeparator = ",";
+    rs.moneyGroupSeparator = ".";
+    rs.symbolBefore = false;
+    rs.symbolSpaced = true;
+    rs.negativeSymbolBefore = false;
+    rs.negativeSymbolSpaced = true;
+    rs.negativeSign = NegativeSign::BeforeAll;
+    rs.dateOrder = DateOrder::DayMonthYear;
+    rs.dateSeparator = ".";
+    rs.twelveHourClock = false;
+    return rs;
+}
+
+RegionalSettings RegionalSettings::fromEnvironment() {
+    RegionalSettings rs;
+    locale_t loc = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
+    if (loc == static_cast<locale_t>(0)) return rs;
+    const locale_t previous = uselocale(loc);
+    const lconv* lc = localeconv();
+
+    if (!isC(localeNameFor("LC_NUMERIC"))) {
+        rs.decimalSeparator = lc->decimal_point;
+        rs.groupSeparator = lc->thousands_sep;
+        if (rs.decimalSeparator.empty()) rs.decimalSeparator = ".";
+    }
+    if (!isC(localeNameFor("LC_MONETARY"))) {
+        rs.currencySymbol = lc->currency_symbol;
+        rs.moneyDecimalSeparator =
+            *lc->mon_decimal_point ? lc->mon_decimal_point : rs.decimalSeparator.c_str();
+        rs.moneyGroupSeparator = lc->mon_thousands_sep;
+        if (lc->frac_digits >= 0 && lc->frac_digits <= 4) rs.currencyDigits = lc->frac_digits;
+        rs.symbolBefore = lc->p_cs_precedes == 1;
+        rs.symbolSpaced = lc->p_sep_by_space == 1;
+        rs.negativeSymbolBefore = lc->n_cs_precedes == 1;
+        rs.negativeSymbolSpaced = lc->n_sep_by_space == 1;
+        switch (lc->n_sign_posn) {
+            case 0:
+                rs.negativeSign = NegativeSign::Parentheses;
+                break;
+            case 2:
+                rs.negativeSign = NegativeSign::AfterAll;
+                break;
+            case 3:
+                rs.negativeSign = NegativeSign::BeforeSymbol;
+                break;
+            case 4:
+                rs.negativeSign = NegativeSign::AfterSymbol;
+                break;
+            default:
+                rs.negativeSign = NegativeSign::BeforeAll;
+                break;
+        }
+    }
+    if (!isC(localeNameFor("LC_TIME"))) {
+        readDateFormat(nl_langinfo(D_FMT), rs);
+        const std::string_view timeFormat = nl_langinfo(T_FMT);
+        rs.twelveHourClock = timeFormat.find("%I") != std::string_view::npos ||
+                             timeFormat.find("%r") != std::string_view::npos;
+        if (*nl_langinfo(AM_STR)) rs.amText = nl_langinfo(AM_STR);
+        if (*nl_langinfo(PM_STR)) rs.pmText = nl_langinfo(PM_STR);
+    }
+    uselocale(previous);
+    freelocale(loc);
+    return rs;
+}
+
+std::string RegionalSettings::currencyText(Money amount) const {
+    std::string whole, fraction;
+    splitDigits(magnitudeOf(amount), currencyDigits, whole, fraction);
+    std::string number = grouped(whole, moneyGroupSeparator);
+    if (!fraction.empty()) number += moneyDecimalSeparator + fraction;
+    const bool negative = amount.isNegative() &&
+                          (whole != "0" || fraction.find_first_not_of('0') != std::string::npos);
+    if (!negative) {
+        if (symbolBefore) return currencySymbol + (symbolSpaced ? " " : "") + number;
+        return number + (symbolSpaced ? " " : "") + currencySymbol;
+    }
+    const std::string gap = negativeSymbolSpaced ? " " : "";
+    std::string symbol = currencySymbol;
+    if (negativeSign == NegativeSign::BeforeSymbol) symbol = "-" + symbol;
+    if (negativeSign == NegativeSign::AfterSymbol) symbol += "-";
+    std::string text = negativeSymbolBefore ? symbol + gap + number : number + gap + symbol;
+    switch (negativeSign) {
+        case NegativeSign::Parentheses:
+            return "(" + text + ")";
+        case NegativeSign::BeforeAll:
+            return "-" + text;
+        case NegativeSign::AfterAll:
+            return text + "-";
+        default:
+            return text;
+    }
+}
+
+std::string RegionalSettings::numberText(Money amount) const {
+    const std::uint64_t magnitude = magnitudeOf(amount);
+    std::string text = amount.isNegative() ? "-" : "";
+    text += std::to_string(magnitude / Money::kScale);
+    std::uint64_t fraction = magnitude % Money::kScale;
+    if (fraction != 0) {
+        std::string digits = std::to_string(fraction);
+        digits.insert(0, 4 - digits.size(), '0');
+        digits.erase(digits.find_last_not_of('0') + 1);
+        text += decimalSeparator + digits;
+    }
+    return text;
+}
+
+std::optional<Money> RegionalSettings::parseTypedAmount(std::string_view filtered) const {
+    std::string plain;
+    bool seenDecimal = false;
+    for (std::size_t i = 0; i < filtered.size(); ++i) {
+        const char c = filtered[i];
+        if (c >= '0' && c <= '9') {
+            plain += c;
+        } else if (filtered.substr(i).starts_with(decimalSeparator)) {
+            if (seenDecimal) return std::nullopt;
+            seenDecimal = true;
+            plain += '.';
+            i += decimalSeparator.size() - 1;
+        }
+        // Any other "." or "," groups digits and is skipped.
+    }
+    return Money::parseDecimal(plain, '.');
+}
+
+std::optional<Money> RegionalSettings::parseAmount(std::string_view text) const {
+    std::string_view t = trimBlanks(text);
+    bool negative = false;
+    if (t.size() >= 2 && t.front() == '(' && t.back() == ')') {
+        negative = true;
+        t = trimBlanks(t.substr(1, t.size() - 2));
+    }
+    std::string plain;
+    bool seenDigit = false, seenDecimal = false, signSeen = false, digitsEnded = false;
+    for (std::size_t i = 0; i < t.size();) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            if (digitsEnded) return std::nullopt;
+            plain += c;
+            seenDigit = true;
+            ++i;
+        } else if (!decimalSeparator.empty() && t.substr(i).starts_with(decimalSeparator)) {
+            if (seenDecimal || digitsEnded) return std::nullopt;
+            seenDecimal = true;
+            plain += '.';
+            i += decimalSeparator.size();
+        } else if (seenDigit && !seenDecimal && !groupSeparator.empty() &&
+                   t.substr(i).starts_with(groupSeparator)) {
+            i += groupSeparator.size();
+        } else if (seenDigit && !seenDecimal && !moneyGroupSeparator.empty() &&
+                   moneyGroupSeparator != decimalSeparator &&
+                   t.substr(i).starts_with(moneyGroupSeparator)) {
+            i += moneyGroupSeparator.size();
+        } else if (c == '-' || c == '+') {
+            if (signSeen || negative) return std::nullopt;
+            signSeen = true;
+            negative = c == '-';
+            if (seenDigit) digitsEnded = true;
+            ++i;
+        } else if (c == ' ') {
+            if (seenDigit) digitsEnded = true;
+            ++i;
+        } else if (!currencySymbol.empty() && t.substr(i).starts_with(currencySymbol)) {
+            if (seenDigit) digitsEnded = true;
+            i += currencySymbol.size();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit) return std::nullopt;
+    if (negative) plain.insert(0, 1, '-');
+    return Money::parseDecimal(plain, '.');
+}
+
+std::string RegionalSettings::shortDate(DaySerial day) const {
+    const CivilDate d = dateFromSerial(day);
+    std::string out;
+    out.reserve(12);
+    switch (dateOrder) {
+        case DateOrder::MonthDayYear:
+            appendTwoDigits(out, d.month);
+            out += dateSeparator;
+            appendTwoDigits(out, d.day);
+            out += dateSeparator;
+            appendYear(out, d.year);
+            break;
+        case DateOrder::DayMonthYear:
+            appendTwoDigits(out, d.day);
+            out += dateSeparator;
+            appendTwoDigits(out, d.month);
+            out += dateSeparator;
+            appendYear(out, d.year);
+            break;
+        case DateOrder::YearMonthDay:
+            appendYear(out, d.year);
+            out += dateSeparator;
+            appendTwoDigits(out, d.month);
+            out += dateSeparator;
+            appendTwoDigits(out, d.day);
+            break;
+    }
+    return out;
+}
+
+std::optional<DaySerial> RegionalSettings::parseDate(std::string_view text) const {
+    const std::string_view t = trimBlanks(text);
+    std::vector<std::pair<int, std::size_t>> parts;  // value, digit count
+    std::size_t i = 0;
+    while (i < t.size() && parts.size() < 3) {
+        if (!std::isdigit(static_cast<unsigned char>(t[i]))) return std::nullopt;
+        int value = 0;
+        std::size_t digits = 0;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
+            if (digits >= 4) return std::nullopt;
+            value = value * 10 + (t[i] - '0');
+            ++digits;
+            ++i;
+        }
+        parts.emplace_back(value, digits);
+        if (parts.size() == 3) break;
+        // One separator between parts: the locale's own, or "/", "-", "." or a blank.
+        if (!dateSeparator.empty() && t.substr(i).starts_with(dateSeparator)) {
+            i += dateSeparator.size();
+        } else if (i < t.size() && (t[i] == '/' || t[i] == '-' || t[i] == '.' || t[i] == ' ')) {
+            ++i;
+        } else {
+            return std::nullopt;
+        }
+        while (i < t.size() && t[i] == ' ')
+            ++i;
+    }
+    if (parts.size() != 3) return std::nullopt;
+    // Whatever follows must be a separate time part (or a closing "." as in 31.12.2000.).
+    if (i < t.size() && t[i] != ' ' && !(t[i] == '.' && i + 1 == t.size())) return std::nullopt;
+
+    int year, month, day;
+    if (parts[0].second >= 3 || dateOrder == DateOrder::YearMonthDay) {
+        year = expandYear(parts[0].first, parts[0].second);
+        month = parts[1].first;
+        day = parts[2].first;
+    } else if (dateOrder == DateOrder::DayMonthYear) {
+        day = parts[0].first;
+        month = parts[1].first;
+        year = expandYear(parts[2].first, parts[2].second);
+    } else {
+        month = parts[0].first;
+        day = parts[1].first;
+        year = expandYear(parts[2].first, parts[2].second);
+    }
+    if (!isValidDate(year, month, day)) return std::nullopt;
+    return serialFromDate(year, month, day);
+}
+
+std::string RegionalSettings::dateTimeText(DaySerial day, int secondsOfDay) const {
+    int h = secondsOfDay / 3600;
+    const int m = secondsOfDay / 60 % 60;
+    const int s = secondsOfDay % 60;
+    std::string out = shortDate(day) + " ";
+    if (twelveHourClock) {
+        const bool pm = h >= 12;
+        h %= 12;
+        if (h == 0) h = 12;
+        out += std::to_string(h);
+        out += ':';
+        appendTwoDigits(out, m);
+        out += ':';
+        appendTwoDigits(out, s);
+        out += ' ';
+        out += pm ? pmText : amText;
+    } else {
+        appendTwoDigits(out, h);
+        out += ':';
+        appendTwoDigits(out, m);
+        out += ':';
+        appendTwoDigits(out, s);
+    }
+    return out;
+}
+
+}  // namespace qbk

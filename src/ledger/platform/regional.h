@@ -1,0 +1,93 @@
+// The user's regional settings: how money, plain numbers and dates are written and read.
+//
+// Built once from the POSIX locale of the environment. When the locale is C or POSIX
+// the United States conventions apply: $1,234.56, negative ($1,234.56), short date
+// 12/31/2000. Short dates always carry a four-digit year and leading zeros, so that a
+// date text read back is the same day. All formatting here is independent of the
+// process's C locale (Qt changes it at start-up).
+#ifndef QBK_PLATFORM_REGIONAL_H_
+#define QBK_PLATFORM_REGIONAL_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/dates.h"
+#include "platform/money.h"
+
+namespace qbk {
+
+enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+
+// Where the sign of a negative money text goes (the POSIX n_sign_posn values).
+enum class NegativeSign {
+    Parentheses,   // ($1.00)
+    BeforeAll,     // -$1.00
+    AfterAll,      // $1.00-
+    BeforeSymbol,  // -$1.00 / 1.00 -€
+    AfterSymbol,   // $-1.00 / 1.00 €-
+};
+
+struct RegionalSettings {
+    // Plain numbers.
+    std::string decimalSeparator = ".";
+    std::string groupSeparator = ",";
+
+    // Money.
+    std::string currencySymbol = "$";
+    std::string moneyDecimalSeparator = ".";
+    std::string moneyGroupSeparator = ",";
+    int currencyDigits = 2;
+    bool symbolBefore = true;  // positive amounts
+    bool symbolSpaced = false;
+    bool negativeSymbolBefore = true;  // negative amounts
+    bool negativeSymbolSpaced = false;
+    NegativeSign negativeSign = NegativeSign::Parentheses;
+
+    // Dates and times.
+    DateOrder dateOrder = DateOrder::MonthDayYear;
+    std::string dateSeparator = "/";
+    bool twelveHourClock = true;
+    std::string amText = "AM";
+    std::string pmText = "PM";
+
+    static RegionalSettings unitedStates();
+    // A comma-decimal setting as in Germany: 1.234,56 €, -1.234,56 €, 31.12.2000, 24-hour.
+    static RegionalSettings germany();
+    // The settings of the environment's locale (LC_ALL, LC_MONETARY, LC_NUMERIC,
+    // LC_TIME, LANG), United States ones for C or POSIX.
+    static RegionalSettings fromEnvironment();
+
+    // "Currency" text: symbol, grouping, `currencyDigits` decimals (rounded half away
+    // from zero), negative in the negative form.
+    std::string currencyText(Money amount) const;
+    // Plain number text: decimal separator, no grouping, no trailing zeros, "-" for
+    // negatives: 12.5, 1000, -0.25.
+    std::string numberText(Money amount) const;
+
+    // A typed amount after the filter that keeps digits, "." and ",": the decimal
+    // separator marks the fraction, any other "." or "," is a group separator and is
+    // skipped. Rounded to four decimals, halves to even. nullopt when no digit is left,
+    // the decimal separator stands twice, or the value is out of range.
+    std::optional<Money> parseTypedAmount(std::string_view filtered) const;
+
+    // A number or money text as users and other programs write it: blanks, a sign
+    // before or after, parentheses for negatives, the currency symbol, group
+    // separators. nullopt when it is not a number.
+    std::optional<Money> parseAmount(std::string_view text) const;
+
+    // Short date text ("general date" of a date without time): 12/31/2000, 31.12.2000.
+    std::string shortDate(DaySerial day) const;
+    // Reads a date: the short date form with one- or two-digit day and month and a two-
+    // or four-digit year (two digits: 00-29 are 2000-2029, 30-99 are 1930-1999), with
+    // "/", "-", "." or blank between the parts, or year first as 2000-12-31. A time part
+    // after a blank is ignored. nullopt when it is not a valid date.
+    std::optional<DaySerial> parseDate(std::string_view text) const;
+
+    // Date and time text ("general date" with a time): 12/31/2000 3:04:05 PM.
+    std::string dateTimeText(DaySerial day, int secondsOfDay) const;
+};
+
+}  // namespace qbk
+
+#endif  // QBK_PLATFORM_REGIONAL_H_

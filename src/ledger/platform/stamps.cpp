@@ -1,0 +1,66 @@
+#include "platform/stamps.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "platform/windows1252.h"
+
+namespace qbk {
+namespace {
+
+constexpr float kQuantum = 1.0f / 512;
+
+// The seconds rounded down to a multiple of the quantum, in single precision.
+float quantized(double seconds) {
+    if (!(seconds > 0)) return 0.0f;
+    const auto secs = static_cast<float>(seconds);
+    return std::floor(secs / kQuantum) * kQuantum;
+}
+
+// The next single-precision value above `s` that is a multiple of the quantum.
+float stepUp(float s) {
+    const float next = std::nextafter(s, INFINITY);
+    return std::ceil(next / kQuantum) * kQuantum;
+}
+
+}  // namespace
+
+double StampSource::next() {
+    const DaySerial day = clock_.today();
+    float seconds = quantized(clock_.secondsSinceMidnight());
+    double stamp = day + static_cast<double>(seconds);
+    if (stamp <= last_) {
+        // Continue from the last stamp: its seconds part on today's day number.
+        const double carried = last_ - day;
+        if (carried > seconds) seconds = quantized(carried);
+        do {
+            seconds = stepUp(seconds);
+            stamp = day + static_cast<double>(seconds);
+        } while (stamp <= last_);
+    }
+    last_ = stamp;
+    return stamp;
+}
+
+std::string stampText(double stamp) {
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::general, 15);
+    std::string text(buf, result.ptr);
+    // A shortest form without exponent for the values stamps take.
+    if (text.find('e') != std::string::npos) {
+        const auto fixed = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::fixed);
+        text.assign(buf, fixed.ptr);
+    }
+    return text;
+}
+
+std::optional<double> parseStamp(std::string_view text) {
+    text = trimBlanks(text);
+    if (text.empty()) return std::nullopt;
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace qbk

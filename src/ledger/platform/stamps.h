@@ -1,0 +1,44 @@
+// Record stamps: the identity of an entry record, today's day serial plus the seconds
+// since midnight in single precision, a plain sum (not a date and time).
+//
+// One stamp source serves the whole program. It never waits on the clock: when the
+// clock has not moved past the last stamp issued, the seconds step to the next value
+// instead, so stamps are strictly increasing. The seconds are kept to multiples of
+// 1/512 (exact in single precision at every time of day), which keeps every stamp
+// within 15 significant digits, so that the text the record grid holds reads back to
+// the same number.
+#ifndef QBK_PLATFORM_STAMPS_H_
+#define QBK_PLATFORM_STAMPS_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+
+namespace qbk {
+
+class StampSource {
+  public:
+    explicit StampSource(const Clock& clock) : clock_(clock) {}
+    StampSource(const StampSource&) = delete;
+    StampSource& operator=(const StampSource&) = delete;
+
+    // A stamp greater than every stamp this source issued before.
+    double next();
+    double last() const { return last_; }
+
+  private:
+    const Clock& clock_;
+    double last_ = 0;
+};
+
+// Decimal text of a stamp with up to 15 significant digits ("." as decimal point,
+// whatever the regional settings: the text is an identity, not a number to read).
+std::string stampText(double stamp);
+// The stamp of a stamp text; nullopt for an empty or malformed text.
+std::optional<double> parseStamp(std::string_view text);
+
+}  // namespace qbk
+
+#endif  // QBK_PLATFORM_STAMPS_H_

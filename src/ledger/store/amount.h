@@ -1,0 +1,28 @@
+// Amounts typed by the user.
+#ifndef QBK_STORE_AMOUNT_H_
+#define QBK_STORE_AMOUNT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/money.h"
+#include "platform/regional.h"
+
+namespace qbk {
+
+// Appends to `out` every character of `text` (blanks at both ends removed) that can
+// belong to a number: the digits, "." and ",". Minus signs, currency signs, letters
+// and inner blanks are dropped.
+void FixNumberString(std::string_view text, std::string& out);
+
+// The amount of an entry typed as `text`: an empty text counts as "0"; the text is
+// filtered by FixNumberString, read in the regional settings, made absolute, rounded
+// to four decimals (halves to even) and given the sign of income (+) or expense (-).
+// nullopt when no number is left (no digit, or the decimal separator twice).
+std::optional<Money> typedAmount(std::string_view text, const RegionalSettings& regional,
+                                 bool income);
+
+}  // namespace qbk
+
+#endif  // QBK_STORE_AMOUNT_H_

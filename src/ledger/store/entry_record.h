@@ -1,0 +1,81 @@
+// The entry record: one entry of the book, 125 bytes in the record file quillbank.dat,
+// in macro files and in the report work files.
+//
+// Layout on disk (little-endian, no padding; text is Windows-1252, blank padded):
+//
+//   offset  width  field          type
+//        0      8  EntryDate      double: day serial, whole days
+//        8     10  CategoryCode   text: key of the category file
+//       18      8  Amount         int64: ten-thousandths; > 0 money in, < 0 money out
+//       26     60  Note           text
+//       86     10  UserField1     text
+//       96     10  UserField2     text
+//      106      8  RecordStamp    double: identity of the record
+//      114      1  DeletedMark    text: "Y" deleted, anything else live
+//      115     10  Reserved       text: 10 blanks from every writer
+//
+// The record count of a file is its length divided by 125; a partial last record is
+// ignored by readers and kept by writers.
+#ifndef QBK_STORE_ENTRY_RECORD_H_
+#define QBK_STORE_ENTRY_RECORD_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/dates.h"
+#include "platform/money.h"
+
+namespace qbk {
+
+namespace entry_layout {
+inline constexpr std::size_t kSize = 125;
+inline constexpr std::size_t kEntryDate = 0;
+inline constexpr std::size_t kCategoryCode = 8, kCategoryCodeWidth = 10;
+inline constexpr std::size_t kAmount = 18;
+inline constexpr std::size_t kNote = 26, kNoteWidth = 60;
+inline constexpr std::size_t kUserField1 = 86, kUserField2 = 96, kUserFieldWidth = 10;
+inline constexpr std::size_t kRecordStamp = 106;
+inline constexpr std::size_t kDeletedMark = 114;
+inline constexpr std::size_t kReserved = 115, kReservedWidth = 10;
+}  // namespace entry_layout
+
+// One entry in memory. Text fields hold their value as stored: UTF-8, padded with
+// blanks to the field's width in characters (the encoder pads or cuts any other length).
+struct EntryRecord {
+    DaySerial entryDate = 0;
+    std::string categoryCode = std::string(entry_layout::kCategoryCodeWidth, ' ');
+    Money amount;
+    std::string note = std::string(entry_layout::kNoteWidth, ' ');
+    std::string userField1 = std::string(entry_layout::kUserFieldWidth, ' ');
+    std::string userField2 = std::string(entry_layout::kUserFieldWidth, ' ');
+    double recordStamp = 0;
+    std::string deletedMark = "N";
+    std::string reserved = std::string(entry_layout::kReservedWidth, ' ');
+
+    bool isDeleted() const { return deletedMark == "Y"; }
+    friend bool operator==(const EntryRecord&, const EntryRecord&) = default;
+};
+
+// Writes `record` as 125 bytes at `out`.
+void encodeEntry(const EntryRecord& record, char* out);
+std::string encodeEntry(const EntryRecord& record);
+
+// Reads the 125 bytes at `in`.
+EntryRecord decodeEntry(const char* in);
+
+// Field readers straight from the bytes of an encoded record, for scans that look at
+// a few fields of many records.
+namespace entry_bytes {
+DaySerial entryDate(const char* record);
+Money amount(const char* record);
+double recordStamp(const char* record);
+bool isDeleted(const char* record);
+inline std::string_view categoryCode(const char* record) {
+    return {record + entry_layout::kCategoryCode, entry_layout::kCategoryCodeWidth};
+}
+}  // namespace entry_bytes
+
+}  // namespace qbk
+
+#endif  // QBK_STORE_ENTRY_RECORD_H_

@@ -1,0 +1,154 @@
+#include "store/settings_record.h"
+
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/windows1252.h"
+
+namespace qbk {
+
+using namespace settings_layout;
+
+SettingsRecord::SettingsRecord() : bytes_(kSize, '\0') {}
+
+SettingsRecord SettingsRecord::defaults() {
+    SettingsRecord r;
+    r.setUserPassword("");
+    r.setFyDay(1);
+    r.setFyMonth(1);
+    r.setStartupRange(0);
+    r.setTextAt(kReservedText1, 100, "");
+    r.setTextAt(kReservedText2, 100, "");
+    r.setTextAt(kReservedText3, 10, "");
+    r.setOwnerName(kOwnerNamePlaceholder);
+    r.setUdf1Name("user 1");
+    r.setUdf2Name("user 2");
+    r.setUdf1Save("Y");
+    r.setUdf2Save("Y");
+    r.setEditorName("");
+    r.setGridOrder("-n12-");
+    r.setToolTipsFlag("Y");
+    r.setTextAt(kReservedBlank8, 8, "");
+    return r;
+}
+
+SettingsRecord SettingsRecord::fromBytes(std::string_view bytes) {
+    SettingsRecord r;
+    std::memcpy(r.bytes_.data(), bytes.data(), bytes.size() < kSize ? bytes.size() : kSize);
+    return r;
+}
+
+std::int16_t SettingsRecord::int16At(std::size_t offset) const {
+    std::int16_t v;
+    std::memcpy(&v, bytes_.data() + offset, sizeof v);
+    return v;
+}
+
+void SettingsRecord::setInt16At(std::size_t offset, std::int16_t v) {
+    std::memcpy(bytes_.data() + offset, &v, sizeof v);
+}
+
+std::string SettingsRecord::textAt(std::size_t offset, std::size_t width) const {
+    return fromWindows1252(std::string_view(bytes_).substr(offset, width));
+}
+
+void SettingsRecord::setTextAt(std::size_t offset, std::size_t width, std::string_view utf8) {
+    std::string encoded = toWindows1252(utf8);
+    encoded.resize(std::min(encoded.size(), width));
+    encoded.append(width - encoded.size(), ' ');
+    bytes_.replace(offset, width, encoded);
+}
+
+std::string SettingsRecord::userPassword() const {
+    return textAt(kUserPassword, kUserPasswordWidth);
+}
+std::string SettingsRecord::ownerName() const {
+    return textAt(kOwnerName, kOwnerNameWidth);
+}
+std::string SettingsRecord::udf1Name() const {
+    return textAt(kUDF1Name, kUDFNameWidth);
+}
+std::string SettingsRecord::udf2Name() const {
+    return textAt(kUDF2Name, kUDFNameWidth);
+}
+std::string SettingsRecord::udf1Save() const {
+    return textAt(kUDF1Save, 1);
+}
+std::string SettingsRecord::udf2Save() const {
+    return textAt(kUDF2Save, 1);
+}
+std::string SettingsRecord::editorName() const {
+    return textAt(kEditorName, kEditorNameWidth);
+}
+std::string SettingsRecord::altFolder1Path() const {
+    return textAt(kAltFolder1Path, kAltFolderWidth);
+}
+std::string SettingsRecord::altFolder2Path() const {
+    return textAt(kAltFolder2Path, kAltFolderWidth);
+}
+std::string SettingsRecord::gridOrder() const {
+    return textAt(kGridOrder, kGridOrderWidth);
+}
+std::string SettingsRecord::toolTipsFlag() const {
+    return textAt(kToolTipsFlag, 1);
+}
+
+void SettingsRecord::setUserPassword(std::string_view v) {
+    setTextAt(kUserPassword, kUserPasswordWidth, v);
+}
+void SettingsRecord::setOwnerName(std::string_view v) {
+    setTextAt(kOwnerName, kOwnerNameWidth, v);
+}
+void SettingsRecord::setUdf1Name(std::string_view v) {
+    setTextAt(kUDF1Name, kUDFNameWidth, v);
+}
+void SettingsRecord::setUdf2Name(std::string_view v) {
+    setTextAt(kUDF2Name, kUDFNameWidth, v);
+}
+void SettingsRecord::setUdf1Save(std::string_view v) {
+    setTextAt(kUDF1Save, 1, v);
+}
+void SettingsRecord::setUdf2Save(std::string_view v) {
+    setTextAt(kUDF2Save, 1, v);
+}
+void SettingsRecord::setEditorName(std::string_view v) {
+    setTextAt(kEditorName, kEditorNameWidth, v);
+}
+void SettingsRecord::setAltFolder1Path(std::string_view v) {
+    setTextAt(kAltFolder1Path, kAltFolderWidth, v);
+}
+void SettingsRecord::setAltFolder2Path(std::string_view v) {
+    setTextAt(kAltFolder2Path, kAltFolderWidth, v);
+}
+void SettingsRecord::setGridOrder(std::string_view v) {
+    setTextAt(kGridOrder, kGridOrderWidth, v);
+}
+void SettingsRecord::setToolTipsFlag(std::string_view v) {
+    setTextAt(kToolTipsFlag, 1, v);
+}
+
+bool isEmptySetting(std::string_view asStored) {
+    return trimField(asStored).empty();
+}
+
+SettingsLoad loadSettings(const std::string& path) {
+    SettingsLoad load;
+    const std::string bytes = readFile(path);
+    if (bytes.empty()) {
+        load.settings = SettingsRecord::defaults();
+        load.created = true;
+        writeFileAtomically(path, load.settings.bytes());
+        return load;
+    }
+    load.settings = SettingsRecord::fromBytes(bytes);
+    return load;
+}
+
+void SaveConfig(const std::string& path, const SettingsRecord& settings) {
+    std::string bytes = readFile(path);
+    if (bytes.size() < kSize) bytes.resize(kSize, '\0');
+    bytes.replace(0, kSize, settings.bytes());
+    writeFileAtomically(path, bytes);
+}
+
+}  // namespace qbk

@@ -1,0 +1,120 @@
+#include "platform/regional.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/windows1252.h"
+
+namespace qbk {
+namespace {
+
+Money m(std::string_view text) {
+    return Money::parseDecimal(text).value();
+}
+
+const RegionalSettings us = RegionalSettings::unitedStates();
+const RegionalSettings de = RegionalSettings::germany();
+
+TEST(RegionalCurrency, UnitedStatesUsesSymbolGroupingAndParentheses) {
+    EXPECT_EQ(us.currencyText(m("1234.56")), "$1,234.56");
+    EXPECT_EQ(us.currencyText(m("-1234.56")), "($1,234.56)");
+    EXPECT_EQ(us.currencyText(m("0")), "$0.00");
+    EXPECT_EQ(us.currencyText(m("1000000")), "$1,000,000.00");
+    EXPECT_EQ(us.currencyText(m("12.3456")), "$12.35");
+    EXPECT_EQ(us.currencyText(m("0.005")), "$0.01");   // half away from zero
+    EXPECT_EQ(us.currencyText(m("-0.004")), "$0.00");  // no negative zero
+    EXPECT_EQ(us.currencyText(m("-12345678.9")), "($12,345,678.90)");
+}
+
+TEST(RegionalCurrency, CommaDecimalSettingsPutTheSymbolAfter) {
+    EXPECT_EQ(de.currencyText(m("1234.56")), "1.234,56 €");
+    EXPECT_EQ(de.currencyText(m("-1234.56")), "-1.234,56 €");
+    EXPECT_EQ(charCount(de.currencyText(m("1000000"))), 14u);
+}
+
+TEST(RegionalNumber, PlainTextHasNoGroupingAndNoTrailingZeros) {
+    EXPECT_EQ(us.numberText(m("12.50")), "12.5");
+    EXPECT_EQ(us.numberText(m("1000")), "1000");
+    EXPECT_EQ(us.numberText(m("-0.25")), "-0.25");
+    EXPECT_EQ(us.numberText(m("0")), "0");
+    EXPECT_EQ(us.numberText(m("0.0001")), "0.0001");
+    EXPECT_EQ(de.numberText(m("-1234.5")), "-1234,5");
+}
+
+TEST(RegionalTypedAmount, ReadsDecimalAndSkipsGroupSeparators) {
+    EXPECT_EQ(us.parseTypedAmount("1,234.56"), m("1234.56"));
+    EXPECT_EQ(us.parseTypedAmount("12.50"), m("12.5"));
+    EXPECT_EQ(de.parseTypedAmount("1.234,56"), m("1234.56"));
+    EXPECT_EQ(de.parseTypedAmount("12.50"), m("1250"));  // "." groups in a comma-decimal locale
+    EXPECT_FALSE(us.parseTypedAmount("").has_value());
+    EXPECT_FALSE(us.parseTypedAmount(".,").has_value());
+    EXPECT_FALSE(us.parseTypedAmount("1.2.3").has_value());
+}
+
+TEST(RegionalAmount, ReadsSignsParenthesesSymbolsAndGroups) {
+    EXPECT_EQ(us.parseAmount("$1,234.56"), m("1234.56"));
+    EXPECT_EQ(us.parseAmount("(12.50)"), m("-12.5"));
+    EXPECT_EQ(us.parseAmount("($12.50)"), m("-12.5"));
+    EXPECT_EQ(us.parseAmount(" -12.50 "), m("-12.5"));
+    EXPECT_EQ(us.parseAmount("12.50-"), m("-12.5"));
+    EXPECT_EQ(us.parseAmount("-$3"), m("-3"));
+    EXPECT_EQ(us.parseAmount("+3"), m("3"));
+    EXPECT_EQ(de.parseAmount("-1.234,56 €"), m("-1234.56"));
+    for (const char* bad : {"", "abc", "1 2", "--1", "1.2.3", "(-1)", "12a", "$"})
+        EXPECT_FALSE(us.parseAmount(bad).has_value()) << bad;
+}
+
+TEST(RegionalDates, ShortDatesHaveLeadingZerosAndFourDigitYears) {
+    EXPECT_EQ(us.shortDate(serialFromDate(2000, 12, 31)), "12/31/2000");
+    EXPECT_EQ(us.shortDate(serialFromDate(2001, 4, 1)), "04/01/2001");
+    EXPECT_EQ(de.shortDate(serialFromDate(2001, 4, 1)), "01.04.2001");
+    EXPECT_EQ(us.shortDate(0), "12/30/1899");
+}
+
+TEST(RegionalDates, ParsesTheShortDateFormsUsersType) {
+    EXPECT_EQ(us.parseDate("12/31/2000"), serialFromDate(2000, 12, 31));
+    EXPECT_EQ(us.parseDate("4/1/01"), serialFromDate(2001, 4, 1));
+    EXPECT_EQ(us.parseDate("1/1/29"), serialFromDate(2029, 1, 1));
+    EXPECT_EQ(us.parseDate("1/1/30"), serialFromDate(1930, 1, 1));
+    EXPECT_EQ(us.parseDate("2000-12-31"), serialFromDate(2000, 12, 31));
+    EXPECT_EQ(us.parseDate(" 12-31-2000 "), serialFromDate(2000, 12, 31));
+    EXPECT_EQ(us.parseDate("12/31/2000 3:04:05 PM"), serialFromDate(2000, 12, 31));
+    EXPECT_EQ(us.parseDate("2/29/2000"), serialFromDate(2000, 2, 29));
+    EXPECT_EQ(de.parseDate("31.12.2000"), serialFromDate(2000, 12, 31));
+    EXPECT_EQ(de.parseDate("31/12/2000"), serialFromDate(2000, 12, 31));
+    for (const char* bad : {"", "12/31", "13/1/2000", "2/30/2000", "2/29/1900", "12/31/2000x",
+                            "a/b/c", "12//2000", "12/31/20000"})
+        EXPECT_FALSE(us.parseDate(bad).has_value()) << bad;
+}
+
+TEST(RegionalDates, EveryShortDateReadsBackAsTheSameDay) {
+    for (DaySerial d = serialFromDate(1899, 12, 30); d < serialFromDate(2100, 1, 1); d += 13) {
+        ASSERT_EQ(us.parseDate(us.shortDate(d)), d) << us.shortDate(d);
+        ASSERT_EQ(de.parseDate(de.shortDate(d)), d) << de.shortDate(d);
+    }
+}
+
+TEST(RegionalDates, DateTimeTextFollowsTheClockStyle) {
+    const DaySerial d = serialFromDate(2000, 12, 31);
+    EXPECT_EQ(us.dateTimeText(d, 15 * 3600 + 4 * 60 + 5), "12/31/2000 3:04:05 PM");
+    EXPECT_EQ(us.dateTimeText(d, 0), "12/31/2000 12:00:00 AM");
+    EXPECT_EQ(de.dateTimeText(d, 15 * 3600 + 4 * 60 + 5), "31.12.2000 15:04:05");
+}
+
+TEST(RegionalEnvironment, TheCLocaleMeansUnitedStatesConventions) {
+    const char* saved = std::getenv("LC_ALL");
+    const std::string keep = saved ? saved : "";
+    setenv("LC_ALL", "C", 1);
+    const RegionalSettings rs = RegionalSettings::fromEnvironment();
+    if (saved)
+        setenv("LC_ALL", keep.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    EXPECT_EQ(rs.currencyText(m("-1234.5")), "($1,234.50)");
+    EXPECT_EQ(rs.shortDate(serialFromDate(2000, 12, 31)), "12/31/2000");
+    EXPECT_EQ(rs.numberText(m("12.5")), "12.5");
+}
+
+}  // namespace
+}  // namespace qbk

@@ -1,0 +1,45 @@
+// A fresh folder under /tmp for one test, removed with everything in it afterwards.
+#ifndef QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
+#define QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace qbk::testing {
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qbk-test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder with a trailing "/".
+    std::string path() const { return path_ + "/"; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(file(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+
+  private:
+    std::string path_;
+};
+
+}  // namespace qbk::testing
+
+#endif  // QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
