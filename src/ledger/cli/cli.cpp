@@ -18,59 +18,6 @@
 namespace qbk {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: qbk3-cli list FOLDER [--from DATE] [--to DATE] [--category CODE] [--search TEXT]\n"
-    "                            [--order CODE]\n"
-    "       qbk3-cli dump FILE\n";
-
-// A bad command line; the message goes to standard error with exit status 2.
-struct UsageError {
-    std::string message;
-};
-
-// Options of the form --name VALUE after the positional arguments.
-class Options {
-  public:
-    Options(const std::vector<std::string>& args, std::size_t first,
-            const std::vector<std::string>& known) {
-        for (std::size_t i = first; i < args.size(); ++i) {
-            const std::string& a = args[i];
-            bool isKnown = false;
-            for (const auto& k : known)
-                isKnown = isKnown || a == "--" + k;
-            if (!isKnown) throw UsageError{"unknown option: " + a};
-            if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
-            values_[a.substr(2)] = args[++i];
-        }
-    }
-    std::optional<std::string> get(const std::string& name) const {
-        const auto it = values_.find(name);
-        if (it == values_.end()) return std::nullopt;
-        return it->second;
-    }
-
-  private:
-    std::map<std::string, std::string> values_;
-};
-
-SettingsRecord programSettings(const CliContext& cx) {
-    const std::string path = cx.programFolder + "qbk3.ini";
-    const std::string bytes = readFile(path);
-    return bytes.empty() ? SettingsRecord::defaults() : SettingsRecord::fromBytes(bytes);
-}
-
-std::string dataFolderArgument(const std::vector<std::string>& args) {
-    if (args.size() < 2) throw UsageError{"missing FOLDER"};
-    if (!folderExists(args[1])) throw UsageError{"no such folder: " + args[1]};
-    return withTrailingSlash(args[1]);
-}
-
-DaySerial dateOption(const CliContext& cx, const std::string& text) {
-    const auto day = cx.regional.parseDate(text);
-    if (!day) throw UsageError{"not a date: " + text};
-    return *day;
-}
-
 int list(const std::vector<std::string>& args, CliContext& cx) {
     const std::string folder = dataFolderArgument(args);
     const Options opt(args, 2, {"from", "to", "category", "search", "order"});
@@ -133,17 +80,86 @@ int dump(const std::vector<std::string>& args, CliContext& cx) {
     return 0;
 }
 
+// Every command of the tool: its name, its usage line and its handler.
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const std::vector<std::string>&, CliContext&);
+};
+
+const Command kCommands[] = {
+    {"list",
+     "list FOLDER [--from DATE] [--to DATE] [--category CODE] [--search TEXT] [--order CODE]",
+     list},
+    {"dump", "dump FILE", dump},
+};
+
+std::string usage() {
+    std::string text = "usage:";
+    for (const Command& c : kCommands)
+        text += std::string("  qbk3-cli ") + c.usage + "\n      ";
+    text.resize(text.size() - 6);
+    return text;
+}
+
 }  // namespace
+
+SettingsRecord programSettings(const CliContext& cx) {
+    const std::string path = cx.programFolder + "qbk3.ini";
+    const std::string bytes = readFile(path);
+    return bytes.empty() ? SettingsRecord::defaults() : SettingsRecord::fromBytes(bytes);
+}
+
+std::string dataFolderArgument(const std::vector<std::string>& args) {
+    if (args.size() < 2) throw UsageError{"missing FOLDER"};
+    if (!folderExists(args[1])) throw UsageError{"no such folder: " + args[1]};
+    return withTrailingSlash(args[1]);
+}
+
+DaySerial dateOption(const CliContext& cx, const std::string& text) {
+    const auto day = cx.regional.parseDate(text);
+    if (!day) throw UsageError{"not a date: " + text};
+    return *day;
+}
+
+Options::Options(const std::vector<std::string>& args, std::size_t first,
+                 const std::vector<std::string>& known, const std::vector<std::string>& flags) {
+    for (std::size_t i = first; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto is = [&](const std::vector<std::string>& names) {
+            for (const auto& k : names)
+                if (a == "--" + k) return true;
+            return false;
+        };
+        if (is(flags)) {
+            values_[a.substr(2)].push_back("");
+            continue;
+        }
+        if (!is(known)) throw UsageError{"unknown option: " + a};
+        if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
+        values_[a.substr(2)].push_back(args[++i]);
+    }
+}
+
+std::optional<std::string> Options::get(const std::string& name) const {
+    const auto it = values_.find(name);
+    if (it == values_.end()) return std::nullopt;
+    return it->second.back();
+}
+
+std::vector<std::string> Options::all(const std::string& name) const {
+    const auto it = values_.find(name);
+    return it == values_.end() ? std::vector<std::string>{} : it->second;
+}
 
 int runCli(const std::vector<std::string>& args, CliContext& cx) {
     try {
         if (args.empty()) throw UsageError{"missing command"};
-        const std::string& command = args[0];
-        if (command == "list") return list(args, cx);
-        if (command == "dump") return dump(args, cx);
-        throw UsageError{"unknown command: " + command};
+        for (const Command& c : kCommands)
+            if (args[0] == c.name) return c.run(args, cx);
+        throw UsageError{"unknown command: " + args[0]};
     } catch (const UsageError& e) {
-        cx.err << "qbk3-cli: " << e.message << '\n' << kUsage;
+        cx.err << "qbk3-cli: " << e.message << '\n' << usage() << '\n';
         return 2;
     } catch (const OperationError& e) {
         cx.err << "qbk3-cli: " << e.what() << " (error " << e.number() << ")\n";

@@ -2,12 +2,15 @@
 #ifndef QBK_CLI_CLI_H_
 #define QBK_CLI_CLI_H_
 
+#include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/clock.h"
 #include "platform/regional.h"
+#include "store/settings_record.h"
 
 namespace qbk {
 
@@ -18,6 +21,34 @@ struct CliContext {
     RegionalSettings regional;
     std::string programFolder;  // where qbk3.ini is read from, with a trailing "/"
 };
+
+// Helpers for the commands (each subsystem's commands live in a file of their own and
+// are listed in the command table of cli.cpp).
+
+// A bad command line; the message goes to standard error with exit status 2.
+struct UsageError {
+    std::string message;
+};
+
+// Options of the form --name VALUE (may repeat) and --flag after the positional arguments.
+class Options {
+  public:
+    Options(const std::vector<std::string>& args, std::size_t first,
+            const std::vector<std::string>& known, const std::vector<std::string>& flags = {});
+    std::optional<std::string> get(const std::string& name) const;  // the last value
+    std::vector<std::string> all(const std::string& name) const;    // every value, in order
+    bool has(const std::string& name) const { return values_.count(name) > 0; }
+
+  private:
+    std::map<std::string, std::vector<std::string>> values_;
+};
+
+// The settings of the program folder's qbk3.ini (read only), or the defaults.
+SettingsRecord programSettings(const CliContext& cx);
+// args[1] as an existing data folder, with a trailing "/".
+std::string dataFolderArgument(const std::vector<std::string>& args);
+// A date in the user's regional settings.
+DaySerial dateOption(const CliContext& cx, const std::string& text);
 
 // Runs the command in `args` (without the program name). Returns the exit status:
 // 0 done, 1 the command failed (a file could not be read or written), 2 bad arguments.
