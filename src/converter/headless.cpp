@@ -1,0 +1,163 @@
+#include "converter/headless.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "converter/conversion.h"
+#include "converter/errors.h"
+#include "converter/files.h"
+#include "converter/language_strings.h"
+
+namespace qbk::converter {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: qbk2to3 --convert OLDFOLDER [--into FOLDER]\n"
+    "Appends the entries and categories of the Quillbank 2.x files in OLDFOLDER to\n"
+    "quillbank.dat and category.dat in FOLDER (default: the converter's own folder).\n"
+    "Exit status: 0 when something was converted, 1 when nothing was, 2 on bad\n"
+    "arguments.\n";
+
+// Messages become lines on the error stream; no question is ever asked.
+class PrintedPrompts final : public Prompts {
+  public:
+    explicit PrintedPrompts(std::ostream& err) : err_(err) {}
+    Answer message(const std::string& text, const std::string& title, Icon, Buttons) override {
+        err_ << title << ": ";
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) err_ << text[i];
+        }
+        err_ << '\n';
+        return Answer::Ok;
+    }
+
+  private:
+    std::ostream& err_;
+};
+
+std::string counted(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + ' ' + (n == 1 ? one : many);
+}
+
+struct Arguments {
+    std::string oldFolder;
+    std::optional<std::string> into;
+    bool help = false;
+};
+
+std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostream& err) {
+    Arguments a;
+    bool haveOld = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            a.help = true;
+        } else if (arg == "--convert" || arg == "--into") {
+            if (i + 1 == args.size()) {
+                err << "qbk2to3: " << arg << " needs a folder\n" << kUsage;
+                return std::nullopt;
+            }
+            if (arg == "--convert") {
+                a.oldFolder = args[++i];
+                haveOld = true;
+            } else {
+                a.into = args[++i];
+            }
+        } else {
+            err << "qbk2to3: unknown argument \"" << arg << "\"\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    if (!haveOld && !a.help) {
+        err << "qbk2to3: --convert OLDFOLDER is missing\n" << kUsage;
+        return std::nullopt;
+    }
+    return a;
+}
+
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+}  // namespace
+
+bool wantsHeadless(const std::vector<std::string>& args) {
+    for (const auto& arg : args) {
+        if (arg == "--convert" || arg == "--into" || arg == "--help" || arg == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runHeadless(const std::vector<std::string>& args, const HeadlessEnvironment& env,
+                std::ostream& out, std::ostream& err) {
+    const auto parsed = parse(args, err);
+    if (!parsed) return kExitUsage;
+    if (parsed->help) {
+        out << kUsage;
+        return kExitConverted;
+    }
+    if (!isFolder(parsed->oldFolder)) {
+        err << "qbk2to3: " << parsed->oldFolder << " is not a folder\n";
+        return kExitUsage;
+    }
+    std::string target;
+    if (parsed->into) {
+        if (!isFolder(*parsed->into)) {
+            err << "qbk2to3: " << *parsed->into << " is not a folder\n";
+            return kExitUsage;
+        }
+        target = withSlash(*parsed->into);
+    } else {
+        try {
+            target = env.programFolder();
+        } catch (const FileError& e) {
+            err << "qbk2to3: " << e.what() << '\n';
+            return kExitUsage;
+        }
+    }
+
+    ConversionPlan plan;
+    plan.sourceFolder = withSlash(parsed->oldFolder);
+    plan.targetFolder = withSlash(target);
+    const Version2Files found = findVersion2Files(plan.sourceFolder);
+    plan.entryFiles = found.entryFiles;
+    plan.categoryFiles = found.categoryFiles;
+
+    ConversionOptions options;
+    options.dates = env.dates;
+    options.askFirst = false;
+    options.showSummary = false;
+
+    out << "Converting " << plan.sourceFolder << " into " << plan.targetFolder << '\n';
+    PrintedPrompts prompts(err);
+    NoProgress progress;
+    StampSource stamps(env.clock);
+    const LanguageStrings strings;
+    const ConversionResult result =
+        runConversion(plan, options, prompts, progress, stamps, strings);
+
+    for (const auto& f : result.files) {
+        out << f.name << ": ";
+        if (f.skipped) {
+            out << "skipped: " << f.reason;
+        } else if (f.kind == v2::FileKind::Entries) {
+            out << counted(f.added, "entry", "entries") << " added";
+        } else {
+            out << counted(f.added, "category", "categories") << " added, " << f.alreadyPresent
+                << " already present";
+        }
+        for (const auto& remark : f.remarks)
+            out << "; " << remark;
+        out << '\n';
+    }
+    out << "Added " << counted(result.entriesAdded(), "entry", "entries") << " and "
+        << counted(result.categoriesAdded(), "category", "categories") << "; skipped "
+        << counted(result.filesSkipped(), "file", "files") << ".\n";
+    return result.entriesAdded() + result.categoriesAdded() > 0 ? kExitConverted
+                                                                : kExitNothingConverted;
+}
+
+}  // namespace qbk::converter
