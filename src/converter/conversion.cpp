@@ -1,6 +1,7 @@
 #include "converter/conversion.h"
 
 #include <cerrno>
+#include <cstring>
 #include <exception>
 #include <optional>
 #include <set>
@@ -122,8 +123,8 @@ class Run {
         const std::string path = plan_.sourceFolder + file.name;
         try {
             if (auto content = readFileIfExists(path)) return content;
-            skip(file,
-                 fillIn(text("ReadFailedReason"), {FileError::fromErrno(ENOENT, path).detail()}));
+            // Gone since the list was filled.
+            skip(file, fillIn(text("ReadFailedReason"), {std::strerror(ENOENT)}));
         } catch (const FileError& e) {
             skip(file, fillIn(text("ReadFailedReason"), {e.detail()}));
         }
