@@ -26,3 +26,15 @@ function(qbk_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# A window test program: GoogleTest with a QApplication on the offscreen platform and
+# the main window with every subsystem's commands (qbk_app).
+function(qbk_window_test name)
+    add_executable(${name} ${ARGN} ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
+    qbk_target_defaults(${name})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ledger
+                                               ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE qbk_app Qt6::Test GTest::gtest)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

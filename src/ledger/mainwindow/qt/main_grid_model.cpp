@@ -1,0 +1,141 @@
+#include "mainwindow/qt/main_grid_model.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include "platform/qt/qt_text.h"
+#include "platform/windows1252.h"
+
+namespace qbk {
+namespace {
+
+constexpr int kAmountColumn = 1;
+constexpr int kStampColumn = 6;
+
+QColor colourOf(AmountColour c) {
+    switch (c) {
+        case AmountColour::Red:
+            return QColor(255, 0, 0);
+        case AmountColour::Blue:
+            return QColor(0, 0, 255);
+        case AmountColour::Black:
+            break;
+    }
+    return QColor(0, 0, 0);
+}
+
+}  // namespace
+
+void MainGridModel::setHeaderFormat(const std::string& format) {
+    std::vector<HeaderColumn> columns = parseHeaderFormat(format);
+    if (columns.size() == columns_.size()) {
+        columns_ = std::move(columns);
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        return;
+    }
+    beginResetModel();
+    columns_ = std::move(columns);
+    endResetModel();
+}
+
+void MainGridModel::setRows(ListView view) {
+    beginResetModel();
+    chunks_.clear();
+    rows_.clear();
+    auto chunk = std::make_shared<const ListView>(std::move(view));
+    rows_.reserve(chunk->rows.size());
+    for (std::size_t i = 0; i < chunk->rows.size(); ++i)
+        rows_.push_back({0, static_cast<std::uint32_t>(i)});
+    chunks_.push_back(std::move(chunk));
+    endResetModel();
+}
+
+void MainGridModel::appendRows(ListView view) {
+    if (view.rows.empty()) return;
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(view.rows.size()) - 1);
+    const auto chunkIndex = static_cast<std::uint32_t>(chunks_.size());
+    auto chunk = std::make_shared<const ListView>(std::move(view));
+    for (std::size_t i = 0; i < chunk->rows.size(); ++i)
+        rows_.push_back({chunkIndex, static_cast<std::uint32_t>(i)});
+    chunks_.push_back(std::move(chunk));
+    endInsertRows();
+}
+
+void MainGridModel::clear() {
+    beginResetModel();
+    chunks_.clear();
+    rows_.clear();
+    endResetModel();
+}
+
+void MainGridModel::removeDataRow(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.erase(rows_.begin() + row);
+    endRemoveRows();
+}
+
+std::string_view MainGridModel::cell(int row, int column) const {
+    const RowRef& r = rows_.at(static_cast<std::size_t>(row));
+    return chunks_[r.chunk]->cell(r.row, column);
+}
+
+double MainGridModel::stamp(int row) const {
+    const RowRef& r = rows_.at(static_cast<std::size_t>(row));
+    return chunks_[r.chunk]->rows[r.row].stamp;
+}
+
+std::vector<double> MainGridModel::stamps() const {
+    std::vector<double> s;
+    s.reserve(rows_.size());
+    for (const RowRef& r : rows_)
+        s.push_back(chunks_[r.chunk]->rows[r.row].stamp);
+    return s;
+}
+
+int MainGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int MainGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 7;
+}
+
+QVariant MainGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int column = index.column();
+    switch (role) {
+        case Qt::DisplayRole:
+            return qs(cell(index.row(), column));
+        case Qt::ForegroundRole: {
+            if (column == kStampColumn) return QBrush(QColor(255, 255, 255));
+            if (column == kAmountColumn) {
+                const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
+                return QBrush(colourOf(chunks_[r.chunk]->rows[r.row].amountColour));
+            }
+            return {};
+        }
+        case Qt::TextAlignmentRole: {
+            const bool right = static_cast<std::size_t>(column) < columns_.size() &&
+                               columns_[static_cast<std::size_t>(column)].rightAligned;
+            return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant MainGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 ||
+        static_cast<std::size_t>(section) >= columns_.size())
+        return {};
+    const HeaderColumn& c = columns_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) return qs(trimBlanks(c.title));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (c.rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+}
+
+}  // namespace qbk

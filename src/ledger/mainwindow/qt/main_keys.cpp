@@ -1,0 +1,100 @@
+// The window keys: the main window sees every key before its controls.
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/qbk3_main.h"
+
+namespace qbk {
+
+bool QBK_3_Main::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::FocusIn || type == QEvent::FocusOut) &&
+        (watched == MainGrid || watched == CategoryGrid)) {
+        SetGridColors();
+        return false;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Keys of this window only (not of its dialogs), seen once (at the focus widget).
+    if (widget == nullptr || widget->window() != this || widget != QApplication::focusWidget())
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyRelease)
+        return !key->isAutoRepeat() && Form_KeyUp(key->key(), key->modifiers());
+    const bool down = Form_KeyDown(key->key(), key->modifiers());
+    const bool press = key->key() == Qt::Key_Escape && Form_KeyPress(key->key());
+    return down || press;
+}
+
+bool QBK_3_Main::Form_KeyDown(int key, Qt::KeyboardModifiers) {
+    const bool formOpen = EditFrame->isVisible();
+    const bool gridFocus = MainGrid->hasFocus();
+    if (key == Qt::Key_Escape && formOpen) {
+        if (hooks.CloseButton_Click) hooks.CloseButton_Click();
+        return true;
+    }
+    if (formOpen) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && CategoryGrid->hasFocus() &&
+            hooks.focusAmount) {
+            CategoryGrid_Click();
+            hooks.focusAmount();
+            return true;
+        }
+        return false;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && CategoryGrid->hasFocus()) {
+        CategoryGrid_DblClick();
+        return true;
+    }
+    if (!gridFocus) return false;
+    if (!state_.ReportMode) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (hooks.MainGrid_DblClick) hooks.MainGrid_DblClick();
+            return true;
+        }
+        if (key == Qt::Key_Insert) {
+            runCommand("mu_NewEntry");
+            return true;
+        }
+        return false;
+    }
+    if (key == Qt::Key_Escape && Viewer->isHidden()) {
+        runCommand("mu_QuitReports");
+        return true;
+    }
+    if (key == Qt::Key_Delete && mainGridModel_->rowCount() > 1 &&
+        MainGrid->currentIndex().isValid()) {
+        if (hooks.removeReportLine) hooks.removeReportLine();
+        return true;
+    }
+    return false;
+}
+
+bool QBK_3_Main::Form_KeyPress(int key) {
+    if (key != Qt::Key_Escape || state_.ReportMode) return false;
+    state_.DateDialDone = true;
+    if (state_.MacroMode) {
+        if (hooks.quitMacroEdit) hooks.quitMacroEdit();
+    } else if (hooks.TurnMacroOff) {
+        hooks.TurnMacroOff();
+    }
+    return true;
+}
+
+bool QBK_3_Main::Form_KeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    if (key != Qt::Key_Delete) return false;
+    if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier))) return false;
+    auto* deleteButton = EditFrame->findChild<QPushButton*>(QStringLiteral("DeleteButton"));
+    if (!EditFrame->isVisible() || deleteButton == nullptr || !deleteButton->isEnabled())
+        return false;
+    if (hooks.DeleteButton_Click) hooks.DeleteButton_Click();
+    return true;
+}
+
+}  // namespace qbk

@@ -1,0 +1,541 @@
+#include "mainwindow/qt/qbk3_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "mainwindow/date_range.h"
+#include "mainwindow/list_refresh.h"
+#include "mainwindow/qt/category_grid_model.h"
+#include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/menu_layout.h"
+#include "mainwindow/qt/status_panels.h"
+#include "mainwindow/qt/wait_cursor.h"
+#include "platform/qt/qt_text.h"
+#include "platform/windows1252.h"
+#include "store/category_record.h"
+
+namespace qbk {
+namespace {
+
+// Design sizes the layout keeps (pixels).
+constexpr int kCategoryGridWidth = 330;
+constexpr int kAllCategoryButtonHeight = 28;
+
+// Lays out its children by the window's own rules whenever it is resized.
+class LayoutArea : public QWidget {
+  public:
+    LayoutArea(std::function<void()> layout, QWidget* parent)
+        : QWidget(parent), layout_(std::move(layout)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        layout_();
+    }
+
+  private:
+    std::function<void()> layout_;
+};
+
+void configureGrid(QTableView* grid) {
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    grid->setTabKeyNavigation(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setStretchLastSection(false);
+    grid->setAutoFillBackground(true);
+}
+
+// Each column is as wide as its header text, blanks included.
+void applyHeaderWidths(QTableView* grid, const std::vector<HeaderColumn>& columns) {
+    const int charWidth = grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int width = static_cast<int>(charCount(columns[i].title)) * charWidth + 8;
+        grid->horizontalHeader()->resizeSection(static_cast<int>(i), width);
+    }
+}
+
+}  // namespace
+
+QBK_3_Main::QBK_3_Main(Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services), stamps_(services.clock) {
+    setObjectName(QStringLiteral("QBK_3_Main"));
+    setWindowTitle(QStringLiteral("Quillbank 3"));
+    createActions();
+    createMenus();
+    createToolBars();
+    createGrids();
+    createFrames();
+    createStatusBars();
+    setMinimumSize(2 * kCategoryGridWidth + 100, 360);
+    resize(1180, 720);
+    qApp->installEventFilter(this);
+
+    setCommand("mu_AllCats", [this] { mu_AllCats_Click(); });
+    setCommand("mu_GridFormat", [this] { mu_GridFormat_Click(); });
+    setCommand("mu_DefaultDataFolder", [this] { mu_DefaultDataFolder_Click(); });
+    setCommand("mu_AlternateFolder1", [this] { mu_AlternateFolder1_Click(); });
+    setCommand("mu_AlternateFolder2", [this] { mu_AlternateFolder2_Click(); });
+    setCommand("mu_SelectDataFolder", [this] { mu_SelectDataFolder_Click(); });
+    setCommand("mu_HelpContents", [this] { mu_HelpContents_Click(); });
+    setCommand("mu_Exit", [this] { mu_Exit_Click(); });
+    setCommand("mu_ToolTipsOff", [this] { mu_ToolTipsOff_Click(); });
+    setCommand("mu_ToolTipsOn", [this] { mu_ToolTipsOn_Click(); });
+}
+
+QBK_3_Main::~QBK_3_Main() {
+    qApp->removeEventFilter(this);
+    delete splash_;
+}
+
+// ---- Construction ----
+
+void QBK_3_Main::createActions() {
+    for (const MenuItemDef& item : menuItemDefs()) {
+        if (std::string_view(item.name) == "-") continue;
+        auto* action = new QAction(QString::fromUtf8(item.caption), this);
+        action->setObjectName(QString::fromUtf8(item.name));
+        if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        const std::string name = item.name;
+        connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+        actions_.emplace(name, action);
+    }
+}
+
+void QBK_3_Main::createMenus() {
+    for (const MenuDef& def : menuDefs()) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(def.caption));
+        m->setObjectName(QString::fromUtf8(def.name));
+        menus_.emplace(def.name, m);
+    }
+    for (const MenuItemDef& item : menuItemDefs()) {
+        QMenu* m = menus_.at(item.menu);
+        if (std::string_view(item.name) == "-")
+            m->addSeparator();
+        else
+            m->addAction(actions_.at(item.name));
+    }
+}
+
+QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
+    static const std::map<std::string_view, QStyle::StandardPixmap> kIcons = {
+        {"New", QStyle::SP_FileIcon},
+        {"Macro", QStyle::SP_MediaPlay},
+        {"Notes", QStyle::SP_FileDialogDetailedView},
+        {"Search", QStyle::SP_FileDialogContentsView},
+        {"Reports", QStyle::SP_FileDialogListView},
+        {"Web", QStyle::SP_DriveNetIcon},
+        {"Help", QStyle::SP_DialogHelpButton},
+        {"Quit", QStyle::SP_DialogCloseButton},
+        {"Quick", QStyle::SP_FileDialogInfoView},
+        {"Full", QStyle::SP_FileDialogDetailedView},
+        {"Build", QStyle::SP_ArrowBack},
+        {"Print", QStyle::SP_ComputerIcon},
+        {"Edit", QStyle::SP_FileDialogStart},
+        {"File", QStyle::SP_DialogSaveButton},
+        {"Export", QStyle::SP_DriveFDIcon},
+    };
+    QAction* button =
+        bar->addAction(style()->standardIcon(kIcons.at(def.key)), QString::fromUtf8(def.caption));
+    button->setObjectName(bar->objectName() + QLatin1Char('_') + QString::fromUtf8(def.key));
+    button->setData(QString::fromUtf8(def.key));
+    button->setToolTip(QString::fromUtf8(def.toolTip));
+    buttonCommands_[button] = def.command;
+    const std::string command = def.command;
+    connect(button, &QAction::triggered, this, [this, command] { runCommand(command); });
+    return button;
+}
+
+void QBK_3_Main::createToolBars() {
+    MainToolBar = new QToolBar(QStringLiteral("MainToolBar"), this);
+    MainToolBar->setObjectName(QStringLiteral("MainToolBar"));
+    ReportToolBar = new QToolBar(QStringLiteral("ReportToolBar"), this);
+    ReportToolBar->setObjectName(QStringLiteral("ReportToolBar"));
+    for (QToolBar* bar : {MainToolBar, ReportToolBar}) {
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        bar->setIconSize(QSize(20, 20));
+        addToolBar(Qt::TopToolBarArea, bar);
+    }
+    for (const ToolButtonDef& def : mainToolBarDefs())
+        mainButtons_[def.key] = addToolButton(MainToolBar, def);
+    for (const ToolButtonDef& def : reportToolBarDefs())
+        reportButtons_[def.key] = addToolButton(ReportToolBar, def);
+    // The two toolbars share one place: report mode shows one and hides the other.
+    ReportToolBar->hide();
+}
+
+void QBK_3_Main::createGrids() {
+    central_ = new LayoutArea([this] { Form_Resize(); }, this);
+    central_->setObjectName(QStringLiteral("MainArea"));
+    setCentralWidget(central_);
+
+    MainGrid = new QTableView(central_);
+    MainGrid->setObjectName(QStringLiteral("MainGrid"));
+    mainGridModel_ = new MainGridModel(this);
+    MainGrid->setModel(mainGridModel_);
+    configureGrid(MainGrid);
+    MainGrid->setToolTip(QStringLiteral("Double-click any line item to edit"));
+    connect(MainGrid, &QTableView::doubleClicked, this, [this] {
+        if (hooks.MainGrid_DblClick) hooks.MainGrid_DblClick();
+    });
+
+    AllCategoryButton = new QPushButton(QStringLiteral("All Categories <F8>"), central_);
+    AllCategoryButton->setObjectName(QStringLiteral("AllCategoryButton"));
+    AllCategoryButton->setToolTip(QStringLiteral("Click to display all categories"));
+    AllCategoryButton->setFixedHeight(kAllCategoryButtonHeight);
+    connect(AllCategoryButton, &QPushButton::clicked, this, [this] { mu_AllCats_Click(); });
+
+    CategoryGrid = new QTableView(central_);
+    CategoryGrid->setObjectName(QStringLiteral("CategoryGrid"));
+    categoryGridModel_ = new CategoryGridModel(this);
+    CategoryGrid->setModel(categoryGridModel_);
+    configureGrid(CategoryGrid);
+    applyHeaderWidths(CategoryGrid, categoryGridModel_->columns());
+    CategoryGrid->setToolTip(QStringLiteral("Double-click any category to narrow your view"));
+    connect(CategoryGrid, &QTableView::clicked, this, [this] { CategoryGrid_Click(); });
+    connect(CategoryGrid, &QTableView::doubleClicked, this, [this] { CategoryGrid_DblClick(); });
+
+    for (QTableView* grid : {MainGrid, CategoryGrid}) {
+        grid->installEventFilter(this);
+        setGridBackground(grid, Qt::white);
+    }
+    SetGridColors();
+
+    Viewer = new QPlainTextEdit(central_);
+    Viewer->setObjectName(QStringLiteral("Viewer"));
+    Viewer->setReadOnly(true);
+    Viewer->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setPointSizeF(8.25);
+    fixed.setBold(true);
+    Viewer->setFont(fixed);
+    Viewer->hide();
+}
+
+void QBK_3_Main::createFrames() {
+    auto frame = [this](const char* name) {
+        auto* f = new QFrame(central_);
+        f->setObjectName(QString::fromUtf8(name));
+        f->setFrameShape(QFrame::StyledPanel);
+        f->setFrameShadow(QFrame::Raised);
+        f->setAutoFillBackground(true);
+        f->hide();
+        return f;
+    };
+    EditFrame = frame("EditFrame");
+    CategoryFrame = frame("CategoryFrame");
+    DateDialFrame = frame("DateDialFrame");
+
+    UDFSearchPrompt = new QPushButton(central_);
+    UDFSearchPrompt->setObjectName(QStringLiteral("UDFSearchPrompt"));
+    UDFSearchPrompt->hide();
+    UDFSearchList = new QListWidget(central_);
+    UDFSearchList->setObjectName(QStringLiteral("UDFSearchList"));
+    UDFSearchList->hide();
+
+    ProgressBar1 = new QProgressBar(central_);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->hide();
+}
+
+void QBK_3_Main::createStatusBars() {
+    DisplayStatusBar =
+        new StatusPanels(QStringLiteral("DisplayStatusBar"), {3, 3, 3, 2, 5}, central_);
+    GeneralStatusBar = new StatusPanels(QStringLiteral("GeneralStatusBar"), {3, 2}, central_);
+}
+
+// ---- Commands ----
+
+void QBK_3_Main::setCommand(std::string_view name, std::function<void()> command) {
+    commands_[std::string(name)] = std::move(command);
+    if (QAction* a = action(name)) a->setVisible(true);
+    for (auto& [button, target] : buttonCommands_)
+        if (target == name) button->setVisible(true);
+}
+
+void QBK_3_Main::runCommand(std::string_view name) {
+    const auto it = commands_.find(name);
+    if (it != commands_.end() && it->second) it->second();
+}
+
+bool QBK_3_Main::hasCommand(std::string_view name) const {
+    return commands_.count(std::string(name)) > 0;
+}
+
+void QBK_3_Main::finishCommands() {
+    for (auto& [name, a] : actions_)
+        if (!hasCommand(name)) a->setVisible(false);
+    for (auto& [button, target] : buttonCommands_)
+        if (!hasCommand(target)) button->setVisible(false);
+    // A menu whose items are all hidden goes too.
+    for (auto& [name, m] : menus_) {
+        bool any = false;
+        for (QAction* a : m->actions())
+            any = any || (!a->isSeparator() && a->isVisible());
+        m->menuAction()->setVisible(any);
+    }
+}
+
+QAction* QBK_3_Main::action(std::string_view name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* QBK_3_Main::menu(std::string_view name) const {
+    const auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+QAction* QBK_3_Main::mainToolButton(std::string_view key) const {
+    const auto it = mainButtons_.find(key);
+    return it == mainButtons_.end() ? nullptr : it->second;
+}
+
+QAction* QBK_3_Main::reportToolButton(std::string_view key) const {
+    const auto it = reportButtons_.find(key);
+    return it == reportButtons_.end() ? nullptr : it->second;
+}
+
+// ---- Layout ----
+
+void QBK_3_Main::Form_Resize() {
+    const int width = central_->width();
+    const int height = central_->height();
+    const int displayHeight = DisplayStatusBar->sizeHint().height();
+    const int generalHeight = GeneralStatusBar->sizeHint().height();
+    const int bars = displayHeight + generalHeight;
+    DisplayStatusBar->setGeometry(0, height - bars, width, displayHeight);
+    GeneralStatusBar->setGeometry(0, height - generalHeight, width, generalHeight);
+    if (width <= 2 * kCategoryGridWidth || height <= bars * 3) return;  // too small to lay out
+
+    const int buttonHeight = AllCategoryButton->height();
+    const QRect grid(0, 0, width - kCategoryGridWidth, static_cast<int>(height - 2.2 * bars));
+    MainGrid->setGeometry(grid);
+    AllCategoryButton->setGeometry(grid.x() + grid.width(),
+                                   grid.y() + static_cast<int>(0.1 * buttonHeight),
+                                   kCategoryGridWidth, buttonHeight);
+    CategoryGrid->setGeometry(AllCategoryButton->x(), AllCategoryButton->y() + buttonHeight,
+                              kCategoryGridWidth,
+                              static_cast<int>(grid.height() - 1.1 * buttonHeight));
+    for (QFrame* frame : {EditFrame, CategoryFrame, DateDialFrame}) {
+        const QSize size = frame->size();
+        frame->move(grid.x() + (grid.width() - size.width()) / 2,
+                    grid.y() + (grid.height() - size.height()) / 2);
+    }
+    ProgressBar1->setGeometry(grid.x(), grid.y() + static_cast<int>(1.01 * grid.height()), width,
+                              displayHeight);
+    Viewer->setGeometry(0, grid.y(), width, grid.height());
+    UDFSearchPrompt->setGeometry(AllCategoryButton->geometry());
+    UDFSearchList->setGeometry(CategoryGrid->geometry());
+
+    const int mainButton = static_cast<int>(width / 7.05);
+    const int reportButton = static_cast<int>(width / 9.05);
+    for (QAction* a : MainToolBar->actions())
+        if (QWidget* w = MainToolBar->widgetForAction(a)) w->setFixedWidth(mainButton);
+    for (QAction* a : ReportToolBar->actions())
+        if (QWidget* w = ReportToolBar->widgetForAction(a)) w->setFixedWidth(reportButton);
+}
+
+// ---- The list ----
+
+std::string QBK_3_Main::searchArgument() const {
+    const std::string upper = ansiUpper(state_.SearchText);
+    if (state_.SearchCompleteWord && !upper.empty()) return " " + upper + " ";
+    return upper;
+}
+
+void QBK_3_Main::refreshList() {
+    PopMainGrid(searchArgument());
+}
+
+void QBK_3_Main::PopMainGrid(const std::string& argument) {
+    ListQuery query;
+    query.searchArgument = argument;
+    query.categoryFilterCode = state_.CategoryFilterCode;
+    query.categoryFilterName = state_.CategoryFilterName;
+    query.macroMode = state_.MacroMode;
+    const auto start = regional().parseDate(state_.RangeStart);
+    const auto end = regional().parseDate(state_.RangeEnd);
+    query.rangeStart = start.value_or(0);
+    query.rangeEnd = end.value_or(0);
+    if ((!start || !end) && !state_.MacroMode) {
+        showError(OperationError(
+            errnum::kTypeMismatch,
+            "Type mismatch (range " + state_.RangeStart + " - " + state_.RangeEnd + ")"));
+        return;
+    }
+    const std::string reportList = services_.programFolder + "report.tmp";
+    ListView view;
+    {
+        WaitCursor wait;
+        try {
+            view = qbk::PopMainGrid(state_.RecordFilePath, query, state_.ProgramSettings,
+                                    regional(), state_.ReportMode ? &reportList : nullptr);
+        } catch (const OperationError& e) {
+            showError(e);
+            return;
+        }
+    }
+    const bool fileEmpty = view.recordCount == 0;
+    const std::array<std::string, 5> panels = view.panels;
+    mainGridModel_->setHeaderFormat(view.headerFormat);
+    applyHeaderWidths(MainGrid, mainGridModel_->columns());
+    if (state_.ReportMode)
+        mainGridModel_->appendRows(std::move(view));
+    else
+        mainGridModel_->setRows(std::move(view));
+
+    if (mainGridModel_->rowCount() > 0 && !fileEmpty)
+        selectMainGridRow(0);
+    else
+        MainGrid->setCurrentIndex(QModelIndex());
+
+    if (state_.ReportMode) {
+        DisplayStatusBar->setPanelText(
+            3, qs(reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()))));
+        return;
+    }
+    for (int i = 0; i < 5; ++i)
+        DisplayStatusBar->setPanelText(i + 1, qs(panels[static_cast<std::size_t>(i)]));
+}
+
+void QBK_3_Main::selectMainGridRow(int row) {
+    if (row < 0 || row >= mainGridModel_->rowCount()) return;
+    MainGrid->setCurrentIndex(mainGridModel_->index(row, 0));
+    MainGrid->selectRow(row);
+}
+
+void QBK_3_Main::PopCategoryGrid() {
+    std::vector<CategoryRecord> categories;
+    try {
+        categories = readCategories(state_.CategoryFilePath);
+    } catch (const OperationError& e) {
+        showError(e);
+    }
+    categoryGridModel_->setCategories(std::move(categories));
+    if (categoryGridModel_->rowCount() > 0) {
+        CategoryGrid->setCurrentIndex(categoryGridModel_->index(0, 0));
+        CategoryGrid->selectRow(0);
+    }
+}
+
+void QBK_3_Main::CategoryGrid_Click() {
+    const QModelIndex current = CategoryGrid->currentIndex();
+    if (!current.isValid()) return;
+    const int row = current.row();
+    state_.CategoryFilterCode = categoryGridModel_->code(row);
+    state_.CategoryFilterName = categoryGridModel_->name(row);
+    if (hooks.categoryTaken)
+        hooks.categoryTaken(state_.CategoryFilterCode, state_.CategoryFilterName);
+    CategoryGrid->selectRow(row);
+    focusMainGrid();
+}
+
+void QBK_3_Main::CategoryGrid_DblClick() {
+    const QModelIndex current = CategoryGrid->currentIndex();
+    if (!current.isValid()) return;
+    const int row = current.row();
+    state_.CategoryFilterCode = categoryGridModel_->code(row);
+    state_.CategoryFilterName = categoryGridModel_->name(row);
+    if (hooks.categoryTaken)
+        hooks.categoryTaken(state_.CategoryFilterCode, state_.CategoryFilterName);
+    CategoryGrid->selectRow(row);
+    state_.SearchText.clear();
+    state_.SearchCompleteWord = false;
+    PopMainGrid("");
+    focusMainGrid();
+}
+
+void QBK_3_Main::mu_AllCats_Click() {
+    state_.CategoryFilterCode = std::string(10, ' ');
+    state_.CategoryFilterName = "All Categories";
+    state_.SearchText.clear();
+    state_.SearchCompleteWord = false;
+    PopMainGrid("");
+    focusMainGrid();
+}
+
+void QBK_3_Main::mu_GridFormat_Click() {
+    const auto next = nextGridOrder(state_.ProgramSettings.gridOrder());
+    if (!next) return;
+    state_.ProgramSettings.setGridOrder(*next);
+    refreshList();
+    focusMainGrid();
+}
+
+void QBK_3_Main::SetRange(int numDays, int endInYear) {
+    const SettingsRecord& s = state_.ProgramSettings;
+    const DateRange range = qbk::SetRange(numDays, endInYear, state_.FYStartYear, s.fyMonth(),
+                                          s.fyDay(), services_.clock.today(), regional());
+    state_.RangeStart = range.start;
+    state_.RangeEnd = range.end;
+    setRangeLabel(range.label);
+}
+
+void QBK_3_Main::setRangeLabel(const std::string& label) {
+    GeneralStatusBar->setPanelText(1, qs(label));
+}
+
+void QBK_3_Main::focusMainGrid() {
+    if (MainGrid->isEnabled()) MainGrid->setFocus();
+}
+
+void QBK_3_Main::showError(const OperationError& error) {
+    services_.prompts.message(
+        {commonErrorText(error), std::string(kCommonErrorTitle), Icon::Critical, Buttons::Ok, 1});
+}
+
+void QBK_3_Main::SaveConfig() {
+    try {
+        qbk::SaveConfig(services_.programFolder + "qbk3.ini", state_.ProgramSettings);
+    } catch (const OperationError& e) {
+        showError(e);
+    }
+}
+
+void QBK_3_Main::setGridBackground(QTableView* grid, const QColor& colour) {
+    QPalette p = grid->palette();
+    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Window, colour);
+    grid->setPalette(p);
+}
+
+// Of the two grids, the one with the focus shows a strong (black) selection.
+void QBK_3_Main::SetGridColors() {
+    const QColor gray = palette().color(QPalette::Disabled, QPalette::WindowText);
+    for (QTableView* grid : {MainGrid, CategoryGrid}) {
+        QPalette p = grid->palette();
+        const QColor highlight = grid->hasFocus() ? QColor(0, 0, 0) : gray;
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            p.setColor(group, QPalette::Highlight, highlight);
+            p.setColor(group, QPalette::HighlightedText, QColor(255, 255, 255));
+        }
+        grid->setPalette(p);
+    }
+}
+
+}  // namespace qbk

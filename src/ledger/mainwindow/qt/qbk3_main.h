@@ -1,0 +1,202 @@
+// QBK_3_Main: the main window of the ledger program.
+//
+// The window owns the shared state (MainState), the layout of its widgets, the menus
+// and toolbars, the list refresh and the category list, start-up and end, the data
+// folders, the window keys and the tool tips. The commands of the other subsystems
+// live beside their own code and attach themselves:
+//   - to a menu item by name with setCommand("mu_NewEntry", ...); a toolbar button runs
+//     the command of the menu item it names, and menu items left without a command are
+//     hidden when the window has loaded (finishCommands);
+//   - to the window keys and start-up through `hooks`;
+//   - to the widgets the window lays out (EditFrame, CategoryFrame, DateDialFrame,
+//     Viewer, UDFSearchPrompt/UDFSearchList) by filling them with their own controls.
+// Every command that changes the data or the view ends in refreshList().
+#ifndef QBK_MAINWINDOW_QT_QBK3_MAIN_H_
+#define QBK_MAINWINDOW_QT_QBK3_MAIN_H_
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "mainwindow/qt/main_state.h"
+#include "mainwindow/qt/services.h"
+#include "mainwindow/qt/splash.h"
+#include "platform/errors.h"
+#include "platform/stamps.h"
+#include "store/sort_key.h"
+
+class QAction;
+class QFrame;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QToolBar;
+
+namespace qbk {
+
+class CategoryGridModel;
+class MainGridModel;
+class StatusPanels;
+
+class QBK_3_Main : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit QBK_3_Main(Services& services, QWidget* parent = nullptr);
+    ~QBK_3_Main() override;
+
+    // ---- What the commands of every subsystem share ----
+    MainState& state() { return state_; }
+    Services& services() { return services_; }
+    const RegionalSettings& regional() const { return services_.regional; }
+    Prompts& prompts() { return services_.prompts; }
+    StampSource& stamps() { return stamps_; }
+    SortKeyMemory& sortKeys() { return sortKeys_; }
+
+    void setCommand(std::string_view name, std::function<void()> command);
+    void runCommand(std::string_view name);
+    bool hasCommand(std::string_view name) const;
+    // Hides the menu items and toolbar buttons that have no command.
+    void finishCommands();
+    QAction* action(std::string_view name) const;
+    QMenu* menu(std::string_view name) const;
+    QAction* mainToolButton(std::string_view key) const;
+    QAction* reportToolButton(std::string_view key) const;
+
+    QTableView* mainGrid() const { return MainGrid; }
+    MainGridModel* mainGridModel() const { return mainGridModel_; }
+    QTableView* categoryGrid() const { return CategoryGrid; }
+    CategoryGridModel* categoryGridModel() const { return categoryGridModel_; }
+    QPushButton* allCategoryButton() const { return AllCategoryButton; }
+    QPlainTextEdit* viewer() const { return Viewer; }
+    QFrame* editFrame() const { return EditFrame; }
+    QFrame* categoryFrame() const { return CategoryFrame; }
+    QFrame* dateDialFrame() const { return DateDialFrame; }
+    QPushButton* udfSearchPrompt() const { return UDFSearchPrompt; }
+    QListWidget* udfSearchList() const { return UDFSearchList; }
+    StatusPanels* displayStatusBar() const { return DisplayStatusBar; }
+    StatusPanels* generalStatusBar() const { return GeneralStatusBar; }
+    QProgressBar* progressBar() const { return ProgressBar1; }
+    QToolBar* mainToolBar() const { return MainToolBar; }
+    QToolBar* reportToolBar() const { return ReportToolBar; }
+
+    // The list refresh with a search argument as the callers of the list pass it.
+    void PopMainGrid(const std::string& searchArgument);
+    // PopMainGrid with the current search: SearchText upper-cased (framed by blanks
+    // for a complete-word search, so it stays one).
+    void refreshList();
+    std::string searchArgument() const;
+    void PopCategoryGrid();
+    // Sets RangeStart, RangeEnd and the range label (no refresh).
+    void SetRange(int numDays, int endInYear);
+    void setRangeLabel(const std::string& label);
+    // Gives MainGrid the focus when it is enabled.
+    void focusMainGrid();
+    // The common error message.
+    void showError(const OperationError& error);
+    // Writes the settings record to the program folder's qbk3.ini.
+    void SaveConfig();
+    // Grid colours: backgrounds (white, cyan in report mode, yellow in macro mode).
+    void setGridBackground(QTableView* grid, const QColor& colour);
+    // Selects data row `row` (0-based) of MainGrid across the whole width.
+    void selectMainGridRow(int row);
+
+    // ---- The window's own commands ----
+    // The start-up sequence: start-up window, settings, range, data folder, lists.
+    void Form_Load();
+    qbk3Splash* splash() const { return splash_; }
+    void mu_AllCats_Click();
+    void CategoryGrid_DblClick();
+    void CategoryGrid_Click();
+    void mu_GridFormat_Click();
+    void mu_DefaultDataFolder_Click();
+    void mu_AlternateFolder1_Click();
+    void mu_AlternateFolder2_Click();
+    void mu_SelectDataFolder_Click();
+    void mu_HelpContents_Click();
+    void mu_Exit_Click();
+    void mu_ToolTipsOff_Click();
+    void mu_ToolTipsOn_Click();
+    void InitHelp();
+    void QuitHelp();
+
+    // Steps of other subsystems that the window's keys and start-up run.
+    struct Hooks {
+        std::function<void()> TurnReportsOff;      // start-up: report mode off
+        std::function<void()> MainGrid_DblClick;   // Enter on the list: open the entry
+        std::function<void()> CloseButton_Click;   // Esc with the entry form open
+        std::function<void()> DeleteButton_Click;  // Ctrl+Del / Alt+Del with it open
+        std::function<void()> removeReportLine;    // Delete on the report list
+        std::function<void()> quitMacroEdit;       // Esc in macro-edit mode
+        std::function<void()> TurnMacroOff;        // Esc outside report and macro mode
+        // A category taken from the list (click or double-click): the entry form's boxes.
+        std::function<void(const std::string& code, const std::string& name)> categoryTaken;
+        // Enter on the category list while the entry form is open: focus to the amount.
+        std::function<void()> focusAmount;
+        // Start-up, after the lists are filled (the date selector shows today...).
+        std::function<void()> startupDone;
+    } hooks;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createGrids();
+    void createFrames();
+    void createStatusBars();
+    // The window layout.
+    void Form_Resize();
+    void Form_Unload();
+    // The window keys: true when the key was used.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool Form_KeyPress(int key);
+    bool Form_KeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void SetGridColors();
+    void switchDataFolder(const std::string& folder, bool focusGrid);
+    void switchToAlternate(const std::string& storedPath);
+    void applyStartupCaptions();
+    QAction* addToolButton(QToolBar* bar, const struct ToolButtonDef& def);
+
+    Services& services_;
+    MainState state_;
+    StampSource stamps_;
+    SortKeyMemory sortKeys_;
+    std::map<std::string, QAction*, std::less<>> actions_;
+    std::map<std::string, QMenu*, std::less<>> menus_;
+    std::map<std::string, std::function<void()>, std::less<>> commands_;
+    std::map<std::string, QAction*, std::less<>> mainButtons_, reportButtons_;
+    std::map<QAction*, std::string> buttonCommands_;
+    QPointer<qbk3Splash> splash_;
+
+    QWidget* central_ = nullptr;
+    QTableView* MainGrid = nullptr;
+    MainGridModel* mainGridModel_ = nullptr;
+    QTableView* CategoryGrid = nullptr;
+    CategoryGridModel* categoryGridModel_ = nullptr;
+    QPushButton* AllCategoryButton = nullptr;
+    QPlainTextEdit* Viewer = nullptr;
+    QFrame* EditFrame = nullptr;
+    QFrame* CategoryFrame = nullptr;
+    QFrame* DateDialFrame = nullptr;
+    QPushButton* UDFSearchPrompt = nullptr;
+    QListWidget* UDFSearchList = nullptr;
+    StatusPanels* DisplayStatusBar = nullptr;
+    StatusPanels* GeneralStatusBar = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QToolBar* MainToolBar = nullptr;
+    QToolBar* ReportToolBar = nullptr;
+};
+
+}  // namespace qbk
+
+#endif  // QBK_MAINWINDOW_QT_QBK3_MAIN_H_

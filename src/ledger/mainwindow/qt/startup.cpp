@@ -1,0 +1,185 @@
+// Start-up and end of the main window, data folders, help and tool tips.
+#include <unistd.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+
+#include "mainwindow/date_range.h"
+#include "mainwindow/qt/qbk3_main.h"
+#include "mainwindow/qt/splash.h"
+#include "mainwindow/qt/status_panels.h"
+#include "platform/files.h"
+#include "platform/qt/qt_text.h"
+#include "platform/windows1252.h"
+
+namespace qbk {
+
+void QBK_3_Main::Form_Load() {
+    InitHelp();
+    if (hooks.TurnReportsOff)
+        hooks.TurnReportsOff();
+    else
+        state_.ReportMode = false;
+    QDir::setCurrent(qs(services_.programFolder));
+
+    splash_ = new qbk3Splash(services_);
+    connect(splash_, &qbk3Splash::accessGranted, this, [this] {
+        show();
+        focusMainGrid();
+    });
+    state_.ProgramSettings = splash_->Form_Load();
+    hide();
+
+    const SettingsRecord& s = state_.ProgramSettings;
+    state_.FYStartYear = FiscalYearOf(services_.clock.today(), s.fyMonth(), s.fyDay());
+    SetRange(s.startupRange(), 0);
+
+    state_.DataFolder = withTrailingSlash(utf8(QDir::currentPath()));
+    GeneralStatusBar->setPanelText(2, qs(state_.DataFolder));
+    state_.RecordFilePath = state_.DataFolder + "quillbank.dat";
+    state_.CategoryFilePath = state_.DataFolder + "category.dat";
+    PopCategoryGrid();
+    state_.CategoryFilterCode = std::string(10, ' ');
+    state_.CategoryFilterName = "All Categories";
+    refreshList();
+
+    applyStartupCaptions();
+    if (hooks.startupDone) hooks.startupDone();
+    finishCommands();
+
+    if (trimField(s.userPassword()).empty()) splash_->closeWithAccess();
+
+    if (s.toolTipsFlag() == "N") {
+        action("mu_ToolTipsOff")->setVisible(false);
+        mu_ToolTipsOff_Click();
+    } else {
+        action("mu_ToolTipsOn")->setVisible(false);
+    }
+}
+
+void QBK_3_Main::applyStartupCaptions() {
+    const SettingsRecord& s = state_.ProgramSettings;
+    if (auto* label = findChild<QLabel*>(QStringLiteral("User1Label")))
+        label->setText(qs(s.udf1Name()));
+    if (auto* label = findChild<QLabel*>(QStringLiteral("User2Label")))
+        label->setText(qs(s.udf2Name()));
+    action("mu_SearchUDF1")->setText(qs("Search by " + s.udf1Name()));
+    action("mu_SearchUDF2")->setText(qs("Search by " + s.udf2Name()));
+    if (!isEmptySetting(s.altFolder1Path()))
+        action("mu_AlternateFolder1")
+            ->setText(qs("Data Folder: " + std::string(trimField(s.altFolder1Path()))));
+    if (!isEmptySetting(s.altFolder2Path()))
+        action("mu_AlternateFolder2")
+            ->setText(qs("Data Folder: " + std::string(trimField(s.altFolder2Path()))));
+}
+
+void QBK_3_Main::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void QBK_3_Main::Form_Unload() {
+    QuitHelp();
+    SaveConfig();
+}
+
+void QBK_3_Main::mu_Exit_Click() {
+    close();
+}
+
+void QBK_3_Main::InitHelp() {
+    // The help pages ship inside the program; the viewer is ours, owned for the window.
+}
+
+void QBK_3_Main::QuitHelp() {
+    services_.help.quit();
+}
+
+void QBK_3_Main::mu_HelpContents_Click() {
+    services_.help.showContents();
+}
+
+// ---- Data folders ----
+
+void QBK_3_Main::switchDataFolder(const std::string& folder, bool focusGrid) {
+    state_.DataFolder = withTrailingSlash(folder);
+    GeneralStatusBar->setPanelText(2, qs(state_.DataFolder));
+    state_.RecordFilePath = state_.DataFolder + "quillbank.dat";
+    state_.CategoryFilePath = state_.DataFolder + "category.dat";
+    PopCategoryGrid();
+    state_.CategoryFilterCode = std::string(10, ' ');
+    state_.CategoryFilterName = "All Categories";
+    refreshList();
+    if (focusGrid) focusMainGrid();
+}
+
+void QBK_3_Main::mu_DefaultDataFolder_Click() {
+    switchDataFolder(services_.programFolder, true);
+}
+
+void QBK_3_Main::switchToAlternate(const std::string& storedPath) {
+    const std::string path(trimField(storedPath));
+    if (path.empty()) return;
+    if (!folderExists(path)) {
+        showError(OperationError(errnum::kPathNotFound, "Path not found (" + path + ")"));
+        return;
+    }
+    if (::access(path.c_str(), R_OK | X_OK) != 0) {
+        showError(OperationError(errnum::kPermissionDenied, "Permission denied (" + path + ")"));
+        return;
+    }
+    switchDataFolder(path, true);
+}
+
+void QBK_3_Main::mu_AlternateFolder1_Click() {
+    switchToAlternate(state_.ProgramSettings.altFolder1Path());
+}
+
+void QBK_3_Main::mu_AlternateFolder2_Click() {
+    switchToAlternate(state_.ProgramSettings.altFolder2Path());
+}
+
+void QBK_3_Main::mu_SelectDataFolder_Click() {
+    const std::string chosen =
+        services_.prompts.openFile({"Select a folder...", "Quillbank Data Files|quillbank.dat",
+                                    "quillbank.dat", state_.DataFolder},
+                                   true);
+    if (chosen.empty()) return;
+    // The folder that holds the chosen file (normally quillbank.dat).
+    const std::string folder = parentFolder(chosen);
+    if (!folderExists(folder)) {
+        showError(OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")"));
+        return;
+    }
+    switchDataFolder(folder, false);
+}
+
+// ---- Tool tips ----
+
+void QBK_3_Main::mu_ToolTipsOff_Click() {
+    for (QWidget* w : std::initializer_list<QWidget*>{MainGrid, CategoryGrid, AllCategoryButton})
+        w->setToolTip(QString());
+    for (QToolBar* bar : {MainToolBar, ReportToolBar})
+        for (QAction* a : bar->actions())
+            a->setToolTip(QString());
+    action("mu_ToolTipsOff")->setVisible(false);
+    action("mu_ToolTipsOn")->setVisible(true);
+    state_.ProgramSettings.setToolTipsFlag("N");
+    SaveConfig();
+}
+
+void QBK_3_Main::mu_ToolTipsOn_Click() {
+    state_.ProgramSettings.setToolTipsFlag("Y");
+    SaveConfig();
+    action("mu_ToolTipsOn")->setVisible(false);
+    action("mu_ToolTipsOff")->setVisible(true);
+    services_.prompts.message({"The Tool Tips will reappear the next time you start the program.",
+                               "Tool Tips On", Icon::Information, Buttons::Ok, 1});
+}
+
+}  // namespace qbk

@@ -1,0 +1,111 @@
+#include "platform/qt/qt_prompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include "platform/qt/qt_text.h"
+
+namespace qbk {
+
+QString qtNameFilters(const std::string& filter) {
+    const QStringList parts = qs(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+Answer QtPrompts::message(const Message& m) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(qs(m.title));
+    box.setText(qsLines(m.text));
+    switch (m.icon) {
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::None:
+            break;
+    }
+    std::vector<std::pair<QPushButton*, Answer>> buttons;
+    auto add = [&](QMessageBox::StandardButton b, Answer a) {
+        buttons.emplace_back(box.addButton(b), a);
+    };
+    switch (m.buttons) {
+        case Buttons::Ok:
+            add(QMessageBox::Ok, Answer::Ok);
+            break;
+        case Buttons::OkCancel:
+            add(QMessageBox::Ok, Answer::Ok);
+            add(QMessageBox::Cancel, Answer::Cancel);
+            break;
+        case Buttons::YesNo:
+            add(QMessageBox::Yes, Answer::Yes);
+            add(QMessageBox::No, Answer::No);
+            break;
+        case Buttons::YesNoCancel:
+            add(QMessageBox::Yes, Answer::Yes);
+            add(QMessageBox::No, Answer::No);
+            add(QMessageBox::Cancel, Answer::Cancel);
+            break;
+    }
+    const auto index = static_cast<std::size_t>(m.defaultButton - 1);
+    if (index < buttons.size()) box.setDefaultButton(buttons[index].first);
+    box.exec();
+    for (const auto& [button, answer] : buttons)
+        if (box.clickedButton() == button) return answer;
+    // Closed without a button: the answer that changes nothing.
+    switch (m.buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::YesNo:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtPrompts::input(const std::string& title, const std::string& prompt,
+                                            const std::string& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, qs(title), qsLines(prompt),
+                                               QLineEdit::Normal, qs(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return utf8(text);
+}
+
+std::string QtPrompts::openFile(const FileDialog& d, bool mayCreate) {
+    QFileDialog dialog(parent_, qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mayCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!d.fileName.empty()) dialog.selectFile(qs(d.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return utf8(dialog.selectedFiles().constFirst());
+}
+
+std::string QtPrompts::saveFile(const FileDialog& d) {
+    QFileDialog dialog(parent_, qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The commands ask their own question about an existing file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!d.fileName.empty()) dialog.selectFile(qs(d.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return utf8(dialog.selectedFiles().constFirst());
+}
+
+}  // namespace qbk

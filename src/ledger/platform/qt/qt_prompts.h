@@ -1,0 +1,33 @@
+// Prompts shown as Qt message boxes, input dialogs and file dialogs.
+#ifndef QBK_PLATFORM_QT_QT_PROMPTS_H_
+#define QBK_PLATFORM_QT_QT_PROMPTS_H_
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/ports.h"
+
+namespace qbk {
+
+class QtPrompts final : public Prompts {
+  public:
+    // Dialogs are shown over `parent` (may be set later; null: no parent).
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    Answer message(const Message& message) override;
+    std::optional<std::string> input(const std::string& title, const std::string& prompt,
+                                     const std::string& defaultText) override;
+    std::string openFile(const FileDialog& dialog, bool mayCreate) override;
+    std::string saveFile(const FileDialog& dialog) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+// "Description|*.a;*.b|..." as a Qt name filter list "Description (*.a *.b);;...".
+QString qtNameFilters(const std::string& filter);
+
+}  // namespace qbk
+
+#endif  // QBK_PLATFORM_QT_QT_PROMPTS_H_
