@@ -1,0 +1,277 @@
+#include "store/maintenance.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/windows1252.h"
+#include "store/entry_record.h"
+
+namespace qbk {
+namespace {
+
+constexpr std::size_t kRecord = entry_layout::kSize;
+constexpr std::string_view kCrLf2 = "\r\n\r\n";
+
+// ---- Sort ----
+
+// The sort key of one record, computed once.
+struct SortEntry {
+    std::int64_t day;
+    std::array<unsigned char, entry_layout::kCategoryCodeWidth> code;
+    std::uint32_t index;
+};
+
+// The whole day of a date as a number that orders like the date; a date that is not a
+// number gets the lowest value, so that it sorts after every other.
+std::int64_t dayKey(double serial) {
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    if (std::isnan(serial)) return kMin;
+    const double day = std::floor(serial);
+    if (day <= -9.0e18) return kMin + 1;
+    if (day >= 9.0e18) return kMax;
+    return static_cast<std::int64_t>(day);
+}
+
+bool before(const SortEntry& a, const SortEntry& b) {
+    if (a.day != b.day) return a.day > b.day;
+    const int c = std::memcmp(a.code.data(), b.code.data(), a.code.size());
+    if (c != 0) return c < 0;
+    return a.index < b.index;
+}
+
+// ---- Purge ----
+
+// Moves the completed work file to the record file's place. A record file on another
+// file system than the data folder (a macro file) cannot be renamed onto; its new
+// content is then written beside it and renamed over it instead.
+void moveIntoPlace(const std::string& work, const std::string& recordFilePath,
+                   std::string_view bytes) {
+    if (std::rename(work.c_str(), recordFilePath.c_str()) == 0) return;
+    const int err = errno;
+    if (err != EXDEV) throw OperationError::fromErrno(err, recordFilePath);
+    writeFileAtomically(recordFilePath, bytes);
+    try {
+        removeFile(work);
+    } catch (const OperationError&) {
+        // The purge is done; a left-over work file is replaced by the next one.
+    }
+}
+
+// ---- Backup ----
+
+FileDescription describe(const std::string& path, std::string_view whose,
+                         const std::string& dataFolder, const RegionalSettings& regional) {
+    ensureFileExists(path);
+    const RecordFileContent content = readRecordFile(path);
+    FileDescription d;
+    const std::uint64_t length = content.records.size() + content.partialTail.size();
+    d.records = static_cast<double>(length) / kRecord;
+    for (std::size_t i = 1; i <= content.count(); ++i)
+        if (entry_bytes::isDeleted(content.at(i))) ++d.deleted;
+    const FileTime modified = lastModified(path);
+    d.text = "Your ";
+    d.text += whose;
+    d.text += " " + dataFolder + " data file contains " + recordCountText(length, regional) +
+              " records, " + std::to_string(d.deleted) +
+              " of which are marked for deletion. The file was last modified " +
+              regional.dateTimeText(modified.day, modified.secondsOfDay);
+    return d;
+}
+
+Message question(std::string text, std::string title) {
+    return {std::move(text), std::move(title), Icon::Question, Buttons::YesNo, 1};
+}
+
+Message information(std::string text, std::string title) {
+    return {std::move(text), std::move(title), Icon::Information, Buttons::Ok, 1};
+}
+
+}  // namespace
+
+// ---- Sort ----
+
+bool sortRecords(RecordFileContent& content) {
+    const std::size_t n = content.count();
+    std::vector<SortEntry> keys(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char* r = content.at(i + 1);
+        SortEntry& k = keys[i];
+        k.day = dayKey(entry_bytes::entryDate(r));
+        const std::string_view code = entry_bytes::categoryCode(r);
+        for (std::size_t c = 0; c < k.code.size(); ++c)
+            k.code[c] = ansiUpperByte(static_cast<unsigned char>(code[c]));
+        k.index = static_cast<std::uint32_t>(i);
+    }
+    std::sort(keys.begin(), keys.end(), before);
+
+    bool moved = false;
+    for (std::size_t i = 0; i < n && !moved; ++i)
+        moved = keys[i].index != i;
+    if (!moved) return false;
+
+    std::string sorted(content.records.size(), '\0');
+    for (std::size_t i = 0; i < n; ++i)
+        std::memcpy(sorted.data() + i * kRecord, content.at(keys[i].index + 1), kRecord);
+    content.records = std::move(sorted);
+    return true;
+}
+
+std::size_t sortRecordFile(const std::string& path) {
+    RecordFileContent content = readRecordFile(path);
+    if (sortRecords(content)) writeRecordFile(path, content);
+    return content.count();
+}
+
+std::string sortingStatusText(const std::string& recordFilePath) {
+    return "Sorting " + recordFilePath + " ... press <ESC> to stop ";
+}
+
+// ---- Purge and restore of deleted entries ----
+
+Message purgeQuestion() {
+    return question(
+        "When records are deleted, they are not actually removed, but just marked for "
+        "deletion. This function, however, actually removes all records which are so marked. "
+        "Proceed?",
+        "Confirm");
+}
+
+std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::string& dataFolder) {
+    const RecordFileContent old = readRecordFile(recordFilePath);
+    std::string live;
+    live.reserve(old.records.size() + old.partialTail.size());
+    std::size_t removed = 0;
+    for (std::size_t i = 1; i <= old.count(); ++i) {
+        if (entry_bytes::isDeleted(old.at(i)))
+            ++removed;
+        else
+            live.append(old.at(i), kRecord);
+    }
+    live += old.partialTail;
+
+    const std::string work = joinPath(dataFolder, kPurgeWorkFileName);
+    const std::string backup = joinPath(dataFolder, kBackupFileName);
+    bool workWritten = false;
+    try {
+        writeFileAtomically(work, live);
+        workWritten = true;
+        writeFileAtomically(backup, old.records + old.partialTail);
+        moveIntoPlace(work, recordFilePath, live);
+    } catch (const OperationError&) {
+        if (workWritten) {
+            try {
+                removeFile(work);
+            } catch (const OperationError&) {
+                // The failure being reported matters more than a left-over work file.
+            }
+        }
+        throw;
+    }
+    return removed;
+}
+
+Message purgeFinishedMessage(std::size_t removed) {
+    return information(
+        std::to_string(removed) + " records which were marked for deletion have been removed.",
+        "Finished!");
+}
+
+Message restoreDeletedQuestion() {
+    return question(
+        "When records are deleted, they are not actually removed, but just marked for "
+        "deletion. This function restores all records which are so marked. Proceed?",
+        "Confirm");
+}
+
+std::size_t restoreDeletedRecords(const std::string& recordFilePath) {
+    RecordFileContent content = readRecordFile(recordFilePath);
+    std::size_t restored = 0;
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        char* mark = content.records.data() + (i - 1) * kRecord + entry_layout::kDeletedMark;
+        if (*mark != 'Y') continue;
+        *mark = 'N';
+        ++restored;
+    }
+    if (restored > 0) writeRecordFile(recordFilePath, content);
+    return restored;
+}
+
+Message restoreDeletedFinishedMessage(std::size_t restored) {
+    return information(
+        std::to_string(restored) + " records that were marked for deletion have been restored.",
+        "Finished!");
+}
+
+// ---- The internal backup ----
+
+BackupDescriptions describeBackupFiles(const std::string& dataFolder,
+                                       const RegionalSettings& regional) {
+    BackupDescriptions d;
+    d.current = describe(joinPath(dataFolder, kRecordFileName), "current", dataFolder, regional);
+    d.backup = describe(joinPath(dataFolder, kBackupFileName), "backup", dataFolder, regional);
+    return d;
+}
+
+Message createBackupQuestion(const BackupDescriptions& d) {
+    return question(
+        d.current.text + std::string(kCrLf2) + d.backup.text + std::string(kCrLf2) +
+            "Do you wish to replace the existing backup file with the current data? If you "
+            "answer yes, you will be able to restore your current data in the event you are "
+            "displeased with an import operation. Note, however, that this will over-write the "
+            "existing backup set!",
+        "Create backup data file?");
+}
+
+void createInternalBackup(const std::string& dataFolder) {
+    copyFile(joinPath(dataFolder, kRecordFileName), joinPath(dataFolder, kBackupFileName));
+}
+
+Message backupCreatedMessage() {
+    return information("New backup file created!", "Finished");
+}
+
+Message nothingToRestoreMessage(const std::string& dataFolder) {
+    return {"Your backup data file for " + dataFolder + "\r\ndoes not contain any records!",
+            "Nothing to do!", Icon::Exclamation, Buttons::Ok, 1};
+}
+
+Message restoreBackupQuestion(const BackupDescriptions& d) {
+    return question(d.current.text + std::string(kCrLf2) + d.backup.text + std::string(kCrLf2) +
+                        "Do you wish to replace the current set with the backup?",
+                    "Confirm");
+}
+
+bool restoreInternalBackup(const std::string& dataFolder) {
+    const std::string backup = joinPath(dataFolder, kBackupFileName);
+    const std::string bytes = readFile(backup);
+    if (bytes.empty()) return false;
+    writeFileAtomically(joinPath(dataFolder, kRecordFileName), bytes);
+    return true;
+}
+
+Message backupRestoredMessage() {
+    return information("Previous data restored!", "Finished");
+}
+
+std::string recordCountText(std::uint64_t length, const RegionalSettings& regional) {
+    if (length % kRecord == 0) return std::to_string(length / kRecord);
+    char buf[64];
+    const double count = static_cast<double>(length) / kRecord;
+    const auto end = std::to_chars(buf, buf + sizeof buf, count, std::chars_format::general, 15);
+    std::string text(buf, end.ptr);
+    const auto point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, regional.decimalSeparator);
+    return text;
+}
+
+}  // namespace qbk

@@ -1,0 +1,125 @@
+// Work on the record file as a whole: the sort by date, the purge and the restore of
+// deleted entries, and the one internal backup copy quillbank.bak beside the record
+// file, with every text these commands show.
+//
+// Each operation reads the files it needs once, works in memory and replaces a file
+// only with a complete new version (written beside it and renamed over it), so the
+// record file is never absent or half-written. A failing file operation throws
+// OperationError and leaves the record file as it was.
+#ifndef QBK_STORE_MAINTENANCE_H_
+#define QBK_STORE_MAINTENANCE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/ports.h"
+#include "platform/regional.h"
+#include "store/record_file.h"
+
+namespace qbk {
+
+// Files of the data folder.
+inline constexpr std::string_view kRecordFileName = "quillbank.dat";
+inline constexpr std::string_view kBackupFileName = "quillbank.bak";
+inline constexpr std::string_view kPurgeWorkFileName = "temp.dat";
+
+// ---- Sort -------------------------------------------------------------------------
+
+// Puts the records of `content` into the order of a sorted record file: newest date
+// first; within one date ascending by the upper-cased 10-character category code as
+// stored (blanks included, compared by character code); records with equal keys keep
+// their order. A date that is not a number sorts after every other. The partial last
+// record, if any, stays at the end. Returns whether any record moved.
+bool sortRecords(RecordFileContent& content);
+
+// The sort of the record file at `path` (created empty when missing): sortRecords, and
+// the file is written atomically when any record moved. Returns the number of records.
+std::size_t sortRecordFile(const std::string& path);
+
+// Panel 1 of the status bar while the record file is being sorted.
+std::string sortingStatusText(const std::string& recordFilePath);
+
+// ---- Purge and restore of deleted entries ----------------------------------------
+// An entry counts as deleted exactly when its DeletedMark is "Y" (a "y" is live).
+
+// The question asked before a purge.
+Message purgeQuestion();
+
+// Removes every deleted entry from the record file at `recordFilePath`; the live ones
+// keep their order (and a partial last record stays at the end). The new file is first
+// written completely as temp.dat in `dataFolder`, then the old file is kept as
+// quillbank.bak in `dataFolder` (replacing the backup there, also when the record file
+// is a macro file elsewhere), then the new file takes the record file's place. Throws
+// OperationError when a step fails; the record file is then unchanged and no temp.dat
+// is left behind. Returns the number of entries removed.
+std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::string& dataFolder);
+
+// "Finished!" message after a purge.
+Message purgeFinishedMessage(std::size_t removed);
+
+// The question asked before deleted entries are restored.
+Message restoreDeletedQuestion();
+
+// Marks every deleted entry of the record file live again ("N"), written atomically
+// when there was one. Returns the number of entries restored.
+std::size_t restoreDeletedRecords(const std::string& recordFilePath);
+
+// "Finished!" message after a restore of deleted entries.
+Message restoreDeletedFinishedMessage(std::size_t restored);
+
+// ---- The internal backup ------------------------------------------------------------
+// The backup commands work on quillbank.dat and quillbank.bak of `dataFolder` (the
+// folder path as the user sees it, with its trailing "/").
+
+struct FileDescription {
+    // Length / 125 as a fraction: a damaged file shows a fractional count.
+    double records = 0;
+    std::size_t deleted = 0;  // whole records marked "Y"
+    std::string text;         // "Your current ... data file contains ..."
+    bool holdsRecords() const { return records != 0; }
+};
+
+struct BackupDescriptions {
+    FileDescription current;  // quillbank.dat
+    FileDescription backup;   // quillbank.bak
+};
+
+// Describes the record file and the backup of `dataFolder` (each is created empty when
+// missing), with their last-modified date and time in the regional settings.
+BackupDescriptions describeBackupFiles(const std::string& dataFolder,
+                                       const RegionalSettings& regional);
+
+// The question before a backup replaces one that holds records; ask it only when
+// `descriptions.backup.holdsRecords()`, and go on only on Yes.
+Message createBackupQuestion(const BackupDescriptions& descriptions);
+
+// Replaces quillbank.bak with a byte copy of quillbank.dat, atomically. Throws
+// OperationError (nothing changed) when the record file is missing or a step fails.
+void createInternalBackup(const std::string& dataFolder);
+
+// "Finished" message after a backup was made.
+Message backupCreatedMessage();
+
+// The refusal of a restore when the backup holds no records.
+Message nothingToRestoreMessage(const std::string& dataFolder);
+
+// The question before the backup replaces the record file.
+Message restoreBackupQuestion(const BackupDescriptions& descriptions);
+
+// Replaces quillbank.dat with a byte copy of quillbank.bak, atomically; the backup
+// stays. Returns false, changing nothing, when the backup is missing or empty. Throws
+// OperationError (nothing changed) when a step fails.
+bool restoreInternalBackup(const std::string& dataFolder);
+
+// "Finished" message after the backup was restored.
+Message backupRestoredMessage();
+
+// The count of a file of `length` bytes as the descriptions show it: the whole number,
+// or the fraction length / 125 with the regional decimal separator.
+std::string recordCountText(std::uint64_t length, const RegionalSettings& regional);
+
+}  // namespace qbk
+
+#endif  // QBK_STORE_MAINTENANCE_H_
