@@ -1,0 +1,44 @@
+#include "macros/macro_playback.h"
+
+#include <cmath>
+
+#include "macros/macro_file.h"
+#include "platform/files.h"
+#include "store/entry_record.h"
+#include "store/record_file.h"
+
+namespace qbk {
+
+Message playMacroQuestion(std::string_view chosenFile, std::string_view dateText) {
+    return {"Ready to play macro file " + std::string(chosenFile) + " with " +
+                std::string(dateText) + " as the date for the entries. Proceed?",
+            "Confirm", Icon::Question, Buttons::YesNo, 1};
+}
+
+MacroPlayback playMacro(const std::string& macroPath, const std::string& recordFilePath,
+                        DaySerial date, StampSource& stamps, SortKeyMemory& memory) {
+    MacroPlayback result;
+    const std::string macro = readFile(macroPath);
+    if (macro.empty() || macro.size() % entry_layout::kSize != 0) {
+        result.refusal = notAMacroFileMessage(MacroUse::Play);
+        return result;
+    }
+
+    RecordFileContent book = readRecordFile(recordFilePath);
+    const DaySerial day = std::floor(date);
+    for (std::size_t at = 0; at < macro.size(); at += entry_layout::kSize) {
+        EntryRecord r = decodeEntry(macro.data() + at);
+        if (r.isDeleted()) {
+            ++result.skipped;
+            continue;
+        }
+        r.entryDate = day;
+        r.recordStamp = stamps.next();
+        insertInKeyOrder(book, r, memory);
+        ++result.played;
+    }
+    if (result.played > 0) writeRecordFile(recordFilePath, book);
+    return result;
+}
+
+}  // namespace qbk
