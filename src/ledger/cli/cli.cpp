@@ -92,6 +92,9 @@ const Command kCommands[] = {
      "list FOLDER [--from DATE] [--to DATE] [--category CODE] [--search TEXT] [--order CODE]",
      list},
     {"dump", "dump FILE", dump},
+    {"sort", "sort FOLDER", sortCommand},
+    {"purge", "purge FOLDER", purgeCommand},
+    {"play", "play FOLDER MACROFILE DATE", playCommand},
 };
 
 std::string usage() {

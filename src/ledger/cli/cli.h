@@ -50,6 +50,14 @@ std::string dataFolderArgument(const std::vector<std::string>& args);
 // A date in the user's regional settings.
 DaySerial dateOption(const CliContext& cx, const std::string& text);
 
+// Record-file maintenance (maintenance_commands.cpp).
+// sort FOLDER: sorts the record file by date.
+int sortCommand(const std::vector<std::string>& args, CliContext& cx);
+// purge FOLDER: removes the entries marked deleted, keeping the old file as the backup.
+int purgeCommand(const std::vector<std::string>& args, CliContext& cx);
+// play FOLDER MACROFILE DATE: plays a macro file into the record file under DATE.
+int playCommand(const std::vector<std::string>& args, CliContext& cx);
+
 // Runs the command in `args` (without the program name). Returns the exit status:
 // 0 done, 1 the command failed (a file could not be read or written), 2 bad arguments.
 int runCli(const std::vector<std::string>& args, CliContext& context);
