@@ -1,5 +1,7 @@
 #include "store/maintenance.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -50,6 +52,14 @@ bool before(const SortEntry& a, const SortEntry& b) {
 }
 
 // ---- Purge ----
+
+// Gives `path` the permissions of `model`: the new record file and the backup are as
+// private as the record file was. A file left with other permissions is no reason to
+// stop, so a failure here is ignored.
+void keepPermissions(const std::string& model, const std::string& path) {
+    struct stat st {};
+    if (::stat(model.c_str(), &st) == 0) ::chmod(path.c_str(), st.st_mode & 07777);
+}
 
 // Moves the completed work file to the record file's place. A record file on another
 // file system than the data folder (a macro file) cannot be renamed onto; its new
@@ -165,7 +175,9 @@ std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::st
     try {
         writeFileAtomically(work, live);
         workWritten = true;
+        keepPermissions(recordFilePath, work);
         writeFileAtomically(backup, old.records + old.partialTail);
+        keepPermissions(recordFilePath, backup);
         moveIntoPlace(work, recordFilePath, live);
     } catch (const OperationError&) {
         if (workWritten) {
@@ -233,7 +245,10 @@ Message createBackupQuestion(const BackupDescriptions& d) {
 }
 
 void createInternalBackup(const std::string& dataFolder) {
-    copyFile(joinPath(dataFolder, kRecordFileName), joinPath(dataFolder, kBackupFileName));
+    const std::string records = joinPath(dataFolder, kRecordFileName);
+    const std::string backup = joinPath(dataFolder, kBackupFileName);
+    copyFile(records, backup);
+    keepPermissions(records, backup);
 }
 
 Message backupCreatedMessage() {

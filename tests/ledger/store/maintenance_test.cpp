@@ -207,6 +207,21 @@ TEST_F(PurgeTest, RemovesExactlyTheEntriesMarkedYAndKeepsTheOldFileAsBackup) {
                        Icon::Information, Buttons::Ok, 1}));
 }
 
+TEST_F(PurgeTest, TheNewFileAndTheBackupAreAsPrivateAsTheRecordFile) {
+    dir.write("quillbank.dat", fileOf({deleted(entry(2001, 4, 1, "A", 1))}));
+    ::chmod(records().c_str(), 0600);
+    purgeDeletedRecords(records(), dir.path());
+    struct stat st {};
+    ::stat(records().c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ::stat(dir.file("quillbank.bak").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    std::filesystem::remove(dir.file("quillbank.bak"));
+    createInternalBackup(dir.path());
+    ::stat(dir.file("quillbank.bak").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
 TEST_F(PurgeTest, AnEmptyFileStillReplacesTheBackup) {
     dir.write("quillbank.dat", "");
     dir.write("quillbank.bak", fileOf({entry(2001, 4, 1, "A", 1)}));
