@@ -1,4 +1,6 @@
-// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD]: writes a deterministic sample book.
+// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]: writes a deterministic
+// sample book; with --settings also a settings file with the defaults (so that a program
+// started in that folder shows no first-start notice).
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -6,10 +8,17 @@
 #include "book_generator.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "store/settings_record.h"
 
 int main(int argc, char** argv) {
+    bool settings = false;
+    if (argc > 1 && std::string(argv[argc - 1]) == "--settings") {
+        settings = true;
+        --argc;
+    }
     if (argc < 2 || argc > 4) {
-        std::fprintf(stderr, "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD]\n");
+        std::fprintf(stderr,
+                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]\n");
         return 2;
     }
     qbk::bench::BookOptions options;
@@ -28,6 +37,9 @@ int main(int argc, char** argv) {
     }
     try {
         qbk::bench::writeBook(argv[1], options);
+        if (settings)
+            qbk::writeFileAtomically(qbk::joinPath(argv[1], "qbk3.ini"),
+                                     qbk::SettingsRecord::defaults().bytes());
     } catch (const qbk::OperationError& e) {
         std::fprintf(stderr, "make_book: %s\n", e.what());
         return 1;

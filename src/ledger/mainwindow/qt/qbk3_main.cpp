@@ -332,8 +332,13 @@ void QBK_3_Main::Form_Resize() {
     GeneralStatusBar->setGeometry(0, height - generalHeight, width, generalHeight);
     if (width <= 2 * kCategoryGridWidth || height <= bars * 3) return;  // too small to lay out
 
+    // The window's inner height counts the toolbar row above this area, where the grid's
+    // top stands; the grid ends just above the status bars.
+    const QToolBar* toolBar = ReportToolBar->isVisible() ? ReportToolBar : MainToolBar;
+    const int innerHeight = height + (toolBar->isVisible() ? toolBar->height() : 0);
+    const int gridHeight = std::min(static_cast<int>(innerHeight - 2.2 * bars), height - bars);
     const int buttonHeight = AllCategoryButton->height();
-    const QRect grid(0, 0, width - kCategoryGridWidth, static_cast<int>(height - 2.2 * bars));
+    const QRect grid(0, 0, width - kCategoryGridWidth, gridHeight);
     MainGrid->setGeometry(grid);
     AllCategoryButton->setGeometry(grid.x() + grid.width(),
                                    grid.y() + static_cast<int>(0.1 * buttonHeight),
