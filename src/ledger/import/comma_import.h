@@ -1,0 +1,67 @@
+// The import of comma-delimited text into the record file, all or nothing: every line
+// is converted first, and only when every date and amount reads are the entries
+// appended, in one atomic write, after all existing entries (the user sorts the file
+// afterwards).
+#ifndef QBK_IMPORT_COMMA_IMPORT_H_
+#define QBK_IMPORT_COMMA_IMPORT_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "import/delimited_line.h"
+#include "platform/ports.h"
+#include "platform/regional.h"
+#include "platform/stamps.h"
+#include "store/entry_record.h"
+
+namespace qbk {
+
+// The captions of the six link boxes: a field number as text, or empty when unlinked.
+// Two boxes may hold the same number; one field then fills both entry fields.
+struct ImportLinks {
+    std::string date;      // DateLink   -> EntryDate, a date in the regional settings
+    std::string amount;    // AmountLink -> Amount, with its sign (+ income, - expense)
+    std::string note;      // NoteLink   -> Note, cut to 60
+    std::string category;  // CatLink    -> CategoryCode as it stands, cut to 10
+    std::string user1;     // UDF1Link   -> UserField1, cut to 10
+    std::string user2;     // UDF2Link   -> UserField2, cut to 10
+};
+
+// The refusal when the date or the amount box is empty ("Nothing to do!").
+bool importLinksComplete(const ImportLinks& links);
+Message importNeedsDateAndAmountMessage();
+// The question before the import (Yes/No, No the default, title "Ready...").
+Message importReadyQuestion();
+// The report at the end ("Finished").
+Message importFinishedMessage(std::size_t imported);
+
+// The entry of one line, before its stamp: the cleared record (no date, amount 0,
+// blank texts, "N") with each linked field that the line has stored into it. A field
+// number beyond the line's fields leaves its entry field cleared. Throws
+// OperationError (type mismatch) naming `lineNumber` and the line when a linked date
+// or amount text does not read.
+EntryRecord convertImportLine(std::string_view line, std::size_t lineNumber, DelimitedStyle style,
+                              const ImportLinks& links, const RegionalSettings& regional);
+
+// The entries of every line of `text` (decoded), lines without a date (no date field,
+// or a date not after day 0, such as an empty line) left out. Stamps are not set.
+// Throws as convertImportLine at the first line that does not convert.
+std::vector<EntryRecord> convertImportText(std::string_view text, DelimitedStyle style,
+                                           const ImportLinks& links,
+                                           const RegionalSettings& regional);
+
+// Command1_Click once the user agreed: reads the file at `importPath` (its style by its
+// name), converts every line, gives the entries increasing stamps from `stamps` in line
+// order and appends them to the record file at `recordFilePath` in one atomic write.
+// Returns the number of entries appended. On any failure (unreadable file, a name
+// ending neither in TXT nor CSV, a line that does not convert, a failed write) throws
+// OperationError and the record file is as before.
+std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
+                                 const ImportLinks& links, const RegionalSettings& regional,
+                                 StampSource& stamps);
+
+}  // namespace qbk
+
+#endif  // QBK_IMPORT_COMMA_IMPORT_H_

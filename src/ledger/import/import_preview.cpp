@@ -1,0 +1,54 @@
+#include "import/import_preview.h"
+
+#include "import/delimited_line.h"
+#include "platform/files.h"
+#include "platform/windows1252.h"
+
+namespace qbk {
+
+std::optional<ImportPreview> previewImportFile(const std::string& path) {
+    const std::optional<DelimitedStyle> style = delimitedStyleOf(path);
+    if (!style) return std::nullopt;
+    const std::string text = readImportText(path);
+    const std::vector<std::string_view> lines = importLines(text);
+
+    ImportPreview preview;
+    preview.lineCount = lines.size();
+    preview.caption = std::string(trimBlanks(path)) + " appears to contain " +
+                      std::to_string(lines.size()) + " records.";
+    for (std::size_t n = 1; n <= kPreviewLines && n <= lines.size(); ++n) {
+        preview.lines.push_back(previewHeaderLine(n));
+        const std::vector<std::string> fields = splitFields(lines[n - 1], *style);
+        for (std::size_t k = 1; k <= fields.size(); ++k)
+            preview.lines.push_back(std::to_string(k) + " = " + fields[k - 1]);
+    }
+    return preview;
+}
+
+std::string previewHeaderLine(std::size_t lineNumber) {
+    return "||||||||||| RECORD " + std::to_string(lineNumber) + " ||||||||||||";
+}
+
+std::string GetLinkNo(std::string_view selectedLine) {
+    std::string linkNo;
+    std::size_t i = 0;  // position of the character at `byte`, from 1
+    for (std::size_t byte = 0; byte < selectedLine.size() && i < 6; ++byte) {
+        if ((static_cast<unsigned char>(selectedLine[byte]) & 0xC0) == 0x80) continue;
+        ++i;
+        if (selectedLine[byte] == '=') linkNo = leftChars(selectedLine, i < 2 ? 0 : i - 2);
+    }
+    return linkNo;
+}
+
+std::size_t linkNumber(std::string_view caption) {
+    std::size_t number = 0;
+    for (const char c : caption) {
+        if (c == ' ') continue;
+        if (c < '0' || c > '9') break;
+        number = number * 10 + static_cast<std::size_t>(c - '0');
+        if (number > 1000000000) break;  // no line has that many fields
+    }
+    return number;
+}
+
+}  // namespace qbk

@@ -1,0 +1,46 @@
+// What the import window shows of a chosen file: its line count and the fields of its
+// first lines, and how a field number is taken from the list into a link box.
+#ifndef QBK_IMPORT_IMPORT_PREVIEW_H_
+#define QBK_IMPORT_IMPORT_PREVIEW_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qbk {
+
+// Lines of the file shown split into fields.
+inline constexpr std::size_t kPreviewLines = 5;
+
+struct ImportPreview {
+    std::size_t lineCount = 0;
+    std::string caption;             // of Label1
+    std::vector<std::string> lines;  // of InputList
+};
+
+// SelectFile_Click once a file is chosen (and the internal backup offered): reads
+// `path`; nullopt when its ending is neither TXT nor CSV (nothing is shown then).
+// caption: the trimmed path + " appears to contain " + the count + " records.".
+// lines: for each of the first five lines (fewer when the file has fewer), the header
+// previewHeaderLine(n), then one line "k = field text" per field of that line.
+// Throws OperationError when the file cannot be read.
+std::optional<ImportPreview> previewImportFile(const std::string& path);
+
+// "||||||||||| RECORD " + n + " ||||||||||||".
+std::string previewHeaderLine(std::size_t lineNumber);
+
+// GetLinkNo: the link number text of a selected list line: empty, then at every "="
+// among its first six characters (position i, from 1) the text before it less one
+// character (the blank of " = "). A header line or no selection ("") gives "".
+std::string GetLinkNo(std::string_view selectedLine);
+
+// The field number a link box caption holds: its leading number (blanks skipped), 0
+// for an empty caption or one without digits. Field numbers count from 1, so 0 links
+// nothing.
+std::size_t linkNumber(std::string_view caption);
+
+}  // namespace qbk
+
+#endif  // QBK_IMPORT_IMPORT_PREVIEW_H_

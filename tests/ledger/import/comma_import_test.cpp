@@ -1,0 +1,242 @@
+#include "import/comma_import.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+#include "platform/errors.h"
+#include "platform/windows1252.h"
+#include "store/record_file.h"
+#include "support/records.h"
+#include "support/temp_folder.h"
+
+namespace qbk {
+namespace {
+
+using testing::entry;
+using testing::fileOf;
+
+const RegionalSettings kUs = RegionalSettings::unitedStates();
+const ImportLinks kAllSix{"1", "2", "3", "4", "5", "6"};
+
+ImportLinks linked(std::string date, std::string amount, std::string note = "",
+                   std::string category = "", std::string user1 = "", std::string user2 = "") {
+    return {date, amount, note, category, user1, user2};
+}
+
+class CommaImport : public ::testing::Test {
+  protected:
+    // Imports `text` written to a file named `name`; the records appended are returned.
+    std::size_t import(const std::string& name, const std::string& text,
+                       const ImportLinks& links = kAllSix, const RegionalSettings& regional = kUs) {
+        folder.write(name, text);
+        return importIntoRecordFile(folder.file(name), book(), links, regional, stamps);
+    }
+    std::string book() const { return folder.file("quillbank.dat"); }
+    std::vector<EntryRecord> records() const { return readRecords(book()); }
+    // The message of the import failure of `text`, checking that the book did not change.
+    std::string failure(const std::string& name, const std::string& text,
+                        const ImportLinks& links = kAllSix) {
+        const std::string before = folder.read("quillbank.dat");
+        try {
+            import(name, text, links);
+        } catch (const OperationError& e) {
+            EXPECT_EQ(folder.read("quillbank.dat"), before);
+            return std::to_string(e.number()) + " " + e.what();
+        }
+        ADD_FAILURE() << "no failure";
+        return {};
+    }
+
+    testing::TempFolder folder;
+    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
+    StampSource stamps{clock};
+};
+
+TEST_F(CommaImport, EachLinkedFieldFillsItsEntryField) {
+    ASSERT_EQ(import("bank.csv", "12/31/2000,-12.50,Lunch at Joe's,Food,cash,visa\r\n"), 1u);
+    EntryRecord expected = entry(2000, 12, 31, "Food", -1250, "Lunch at Joe's", 0, "cash", "visa");
+    expected.recordStamp = stamps.last();
+    EXPECT_EQ(records(), std::vector<EntryRecord>{expected});
+    // The record as stored: the texts padded with blanks, "N", ten blanks reserved.
+    const std::string bytes = folder.read("quillbank.dat");
+    ASSERT_EQ(bytes.size(), 125u);
+    EXPECT_EQ(bytes.substr(8, 10), "Food      ");
+    EXPECT_EQ(bytes.substr(26, 60), fitField("Lunch at Joe's", 60));
+    EXPECT_EQ(bytes.substr(114, 11), "N          ");
+}
+
+TEST_F(CommaImport, LinksInAnyOrderAndTwiceAndUnlinkedFieldsStayCleared) {
+    ASSERT_EQ(import("bank.txt", "\"x\",\"100\",\"1/2/2001\",\"ABC\"\r\n",
+                     linked("3", "2", "", "4", "4", "9")),
+              1u);
+    const EntryRecord r = records().at(0);
+    EXPECT_EQ(r.entryDate, serialFromDate(2001, 1, 2));
+    EXPECT_EQ(r.amount, Money::fromUnits(100));  // no minus sign: income
+    EXPECT_EQ(r.note, std::string(60, ' '));
+    EXPECT_EQ(r.categoryCode, "ABC       ");
+    EXPECT_EQ(r.userField1, "ABC       ");
+    EXPECT_EQ(r.userField2, std::string(10, ' '));  // field 9 is beyond the line
+}
+
+TEST_F(CommaImport, TextsAreCutToTheirWidthsAndTheCategoryIsKeptAsTyped) {
+    const std::string note(70, 'n');
+    ASSERT_EQ(import("bank.csv", "1/2/2001,1," + note + ",lower case code,12345678901,x\n"), 1u);
+    const EntryRecord r = records().at(0);
+    EXPECT_EQ(r.note, std::string(60, 'n'));
+    EXPECT_EQ(r.categoryCode, "lower case");
+    EXPECT_EQ(r.userField1, "1234567890");
+}
+
+TEST_F(CommaImport, AmountsAndDatesAreReadInTheRegionalSettings) {
+    ASSERT_EQ(import("us.txt", "\"1/3/2001\",\"$1,234.56\"\n\"1/4/2001\",\"(12.50)\"\n",
+                     linked("1", "2")),
+              2u);
+    EXPECT_EQ(records().at(0).amount, Money::fromRaw(12345600));
+    EXPECT_EQ(records().at(1).amount, Money::fromRaw(-125000));
+
+    ASSERT_EQ(import("de.txt", "\"31.12.2000\",\"-1.234,56\"\n", linked("1", "2"),
+                     RegionalSettings::germany()),
+              1u);
+    EXPECT_EQ(records().at(2).entryDate, serialFromDate(2000, 12, 31));
+    EXPECT_EQ(records().at(2).amount, Money::fromRaw(-12345600));
+}
+
+TEST_F(CommaImport, LinesWithoutADateAreLeftOutSilently) {
+    ASSERT_EQ(import("bank.csv",
+                     "1,first,1/2/2001\r\n"
+                     "\r\n"                       // no field at all
+                     "5,short\r\n"                // the date field is beyond the line
+                     "5,day zero,12/30/1899\r\n"  // date 0
+                     "2,last,1/3/2001\r\n",
+                     linked("3", "1", "2")),
+              2u);
+    const auto r = records();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(trimBlanks(r[0].note), "first");
+    EXPECT_EQ(trimBlanks(r[1].note), "last");
+}
+
+TEST_F(CommaImport, EntriesGoAfterTheExistingOnesWithIncreasingStamps) {
+    folder.write("quillbank.dat", fileOf({entry(2001, 6, 1, "A", 100, "old", 7)}));
+    ASSERT_EQ(import("bank.csv", "1/2/2001,1\n1/3/2001,2\n1/1/1990,3\n", linked("1", "2")), 3u);
+    const auto r = records();
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[0].recordStamp, 7);
+    EXPECT_EQ(r[1].entryDate, serialFromDate(2001, 1, 2));
+    EXPECT_EQ(r[3].entryDate, serialFromDate(1990, 1, 1));
+    // The clock stands still, yet every stamp is greater than the one before.
+    EXPECT_GT(r[1].recordStamp, serialFromDate(2001, 6, 15) + 43199);
+    EXPECT_GT(r[2].recordStamp, r[1].recordStamp);
+    EXPECT_GT(r[3].recordStamp, r[2].recordStamp);
+}
+
+TEST_F(CommaImport, ALineThatDoesNotConvertStopsTheImportBeforeAnythingIsWritten) {
+    folder.write("quillbank.dat", fileOf({entry(2001, 6, 1, "A", 100, "old", 7)}));
+    // A header line of column names.
+    EXPECT_EQ(failure("bank.csv", "Date,Amount,Note\r\n1/2/2001,1,x\r\n"),
+              "13 Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note");
+    // The last line's amount; every line before it converted.
+    EXPECT_EQ(
+        failure("bank.txt", "\"1/2/2001\",\"1\"\n\"1/3/2001\",\"2\"\n\"1/4/2001\",\"1O.5\"\n"),
+        "13 Type mismatch in line 3 (\"1O.5\" is not an amount): \"1/4/2001\",\"1O.5\"");
+    // An empty date or amount text is no value either.
+    EXPECT_EQ(failure("bank.csv", "1/2/2001,\n"),
+              "13 Type mismatch in line 1 (\"\" is not an amount): 1/2/2001,");
+    EXPECT_EQ(failure("bank.csv", ",5\n"), "13 Type mismatch in line 1 (\"\" is not a date): ,5");
+    // February 30th is no date.
+    EXPECT_EQ(failure("bank.csv", "2/30/2001,5\n"),
+              "13 Type mismatch in line 1 (\"2/30/2001\" is not a date): 2/30/2001,5");
+    EXPECT_EQ(readRecords(book()).size(), 1u);
+}
+
+TEST_F(CommaImport, TheLineInAMessageIsShownInItsCharactersAndCutWhenLong) {
+    const std::string longNote(300, 'z');
+    const std::string message = failure("bank.csv", "bad\xE9," + longNote + "\n");
+    EXPECT_EQ(message, "13 Type mismatch in line 1 (\"bad\xC3\xA9\" is not a date): bad\xC3\xA9," +
+                           std::string(195, 'z') + "...");
+}
+
+TEST_F(CommaImport, OtherFilesAndMissingFoldersAreErrorsThatChangeNothing) {
+    EXPECT_EQ(failure("bank.dat", "1/2/2001,1\n"),
+              "5 Not a .txt or .csv file (" + folder.file("bank.dat") + ")");
+    folder.write("bank.csv", "1/2/2001,1\n");
+    EXPECT_THROW(importIntoRecordFile(folder.file("bank.csv"), folder.file("gone/quillbank.dat"),
+                                      kAllSix, kUs, stamps),
+                 OperationError);
+    EXPECT_THROW(importIntoRecordFile(folder.file("none.csv"), book(), kAllSix, kUs, stamps),
+                 OperationError);
+    EXPECT_FALSE(folder.exists("gone"));
+}
+
+TEST_F(CommaImport, TextIsStoredInItsWindows1252Form) {
+    // The same line written as UTF-8 (with and without a byte-order mark) and as
+    // Windows-1252 gives the same record bytes.
+    import("utf8.csv",
+           "1/2/2001,1,Caf\xC3\xA9 \xE2\x82\xAC"
+           "5 \xD0\xB6\n",
+           linked("1", "2", "3"));
+    import("bom.csv",
+           "\xEF\xBB\xBF"
+           "1/2/2001,1,Caf\xC3\xA9 \xE2\x82\xAC"
+           "5 \xD0\xB6\n",
+           linked("1", "2", "3"));
+    import("ansi.csv",
+           "1/2/2001,1,Caf\xE9 \x80"
+           "5 ?\n",
+           linked("1", "2", "3"));
+    const std::string bytes = folder.read("quillbank.dat");
+    ASSERT_EQ(bytes.size(), 375u);
+    const std::string expected =
+        "Caf\xE9 \x80"
+        "5 ?" +
+        std::string(51, ' ');
+    EXPECT_EQ(bytes.substr(26, 60), expected);
+    EXPECT_EQ(bytes.substr(125 + 26, 60), expected);
+    EXPECT_EQ(bytes.substr(250 + 26, 60), expected);
+    // Widths count characters: sixty-five accented letters keep sixty.
+    std::string accents;
+    for (int i = 0; i < 65; ++i)
+        accents += "\xC3\xA9";
+    import("wide.csv", "1/2/2001,1," + accents + "\n", linked("1", "2", "3"));
+    EXPECT_EQ(folder.read("quillbank.dat").substr(375 + 26, 60), std::string(60, '\xE9'));
+}
+
+TEST_F(CommaImport, AHundredThousandLinesAreAllImported) {
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "\"" + std::to_string(i % 12 + 1) + "/" + std::to_string(i % 28 + 1) +
+                "/2000\",\"-" + std::to_string(i) + ".25\",\"entry " + std::to_string(i) +
+                "\",\"FOOD\"\r\n";
+    ASSERT_EQ(import("big.txt", text), 100000u);
+    const RecordFileContent content = readRecordFile(book());
+    ASSERT_EQ(content.count(), 100000u);
+    const EntryRecord last = content.record(100000);
+    EXPECT_EQ(last.entryDate, serialFromDate(2000, 99999 % 12 + 1, 99999 % 28 + 1));
+    EXPECT_EQ(last.amount, Money::fromRaw(-999992500));
+    EXPECT_EQ(trimBlanks(last.note), "entry 99999");
+    EXPECT_GT(last.recordStamp, content.record(99999).recordStamp);
+}
+
+TEST(ImportMessages, TheirTextsTitlesAndButtons) {
+    EXPECT_FALSE(importLinksComplete(linked("1", "")));
+    EXPECT_FALSE(importLinksComplete(linked("", "2")));
+    EXPECT_TRUE(importLinksComplete(linked("1", "1")));
+    EXPECT_EQ(importNeedsDateAndAmountMessage(),
+              (Message{"Records to be imported MUST have a least a Date field and an Amount field "
+                       "specified.",
+                       "Nothing to do!", Icon::Exclamation, Buttons::Ok, 1}));
+    const Message ready = importReadyQuestion();
+    EXPECT_EQ(ready.title, "Ready...");
+    EXPECT_EQ(ready.buttons, Buttons::YesNo);
+    EXPECT_EQ(ready.defaultButton, 2);
+    EXPECT_EQ(ready.text.substr(0, 38), "Ready to attempt data import. Please b");
+    EXPECT_TRUE(ready.text.ends_with("quit the import operation now and do so!\r\n\r\nProceed?"));
+    const Message done = importFinishedMessage(42);
+    EXPECT_EQ(done.title, "Finished");
+    EXPECT_EQ(done.icon, Icon::Information);
+    EXPECT_EQ(done.text.substr(0, 73),
+              "42 records have been imported.\r\n\r\nIMPORTANT: As soon as you return to the");
+}
+
+}  // namespace
+}  // namespace qbk

@@ -1,0 +1,123 @@
+#include "import/delimited_line.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "support/temp_folder.h"
+
+namespace qbk {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+Fields txt(std::string_view line) {
+    return splitFields(line, DelimitedStyle::Txt);
+}
+Fields csv(std::string_view line) {
+    return splitFields(line, DelimitedStyle::Csv);
+}
+
+TEST(DelimitedStyle, IsTheUpperCasedLastThreeCharactersOfTheName) {
+    EXPECT_EQ(delimitedStyleOf("/home/u/bank.txt"), DelimitedStyle::Txt);
+    EXPECT_EQ(delimitedStyleOf("BANK.TxT"), DelimitedStyle::Txt);
+    EXPECT_EQ(delimitedStyleOf("/home/u/bank.Csv"), DelimitedStyle::Csv);
+    EXPECT_EQ(delimitedStyleOf("statementcsv"), DelimitedStyle::Csv);
+    EXPECT_EQ(delimitedStyleOf("bank.tsv"), std::nullopt);
+    EXPECT_EQ(delimitedStyleOf("bank.txt "), std::nullopt);
+    EXPECT_EQ(delimitedStyleOf("tx"), std::nullopt);
+}
+
+TEST(QuotedTextFields, QuoteCommaQuoteSeparatesAndTheQuotesGo) {
+    EXPECT_EQ(txt(R"("12/31/2000","-12.50","lunch")"), (Fields{"12/31/2000", "-12.50", "lunch"}));
+    // Blanks inside the quotes are trimmed; a comma inside a field stays.
+    EXPECT_EQ(txt(R"(" a ","b, c","  ")"), (Fields{"a", "b, c", ""}));
+    // Unquoted text: one field, whatever its commas.
+    EXPECT_EQ(txt("1,2,3"), (Fields{"1,2,3"}));
+    // Only quote-comma-quote separates: a blank after the comma joins the fields.
+    EXPECT_EQ(txt(R"("a", "b")"), (Fields{R"(a", "b)"}));
+    // A doubled quote is no escape.
+    EXPECT_EQ(txt(R"("say ""hi""","x")"), (Fields{R"(say ""hi"")", "x"}));
+}
+
+TEST(QuotedTextFields, OnlyOneQuoteIsDroppedAtEachEnd) {
+    EXPECT_EQ(txt(R"(""a"","b")"), (Fields{R"("a")", "b"}));
+    EXPECT_EQ(txt(R"(a","b)"), (Fields{"a", "b"}));
+    EXPECT_EQ(txt(R"("only)"), (Fields{"only"}));
+}
+
+TEST(QuotedTextFields, ASeparatorAtTheEndGivesOneMoreEmptyField) {
+    EXPECT_EQ(txt(R"("a","b",")"), (Fields{"a", "b", ""}));
+    EXPECT_EQ(txt(R"(",")"), (Fields{"", ""}));
+    EXPECT_EQ(txt(R"(")"), (Fields{""}));
+}
+
+TEST(SeparatedValuesFields, CommasSeparateAndBlanksAroundGo) {
+    EXPECT_EQ(csv("12/31/2000,-12.50,lunch"), (Fields{"12/31/2000", "-12.50", "lunch"}));
+    EXPECT_EQ(csv("a,  spaced out  ,c"), (Fields{"a", "spaced out", "c"}));
+    // Tabs are no blanks.
+    EXPECT_EQ(csv("\ta\t,b"), (Fields{"\ta\t", "b"}));
+}
+
+TEST(SeparatedValuesFields, QuotesStayAndDoNotProtectCommas) {
+    EXPECT_EQ(csv(R"("x",y)"), (Fields{R"("x")", "y"}));
+    EXPECT_EQ(csv(R"("1,234.50",z)"), (Fields{R"("1)", R"(234.50")", "z"}));
+}
+
+TEST(SeparatedValuesFields, EmptyFieldsAndASeparatorAtTheEnd) {
+    EXPECT_EQ(csv("a,,c"), (Fields{"a", "", "c"}));
+    EXPECT_EQ(csv("a,b,"), (Fields{"a", "b", ""}));
+    EXPECT_EQ(csv(","), (Fields{"", ""}));
+    EXPECT_EQ(csv(",,"), (Fields{"", "", ""}));
+    EXPECT_EQ(csv(" "), (Fields{""}));
+}
+
+TEST(BothStyles, AnEmptyLineHasNoField) {
+    EXPECT_EQ(txt(""), Fields{});
+    EXPECT_EQ(csv(""), Fields{});
+}
+
+TEST(ImportText, ValidUtf8IsKeptAnyOtherIsWindows1252) {
+    EXPECT_EQ(decodeImportBytes("Caf\xC3\xA9,\xE2\x82\xAC"
+                                "5"),
+              "Caf\xC3\xA9,\xE2\x82\xAC"
+              "5");
+    EXPECT_EQ(decodeImportBytes("\xEF\xBB\xBF"
+                                "Caf\xC3\xA9"),
+              "Caf\xC3\xA9");
+    // One byte that is not UTF-8 makes the whole file Windows-1252.
+    EXPECT_EQ(decodeImportBytes("Caf\xE9,\x80"
+                                "5"),
+              "Caf\xC3\xA9,\xE2\x82\xAC"
+              "5");
+    EXPECT_EQ(decodeImportBytes("\xEF\xBB\xBF"
+                                "Caf\xE9"),
+              "Caf\xC3\xA9");
+    EXPECT_EQ(decodeImportBytes(""), "");
+}
+
+TEST(ImportText, LinesEndInCrLfLfOrCr) {
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(importLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(importLines("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(importLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(importLines("\n\n"), (Lines{"", ""}));
+    EXPECT_EQ(importLines(""), Lines{});
+}
+
+TEST(ImportText, AFileThatIsNotThereIsAnError) {
+    testing::TempFolder folder;
+    folder.write("bank.csv",
+                 "\xEF\xBB\xBF"
+                 "a,b\r\n");
+    EXPECT_EQ(readImportText(folder.file("bank.csv")), "a,b\r\n");
+    try {
+        readImportText(folder.file("gone.csv"));
+        FAIL();
+    } catch (const OperationError& e) {
+        EXPECT_EQ(e.number(), 53);
+        EXPECT_EQ(std::string(e.what()), "File not found (" + folder.file("gone.csv") + ")");
+    }
+}
+
+}  // namespace
+}  // namespace qbk
