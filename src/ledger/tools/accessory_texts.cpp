@@ -1,0 +1,28 @@
+#include "tools/accessory_texts.h"
+
+namespace qbk {
+
+Message aboutMessage() {
+    return {"Quillbank v.3.0 - release 2, January 20, 2000\r\nMade by Brindlefold", "Quillbank",
+            Icon::Information, Buttons::Ok, 1};
+}
+
+Message webVisitQuestion() {
+    return {"Please make sure your internet connection is active!\r\nContinue?",
+            "Visit Brindlefold on the Web", Icon::Question, Buttons::YesNo, 1};
+}
+
+Message browserNotFoundMessage() {
+    return {"Could not find your Browser", "Browser Not Found", Icon::Exclamation, Buttons::Ok, 1};
+}
+
+Message webPageNotOpenedMessage() {
+    return {"Web Page not Opened", "URL Failed", Icon::Exclamation, Buttons::Ok, 1};
+}
+
+Message toolTipsOnMessage() {
+    return {"The Tool Tips will reappear the next time you start the program.", "Tool Tips On",
+            Icon::Information, Buttons::Ok, 1};
+}
+
+}  // namespace qbk
