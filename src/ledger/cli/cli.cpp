@@ -95,6 +95,9 @@ const Command kCommands[] = {
     {"sort", "sort FOLDER", sortCommand},
     {"purge", "purge FOLDER", purgeCommand},
     {"play", "play FOLDER MACROFILE DATE", playCommand},
+    {"import",
+     "import FOLDER FILE --date N --amount N [--note N] [--category N] [--user1 N] [--user2 N]",
+     importCommand},
 };
 
 std::string usage() {

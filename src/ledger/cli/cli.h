@@ -58,6 +58,11 @@ int purgeCommand(const std::vector<std::string>& args, CliContext& cx);
 // play FOLDER MACROFILE DATE: plays a macro file into the record file under DATE.
 int playCommand(const std::vector<std::string>& args, CliContext& cx);
 
+// import FOLDER FILE --date N --amount N [--note N] [--category N] [--user1 N] [--user2 N]:
+// the comma-delimited import of FILE (.txt or .csv) into FOLDER's record file, with the
+// field numbers linked to the entry fields; all lines or none.
+int importCommand(const std::vector<std::string>& args, CliContext& context);
+
 // Runs the command in `args` (without the program name). Returns the exit status:
 // 0 done, 1 the command failed (a file could not be read or written), 2 bad arguments.
 int runCli(const std::vector<std::string>& args, CliContext& context);
