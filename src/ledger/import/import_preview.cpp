@@ -6,6 +6,21 @@
 
 namespace qbk {
 
+FileDialog importFileDialog() {
+    FileDialog d;
+    d.title = "Select a file...";
+    d.filter = "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv";
+    return d;
+}
+
+const std::string_view kImportInstructions =
+    "The \"Import File Data Fields\" list on the right shows the first five records from the "
+    "data file you selected. You must match up the fields with the \"Quillbank Fields\" list in "
+    "the middle. Highlight each item on the right in turn and then click on the correct field "
+    "number box to make the field number appear. Quillbank fields which have no corresponding "
+    "import file field number will simply be left empty. You MUST sort your data after "
+    "importing!";
+
 std::optional<ImportPreview> previewImportFile(const std::string& path) {
     const std::optional<DelimitedStyle> style = delimitedStyleOf(path);
     if (!style) return std::nullopt;

@@ -9,10 +9,18 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ports.h"
+
 namespace qbk {
 
 // Lines of the file shown split into fields.
 inline constexpr std::size_t kPreviewLines = 5;
+
+// The open dialog of SelectFile_Click: .txt and .csv files, no proposed name.
+FileDialog importFileDialog();
+
+// The instruction text of the import window.
+extern const std::string_view kImportInstructions;
 
 struct ImportPreview {
     std::size_t lineCount = 0;

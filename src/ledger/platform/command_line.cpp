@@ -2,11 +2,11 @@
 
 namespace qbk {
 
-std::vector<std::string> splitCommandLine(std::string_view line) {
+std::optional<CommandLine> splitCommandLine(std::string_view text) {
     std::vector<std::string> words;
     std::string word;
     bool inWord = false, quoted = false;
-    for (const char c : line) {
+    for (const char c : text) {
         if (c == '"') {
             quoted = !quoted;
             inWord = true;
@@ -20,7 +20,11 @@ std::vector<std::string> splitCommandLine(std::string_view line) {
         }
     }
     if (inWord) words.push_back(std::move(word));
-    return words;
+    if (words.empty()) return std::nullopt;
+    CommandLine line{std::move(words.front()), {}};
+    line.arguments.assign(std::make_move_iterator(words.begin() + 1),
+                          std::make_move_iterator(words.end()));
+    return line;
 }
 
 }  // namespace qbk

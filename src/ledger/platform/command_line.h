@@ -3,17 +3,25 @@
 #ifndef QBK_PLATFORM_COMMAND_LINE_H_
 #define QBK_PLATFORM_COMMAND_LINE_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qbk {
 
-// The words of `line`: separated by blanks and tabs; a double quote starts or ends a
-// quoted part in which blanks belong to the word, and is itself dropped ("" gives an
-// empty word). Backslashes are ordinary characters, so folder paths need no doubling.
-// The first word is the program. An empty or blank line gives no word.
-std::vector<std::string> splitCommandLine(std::string_view line);
+struct CommandLine {
+    std::string program;
+    std::vector<std::string> arguments;
+    friend bool operator==(const CommandLine&, const CommandLine&) = default;
+};
+
+// Splits `text` into the program and its arguments: blanks and tabs separate words; a
+// double quote starts or ends a quoted part in which blanks belong to the word
+// ("/opt/My Editor/edit" -n), and is itself dropped ("" is an empty word); a quote
+// left open runs to the end. Backslashes are ordinary characters, so folder paths need
+// no doubling. nullopt when the text holds no word.
+std::optional<CommandLine> splitCommandLine(std::string_view text);
 
 }  // namespace qbk
 

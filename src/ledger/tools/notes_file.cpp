@@ -40,11 +40,11 @@ NotesLaunch notesLaunch(std::string_view editorSetting, const std::string& dataF
     NotesLaunch launch;
     launch.document = path;
     launch.workingFolder = dataFolder;
-    std::vector<std::string> words = splitCommandLine(trimField(editorSetting));
-    if (words.empty() || words.front().empty()) return launch;
+    std::optional<CommandLine> line = splitCommandLine(trimField(editorSetting));
+    if (!line || line->program.empty()) return launch;
     launch.openWithDesktop = false;
-    launch.program = words.front();
-    launch.arguments.assign(words.begin() + 1, words.end());
+    launch.program = std::move(line->program);
+    launch.arguments = std::move(line->arguments);
     launch.arguments.push_back(path);
     return launch;
 }

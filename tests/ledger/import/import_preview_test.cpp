@@ -60,6 +60,15 @@ TEST(ImportPreview, Windows1252FilesAreShownInTheirCharacters) {
                      "5"}));
 }
 
+TEST(ImportPreview, TheFileDialogOffersTextAndCsvFiles) {
+    const FileDialog d = importFileDialog();
+    EXPECT_EQ(d.title, "Select a file...");
+    EXPECT_EQ(d.filter, "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv");
+    EXPECT_EQ(d.fileName, "");
+    EXPECT_TRUE(
+        kImportInstructions.ends_with("left empty. You MUST sort your data after importing!"));
+}
+
 TEST(LinkNumbers, GetLinkNoTakesTheTextBeforeTheEqualsSign) {
     EXPECT_EQ(GetLinkNo("3 = lunch"), "3");
     EXPECT_EQ(GetLinkNo("12 = 01/02/2001"), "12");

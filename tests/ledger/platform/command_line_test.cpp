@@ -5,20 +5,21 @@
 namespace qbk {
 namespace {
 
-using Words = std::vector<std::string>;
+using Args = std::vector<std::string>;
 
 TEST(CommandLine, BlanksSeparateAndQuotesGroup) {
-    EXPECT_EQ(splitCommandLine("abiword"), Words{"abiword"});
-    EXPECT_EQ(splitCommandLine("  soffice\t--writer  -n "), (Words{"soffice", "--writer", "-n"}));
+    EXPECT_EQ(splitCommandLine("abiword"), (CommandLine{"abiword", {}}));
+    EXPECT_EQ(splitCommandLine("  soffice\t--writer  -n "),
+              (CommandLine{"soffice", Args{"--writer", "-n"}}));
     EXPECT_EQ(splitCommandLine("\"/opt/My Editor/edit\" file"),
-              (Words{"/opt/My Editor/edit", "file"}));
-    EXPECT_EQ(splitCommandLine("a\"b c\"d"), Words{"ab cd"});
-    EXPECT_EQ(splitCommandLine("x \"\" y"), (Words{"x", "", "y"}));
-    EXPECT_EQ(splitCommandLine("C:\\tools\\ed.exe"), Words{"C:\\tools\\ed.exe"});
-    // An unclosed quote runs to the end of the line.
-    EXPECT_EQ(splitCommandLine("ed \"a b"), (Words{"ed", "a b"}));
-    EXPECT_EQ(splitCommandLine(""), Words{});
-    EXPECT_EQ(splitCommandLine("   "), Words{});
+              (CommandLine{"/opt/My Editor/edit", Args{"file"}}));
+    EXPECT_EQ(splitCommandLine("ed a\"b c\"d"), (CommandLine{"ed", Args{"ab cd"}}));
+    EXPECT_EQ(splitCommandLine("x \"\" y"), (CommandLine{"x", Args{"", "y"}}));
+    EXPECT_EQ(splitCommandLine("C:\\tools\\ed.exe"), (CommandLine{"C:\\tools\\ed.exe", {}}));
+    // A quote left open runs to the end of the line.
+    EXPECT_EQ(splitCommandLine("ed \"a b"), (CommandLine{"ed", Args{"a b"}}));
+    EXPECT_EQ(splitCommandLine(""), std::nullopt);
+    EXPECT_EQ(splitCommandLine(" \t "), std::nullopt);
 }
 
 }  // namespace
