@@ -1,0 +1,57 @@
+#include "reports/print_pages.h"
+
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace qbk {
+namespace {
+
+void beginPage(Printer& printer, const PageSetup& setup) {
+    printer.beginJob(setup);
+    for (int i = 0; i < kPageTopLines; ++i)
+        printer.printLine("");
+}
+
+void requirePrinter(Printer& printer) {
+    if (!printer.available())
+        throw OperationError(errnum::kPrinterError, "Printer error (no printer is installed)");
+}
+
+void printPages(std::string_view reportText, bool wide, Printer& printer) {
+    const PageSetup setup = reportPageSetup(wide);
+    const int linesPerPage = wide ? kWidePageLines : kNarrowPageLines;
+    int onPage = 0;
+    beginPage(printer, setup);
+    for (const std::string& line : splitLines(reportText)) {
+        printer.printLine("\t" + line);
+        if (++onPage >= linesPerPage) {
+            printer.endJob();
+            onPage = 0;
+            beginPage(printer, setup);
+        }
+    }
+    printer.endJob();
+}
+
+}  // namespace
+
+PageSetup reportPageSetup(bool wide) {
+    PageSetup setup;
+    setup.fontName = "Courier New";
+    setup.pointSize = 10;
+    setup.bold = true;
+    setup.landscape = wide;
+    return setup;
+}
+
+void printReportText(std::string_view reportText, bool wide, Printer& printer) {
+    requirePrinter(printer);
+    printPages(reportText, wide, printer);
+}
+
+void printReport(const std::string& reportTextPath, bool wide, Printer& printer) {
+    requirePrinter(printer);
+    printPages(readFile(reportTextPath), wide, printer);
+}
+
+}  // namespace qbk

@@ -1,0 +1,36 @@
+// Printing a report on the default printer, one print job per page.
+//
+// Page layout (Courier New, bold, 10 points for both):
+//   narrow report   the printer's default orientation, 57 report lines a page
+//   wide report     landscape, 41 report lines a page
+// Every page begins with its page setup and 3 empty lines; each report line is printed
+// as a tab (the left margin) followed by the line. When the report ends exactly at the
+// end of a page, a last job holds only the 3 empty lines.
+#ifndef QBK_REPORTS_PRINT_PAGES_H_
+#define QBK_REPORTS_PRINT_PAGES_H_
+
+#include <string>
+#include <string_view>
+
+#include "platform/ports.h"
+
+namespace qbk {
+
+inline constexpr int kPageTopLines = 3;
+inline constexpr int kNarrowPageLines = 57;
+inline constexpr int kWidePageLines = 41;
+
+// The page setup of every page of a narrow or wide report.
+PageSetup reportPageSetup(bool wide);
+
+// Prints `reportText` (lines ended by CR LF or LF) page by page. Throws OperationError
+// (Printer error) without printing anything when no printer is available, and passes
+// on the OperationError of a job the printer refuses (printing stops there).
+void printReportText(std::string_view reportText, bool wide, Printer& printer);
+
+// Prints the report text file at `reportTextPath` (qbk_rep.tmp) in full.
+void printReport(const std::string& reportTextPath, bool wide, Printer& printer);
+
+}  // namespace qbk
+
+#endif  // QBK_REPORTS_PRINT_PAGES_H_

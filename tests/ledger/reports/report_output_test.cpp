@@ -1,0 +1,250 @@
+// The report view, printing, the text-file copy and the word processor.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fake_ports.h"
+#include "platform/errors.h"
+#include "reports/editor_command.h"
+#include "reports/print_pages.h"
+#include "reports/report_output.h"
+#include "reports/viewer_text.h"
+#include "support/temp_folder.h"
+
+namespace qbk {
+namespace {
+
+using testing::FakePrinter;
+using testing::FakeShell;
+using testing::ScriptedPrompts;
+
+// A report text of `n` lines "line 1" ... "line n", each ended by CR LF.
+std::string reportOf(int n) {
+    std::string text;
+    for (int i = 1; i <= n; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    return text;
+}
+
+TEST(ViewerText, BeginsWithALineEndAndHasNoneAfterTheLastLine) {
+    EXPECT_EQ(viewerText("Cashflow\r\n\r\n   End of report\r\n"), "\nCashflow\n\n   End of report");
+    EXPECT_EQ(viewerText(""), "");
+}
+
+TEST(ViewerText, ShowsAtMost251LinesAndSaysSoFrom251On) {
+    std::string shown250;
+    for (int i = 1; i <= 250; ++i)
+        shown250 += "\nline " + std::to_string(i);
+    EXPECT_EQ(viewerText(reportOf(250)), shown250);
+    const std::string notice = "\n\nNot all is displayed... Click Edit Report for options.";
+    EXPECT_EQ(viewerText(reportOf(251)), shown250 + "\nline 251" + notice);
+    EXPECT_EQ(viewerText(reportOf(400)), shown250 + "\nline 251" + notice);
+}
+
+std::vector<std::string> printed(const std::string& text, bool wide, FakePrinter& printer) {
+    printReportText(text, wide, printer);
+    std::vector<std::string> pages;
+    for (const auto& job : printer.jobs) {
+        EXPECT_TRUE(job.sent);
+        EXPECT_EQ(job.setup.fontName, "Courier New");
+        EXPECT_EQ(job.setup.pointSize, 10);
+        EXPECT_TRUE(job.setup.bold);
+        EXPECT_EQ(job.setup.landscape, wide);
+        std::string page;
+        for (const std::string& line : job.lines)
+            page += line + "|";
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+// "||||" + lines from..to as printed ("\tline i|").
+std::string page(int from, int to) {
+    std::string p = "|||";
+    for (int i = from; i <= to; ++i)
+        p += "\tline " + std::to_string(i) + "|";
+    return p;
+}
+
+TEST(Printing, NarrowPagesHold57LinesAfter3EmptyOnes) {
+    FakePrinter printer;
+    EXPECT_EQ(printed(reportOf(3), false, printer), (std::vector<std::string>{page(1, 3)}));
+    FakePrinter full;
+    EXPECT_EQ(printed(reportOf(57), false, full), (std::vector<std::string>{page(1, 57), "|||"}));
+    FakePrinter over;
+    EXPECT_EQ(printed(reportOf(58), false, over),
+              (std::vector<std::string>{page(1, 57), page(58, 58)}));
+    FakePrinter empty;
+    EXPECT_EQ(printed("Title\r\n\r\n", false, empty), (std::vector<std::string>{"|||\tTitle|\t|"}));
+}
+
+TEST(Printing, WidePagesAreLandscapeWith41Lines) {
+    FakePrinter printer;
+    EXPECT_EQ(printed(reportOf(83), true, printer),
+              (std::vector<std::string>{page(1, 41), page(42, 82), page(83, 83)}));
+}
+
+TEST(Printing, PrintsTheWholeReportFile) {
+    testing::TempFolder program;
+    program.write("qbk_rep.tmp", reportOf(300));
+    FakePrinter printer;
+    printReport(program.file("qbk_rep.tmp"), false, printer);
+    ASSERT_EQ(printer.jobs.size(), 6u);  // 5 full pages and 15 lines
+    EXPECT_EQ(printer.jobs[5].lines.back(), "\tline 300");
+}
+
+TEST(Printing, NoPrinterIsAnErrorBeforeAnythingIsPrinted) {
+    FakePrinter printer;
+    printer.installed = false;
+    try {
+        printReportText(reportOf(5), false, printer);
+        FAIL() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_EQ(e.number(), errnum::kPrinterError);
+        const std::string start =
+            "An error has occurred, and this operation has been aborted...\r\n\r\nError name: "
+            "Printer error (no printer is installed)\r\n\r\nError number: 482\r\n";
+        EXPECT_EQ(commonErrorText(e).substr(0, start.size()), start);
+    }
+    EXPECT_TRUE(printer.jobs.empty());
+}
+
+TEST(Printing, ARefusedJobStopsPrinting) {
+    FakePrinter printer;
+    printer.refuseJob = 2;
+    EXPECT_THROW(printReportText(reportOf(200), false, printer), OperationError);
+    ASSERT_EQ(printer.jobs.size(), 2u);
+    EXPECT_TRUE(printer.jobs[0].sent);
+    EXPECT_FALSE(printer.jobs[1].sent);
+}
+
+class WriteTextFile : public ::testing::Test {
+  protected:
+    void SetUp() override { program.write("qbk_rep.tmp", "report\r\nlines\r\n"); }
+    bool run() { return writeReportToTextFile(prompts, program.file("qbk_rep.tmp")); }
+    testing::TempFolder program, target;
+    ScriptedPrompts prompts;
+};
+
+TEST_F(WriteTextFile, ANewFileIsWrittenWithoutAQuestion) {
+    prompts.saveNames = {target.file("out.txt")};
+    prompts.answers = {Answer::Ok};
+    EXPECT_TRUE(run());
+    EXPECT_EQ(target.read("out.txt"), "report\r\nlines\r\n");
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].title, "Provide a file name...");
+    EXPECT_EQ(prompts.dialogs[0].filter, "Text files|*.txt");
+    EXPECT_EQ(prompts.dialogs[0].fileName, "");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0],
+              (Message{"This report been copied to the file\r\n\r\n" + target.file("out.txt"),
+                       "Finished", Icon::Information, Buttons::Ok, 1}));
+}
+
+TEST_F(WriteTextFile, AnExistingFileIsReplacedOnlyAfterOk) {
+    target.write("out.txt", "keep me");
+    prompts.saveNames = {target.file("out.txt"), target.file("out.txt")};
+    prompts.answers = {Answer::Cancel, Answer::Ok, Answer::Ok};
+    EXPECT_FALSE(run());
+    EXPECT_EQ(target.read("out.txt"), "keep me");
+    EXPECT_EQ(prompts.messages[0],
+              (Message{target.file("out.txt") +
+                           " already exists! If you continue, the file will be over-written. "
+                           "Proceed?",
+                       "Confirm file over-write", Icon::Exclamation, Buttons::OkCancel, 2}));
+    EXPECT_TRUE(run());
+    EXPECT_EQ(target.read("out.txt"), "report\r\nlines\r\n");
+    EXPECT_EQ(prompts.messages.size(), 3u);
+}
+
+TEST_F(WriteTextFile, AnEmptyFileIsReplacedWithoutAQuestion) {
+    target.write("out.txt", "");
+    prompts.saveNames = {target.file("out.txt")};
+    prompts.answers = {Answer::Ok};
+    EXPECT_TRUE(run());
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, "Finished");
+}
+
+TEST_F(WriteTextFile, ACancelledDialogDoesNothing) {
+    prompts.saveNames = {""};
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(WriteTextFile, AFolderThatIsGoneIsAnError) {
+    prompts.saveNames = {target.file("gone/out.txt")};
+    EXPECT_THROW(run(), OperationError);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(CommandLine, WordsAndQuotedPaths) {
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(splitCommandLine("gedit"), (CommandLine{"gedit", {}}));
+    EXPECT_EQ(splitCommandLine("  kate   -n\t--new  "),
+              (CommandLine{"kate", Words{"-n", "--new"}}));
+    EXPECT_EQ(splitCommandLine("\"/opt/My Editor/edit\" -x \"a b\""),
+              (CommandLine{"/opt/My Editor/edit", Words{"-x", "a b"}}));
+    EXPECT_EQ(splitCommandLine("/opt/My\" \"Editor/edit"),
+              (CommandLine{"/opt/My Editor/edit", {}}));
+    EXPECT_EQ(splitCommandLine("\"/opt/open ended"), (CommandLine{"/opt/open ended", {}}));
+    EXPECT_EQ(splitCommandLine("edit \"\""), (CommandLine{"edit", Words{""}}));
+    EXPECT_FALSE(splitCommandLine("   "));
+    EXPECT_FALSE(splitCommandLine(""));
+}
+
+class EditReport : public ::testing::Test {
+  protected:
+    void SetUp() override { program.write("qbk_rep.tmp", "the report\r\n"); }
+    void edit(const std::string& editorName) {
+        editReport(program.file("qbk_rep.tmp"), data.path(), editorName, shell);
+    }
+    testing::TempFolder program, data;
+    FakeShell shell;
+};
+
+TEST_F(EditReport, TheEditorGetsTheCopyInTheDataFolder) {
+    edit("gedit" + std::string(75, ' '));
+    EXPECT_EQ(data.read("qbk_rep.doc"), "the report\r\n");
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0].program, "gedit");
+    EXPECT_EQ(shell.started[0].arguments, std::vector<std::string>{"qbk_rep.doc"});
+    EXPECT_EQ(shell.started[0].workingFolder + "/", data.path());
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(EditReport, AQuotedEditorPathKeepsItsBlanksAndArguments) {
+    edit("\"/opt/My Editor/edit\" --plain");
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0].program, "/opt/My Editor/edit");
+    EXPECT_EQ(shell.started[0].arguments, (std::vector<std::string>{"--plain", "qbk_rep.doc"}));
+}
+
+TEST_F(EditReport, ABlankEditorOpensTheCopyWithTheDesktopsProgram) {
+    shell.documentOpens = false;  // not reported
+    edit(std::string(80, ' '));
+    edit(std::string(80, '\0'));
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{data.file("qbk_rep.doc"), data.file("qbk_rep.doc")}));
+    EXPECT_TRUE(shell.started.empty());
+}
+
+TEST_F(EditReport, AProgramThatCannotStartIsAnError) {
+    shell.programStarts = false;
+    try {
+        edit("no-such-editor");
+        FAIL() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_EQ(e.number(), errnum::kFileNotFound);
+        EXPECT_STREQ(e.what(), "File not found (no-such-editor)");
+    }
+}
+
+TEST_F(EditReport, AMissingDataFolderIsAnErrorBeforeAnythingStarts) {
+    std::filesystem::remove_all(data.path());
+    EXPECT_THROW(edit("gedit"), OperationError);
+    EXPECT_TRUE(shell.started.empty());
+}
+
+}  // namespace
+}  // namespace qbk
