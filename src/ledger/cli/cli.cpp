@@ -98,6 +98,14 @@ const Command kCommands[] = {
     {"import",
      "import FOLDER FILE --date N --amount N [--note N] [--category N] [--user1 N] [--user2 N]",
      importCommand},
+    {"report",
+     "report FOLDER (summary|full) [--wide] [--category CODE]... [--search TEXT]... [--from DATE] "
+     "[--to DATE]",
+     reportCommand},
+    {"export",
+     "export FOLDER (full|summary) FILE [--category CODE]... [--search TEXT]... [--from DATE] "
+     "[--to DATE]",
+     exportCommand},
 };
 
 std::string usage() {

@@ -63,6 +63,12 @@ int playCommand(const std::vector<std::string>& args, CliContext& cx);
 // field numbers linked to the entry fields; all lines or none.
 int importCommand(const std::vector<std::string>& args, CliContext& context);
 
+// The report commands (report_commands.cpp): `report` prints a report of a report list
+// built from --category and --search in the order given; `export` appends the
+// comma-delimited export of such a list to FILE.
+int reportCommand(const std::vector<std::string>& args, CliContext& cx);
+int exportCommand(const std::vector<std::string>& args, CliContext& cx);
+
 // Runs the command in `args` (without the program name). Returns the exit status:
 // 0 done, 1 the command failed (a file could not be read or written), 2 bad arguments.
 int runCli(const std::vector<std::string>& args, CliContext& context);
