@@ -1,9 +1,9 @@
 // The comma-delimited exports of the test books, byte for byte, and the export command.
 #include <gtest/gtest.h>
 
-#include "fake_ports.h"
 #include "platform/errors.h"
 #include "reports/exports.h"
+#include "support/fake_ports.h"
 #include "support/temp_folder.h"
 #include "test_books.h"
 
@@ -110,13 +110,13 @@ TEST_F(Export, TheCommandAsksBeforeAppendingAndReportsCompletion) {
     const auto run = [&](ExportKind kind) {
         return exportReport(prompts, kind, paths, data.file("category.dat"), book.regional);
     };
-    prompts.saveNames = {"", target.file("new.csv"), target.file("new.csv"),
-                         target.file("new.csv")};
-    prompts.answers = {Answer::Ok, Answer::Cancel, Answer::Ok, Answer::Ok};
+    prompts.fileAnswers = {"", target.file("new.csv"), target.file("new.csv"),
+                           target.file("new.csv")};
+    prompts.answers = {Answer::Cancel, Answer::Ok};
     EXPECT_FALSE(run(ExportKind::Full));  // cancelled dialog
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(prompts.dialogs[0].title, "Provide a file name...");
-    EXPECT_EQ(prompts.dialogs[0].filter,
+    EXPECT_EQ(prompts.fileDialogs[0].title, "Provide a file name...");
+    EXPECT_EQ(prompts.fileDialogs[0].filter,
               "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv");
 
     EXPECT_TRUE(run(ExportKind::Full));  // a new file: no question

@@ -3,12 +3,12 @@
 
 #include <filesystem>
 
-#include "fake_ports.h"
 #include "platform/errors.h"
 #include "reports/editor_command.h"
 #include "reports/print_pages.h"
 #include "reports/report_output.h"
 #include "reports/viewer_text.h"
+#include "support/fake_ports.h"
 #include "support/temp_folder.h"
 
 namespace qbk {
@@ -45,7 +45,7 @@ std::vector<std::string> printed(const std::string& text, bool wide, FakePrinter
     printReportText(text, wide, printer);
     std::vector<std::string> pages;
     for (const auto& job : printer.jobs) {
-        EXPECT_TRUE(job.sent);
+        EXPECT_TRUE(job.ended);
         EXPECT_EQ(job.setup.fontName, "Courier New");
         EXPECT_EQ(job.setup.pointSize, 10);
         EXPECT_TRUE(job.setup.bold);
@@ -110,12 +110,19 @@ TEST(Printing, NoPrinterIsAnErrorBeforeAnythingIsPrinted) {
 }
 
 TEST(Printing, ARefusedJobStopsPrinting) {
-    FakePrinter printer;
-    printer.refuseJob = 2;
+    // A printer that takes the first job and refuses the second.
+    struct Refusing : Printer {
+        bool available() override { return true; }
+        void beginJob(const PageSetup&) override { ++begun; }
+        void printLine(const std::string&) override { ++lines; }
+        void endJob() override {
+            if (begun == 2) throw OperationError(errnum::kPrinterError, "Printer error");
+        }
+        int begun = 0, lines = 0;
+    } printer;
     EXPECT_THROW(printReportText(reportOf(200), false, printer), OperationError);
-    ASSERT_EQ(printer.jobs.size(), 2u);
-    EXPECT_TRUE(printer.jobs[0].sent);
-    EXPECT_FALSE(printer.jobs[1].sent);
+    EXPECT_EQ(printer.begun, 2);
+    EXPECT_EQ(printer.lines, 2 * 3 + 2 * 57);
 }
 
 class WriteTextFile : public ::testing::Test {
@@ -127,14 +134,13 @@ class WriteTextFile : public ::testing::Test {
 };
 
 TEST_F(WriteTextFile, ANewFileIsWrittenWithoutAQuestion) {
-    prompts.saveNames = {target.file("out.txt")};
-    prompts.answers = {Answer::Ok};
+    prompts.fileAnswers = {target.file("out.txt")};
     EXPECT_TRUE(run());
     EXPECT_EQ(target.read("out.txt"), "report\r\nlines\r\n");
-    ASSERT_EQ(prompts.dialogs.size(), 1u);
-    EXPECT_EQ(prompts.dialogs[0].title, "Provide a file name...");
-    EXPECT_EQ(prompts.dialogs[0].filter, "Text files|*.txt");
-    EXPECT_EQ(prompts.dialogs[0].fileName, "");
+    ASSERT_EQ(prompts.fileDialogs.size(), 1u);
+    EXPECT_EQ(prompts.fileDialogs[0].title, "Provide a file name...");
+    EXPECT_EQ(prompts.fileDialogs[0].filter, "Text files|*.txt");
+    EXPECT_EQ(prompts.fileDialogs[0].fileName, "");
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0],
               (Message{"This report been copied to the file\r\n\r\n" + target.file("out.txt"),
@@ -143,8 +149,8 @@ TEST_F(WriteTextFile, ANewFileIsWrittenWithoutAQuestion) {
 
 TEST_F(WriteTextFile, AnExistingFileIsReplacedOnlyAfterOk) {
     target.write("out.txt", "keep me");
-    prompts.saveNames = {target.file("out.txt"), target.file("out.txt")};
-    prompts.answers = {Answer::Cancel, Answer::Ok, Answer::Ok};
+    prompts.fileAnswers = {target.file("out.txt"), target.file("out.txt")};
+    prompts.answers = {Answer::Cancel, Answer::Ok};
     EXPECT_FALSE(run());
     EXPECT_EQ(target.read("out.txt"), "keep me");
     EXPECT_EQ(prompts.messages[0],
@@ -159,38 +165,22 @@ TEST_F(WriteTextFile, AnExistingFileIsReplacedOnlyAfterOk) {
 
 TEST_F(WriteTextFile, AnEmptyFileIsReplacedWithoutAQuestion) {
     target.write("out.txt", "");
-    prompts.saveNames = {target.file("out.txt")};
-    prompts.answers = {Answer::Ok};
+    prompts.fileAnswers = {target.file("out.txt")};
     EXPECT_TRUE(run());
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].title, "Finished");
 }
 
 TEST_F(WriteTextFile, ACancelledDialogDoesNothing) {
-    prompts.saveNames = {""};
+    prompts.fileAnswers = {""};
     EXPECT_FALSE(run());
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(WriteTextFile, AFolderThatIsGoneIsAnError) {
-    prompts.saveNames = {target.file("gone/out.txt")};
+    prompts.fileAnswers = {target.file("gone/out.txt")};
     EXPECT_THROW(run(), OperationError);
     EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST(CommandLine, WordsAndQuotedPaths) {
-    using Words = std::vector<std::string>;
-    EXPECT_EQ(splitCommandLine("gedit"), (CommandLine{"gedit", {}}));
-    EXPECT_EQ(splitCommandLine("  kate   -n\t--new  "),
-              (CommandLine{"kate", Words{"-n", "--new"}}));
-    EXPECT_EQ(splitCommandLine("\"/opt/My Editor/edit\" -x \"a b\""),
-              (CommandLine{"/opt/My Editor/edit", Words{"-x", "a b"}}));
-    EXPECT_EQ(splitCommandLine("/opt/My\" \"Editor/edit"),
-              (CommandLine{"/opt/My Editor/edit", {}}));
-    EXPECT_EQ(splitCommandLine("\"/opt/open ended"), (CommandLine{"/opt/open ended", {}}));
-    EXPECT_EQ(splitCommandLine("edit \"\""), (CommandLine{"edit", Words{""}}));
-    EXPECT_FALSE(splitCommandLine("   "));
-    EXPECT_FALSE(splitCommandLine(""));
 }
 
 class EditReport : public ::testing::Test {
@@ -206,31 +196,31 @@ class EditReport : public ::testing::Test {
 TEST_F(EditReport, TheEditorGetsTheCopyInTheDataFolder) {
     edit("gedit" + std::string(75, ' '));
     EXPECT_EQ(data.read("qbk_rep.doc"), "the report\r\n");
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0].program, "gedit");
-    EXPECT_EQ(shell.started[0].arguments, std::vector<std::string>{"qbk_rep.doc"});
-    EXPECT_EQ(shell.started[0].workingFolder + "/", data.path());
-    EXPECT_TRUE(shell.opened.empty());
+    ASSERT_EQ(shell.starts.size(), 1u);
+    EXPECT_EQ(shell.starts[0].program, "gedit");
+    EXPECT_EQ(shell.starts[0].arguments, std::vector<std::string>{"qbk_rep.doc"});
+    EXPECT_EQ(shell.starts[0].workingFolder + "/", data.path());
+    EXPECT_TRUE(shell.documents.empty());
 }
 
 TEST_F(EditReport, AQuotedEditorPathKeepsItsBlanksAndArguments) {
     edit("\"/opt/My Editor/edit\" --plain");
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0].program, "/opt/My Editor/edit");
-    EXPECT_EQ(shell.started[0].arguments, (std::vector<std::string>{"--plain", "qbk_rep.doc"}));
+    ASSERT_EQ(shell.starts.size(), 1u);
+    EXPECT_EQ(shell.starts[0].program, "/opt/My Editor/edit");
+    EXPECT_EQ(shell.starts[0].arguments, (std::vector<std::string>{"--plain", "qbk_rep.doc"}));
 }
 
 TEST_F(EditReport, ABlankEditorOpensTheCopyWithTheDesktopsProgram) {
-    shell.documentOpens = false;  // not reported
+    shell.succeed = false;  // not reported
     edit(std::string(80, ' '));
     edit(std::string(80, '\0'));
-    EXPECT_EQ(shell.opened,
+    EXPECT_EQ(shell.documents,
               (std::vector<std::string>{data.file("qbk_rep.doc"), data.file("qbk_rep.doc")}));
-    EXPECT_TRUE(shell.started.empty());
+    EXPECT_TRUE(shell.starts.empty());
 }
 
 TEST_F(EditReport, AProgramThatCannotStartIsAnError) {
-    shell.programStarts = false;
+    shell.succeed = false;
     try {
         edit("no-such-editor");
         FAIL() << "no error";
@@ -243,7 +233,7 @@ TEST_F(EditReport, AProgramThatCannotStartIsAnError) {
 TEST_F(EditReport, AMissingDataFolderIsAnErrorBeforeAnythingStarts) {
     std::filesystem::remove_all(data.path());
     EXPECT_THROW(edit("gedit"), OperationError);
-    EXPECT_TRUE(shell.started.empty());
+    EXPECT_TRUE(shell.starts.empty());
 }
 
 }  // namespace
