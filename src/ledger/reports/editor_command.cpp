@@ -12,16 +12,14 @@ void editReport(const std::string& reportTextPath, const std::string& dataFolder
                 std::string_view editorName, Shell& shell) {
     const std::string copy = joinPath(dataFolder, report_files::kEditorCopy);
     copyFile(reportTextPath, copy);
-    std::vector<std::string> words = splitCommandLine(trimField(editorName));
-    if (words.empty()) {
+    std::optional<CommandLine> editor = splitCommandLine(trimField(editorName));
+    if (!editor) {
         shell.openDocument(copy);
         return;
     }
-    const std::string program = words.front();
-    std::vector<std::string> arguments(words.begin() + 1, words.end());
-    arguments.emplace_back(report_files::kEditorCopy);
-    if (!shell.startProgram(program, arguments, parentFolder(copy)))
-        throw OperationError(errnum::kFileNotFound, "File not found (" + program + ")");
+    editor->arguments.emplace_back(report_files::kEditorCopy);
+    if (!shell.startProgram(editor->program, editor->arguments, parentFolder(copy)))
+        throw OperationError(errnum::kFileNotFound, "File not found (" + editor->program + ")");
 }
 
 }  // namespace qbk
