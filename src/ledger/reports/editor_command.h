@@ -11,11 +11,11 @@ namespace qbk {
 
 // The edit command: copies the report text file at `reportTextPath` to qbk_rep.doc in
 // `dataFolder` (replacing it atomically). When EditorName (`editorName` as stored) is
-// not blank, starts that program with its arguments (split by splitCommandLine of
-// platform/command_line.h) and then "qbk_rep.doc", without a shell, in the data folder, and does
-// not wait for it; otherwise opens qbk_rep.doc with the desktop's program for it through the shell
-// (a failure there is not reported). Throws OperationError when the copy fails or the program
-// cannot be started.
+// not blank, starts that program with its arguments (splitCommandLine) and then
+// "qbk_rep.doc", without a shell, in the data folder, and does not wait for it;
+// otherwise opens qbk_rep.doc with the desktop's program through the shell (a failure
+// there is not reported). Throws OperationError when the copy fails or the program
+// cannot be started; nothing is started when the copy fails.
 void editReport(const std::string& reportTextPath, const std::string& dataFolder,
                 std::string_view editorName, Shell& shell);
 

@@ -14,7 +14,7 @@ void beginPage(Printer& printer, const PageSetup& setup) {
 
 void requirePrinter(Printer& printer) {
     if (!printer.available())
-        throw OperationError(errnum::kPrinterError, "Printer error (no printer is installed)");
+        throw OperationError(errnum::kPrinterError, "No printer is installed");
 }
 
 void printPages(std::string_view reportText, bool wide, Printer& printer) {

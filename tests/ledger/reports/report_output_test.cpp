@@ -103,7 +103,7 @@ TEST(Printing, NoPrinterIsAnErrorBeforeAnythingIsPrinted) {
         EXPECT_EQ(e.number(), errnum::kPrinterError);
         const std::string start =
             "An error has occurred, and this operation has been aborted...\r\n\r\nError name: "
-            "Printer error (no printer is installed)\r\n\r\nError number: 482\r\n";
+            "No printer is installed\r\n\r\nError number: 482\r\n";
         EXPECT_EQ(commonErrorText(e).substr(0, start.size()), start);
     }
     EXPECT_TRUE(printer.jobs.empty());
