@@ -1,12 +1,20 @@
 #include "app/controllers.h"
 
 #include "mainwindow/qt/category_frame.h"
+#include "mainwindow/qt/date_selector.h"
+#include "mainwindow/qt/entry_form.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "mainwindow/qt/range_commands.h"
+#include "mainwindow/qt/search_commands.h"
 #include "store/qt/maintenance_commands.h"
 
 namespace qbk {
 
 void installControllers(QBK_3_Main& window) {
+    new EntryForm(window);
+    auto* dateSelector = new DateSelector(window);
+    new RangeCommands(window, *dateSelector);
+    new SearchCommands(window);
     new CategoryFrameCommands(window);
     new MaintenanceCommands(window);
 }

@@ -1,0 +1,438 @@
+#include "mainwindow/qt/entry_form.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+#include "mainwindow/date_selection.h"
+#include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/qbk3_main.h"
+#include "platform/qt/qt_text.h"
+#include "platform/stamps.h"
+#include "platform/windows1252.h"
+#include "store/category_file.h"
+#include "store/pick_list.h"
+#include "store/record_file.h"
+
+namespace qbk {
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const char* toolTip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setToolTip(QString::fromUtf8(toolTip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, const char* toolTip) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setToolTip(QString::fromUtf8(toolTip));
+    return box;
+}
+
+QComboBox* userList(QWidget* parent, const char* name) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setDuplicatesEnabled(true);
+    box->setToolTip(QStringLiteral("Single or list of user-defined item(s). See Settings!"));
+    box->setMinimumContentsLength(12);
+    return box;
+}
+
+}  // namespace
+
+EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("EntryForm"));
+    build();
+
+    window.setCommand("mu_NewEntry", [this] { mu_NewEntry_Click(); });
+    window.setCommand("mu_EditEntry", [this] { MainGrid_DblClick(); });
+    window.hooks.MainGrid_DblClick = [this] { MainGrid_DblClick(); };
+    window.hooks.CloseButton_Click = [this] { CloseButton_Click(); };
+    window.hooks.DeleteButton_Click = [this] { DeleteButton_Click(); };
+    window.hooks.focusAmount = [this] { AmountBox->setFocus(); };
+    auto previous = window.hooks.categoryTaken;
+    window.hooks.categoryTaken = [this, previous](const std::string& code,
+                                                  const std::string& name) {
+        if (previous) previous(code, name);
+        takeCategory(code, name);
+    };
+}
+
+void EntryForm::build() {
+    QFrame* frame = window_.editFrame();
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(12, 10, 12, 10);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(8);
+    auto label = [frame](const char* caption) {
+        return new QLabel(QString::fromUtf8(caption), frame);
+    };
+
+    // The date and the amount.
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(4);
+    struct DateButton {
+        const char* name;
+        const char* caption;
+        const char* toolTip;
+        int days;
+    };
+    static constexpr DateButton kBefore[] = {
+        {"DateDn30", "<30", "Change date - 30 days lower", -30},
+        {"DateDn", "<", "Change date - one day lower", -1},
+    };
+    static constexpr DateButton kAfter[] = {
+        {"DateUp", ">", "Change date - one day higher", 1},
+        {"DateUp30", "30>", "Change date - 30 days higher", 30},
+    };
+    auto addDateButton = [&](const DateButton& d) {
+        QPushButton* b = button(frame, d.name, QString::fromUtf8(d.caption), d.toolTip);
+        b->setFixedWidth(40);
+        connect(b, &QPushButton::clicked, this, [this, days = d.days] { moveDate(days); });
+        dateRow->addWidget(b);
+    };
+    for (const DateButton& d : kBefore)
+        addDateButton(d);
+    DateBox = textBox(frame, "DateBox", "");
+    DateBox->setReadOnly(true);
+    DateBox->setAlignment(Qt::AlignCenter);
+    DateBox->setFixedWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
+                           16);
+    dateRow->addWidget(DateBox);
+    for (const DateButton& d : kAfter)
+        addDateButton(d);
+    TodayButton = button(frame, "TodayButton", QStringLiteral("!"), "Change date - make today");
+    TodayButton->setFixedWidth(32);
+    connect(TodayButton, &QPushButton::clicked, this, [this] { TodayButton_Click(); });
+    dateRow->addWidget(TodayButton);
+    dateRow->addSpacing(24);
+    dateRow->addWidget(label("Amount"));
+    AmountBox = textBox(frame, "AmountBox", "Amount of income or expense");
+    AmountBox->setAlignment(Qt::AlignRight);
+    AmountBox->setFixedWidth(130);
+    dateRow->addWidget(AmountBox);
+    dateRow->addStretch();
+    grid->addWidget(label("Date"), 0, 0);
+    grid->addLayout(dateRow, 0, 1);
+
+    // The category.
+    auto* categoryRow = new QHBoxLayout;
+    categoryRow->setSpacing(4);
+    CategoryCodeBox =
+        textBox(frame, "CategoryCodeBox", "Category code - click list on right to change");
+    CategoryCodeBox->setReadOnly(true);
+    CategoryCodeBox->setMaxLength(10);
+    CategoryCodeBox->setFixedWidth(
+        CategoryCodeBox->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 10);
+    CategoryBox = textBox(frame, "CategoryBox", "Category name - click list on right to change");
+    CategoryBox->setReadOnly(true);
+    categoryRow->addWidget(CategoryCodeBox);
+    categoryRow->addWidget(CategoryBox, 1);
+    grid->addWidget(label("Category"), 1, 0);
+    grid->addLayout(categoryRow, 1, 1);
+
+    // The note.
+    NoteBox = textBox(frame, "NoteBox", "Type a short note here - up to 60 characters");
+    NoteBox->setMaxLength(static_cast<int>(entry_layout::kNoteWidth));
+    NoteBox->setMinimumWidth(NoteBox->fontMetrics().averageCharWidth() * 62);
+    grid->addWidget(label("Note"), 2, 0);
+    grid->addWidget(NoteBox, 2, 1);
+
+    // The two user fields with their pick lists.
+    auto* userRow = new QHBoxLayout;
+    userRow->setSpacing(4);
+    User1Label = new QLabel(frame);
+    User1Label->setObjectName(QStringLiteral("User1Label"));
+    User2Label = new QLabel(frame);
+    User2Label->setObjectName(QStringLiteral("User2Label"));
+    UserList1 = userList(frame, "UserList1");
+    UserList2 = userList(frame, "UserList2");
+    QPushButton* udf1Delete =
+        button(frame, "UDF1Delete", QStringLiteral("x"), "Remove item from pick list");
+    QPushButton* udf2Delete =
+        button(frame, "UDF2Delete", QStringLiteral("x"), "Remove item from pick list");
+    for (QPushButton* b : {udf1Delete, udf2Delete}) {
+        b->setFixedWidth(28);
+        b->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));
+        b->setText(QString());
+    }
+    connect(udf1Delete, &QPushButton::clicked, this, [this] { removePickListValue(1); });
+    connect(udf2Delete, &QPushButton::clicked, this, [this] { removePickListValue(2); });
+    userRow->addWidget(UserList1, 1);
+    userRow->addWidget(udf1Delete);
+    userRow->addSpacing(24);
+    userRow->addWidget(User2Label);
+    userRow->addWidget(UserList2, 1);
+    userRow->addWidget(udf2Delete);
+    grid->addWidget(User1Label, 3, 0);
+    grid->addLayout(userRow, 3, 1);
+
+    // The commands.
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(6);
+    NewIncomeButton =
+        button(frame, "NewIncomeButton", QStringLiteral("New Income"), "Save new income record");
+    NewExpenseButton =
+        button(frame, "NewExpenseButton", QStringLiteral("New Expense"), "Save new expense record");
+    ReplaceIncomeButton = button(frame, "ReplaceIncomeButton", QStringLiteral("Replace Income"),
+                                 "Replace this record - save as income");
+    ReplaceExpenseButton = button(frame, "ReplaceExpenseButton", QStringLiteral("Replace Expense"),
+                                  "Replace this record - save as expense");
+    DeleteButton =
+        button(frame, "DeleteButton", QStringLiteral("Delete"), "Delete record (CTRL-DEL)");
+    CloseButton = button(frame, "CloseButton", QStringLiteral("Close"),
+                         "Quit record edit - no changes (ESC)");
+    NewIncomeButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowUp));
+    NewExpenseButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowDown));
+    DeleteButton->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));
+    CloseButton->setIcon(frame->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(NewIncomeButton, &QPushButton::clicked, this, [this] { NewIncomeButton_Click(); });
+    connect(NewExpenseButton, &QPushButton::clicked, this, [this] { NewExpenseButton_Click(); });
+    connect(ReplaceIncomeButton, &QPushButton::clicked, this,
+            [this] { ReplaceIncomeButton_Click(); });
+    connect(ReplaceExpenseButton, &QPushButton::clicked, this,
+            [this] { ReplaceExpenseButton_Click(); });
+    connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButton_Click(); });
+    connect(CloseButton, &QPushButton::clicked, this, [this] { CloseButton_Click(); });
+    for (QPushButton* b : {NewIncomeButton, NewExpenseButton, ReplaceIncomeButton,
+                           ReplaceExpenseButton, DeleteButton, CloseButton})
+        commands->addWidget(b);
+    grid->addLayout(commands, 4, 0, 1, 2);
+
+    frame->setFixedSize(frame->sizeHint());
+}
+
+// ---- Opening ----
+
+void EntryForm::mu_NewEntry_Click() {
+    window_.mainGrid()->setEnabled(false);
+    window_.allCategoryButton()->setEnabled(false);
+    PumpUpEditBox();
+    const MainState& state = window_.state();
+    DateBox->setText(qs(window_.regional().shortDate(window_.services().clock.today())));
+    NoteBox->clear();
+    CategoryBox->clear();
+    CategoryCodeBox->clear();
+    if (!trimBlanks(state.CategoryFilterCode).empty()) {
+        CategoryCodeBox->setText(qs(state.CategoryFilterCode));
+        CategoryBox->setText(qs(state.CategoryFilterName));
+    }
+    AmountBox->clear();
+    setAmountColour(false);
+    DeleteButton->setEnabled(false);
+    ReplaceIncomeButton->setEnabled(false);
+    ReplaceExpenseButton->setEnabled(false);
+    window_.editFrame()->show();
+    window_.editFrame()->raise();
+    window_.categoryGrid()->setFocus();
+}
+
+void EntryForm::MainGrid_DblClick() {
+    MainState& state = window_.state();
+    if (state.ReportMode) return;
+    const QModelIndex current = window_.mainGrid()->currentIndex();
+    if (!current.isValid()) return;
+    const std::optional<double> stamp = parseStamp(window_.mainGridModel()->cell(current.row(), 6));
+    if (!stamp) return;
+
+    std::optional<EntryRecord> found;
+    std::string categoryName;
+    try {
+        found = readByIdentity(state.RecordFilePath, *stamp);
+        if (found) getlabel(state.CategoryFilePath, found->categoryCode, categoryName);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    if (!found) {
+        window_.prompts().message(entryGoneMessage());
+        window_.refreshList();
+        return;
+    }
+    state.EditStamp = *stamp;
+    state.CurrentRecord = *found;
+    loaded_ = *found;
+
+    const EntryRecord& r = *found;
+    DateBox->setText(qs(window_.regional().shortDate(r.entryDate)));
+    setAmountColour(r.amount.isNegative());
+    AmountBox->setText(qs(amountBoxText(r.amount, window_.regional())));
+    CategoryCodeBox->setText(qs(r.categoryCode));
+    CategoryBox->setText(qs(categoryName));
+    NoteBox->setText(qs(trimBlanks(r.note)));
+    PumpUpEditBox();
+    UserList1->setEditText(qs(r.userField1));
+    UserList2->setEditText(qs(r.userField2));
+    window_.editFrame()->show();
+    window_.editFrame()->raise();
+    if (TodayButton->isEnabled()) TodayButton->setFocus();
+}
+
+void EntryForm::PumpUpEditBox() {
+    for (QPushButton* b : {DeleteButton, CloseButton, ReplaceIncomeButton, ReplaceExpenseButton,
+                           NewIncomeButton, NewExpenseButton})
+        b->setEnabled(true);
+    loadPickList(UserList1, 1);
+    loadPickList(UserList2, 2);
+    const SettingsRecord& s = window_.state().ProgramSettings;
+    User1Label->setText(qs(s.udf1Name()));
+    User2Label->setText(qs(s.udf2Name()));
+}
+
+void EntryForm::loadPickList(QComboBox* box, int field) {
+    box->clear();
+    box->clearEditText();
+    std::vector<std::string> values;
+    try {
+        values = readPickList(pickListPath(window_.state().DataFolder, field));
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
+    for (const std::string& v : values)
+        box->addItem(qs(v));
+    // Filling the drop-down does not choose a value.
+    box->setCurrentIndex(-1);
+    box->clearEditText();
+}
+
+void EntryForm::setAmountColour(bool expense) {
+    QPalette p = AmountBox->palette();
+    p.setColor(QPalette::Text, expense ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    AmountBox->setPalette(p);
+}
+
+EntryFormText EntryForm::text() const {
+    return {utf8(DateBox->text()), utf8(AmountBox->text()),        utf8(CategoryCodeBox->text()),
+            utf8(NoteBox->text()), utf8(UserList1->currentText()), utf8(UserList2->currentText())};
+}
+
+// ---- Saving ----
+
+void EntryForm::saveNew(bool income) {
+    MainState& state = window_.state();
+    NewEntry saved;
+    try {
+        saved = saveNewEntry(state.RecordFilePath, state.DataFolder, state.ProgramSettings, text(),
+                             income, window_.regional(), window_.stamps(), window_.sortKeys());
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    if (saved.refusal) {
+        window_.prompts().message(*saved.refusal);
+        return;
+    }
+    state.CurrentRecord = saved.record;
+    finishSave();
+}
+
+void EntryForm::replace(bool income) {
+    MainState& state = window_.state();
+    if (state.EditStamp == 0) return;
+    // Entries of a macro carry no date of their own: the date box is not read.
+    std::optional<DaySerial> fixedDate;
+    if (state.MacroMode) fixedDate = income ? loaded_.entryDate : window_.services().clock.today();
+    EntryReading reading =
+        readEntryForm(text(), income, EntryCommand::Replace, fixedDate, window_.regional());
+    if (reading.refusal) {
+        window_.prompts().message(*reading.refusal);
+        return;
+    }
+    if (window_.prompts().message(replaceQuestion()) != Answer::Yes) return;
+    EntryRecord& record = reading.record;
+    try {
+        const EntryFormText typed = text();
+        AddToUserFields(state.DataFolder, state.ProgramSettings, typed.user1, typed.user2);
+        record.recordStamp = window_.stamps().next();
+        if (!ReplaceRecord(state.RecordFilePath, state.EditStamp, record)) {
+            // Gone since it was opened: keep what was typed, so it can be saved as new.
+            window_.prompts().message(entryGoneMessage());
+            window_.refreshList();
+            return;
+        }
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    state.CurrentRecord = record;
+    finishSave();
+}
+
+void EntryForm::DeleteButton_Click() {
+    MainState& state = window_.state();
+    if (state.EditStamp == 0) return;
+    if (window_.prompts().message(deleteQuestion()) != Answer::Yes) return;
+    EntryRecord record = loaded_;
+    record.deletedMark.assign(1, 'Y');
+    try {
+        if (!ReplaceRecord(state.RecordFilePath, state.EditStamp, record))
+            window_.prompts().message(entryGoneMessage());
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    state.CurrentRecord = record;
+    finishSave();
+}
+
+void EntryForm::finishSave() {
+    window_.state().EditStamp = 0;
+    window_.editFrame()->hide();
+    window_.allCategoryButton()->setEnabled(true);
+    window_.mainGrid()->setEnabled(true);
+    window_.refreshList();
+    window_.focusMainGrid();
+}
+
+void EntryForm::CloseButton_Click() {
+    window_.state().EditStamp = 0;
+    window_.editFrame()->hide();
+    window_.allCategoryButton()->setEnabled(true);
+    window_.mainGrid()->setEnabled(true);
+    const QModelIndex current = window_.mainGrid()->currentIndex();
+    if (current.isValid()) window_.selectMainGridRow(current.row());
+    window_.focusMainGrid();
+}
+
+// ---- The boxes ----
+
+void EntryForm::TodayButton_Click() {
+    DateBox->setText(qs(window_.regional().shortDate(window_.services().clock.today())));
+}
+
+void EntryForm::moveDate(int days) {
+    if (const auto moved = stepDateText(utf8(DateBox->text()), days, window_.regional()))
+        DateBox->setText(qs(*moved));
+}
+
+void EntryForm::takeCategory(const std::string& code, const std::string& name) {
+    CategoryCodeBox->setText(qs(code));
+    CategoryBox->setText(qs(name));
+}
+
+void EntryForm::removePickListValue(int field) {
+    QComboBox* box = field == 1 ? UserList1 : UserList2;
+    const std::string value = utf8(box->currentText());
+    if (window_.prompts().message(removePickValueQuestion(value)) != Answer::Yes) return;
+    try {
+        qbk::removePickListValue(pickListPath(window_.state().DataFolder, field), value);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    loadPickList(box, field);
+}
+
+}  // namespace qbk

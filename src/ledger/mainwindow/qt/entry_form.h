@@ -1,0 +1,99 @@
+// The entry form EditFrame: new entries, and changing or deleting the entry opened from
+// the list. One form serves both; how it was opened decides which buttons work:
+//   - New Entry (F2, Insert, toolbar "New"): the list and "All Categories" are disabled
+//     until the form closes; Replace and Delete are disabled; EditStamp is unchanged.
+//   - An entry opened from the list (double-click, Enter, Edit Entry): every button
+//     works and the list stays live, so another entry can be opened over it.
+// Saving (New, Replace, Delete) writes the record file and ends by closing the form and
+// refreshing the list; a refusal, a No, or a file that cannot be written leaves the
+// form open with what was typed. Close (the button, Esc) writes nothing.
+//
+// The user fields offer the values remembered in their pick lists (udf1.dat, udf2.dat
+// in the data folder); a value typed into a field whose save flag is "Y" is remembered
+// when the entry is saved. The date box changes only through the date buttons, which
+// macro-edit mode disables; Replace in that mode stores today for an expense and
+// keeps the entry's own date for income.
+#ifndef QBK_MAINWINDOW_QT_ENTRY_FORM_H_
+#define QBK_MAINWINDOW_QT_ENTRY_FORM_H_
+
+#include <QObject>
+#include <string>
+
+#include "mainwindow/entry_editing.h"
+#include "store/entry_record.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qbk {
+
+class QBK_3_Main;
+
+class EntryForm : public QObject {
+    Q_OBJECT
+  public:
+    // Fills the window's EditFrame and attaches the commands; owned by the window.
+    explicit EntryForm(QBK_3_Main& window);
+
+    // Opening the form.
+    void mu_NewEntry_Click();
+    void MainGrid_DblClick();
+    void PumpUpEditBox();
+
+    // The saving commands and Close.
+    void NewIncomeButton_Click() { saveNew(true); }
+    void NewExpenseButton_Click() { saveNew(false); }
+    void ReplaceIncomeButton_Click() { replace(true); }
+    void ReplaceExpenseButton_Click() { replace(false); }
+    void DeleteButton_Click();
+    void CloseButton_Click();
+
+    // The date buttons.
+    void TodayButton_Click();
+    void moveDate(int days);
+
+    // A category taken from the category list.
+    void takeCategory(const std::string& code, const std::string& name);
+    // Removes the value shown in user field 1 or 2 from its pick list.
+    void removePickListValue(int field);
+
+    // What the boxes hold.
+    EntryFormText text() const;
+
+  private:
+    void build();
+    void saveNew(bool income);
+    void replace(bool income);
+    // New, Replace and Delete end here: the form closes and the list is rebuilt.
+    void finishSave();
+    void loadPickList(QComboBox* box, int field);
+    void setAmountColour(bool expense);
+
+    QBK_3_Main& window_;
+    // The entry as it was opened: Delete writes it back marked deleted, whatever the
+    // boxes hold now.
+    EntryRecord loaded_;
+
+    QLineEdit* DateBox = nullptr;
+    QPushButton* TodayButton = nullptr;
+    QLineEdit* AmountBox = nullptr;
+    QLineEdit* CategoryCodeBox = nullptr;
+    QLineEdit* CategoryBox = nullptr;
+    QLineEdit* NoteBox = nullptr;
+    QLabel* User1Label = nullptr;
+    QLabel* User2Label = nullptr;
+    QComboBox* UserList1 = nullptr;
+    QComboBox* UserList2 = nullptr;
+    QPushButton* NewIncomeButton = nullptr;
+    QPushButton* NewExpenseButton = nullptr;
+    QPushButton* ReplaceIncomeButton = nullptr;
+    QPushButton* ReplaceExpenseButton = nullptr;
+    QPushButton* DeleteButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+};
+
+}  // namespace qbk
+
+#endif  // QBK_MAINWINDOW_QT_ENTRY_FORM_H_
