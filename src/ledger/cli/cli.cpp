@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <charconv>
 #include <map>
 #include <optional>
 
@@ -20,7 +21,8 @@ namespace {
 
 int list(const std::vector<std::string>& args, CliContext& cx) {
     const std::string folder = dataFolderArgument(args);
-    const Options opt(args, 2, {"from", "to", "category", "search", "order"});
+    const Options opt(args, 2,
+                      {"from", "to", "category", "search", "order", "fiscal-year", "days"});
     SettingsRecord settings = programSettings(cx);
     if (const auto order = opt.get("order")) {
         if (!gridColumns(*order)) throw UsageError{"unknown column order: " + *order};
@@ -28,9 +30,21 @@ int list(const std::vector<std::string>& args, CliContext& cx) {
     }
 
     const DaySerial today = cx.clock.today();
-    const int fyStart = FiscalYearOf(today, settings.fyMonth(), settings.fyDay());
-    const DateRange range = SetRange(settings.startupRange(), 0, fyStart, settings.fyMonth(),
-                                     settings.fyDay(), today, cx.regional);
+    const auto fiscalYear = opt.get("fiscal-year");
+    const auto days = opt.get("days");
+    if (fiscalYear && days) throw UsageError{"--fiscal-year and --days exclude each other"};
+    DateRange range;
+    if (fiscalYear) {
+        range = fiscalYearRange(integerOption(*fiscalYear, 100, 9998), settings.fyMonth(),
+                                settings.fyDay(), cx.regional);
+    } else if (days) {
+        const int mostDays = static_cast<int>(today - serialFromDate(100, 1, 1));
+        range = dayCountRange(integerOption(*days, 0, mostDays), 0, today, cx.regional);
+    } else {
+        const int fyStart = FiscalYearOf(today, settings.fyMonth(), settings.fyDay());
+        range = SetRange(settings.startupRange(), 0, fyStart, settings.fyMonth(), settings.fyDay(),
+                         today, cx.regional);
+    }
     ListQuery query;
     query.rangeStart = *cx.regional.parseDate(range.start);
     query.rangeEnd = *cx.regional.parseDate(range.end);
@@ -89,9 +103,14 @@ struct Command {
 
 const Command kCommands[] = {
     {"list",
-     "list FOLDER [--from DATE] [--to DATE] [--category CODE] [--search TEXT] [--order CODE]",
+     "list FOLDER [--fiscal-year YEAR | --days N] [--from DATE] [--to DATE] [--category CODE] "
+     "[--search TEXT] [--order CODE]",
      list},
     {"dump", "dump FILE", dump},
+    {"add",
+     "add FOLDER --income|--expense AMOUNT --category CODE [--date DATE] [--note TEXT] "
+     "[--user1 TEXT] [--user2 TEXT]",
+     addCommand},
     {"sort", "sort FOLDER", sortCommand},
     {"purge", "purge FOLDER", purgeCommand},
     {"play", "play FOLDER MACROFILE DATE", playCommand},
@@ -128,6 +147,15 @@ std::string dataFolderArgument(const std::vector<std::string>& args) {
     if (args.size() < 2) throw UsageError{"missing FOLDER"};
     if (!folderExists(args[1])) throw UsageError{"no such folder: " + args[1]};
     return withTrailingSlash(args[1]);
+}
+
+int integerOption(const std::string& text, int least, int most) {
+    int value = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size() || value < least || value > most)
+        throw UsageError{"not a whole number from " + std::to_string(least) + " to " +
+                         std::to_string(most) + ": " + text};
+    return value;
 }
 
 DaySerial dateOption(const CliContext& cx, const std::string& text) {

@@ -47,6 +47,8 @@ class Options {
 SettingsRecord programSettings(const CliContext& cx);
 // args[1] as an existing data folder, with a trailing "/".
 std::string dataFolderArgument(const std::vector<std::string>& args);
+// A whole number from `least` to `most`.
+int integerOption(const std::string& text, int least, int most);
 // A date in the user's regional settings.
 DaySerial dateOption(const CliContext& cx, const std::string& text);
 
@@ -68,6 +70,14 @@ int importCommand(const std::vector<std::string>& args, CliContext& context);
 // comma-delimited export of such a list to FILE.
 int reportCommand(const std::vector<std::string>& args, CliContext& cx);
 int exportCommand(const std::vector<std::string>& args, CliContext& cx);
+
+// Entries (entry_commands.cpp).
+// add FOLDER --income|--expense AMOUNT --category CODE [--date DATE] [--note TEXT]
+//     [--user1 TEXT] [--user2 TEXT]: a new entry as the entry form saves it: the amount
+//     filtered and signed by income or expense, a fresh stamp, inserted in date order,
+//     the user-field values remembered in their pick lists. The category must be one
+//     of the category file.
+int addCommand(const std::vector<std::string>& args, CliContext& cx);
 
 // Runs the command in `args` (without the program name). Returns the exit status:
 // 0 done, 1 the command failed (a file could not be read or written), 2 bad arguments.

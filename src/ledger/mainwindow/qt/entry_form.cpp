@@ -273,8 +273,10 @@ void EntryForm::MainGrid_DblClick() {
     CategoryBox->setText(qs(categoryName));
     NoteBox->setText(qs(trimBlanks(r.note)));
     PumpUpEditBox();
-    UserList1->setEditText(qs(r.userField1));
-    UserList2->setEditText(qs(r.userField2));
+    // Shown without their padding, like every text field, so that saving the entry
+    // again remembers the value and not its blanks.
+    UserList1->setEditText(qs(trimBlanks(r.userField1)));
+    UserList2->setEditText(qs(trimBlanks(r.userField2)));
     window_.editFrame()->show();
     window_.editFrame()->raise();
     if (TodayButton->isEnabled()) TodayButton->setFocus();
