@@ -18,6 +18,12 @@ class LineWriter {
         out_ += text;
         first_ = false;
     }
+    // An amount with a decimal comma would be two fields of comma-separated values;
+    // there it stands in double quotes, as spreadsheets read a quoted field.
+    void amount(const std::string& text) {
+        const bool split = style_.quote.empty() && text.find(',') != std::string::npos;
+        field(split ? "\"" + text + "\"" : text);
+    }
     void end() {
         out_ += style_.quote;
         out_ += kReportLineEnd;
@@ -40,7 +46,7 @@ void writeEntries(std::string& out, const RecordFileContent& content,
         if (group == nullptr) continue;
         for (std::uint32_t i : *group) {
             const EntryRecord r = content.record(i);
-            line.field(regional.numberText(r.amount));
+            line.amount(regional.numberText(r.amount));
             line.field(r.categoryCode);
             line.field(StripQuoteAndComma(r.note));
             line.field(regional.shortDate(r.entryDate));
@@ -60,7 +66,7 @@ void writeTotals(std::string& out, const RecordFileContent& content,
         const CategoryGroup* group = index.find(category);
         line.field(fitField(category.catCode, category_layout::kCatCodeWidth));
         line.field(fitField(category.catName, category_layout::kCatNameWidth));
-        line.field(regional.numberText(group ? index.sum(*group) : Money()));
+        line.amount(regional.numberText(group ? index.sum(*group) : Money()));
         line.end();
     }
 }

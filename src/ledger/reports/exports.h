@@ -9,7 +9,9 @@
 // Every line is Q + field + S + field ... + Q and CR LF, without a header line. Text
 // fields stand at their full width as stored; amounts are plain number text (decimal
 // separator of the regional settings, no grouping, "-" for money out, no trailing
-// zeros); dates are short date text. The file is UTF-8.
+// zeros); dates are short date text. The file is UTF-8. In the "csv" style an amount
+// that holds a comma (a decimal comma: "-12,5") is enclosed in double quotes, so that
+// it stays one field; every other field of that style stands without quotes.
 //
 //   full export     amount, category code (10), note (60), date, user field 1 (10),
 //                   user field 2 (10); note and user fields with every '"' and ','

@@ -85,6 +85,46 @@ TEST_F(Export, CommaDecimalSettingsInQuotedText) {
     EXPECT_EQ(target.read("de-full.txt").substr(0, first.size()), first);
 }
 
+// A decimal comma inside comma-separated values would split the amount into two
+// fields; such an amount is quoted there, and only there.
+TEST_F(Export, CommaDecimalAmountsStayOneFieldOfCommaSeparatedValues) {
+    book = testing::germanBook();
+    book.reportList = {
+        testing::entry(2002, 1, 2, "MIETE", -1250, "Miete, warm", 1, "Giro"),
+        testing::entry(2002, 1, 3, "MIETE", -30000, "Nebenkosten", 2),
+        testing::entry(2002, 1, 15, "ZINS", 1005, "Zinsen", 3),
+    };
+    book.rowStamps = {1, 2, 3};
+    book.write(program.path(), data.path());
+    MakeReportFiles(paths, book.rowStamps);
+
+    write(ExportKind::Full, "de.csv");
+    EXPECT_EQ(target.read("de.csv"),
+              "\"-12,5\",MIETE     ," + pad("Miete  warm", 60) + ",02.01.2002,Giro      ," +
+                  std::string(10, ' ') + "\r\n-300,MIETE     ," + pad("Nebenkosten", 60) +
+                  ",03.01.2002,          ," + std::string(10, ' ') + "\r\n\"10,05\",ZINS      ," +
+                  pad("Zinsen", 60) + ",15.01.2002,          ," + std::string(10, ' ') + "\r\n");
+
+    write(ExportKind::Summary, "de-sum.csv");
+    EXPECT_EQ(target.read("de-sum.csv"),
+              "GESCHENK  ,Geschenke           ,0\r\n"
+              "LOHN      ,Lohn                ,0\r\n"
+              "MIETE     ,Miete               ,\"-312,5\"\r\n"
+              "REPARATUR ,Reparaturen         ,0\r\n"
+              "ZINS      ,Zinsen              ,0\r\n"
+              "GESCHENK  ,Geschenke           ,0\r\n"
+              "LOHN      ,Lohn                ,0\r\n"
+              "MIETE     ,Miete               ,0\r\n"
+              "REPARATUR ,Reparaturen         ,0\r\n"
+              "ZINS      ,Zinsen              ,\"10,05\"\r\n");
+
+    // The quoted text style quotes every field already: nothing changes there.
+    write(ExportKind::Full, "de-full.txt");
+    const std::string first = "\"-12,5\",\"MIETE     \",\"" + pad("Miete  warm", 60) +
+                              "\",\"02.01.2002\",\"Giro      \",\"          \"\r\n";
+    EXPECT_EQ(target.read("de-full.txt").substr(0, first.size()), first);
+}
+
 TEST_F(Export, NewLinesAreAppendedToAnExistingFile) {
     write(ExportKind::Summary, "alone.csv");
     const std::string lines = target.read("alone.csv");
