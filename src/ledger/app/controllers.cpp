@@ -6,6 +6,7 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/range_commands.h"
 #include "mainwindow/qt/search_commands.h"
+#include "reports/qt/report_mode.h"
 #include "store/qt/maintenance_commands.h"
 
 namespace qbk {
@@ -17,6 +18,7 @@ void installControllers(QBK_3_Main& window) {
     new SearchCommands(window);
     new CategoryFrameCommands(window);
     new MaintenanceCommands(window);
+    new ReportMode(window);
 }
 
 }  // namespace qbk

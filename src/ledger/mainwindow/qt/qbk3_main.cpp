@@ -357,8 +357,16 @@ void QBK_3_Main::Form_Resize() {
     UDFSearchPrompt->setGeometry(AllCategoryButton->geometry());
     UDFSearchList->setGeometry(CategoryGrid->geometry());
 
-    const int mainButton = static_cast<int>(width / 7.05);
-    const int reportButton = static_cast<int>(width / 9.05);
+    // The buttons share what the bar's frame, margins and spacing leave of the width, so
+    // that all of them stay on the bar.
+    const auto buttonRoom = [this, width](const QToolBar* bar) {
+        const int margin = style()->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, bar) +
+                           style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, bar);
+        const int spacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, bar);
+        return width - 2 * margin - spacing * (static_cast<int>(bar->actions().size()) - 1);
+    };
+    const int mainButton = static_cast<int>(buttonRoom(MainToolBar) / 7.05);
+    const int reportButton = static_cast<int>(buttonRoom(ReportToolBar) / 9.05);
     for (QAction* a : MainToolBar->actions())
         if (QWidget* w = MainToolBar->widgetForAction(a)) w->setFixedWidth(mainButton);
     for (QAction* a : ReportToolBar->actions())

@@ -1,0 +1,102 @@
+// The report commands of report mode: building a report into Viewer, and printing,
+// saving, editing and exporting the report last built.
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <optional>
+
+#include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/qbk3_main.h"
+#include "mainwindow/qt/wait_cursor.h"
+#include "platform/qt/qt_text.h"
+#include "reports/editor_command.h"
+#include "reports/print_pages.h"
+#include "reports/qt/report_mode.h"
+#include "reports/report_output.h"
+#include "reports/viewer_text.h"
+
+namespace qbk {
+
+void ReportMode::runReport(ReportKind kind) {
+    MainState& state = window_.state();
+    // Printing follows the layout last asked for, also when the report is refused.
+    state.WideReport = isWide(kind);
+
+    ReportRequest request;
+    request.kind = kind;
+    request.rowStamps = window_.mainGridModel()->stamps();
+    request.categoryFilePath = state.CategoryFilePath;
+    request.settings = state.ProgramSettings;
+    request.regional = window_.regional();
+    request.rangeStart = state.RangeStart;
+    request.rangeEnd = state.RangeEnd;
+    request.today = window_.services().clock.today();
+
+    std::optional<std::string> text;
+    std::optional<OperationError> failure;
+    {
+        WaitCursor wait;
+        try {
+            text = buildReport(paths_, request);
+        } catch (const OperationError& e) {
+            failure = e;
+        }
+    }
+    if (failure) {
+        window_.showError(*failure);
+        return;
+    }
+    if (!text) {
+        window_.prompts().message(emptyListMessage());
+        return;
+    }
+
+    QPlainTextEdit* viewer = window_.viewer();
+    viewer->setPlainText(qs(viewerText(*text)));
+    viewer->show();
+    viewer->raise();
+    viewer->setFocus();
+    setOutputsEnabled(true);
+}
+
+void ReportMode::mu_PrintReport_Click() {
+    std::optional<OperationError> failure;
+    {
+        WaitCursor wait;
+        try {
+            printReport(paths_.reportText, window_.state().WideReport, window_.services().printer);
+        } catch (const OperationError& e) {
+            failure = e;
+        }
+    }
+    if (failure) window_.showError(*failure);
+}
+
+void ReportMode::mu_WriteText_Click() {
+    try {
+        writeReportToTextFile(window_.prompts(), paths_.reportText);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
+}
+
+void ReportMode::mu_EditReport_Click() {
+    const MainState& state = window_.state();
+    try {
+        editReport(paths_.reportText, state.DataFolder, state.ProgramSettings.editorName(),
+                   window_.services().shell);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
+}
+
+void ReportMode::runExport(ExportKind kind) {
+    try {
+        exportReport(window_.prompts(), kind, paths_, window_.state().CategoryFilePath,
+                     window_.regional());
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
+}
+
+}  // namespace qbk
