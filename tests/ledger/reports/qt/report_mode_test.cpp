@@ -111,10 +111,12 @@ TEST_F(ReportModeTest, EveryRefreshAppendsToTheListAndToTheListFile) {
     EXPECT_EQ(listedStamps(), (std::vector<double>{5, 3, 2, 5, 3, 2}));
     EXPECT_EQ(panel(window->displayStatusBar(), 3), "Reporting: 6 items selected.");
 
-    // A search and a wider range add below; what is listed stays.
-    window->state().SearchText = "fuel";
-    window->refreshList();
-    window->state().RangeStart = "12/01/2000";
+    // A search (F5) and a wider range (a year back) add below; what is listed stays.
+    prompts.inputAnswers = {std::string("fuel")};
+    key(window->mainGrid(), Qt::Key_F5);
+    EXPECT_EQ(rows(), 7);
+    window->runCommand("mu_365days");
+    EXPECT_EQ(rows(), 7);
     pickCategory(kFood);
     EXPECT_EQ(listedStamps(), (std::vector<double>{5, 3, 2, 5, 3, 2, 4, 5, 3, 2, 1}));
     EXPECT_EQ(program.read("report.tmp"), recordsOf({5, 3, 2, 5, 3, 2, 4, 5, 3, 2, 1}));
@@ -125,6 +127,17 @@ TEST_F(ReportModeTest, EveryRefreshAppendsToTheListAndToTheListFile) {
     EXPECT_EQ(program.read("expense.tmp"), recordsOf({5, 3, 5, 3, 4, 5, 3, 1}));
     EXPECT_EQ(program.read("todo.tmp"), recordsOf({2, 2, 2}));
     EXPECT_EQ(program.read("income.tmp"), "");
+}
+
+TEST_F(ReportModeTest, TheReportListOpensNoEntry) {
+    newReport();
+    pickCategory(kFood);
+    const QModelIndex first = window->mainGridModel()->index(0, 2);
+    QTest::mouseDClick(window->mainGrid()->viewport(), Qt::LeftButton, {},
+                       window->mainGrid()->visualRect(first).center());
+    key(window->mainGrid(), Qt::Key_Return);
+    EXPECT_FALSE(window->editFrame()->isVisible());
+    EXPECT_EQ(rows(), 3);
 }
 
 TEST_F(ReportModeTest, DeleteTakesTheRowOffTheListButKeepsItsEntryInTheListFile) {
