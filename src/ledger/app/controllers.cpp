@@ -1,5 +1,6 @@
 #include "app/controllers.h"
 
+#include "macros/qt/macro_commands.h"
 #include "mainwindow/qt/category_frame.h"
 #include "mainwindow/qt/date_selector.h"
 #include "mainwindow/qt/entry_form.h"
@@ -19,6 +20,7 @@ void installControllers(QBK_3_Main& window) {
     new CategoryFrameCommands(window);
     new MaintenanceCommands(window);
     new ReportMode(window);
+    new MacroCommands(window);
 }
 
 }  // namespace qbk

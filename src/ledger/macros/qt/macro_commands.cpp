@@ -1,0 +1,96 @@
+#include "macros/qt/macro_commands.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QTableView>
+
+#include "macros/macro_file.h"
+#include "mainwindow/qt/qbk3_main.h"
+#include "mainwindow/qt/status_panels.h"
+#include "platform/qt/qt_text.h"
+
+namespace qbk {
+namespace {
+
+// The entry form's date buttons: entries of a macro carry no date of their own.
+constexpr const char* kDateButtons[] = {"DateUp", "DateDn", "DateUp30", "DateDn30", "TodayButton"};
+// What needs the book rather than a macro file.
+constexpr const char* kBookMenus[] = {"mu_File", "mu_Categories", "mu_Search", "mu_DisplayRange",
+                                      "mu_ReportS"};
+constexpr const char* kBookItems[] = {"mu_PlayMacro",         "mu_MacroCreate",
+                                      "mu_DefaultDataFolder", "mu_AlternateFolder1",
+                                      "mu_AlternateFolder2",  "mu_SelectDataFolder"};
+constexpr const char* kBookButtons[] = {"Macro", "Search", "Reports"};
+
+const QColor kMacroBackground(255, 255, 0);
+const QColor kNormalBackground(255, 255, 255);
+
+}  // namespace
+
+MacroCommands::MacroCommands(QBK_3_Main& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("MacroCommands"));
+    window_.setCommand("mu_MacroCreate", [this] { mu_MacroCreate_Click(); });
+    window_.setCommand("mu_MacroQuit", [this] { mu_MacroQuit_Click(); });
+    window_.hooks.quitMacroEdit = [this] { mu_MacroQuit_Click(); };
+    window_.hooks.TurnMacroOff = [this] { TurnMacroOff(); };
+}
+
+void MacroCommands::mu_MacroCreate_Click() {
+    if (window_.state().MacroMode) return;
+    const std::string chosen = window_.prompts().openFile(macroFileDialog(), true);
+    if (chosen.empty()) return;
+    try {
+        if (auto refusal = openMacroForEdit(chosen)) {
+            window_.prompts().message(*refusal);
+            return;
+        }
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    window_.state().RecordFilePath = chosen;
+    TurnMacroOn();
+    window_.refreshList();
+}
+
+void MacroCommands::mu_MacroQuit_Click() {
+    MainState& s = window_.state();
+    s.RecordFilePath = s.DataFolder + "quillbank.dat";
+    TurnMacroOff();
+    window_.refreshList();
+}
+
+void MacroCommands::TurnMacroOn() {
+    MainState& s = window_.state();
+    window_.generalStatusBar()->setPanelVisible(2, false);
+    window_.generalStatusBar()->setPanelText(1, qs(macroEditStatusText(s.RecordFilePath)));
+    s.MacroMode = true;
+    setMacroLook(true);
+}
+
+void MacroCommands::TurnMacroOff() {
+    MainState& s = window_.state();
+    window_.generalStatusBar()->setPanelVisible(2, true);
+    s.MacroMode = false;
+    window_.SetRange(s.ProgramSettings.startupRange(), 0);
+    setMacroLook(false);
+}
+
+void MacroCommands::setMacroLook(bool on) {
+    // Tool tips turned off stay off.
+    if (window_.state().ProgramSettings.toolTipsFlag() != "N")
+        window_.categoryGrid()->setToolTip(qs(on ? kMacroEditCategoryTip : kNormalCategoryTip));
+    for (const char* name : kDateButtons)
+        if (auto* button = window_.editFrame()->findChild<QWidget*>(QString::fromUtf8(name)))
+            button->setEnabled(!on);
+    window_.setGridBackground(window_.mainGrid(), on ? kMacroBackground : kNormalBackground);
+    for (const char* name : kBookMenus)
+        if (QMenu* menu = window_.menu(name)) menu->setEnabled(!on);
+    for (const char* name : kBookItems)
+        if (QAction* item = window_.action(name)) item->setEnabled(!on);
+    for (const char* key : kBookButtons)
+        if (QAction* button = window_.mainToolButton(key)) button->setEnabled(!on);
+}
+
+}  // namespace qbk
