@@ -74,10 +74,12 @@ void RangeCommands::mu_SelectDates_Click() {
     for (;;) {
         const auto start = selector_.ask(std::string(kEarliestDateQuestion), state.RangeStart);
         if (!start) return restore();
-        state.RangeStart = *start;
-        // The latest date starts from the earliest just chosen.
+        // The latest date starts from the earliest just chosen. An Esc that ends the
+        // second question also puts the default range back, so the earliest date is
+        // taken into the range only once both are known.
         const auto end = selector_.ask(std::string(kLatestDateQuestion), std::nullopt);
         if (!end) return restore();
+        state.RangeStart = *start;
         state.RangeEnd = *end;
         if (const auto refusal =
                 selectedDatesRefusal(state.RangeStart, state.RangeEnd, window_.regional())) {
