@@ -20,7 +20,7 @@ void installControllers(QBK_3_Main& window) {
     new CategoryFrameCommands(window);
     new MaintenanceCommands(window);
     new ReportMode(window);
-    new MacroCommands(window);
+    new MacroCommands(window, *dateSelector);
 }
 
 }  // namespace qbk

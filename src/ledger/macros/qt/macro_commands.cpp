@@ -1,14 +1,23 @@
 #include "macros/qt/macro_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
+#include <QProgressBar>
 #include <QTableView>
+#include <climits>
+#include <optional>
 
 #include "macros/macro_file.h"
+#include "macros/macro_playback.h"
+#include "mainwindow/qt/date_selector.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/status_panels.h"
+#include "mainwindow/qt/wait_cursor.h"
+#include "platform/files.h"
 #include "platform/qt/qt_text.h"
+#include "store/entry_record.h"
 
 namespace qbk {
 namespace {
@@ -28,8 +37,10 @@ const QColor kNormalBackground(255, 255, 255);
 
 }  // namespace
 
-MacroCommands::MacroCommands(QBK_3_Main& window) : QObject(&window), window_(window) {
+MacroCommands::MacroCommands(QBK_3_Main& window, DateSelector& dates)
+    : QObject(&window), window_(window), dates_(dates) {
     setObjectName(QStringLiteral("MacroCommands"));
+    window_.setCommand("mu_PlayMacro", [this] { mu_PlayMacro_Click(); });
     window_.setCommand("mu_MacroCreate", [this] { mu_MacroCreate_Click(); });
     window_.setCommand("mu_MacroQuit", [this] { mu_MacroQuit_Click(); });
     window_.hooks.quitMacroEdit = [this] { mu_MacroQuit_Click(); };
@@ -51,6 +62,65 @@ void MacroCommands::mu_MacroCreate_Click() {
     }
     window_.state().RecordFilePath = chosen;
     TurnMacroOn();
+    window_.refreshList();
+}
+
+void MacroCommands::mu_PlayMacro_Click() {
+    MainState& s = window_.state();
+    if (s.MacroMode) return;
+    const std::string chosen = window_.prompts().openFile(macroFileDialog(), false);
+    if (chosen.empty()) return;
+    try {
+        if (auto refusal = checkMacroForPlay(chosen)) {
+            window_.prompts().message(*refusal);
+            return;
+        }
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+
+    const std::string today = window_.regional().shortDate(window_.services().clock.today());
+    const std::optional<std::string> dateText = dates_.ask(std::string(kMacroDatePrompt), today);
+    // Quit in the date selector abandons the play-back; so does macro-edit mode entered
+    // meanwhile (the window stays live while the date is chosen).
+    if (!dateText || s.MacroMode) return;
+    const std::optional<DaySerial> date = window_.regional().parseDate(*dateText);
+    if (!date) {
+        window_.showError(
+            OperationError(errnum::kTypeMismatch, "Type mismatch (" + *dateText + ")"));
+        return;
+    }
+    if (window_.prompts().message(playMacroQuestion(chosen, *dateText)) != Answer::Yes) return;
+
+    QProgressBar* bar = window_.progressBar();
+    std::uint64_t records = 0;
+    MacroPlayback played;
+    std::optional<OperationError> failure;
+    {
+        WaitCursor wait;
+        try {
+            records = fileLength(chosen) / entry_layout::kSize;
+            bar->setRange(0, static_cast<int>(std::min<std::uint64_t>(records, INT_MAX)));
+            bar->setValue(0);
+            bar->show();
+            bar->raise();
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            played =
+                playMacro(chosen, s.RecordFilePath, *date, window_.stamps(), window_.sortKeys());
+            bar->setValue(bar->maximum());
+        } catch (const OperationError& e) {
+            failure = e;
+        }
+    }
+    bar->hide();
+    s.DateDialDone = false;
+    if (failure) {
+        window_.showError(*failure);
+        return;
+    }
+    // The file changed between the check and the play-back.
+    if (played.refusal) window_.prompts().message(*played.refusal);
     window_.refreshList();
 }
 

@@ -13,13 +13,20 @@
 
 namespace qbk {
 
+class DateSelector;
 class QBK_3_Main;
 
 class MacroCommands : public QObject {
     Q_OBJECT
   public:
     // Attaches the three menu commands and the window's Esc steps; owned by `window`.
-    explicit MacroCommands(QBK_3_Main& window);
+    // Play-back asks for its date with `dates`.
+    MacroCommands(QBK_3_Main& window, DateSelector& dates);
+
+    // Play a Macro: every live entry of a chosen macro file goes into the record file
+    // under one date asked with the date selector, each with its own stamp, in one
+    // write. Quit in the date selector or No to the question adds nothing.
+    void mu_PlayMacro_Click();
 
     // Create / Edit Macro: a chosen (possibly new) macro file in macro-edit mode.
     void mu_MacroCreate_Click();
@@ -36,6 +43,7 @@ class MacroCommands : public QObject {
     void setMacroLook(bool on);
 
     QBK_3_Main& window_;
+    DateSelector& dates_;
 };
 
 }  // namespace qbk
