@@ -1,5 +1,6 @@
 #include "app/controllers.h"
 
+#include "import/qt/import_commands.h"
 #include "macros/qt/macro_commands.h"
 #include "mainwindow/qt/category_frame.h"
 #include "mainwindow/qt/date_selector.h"
@@ -9,6 +10,7 @@
 #include "mainwindow/qt/search_commands.h"
 #include "reports/qt/report_mode.h"
 #include "store/qt/maintenance_commands.h"
+#include "tools/qt/accessory_commands.h"
 
 namespace qbk {
 
@@ -21,6 +23,8 @@ void installControllers(QBK_3_Main& window) {
     new MaintenanceCommands(window);
     new ReportMode(window);
     new MacroCommands(window, *dateSelector);
+    new ImportCommands(window);
+    new AccessoryCommands(window);
 }
 
 }  // namespace qbk

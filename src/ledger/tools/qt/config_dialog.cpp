@@ -1,0 +1,260 @@
+#include "tools/qt/config_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "mainwindow/qt/qbk3_main.h"
+#include "platform/errors.h"
+#include "platform/qt/qt_text.h"
+
+namespace qbk {
+namespace {
+
+constexpr const char* kSaveListTip = "Check to save each item entered in this field";
+constexpr const char* kAltFolderTip = "Save path to alternate data folder";
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name) {
+    auto* c = new QCheckBox(QStringLiteral("Save List Items?"), parent);
+    c->setObjectName(QString::fromUtf8(name));
+    c->setToolTip(QString::fromUtf8(kSaveListTip));
+    return c;
+}
+
+CheckState checkStateOf(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return CheckState::Checked;
+        case Qt::PartiallyChecked:
+            return CheckState::Grey;
+        case Qt::Unchecked:
+            break;
+    }
+    return CheckState::Unchecked;
+}
+
+Qt::CheckState qtCheckState(CheckState state) {
+    switch (state) {
+        case CheckState::Checked:
+            return Qt::Checked;
+        case CheckState::Grey:
+            return Qt::PartiallyChecked;
+        case CheckState::Unchecked:
+            break;
+    }
+    return Qt::Unchecked;
+}
+
+}  // namespace
+
+QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
+    : QDialog(&window), window_(window), currentFolder_(std::move(currentFolder)) {
+    setObjectName(QStringLiteral("QBK3Config"));
+    setWindowTitle(QStringLiteral("Quillbank Configuration Settings"));
+    setModal(true);
+
+    Label1 = makeLabel("Label1", "FY Starts Month ?");
+    FYMonth = makeEdit("FYMonth", "First month of your fiscal year");
+    Label2 = makeLabel("Label2", "FY Starts Day?");
+    FYDay = makeEdit("FYDay", "First day of your fiscal year");
+    for (QLineEdit* e : {FYMonth, FYDay})
+        e->setMaximumWidth(60);
+    PasswordLabel = makeLabel("PasswordLabel", "Password");
+    PasswordEd = makeEdit("PasswordEd", "Start-up password - Max 10 characters");
+    OwnerNameLabel = makeLabel("OwnerNameLabel", "Owner Name");
+    OwnerNameEd =
+        makeEdit("OwnerNameEd", "Your name, as the report headings show it - Max 40 characters");
+    UDF1NameLabel = makeLabel("UDF1NameLabel", "Name For User Field 1");
+    UDF1NameEd = makeEdit("UDF1NameEd", "Name for user-defined field #1 - Max 10 characters");
+    UDF2NameLabel = makeLabel("UDF2NameLabel", "Name For User Field 2");
+    UDF2NameEd = makeEdit("UDF2NameEd", "Name for user-defined field #2 - Max 10 characters");
+    UDF1Save = makeCheck(this, "UDF1Save");
+    UDF2Save = makeCheck(this, "UDF2Save");
+    EditorNameLabel = makeLabel("EditorNameLabel", "Editor");
+    EditorName = makeEdit("EditorName", "Leave blank to use Wordpad or Word");
+    AltFolder1NameLabel = makeLabel("AltFolder1NameLabel", "Alt. Folder 1");
+    AltFolder1Path = makeEdit("AltFolder1Path", kAltFolderTip);
+    AltFolder2NameLabel = makeLabel("AltFolder2NameLabel", "Alt. Folder 2");
+    AltFolder2Path = makeEdit("AltFolder2Path", kAltFolderTip);
+    AltFolder1Save =
+        makeButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
+    AltFolder2Save =
+        makeButton(this, "AltFolder2Save", "Use Current", "Make the CURRENT folder Alternate 2");
+    SaveConfig = makeButton(this, "SaveConfig", "Save", "Quit Settings - save any changes");
+    QuitConfig = makeButton(this, "QuitConfig", "Quit", "Quit Settings without saving any changes");
+
+    InitDisplayFrame = new QGroupBox(QStringLiteral("At Start Up Display..."), this);
+    InitDisplayFrame->setObjectName(QStringLiteral("InitDisplayFrame"));
+    startupOptions_ = new QButtonGroup(this);
+    auto* options = new QVBoxLayout(InitDisplayFrame);
+    for (std::size_t i = 0; i < kStartupRangeOptions.size(); ++i) {
+        auto* option = new QRadioButton(qs(kStartupRangeOptions[i].caption), InitDisplayFrame);
+        option->setObjectName(qs(kStartupRangeOptions[i].objectName));
+        startupOptions_->addButton(option, static_cast<int>(i));
+        options->addWidget(option);
+    }
+
+    auto* fields = new QGridLayout;
+    int row = 0;
+    auto* fiscal = new QHBoxLayout;
+    fiscal->addWidget(FYMonth);
+    fiscal->addSpacing(12);
+    fiscal->addWidget(Label2);
+    fiscal->addWidget(FYDay);
+    fiscal->addStretch(1);
+    fields->addWidget(Label1, row, 0);
+    fields->addLayout(fiscal, row++, 1, 1, 2);
+    fields->addWidget(PasswordLabel, row, 0);
+    fields->addWidget(PasswordEd, row++, 1);
+    fields->addWidget(OwnerNameLabel, row, 0);
+    fields->addWidget(OwnerNameEd, row++, 1, 1, 2);
+    fields->addWidget(UDF1NameLabel, row, 0);
+    fields->addWidget(UDF1NameEd, row, 1);
+    fields->addWidget(UDF1Save, row++, 2);
+    fields->addWidget(UDF2NameLabel, row, 0);
+    fields->addWidget(UDF2NameEd, row, 1);
+    fields->addWidget(UDF2Save, row++, 2);
+    fields->addWidget(EditorNameLabel, row, 0);
+    fields->addWidget(EditorName, row++, 1, 1, 2);
+    fields->addWidget(AltFolder1NameLabel, row, 0);
+    fields->addWidget(AltFolder1Path, row, 1);
+    fields->addWidget(AltFolder1Save, row++, 2);
+    fields->addWidget(AltFolder2NameLabel, row, 0);
+    fields->addWidget(AltFolder2Path, row, 1);
+    fields->addWidget(AltFolder2Save, row++, 2);
+    fields->setRowStretch(row, 1);
+    fields->setColumnMinimumWidth(1, 260);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addWidget(InitDisplayFrame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(SaveConfig);
+    buttons->addWidget(QuitConfig);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    connect(AltFolder1Save, &QPushButton::clicked, this, &QBK3Config::AltFolder1Save_Click);
+    connect(AltFolder2Save, &QPushButton::clicked, this, &QBK3Config::AltFolder2Save_Click);
+    connect(SaveConfig, &QPushButton::clicked, this, &QBK3Config::SaveConfig_Click);
+    connect(QuitConfig, &QPushButton::clicked, this, &QBK3Config::QuitConfig_Click);
+}
+
+QLineEdit* QBK3Config::makeEdit(const char* name, const char* tip) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromUtf8(name));
+    e->setToolTip(QString::fromUtf8(tip));
+    return e;
+}
+
+QLabel* QBK3Config::makeLabel(const char* name, const char* caption) {
+    auto* l = new QLabel(QString::fromUtf8(caption), this);
+    l->setObjectName(QString::fromUtf8(name));
+    return l;
+}
+
+bool QBK3Config::Form_Load() {
+    try {
+        read_ = loadSettings(window_.services().programFolder + "qbk3.ini").settings;
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return false;
+    }
+    window_.state().ProgramSettings = read_;
+    setForm(settingsFormOf(read_));
+    return true;
+}
+
+SettingsForm QBK3Config::form() const {
+    SettingsForm f;
+    f.fyMonth = utf8(FYMonth->text());
+    f.fyDay = utf8(FYDay->text());
+    f.password = utf8(PasswordEd->text());
+    f.ownerName = utf8(OwnerNameEd->text());
+    const int checked = startupOptions_->checkedId();
+    if (checked >= 0)
+        f.startupRange = kStartupRangeOptions[static_cast<std::size_t>(checked)].value;
+    f.udf1Name = utf8(UDF1NameEd->text());
+    f.udf2Name = utf8(UDF2NameEd->text());
+    f.udf1Save = checkStateOf(UDF1Save);
+    f.udf2Save = checkStateOf(UDF2Save);
+    f.editorName = utf8(EditorName->text());
+    f.altFolder1Path = utf8(AltFolder1Path->text());
+    f.altFolder2Path = utf8(AltFolder2Path->text());
+    return f;
+}
+
+void QBK3Config::setForm(const SettingsForm& f) {
+    FYMonth->setText(qs(f.fyMonth));
+    FYDay->setText(qs(f.fyDay));
+    PasswordEd->setText(qs(f.password));
+    OwnerNameEd->setText(qs(f.ownerName));
+    // An exclusive group cannot uncheck its button directly; for a range that is not
+    // among the options no button shows selected.
+    startupOptions_->setExclusive(false);
+    for (QAbstractButton* b : startupOptions_->buttons())
+        b->setChecked(false);
+    startupOptions_->setExclusive(true);
+    for (std::size_t i = 0; i < kStartupRangeOptions.size(); ++i)
+        if (f.startupRange == kStartupRangeOptions[i].value)
+            startupOptions_->button(static_cast<int>(i))->setChecked(true);
+    UDF1NameEd->setText(qs(f.udf1Name));
+    UDF2NameEd->setText(qs(f.udf2Name));
+    for (const auto& [box, state] :
+         {std::pair{UDF1Save, f.udf1Save}, std::pair{UDF2Save, f.udf2Save}}) {
+        box->setTristate(state == CheckState::Grey);
+        box->setCheckState(qtCheckState(state));
+    }
+    EditorName->setText(qs(f.editorName));
+    AltFolder1Path->setText(qs(f.altFolder1Path));
+    AltFolder2Path->setText(qs(f.altFolder2Path));
+}
+
+void QBK3Config::AltFolder1Save_Click() {
+    AltFolder1Path->setText(qs(currentFolder_));
+}
+
+void QBK3Config::AltFolder2Save_Click() {
+    AltFolder2Path->setText(qs(currentFolder_));
+}
+
+void QBK3Config::SaveConfig_Click() {
+    const std::variant<SettingsRecord, Message> result = applySettingsForm(form(), read_);
+    if (const Message* refusal = std::get_if<Message>(&result)) {
+        window_.prompts().message(*refusal);
+        return;
+    }
+    const SettingsRecord& settings = std::get<SettingsRecord>(result);
+    try {
+        qbk::SaveConfig(window_.services().programFolder + "qbk3.ini", settings);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    window_.state().ProgramSettings = settings;
+    accept();
+}
+
+void QBK3Config::QuitConfig_Click() {
+    reject();
+}
+
+}  // namespace qbk
