@@ -1,0 +1,127 @@
+// The full data backup window: source and target, the refusal of the source folder
+// as target, and the copy of every data file.
+#include <unistd.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "import/qt/backup_window.h"
+#include "support/window_fixture.h"
+
+namespace qbk {
+namespace {
+
+using testing::entry;
+using testing::fileOf;
+
+// The folder as the file system names it, without "/" at its end.
+std::string realPath(const std::string& folder) {
+    return std::filesystem::canonical(folder).string();
+}
+
+class BackupWindowTest : public testing::WindowTest {
+  protected:
+    void SetUp() override {
+        writeSettings(SettingsRecord::defaults());
+        writeBook({entry(2001, 6, 1, "FOOD", -500, "bread", 5)});
+        program.write("category.dat", std::string(540, 'c'));
+        program.write("udf2.dat", "two");
+        program.write("Rent.qbk", fileOf({entry(2001, 6, 1, "RENT", -90000, "rent")}));
+        program.write("notes.txt", "not data");
+        start();
+        backupWindow = std::make_unique<frmBackup>(*window);
+    }
+    QString text(const char* label) const {
+        return backupWindow->findChild<QLabel*>(label)->text();
+    }
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        auto* list = backupWindow->findChild<QListWidget*>("BackMeUp");
+        for (int i = 0; i < list->count(); ++i)
+            names.push_back(utf8(list->item(i)->text()));
+        return names;
+    }
+
+    testing::TempFolder target;
+    std::unique_ptr<frmBackup> backupWindow;
+};
+
+TEST_F(BackupWindowTest, SourceAndTargetStartAtTheDataFolderAndAreRefusedAsOne) {
+    EXPECT_EQ(text("Backuplist"), qs(program.path()));
+    EXPECT_EQ(text("BackUpTarget"), qs(program.path()));
+    EXPECT_EQ(files(),
+              (std::vector<std::string>{"category.dat", "quillbank.dat", "Rent.qbk", "udf2.dat"}));
+    backupWindow->RunBackup_Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last(),
+              (Message{"Target and source are the same! Please select a different target folder.",
+                       "Nothing to do!", Icon::Exclamation, Buttons::Ok, 1}));
+    EXPECT_EQ(text("BackUpProgress"), "progress");
+}
+
+TEST_F(BackupWindowTest, ALinkToTheDataFolderIsTheSameFolder) {
+    const std::string link = target.file("book");
+    ASSERT_EQ(::symlink(program.path().c_str(), link.c_str()), 0);
+    ASSERT_TRUE(backupWindow->setTargetFolder(qs(link)));
+    backupWindow->RunBackup_Click();
+    EXPECT_EQ(prompts.last().text,
+              "Target and source are the same! Please select a different target folder.");
+}
+
+TEST_F(BackupWindowTest, EveryDataFileIsCopiedOverTheTargetsOwn) {
+    target.write("udf2.dat", "old pick list");
+    target.write("other.txt", "kept");
+    ASSERT_TRUE(backupWindow->setTargetFolder(qs(target.path())));
+    EXPECT_EQ(text("BackUpTarget"), qs(realPath(target.path())));
+    EXPECT_EQ(backupWindow->dirPath(), qs(realPath(target.path())));
+
+    backupWindow->RunBackup_Click();
+    EXPECT_EQ(prompts.last(),
+              (Message{"Backup completed!", "Finished", Icon::Information, Buttons::Ok, 1}));
+    for (const char* name : {"category.dat", "quillbank.dat", "Rent.qbk", "udf2.dat"})
+        EXPECT_EQ(target.read(name), program.read(name)) << name;
+    EXPECT_FALSE(target.exists("notes.txt"));
+    EXPECT_FALSE(target.exists("qbk3.ini"));
+    EXPECT_EQ(target.read("other.txt"), "kept");
+    // The labels end in "/"; the progress shows the last file copied.
+    EXPECT_EQ(text("BackUpTarget"), qs(realPath(target.path()) + "/"));
+    EXPECT_EQ(text("Backuplist"), qs(program.path()));
+    EXPECT_EQ(text("BackUpProgress"), "Copying: udf2.dat");
+    EXPECT_EQ(backupWindow->findChild<QListWidget*>("BackMeUp")->currentRow(), 3);
+}
+
+TEST_F(BackupWindowTest, ATargetGoneBeforeTheCopyIsReportedAndNothingIsWritten) {
+    const std::string gone = target.file("stick");
+    std::filesystem::create_directory(gone);
+    ASSERT_TRUE(backupWindow->setTargetFolder(qs(gone)));
+    std::filesystem::remove(gone);
+    backupWindow->RunBackup_Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last().title, "Error - operation aborted");
+    EXPECT_NE(prompts.last().text.find("Error number: 76"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(gone));
+    EXPECT_TRUE(backupWindow->findChild<QPushButton*>("RunBackup")->isEnabled());
+}
+
+TEST_F(BackupWindowTest, AFolderThatDoesNotExistCannotBePicked) {
+    EXPECT_FALSE(backupWindow->setTargetFolder(qs(target.file("missing"))));
+    EXPECT_EQ(text("BackUpTarget"), qs(program.path()));
+}
+
+TEST_F(BackupWindowTest, TheMenuItemOpensTheWindowModally) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        shown = modal->objectName() + " " + modal->windowTitle();
+        modal->findChild<QPushButton*>("StopBackup")->click();
+    });
+    window->runCommand("mu_Backup");
+    EXPECT_EQ(shown, "frmBackup Quillbank Data Backup");
+}
+
+}  // namespace
+}  // namespace qbk

@@ -1,0 +1,154 @@
+// The settings dialog: what it shows when it opens (read from the file), that quitting
+// or saving without changes leaves the file's bytes alone, what a save stores, and the
+// refusal of a fiscal-year start that is no date.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "support/window_fixture.h"
+#include "tools/qt/config_dialog.h"
+
+namespace qbk {
+namespace {
+
+class ConfigDialogTest : public testing::WindowTest {
+  protected:
+    void SetUp() override {
+        SettingsRecord s = SettingsRecord::defaults();
+        s.setFyMonth(7);
+        s.setFyDay(15);
+        s.setStartupRange(365);
+        s.setUserPassword("secret");
+        s.setUdf2Save("N");
+        s.setEditorName("  gedit --new-window");
+        s.setGridOrder("-12n-");
+        writeSettings(s);
+        start();
+        stored = program.read("qbk3.ini");
+        dialog = std::make_unique<QBK3Config>(*window, "/home/user/books");
+    }
+    QLineEdit* edit(const char* name) const { return dialog->findChild<QLineEdit*>(name); }
+    QCheckBox* check(const char* name) const { return dialog->findChild<QCheckBox*>(name); }
+    QRadioButton* option(const char* name) const { return dialog->findChild<QRadioButton*>(name); }
+    void type(const char* name, const QString& text) {
+        edit(name)->clear();
+        QTest::keyClicks(edit(name), text);
+    }
+    SettingsRecord onFile() const { return SettingsRecord::fromBytes(program.read("qbk3.ini")); }
+
+    std::string stored;
+    std::unique_ptr<QBK3Config> dialog;
+};
+
+TEST_F(ConfigDialogTest, OpeningShowsTheFileAndDropsUnsavedChangesInMemory) {
+    window->state().ProgramSettings.setGridOrder("--n12");
+    ASSERT_TRUE(dialog->Form_Load());
+    EXPECT_EQ(window->state().ProgramSettings.gridOrder(), "-12n-");
+    EXPECT_EQ(edit("FYMonth")->text(), "7");
+    EXPECT_EQ(edit("FYDay")->text(), "15");
+    EXPECT_EQ(edit("PasswordEd")->text(), "secret    ");
+    EXPECT_EQ(edit("OwnerNameEd")->text(), "Your Name Here");
+    EXPECT_EQ(edit("UDF1NameEd")->text(), "user 1    ");
+    EXPECT_EQ(edit("EditorName")->text(), "gedit --new-window");
+    EXPECT_EQ(edit("AltFolder1Path")->text(), "");
+    EXPECT_TRUE(option("SUD_1Cal")->isChecked());
+    EXPECT_EQ(option("SUD_1Cal")->text(), "Past 1 Year");
+    EXPECT_TRUE(check("UDF1Save")->isChecked());
+    EXPECT_FALSE(check("UDF2Save")->isChecked());
+    EXPECT_EQ(edit("FYMonth")->toolTip(), "First month of your fiscal year");
+
+    dialog->findChild<QPushButton*>("QuitConfig")->click();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(program.read("qbk3.ini"), stored);
+}
+
+TEST_F(ConfigDialogTest, ARangeNotAmongTheOptionsSelectsNoneAndIsKept) {
+    SettingsRecord s = onFile();
+    s.setStartupRange(45);
+    writeSettings(s);
+    stored = s.bytes();
+    ASSERT_TRUE(dialog->Form_Load());
+    for (QRadioButton* b : dialog->findChildren<QRadioButton*>())
+        EXPECT_FALSE(b->isChecked()) << utf8(b->objectName());
+    dialog->SaveConfig_Click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(program.read("qbk3.ini"), stored);
+}
+
+TEST_F(ConfigDialogTest, SaveStoresWhatWasTypedAndTheWindowUsesItAtOnce) {
+    ASSERT_TRUE(dialog->Form_Load());
+    type("FYMonth", " 4 ");
+    type("FYDay", "6");
+    type("PasswordEd", "  open sesame ");
+    type("OwnerNameEd", "Ada Lovelace");
+    type("UDF1NameEd", "Project code");
+    check("UDF1Save")->click();
+    QTest::mouseClick(option("SUD_90Days"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("AltFolder2Save"), Qt::LeftButton);
+    EXPECT_EQ(edit("AltFolder2Path")->text(), "/home/user/books");
+
+    dialog->findChild<QPushButton*>("SaveConfig")->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    const SettingsRecord s = onFile();
+    EXPECT_EQ(s.fyMonth(), 4);
+    EXPECT_EQ(s.fyDay(), 6);
+    EXPECT_EQ(s.startupRange(), 90);
+    EXPECT_EQ(s.userPassword(), "open sesam");
+    EXPECT_EQ(s.ownerName(), fitField("Ada Lovelace", 40));
+    EXPECT_EQ(s.udf1Name(), "Project co");
+    EXPECT_EQ(s.udf1Save(), "N");
+    EXPECT_EQ(s.udf2Save(), "N");
+    EXPECT_EQ(s.altFolder2Path(), fitField("/home/user/books", 100));
+    EXPECT_EQ(s.gridOrder(), "-12n-");
+    EXPECT_EQ(window->state().ProgramSettings, s);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ConfigDialogTest, SavingWithoutChangesWritesTheSameBytes) {
+    ASSERT_TRUE(dialog->Form_Load());
+    dialog->SaveConfig_Click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(program.read("qbk3.ini"), stored);
+}
+
+TEST_F(ConfigDialogTest, AFiscalStartThatIsNoDateIsRefusedAndNothingIsSaved) {
+    ASSERT_TRUE(dialog->Form_Load());
+    type("UDF1NameEd", "Changed");
+    type("FYMonth", "13");
+    dialog->SaveConfig_Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last(), (Message{"\"FY Starts Month\" must be a whole number from 1 to 12.",
+                                       "Nothing to do!", Icon::Exclamation, Buttons::Ok, 1}));
+    type("FYMonth", "2");
+    type("FYDay", "30");
+    dialog->SaveConfig_Click();
+    EXPECT_EQ(prompts.last().text,
+              "\"FY Starts Day\" must be a whole number from 1 to 29 (the days of month 2).");
+    type("FYDay", "x");
+    dialog->SaveConfig_Click();
+    EXPECT_EQ(prompts.messages.size(), 3u);
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(program.read("qbk3.ini"), stored);
+    EXPECT_EQ(edit("UDF1NameEd")->text(), "Changed");
+}
+
+TEST_F(ConfigDialogTest, TheMenuItemOpensTheDialogModallyWithTheDataFolder) {
+    QString shown, current;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        shown = modal->objectName() + " " + modal->windowTitle();
+        modal->findChild<QPushButton*>("AltFolder1Save")->click();
+        current = modal->findChild<QLineEdit*>("AltFolder1Path")->text();
+        modal->findChild<QPushButton*>("QuitConfig")->click();
+    });
+    window->runCommand("mu_ConfigSettings");
+    EXPECT_EQ(shown, "QBK3Config Quillbank Configuration Settings");
+    EXPECT_EQ(current + "/", qs(program.path()));
+    EXPECT_EQ(program.read("qbk3.ini"), stored);
+}
+
+}  // namespace
+}  // namespace qbk
