@@ -15,7 +15,6 @@
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/errors.h"
 #include "platform/qt/qt_text.h"
-#include "store/maintenance.h"
 
 namespace qbk {
 namespace {
@@ -169,21 +168,11 @@ void qbk3cdi::SelectFile_Click() {
     }
 }
 
-// The internal backup, offered before anything is read: the user can go back to the
-// book as it was should the import bring in the wrong data.
+// The internal backup, offered before anything is read so that the user can go back to
+// the book as it was should the import bring in the wrong data. It is the File menu's
+// "Create Internal Backup File".
 void qbk3cdi::CreateBackupFile() {
-    const std::string& folder = window_.state().DataFolder;
-    try {
-        const BackupDescriptions described = describeBackupFiles(folder, window_.regional());
-        if (described.backup.holdsRecords() &&
-            window_.prompts().message(createBackupQuestion(described)) != Answer::Yes)
-            return;
-        createInternalBackup(folder);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-        return;
-    }
-    window_.prompts().message(backupCreatedMessage());
+    window_.runCommand("mu_CreateBackup");
 }
 
 void qbk3cdi::ClearFields_Click() {
