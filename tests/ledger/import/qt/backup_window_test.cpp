@@ -2,6 +2,7 @@
 // as target, and the copy of every data file.
 #include <unistd.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -104,6 +105,32 @@ TEST_F(BackupWindowTest, ATargetGoneBeforeTheCopyIsReportedAndNothingIsWritten) 
     EXPECT_NE(prompts.last().text.find("Error number: 76"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(gone));
     EXPECT_TRUE(backupWindow->findChild<QPushButton*>("RunBackup")->isEnabled());
+}
+
+TEST_F(BackupWindowTest, AFailedCopyNamesTheFileAndStopsThere) {
+    // A folder where the record file would go cannot be replaced by the copy.
+    std::filesystem::create_directories(target.file("quillbank.dat") + "/inside");
+    ASSERT_TRUE(backupWindow->setTargetFolder(qs(target.path())));
+    backupWindow->RunBackup_Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last().title, "Error - operation aborted");
+    EXPECT_NE(prompts.last().text.find("Error name: Could not copy quillbank.dat"),
+              std::string::npos);
+    EXPECT_EQ(target.read("category.dat"), program.read("category.dat"));
+    EXPECT_FALSE(target.exists("Rent.qbk"));
+    EXPECT_FALSE(target.exists("udf2.dat"));
+    EXPECT_EQ(text("BackUpProgress"), "Copying: quillbank.dat");
+}
+
+TEST_F(BackupWindowTest, ChoosingADriveMakesItsRootTheTarget) {
+    auto* drives = backupWindow->findChild<QComboBox*>("BackUpDrive");
+    const int root = drives->findText("/");
+    ASSERT_GE(root, 0);
+    drives->setCurrentIndex(root);
+    backupWindow->BackUpDrive_Change();
+    EXPECT_EQ(text("BackUpTarget"), "/");
+    EXPECT_EQ(backupWindow->dirPath(), "/");
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(BackupWindowTest, AFolderThatDoesNotExistCannotBePicked) {
