@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/controllers.h"
+#include "app/qt/controllers.h"
 #include "book_generator.h"
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/main_grid_model.h"

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/controllers.h"
+#include "app/qt/controllers.h"
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/qbk3_main.h"

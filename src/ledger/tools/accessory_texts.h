@@ -18,7 +18,6 @@ Message aboutMessage();
 // the two failures.
 Message webVisitQuestion();
 Message browserNotFoundMessage();
-Message webPageNotOpenedMessage();
 // mu_ToolTipsOn_Click, after the setting is written.
 Message toolTipsOnMessage();
 

@@ -87,8 +87,6 @@ TEST(AccessoryMessages, TheirTextsAndTitles) {
                        "Visit Brindlefold on the Web", Icon::Question, Buttons::YesNo, 1}));
     EXPECT_EQ(browserNotFoundMessage(), (Message{"Could not find your Browser", "Browser Not Found",
                                                  Icon::Exclamation, Buttons::Ok, 1}));
-    EXPECT_EQ(webPageNotOpenedMessage(),
-              (Message{"Web Page not Opened", "URL Failed", Icon::Exclamation, Buttons::Ok, 1}));
     EXPECT_EQ(toolTipsOnMessage(),
               (Message{"The Tool Tips will reappear the next time you start the program.",
                        "Tool Tips On", Icon::Information, Buttons::Ok, 1}));

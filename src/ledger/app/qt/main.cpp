@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "app/controllers.h"
+#include "app/qt/controllers.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/program_folder.h"
 #include "platform/qt/help_window.h"

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
+#include "tools/accessory_texts.h"
 
 namespace qbk {
 
@@ -178,8 +179,7 @@ void QBK_3_Main::mu_ToolTipsOn_Click() {
     SaveConfig();
     action("mu_ToolTipsOn")->setVisible(false);
     action("mu_ToolTipsOff")->setVisible(true);
-    services_.prompts.message({"The Tool Tips will reappear the next time you start the program.",
-                               "Tool Tips On", Icon::Information, Buttons::Ok, 1});
+    services_.prompts.message(toolTipsOnMessage());
 }
 
 }  // namespace qbk

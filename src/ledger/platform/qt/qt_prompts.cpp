@@ -14,6 +14,11 @@ QString qtNameFilters(const std::string& filter) {
     const QStringList parts = qs(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // A description that names its patterns already, "Text (*.txt)", stands as it is.
+        if (parts[i].contains(QLatin1Char('('))) {
+            filters << parts[i];
+            continue;
+        }
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);

@@ -1,4 +1,4 @@
-#include "app/controllers.h"
+#include "app/qt/controllers.h"
 
 #include "import/qt/import_commands.h"
 #include "macros/qt/macro_commands.h"

@@ -1,7 +1,7 @@
 // Attaches the commands of every subsystem to the main window. The program and the
 // window tests both use it, so tests run the real wiring.
-#ifndef QBK_APP_CONTROLLERS_H_
-#define QBK_APP_CONTROLLERS_H_
+#ifndef QBK_APP_QT_CONTROLLERS_H_
+#define QBK_APP_QT_CONTROLLERS_H_
 
 namespace qbk {
 
@@ -12,4 +12,4 @@ void installControllers(QBK_3_Main& window);
 
 }  // namespace qbk
 
-#endif  // QBK_APP_CONTROLLERS_H_
+#endif  // QBK_APP_QT_CONTROLLERS_H_
