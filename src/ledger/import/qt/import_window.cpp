@@ -14,18 +14,11 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/errors.h"
+#include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
 
 namespace qbk {
 namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setToolTip(QString::fromUtf8(tip));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* makeHeading(QWidget* parent, const char* text) {
     auto* l = new QLabel(QString::fromUtf8(text), parent);
@@ -42,11 +35,12 @@ qbk3cdi::qbk3cdi(QBK_3_Main& window) : QDialog(&window), window_(window) {
     setWindowTitle(QStringLiteral("Comma-Delimited Import Field Selector"));
     setModal(true);
 
-    SelectFile = makeButton(this, "SelectFile", "Select File", "Click to select a file to import");
+    SelectFile = namedButton(this, "SelectFile", "Select File", "Click to select a file to import");
     ClearFields =
-        makeButton(this, "ClearFields", "Clear Fields", "Clear all fields and start over");
-    Command1 = makeButton(this, "Command1", "Import", "Start the import operation");
-    Command2 = makeButton(this, "Command2", "Cancel", "Quit import utility without further action");
+        namedButton(this, "ClearFields", "Clear Fields", "Clear all fields and start over");
+    Command1 = namedButton(this, "Command1", "Import", "Start the import operation");
+    Command2 =
+        namedButton(this, "Command2", "Cancel", "Quit import utility without further action");
 
     auto* instructions = new QLabel(qs(kImportInstructions), this);
     instructions->setObjectName(QStringLiteral("Instructions"));

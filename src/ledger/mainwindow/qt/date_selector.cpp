@@ -12,22 +12,10 @@
 
 #include "mainwindow/date_selection.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
 
 namespace qbk {
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const char* toolTip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setToolTip(QString::fromUtf8(toolTip));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("DateSelector"));
     QFrame* frame = window.dateDialFrame();
@@ -73,7 +61,7 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     auto* steps = new QHBoxLayout;
     steps->setSpacing(4);
     for (const Step& s : kSteps) {
-        QPushButton* b = button(frame, s.name, QString::fromUtf8(s.caption), s.toolTip);
+        QPushButton* b = namedButton(frame, s.name, QString::fromUtf8(s.caption), s.toolTip);
         b->setFixedWidth(48);
         if (s.days == 0)
             connect(b, &QPushButton::clicked, this, [this] { DateDialToday_Click(); });
@@ -84,9 +72,11 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     grid->addLayout(steps, 2, 0, 1, 2);
 
     auto* answers = new QHBoxLayout;
-    DateDialOK = button(frame, "DateDialOK", QStringLiteral("OK"), "Click to accept date shown");
+    DateDialOK =
+        namedButton(frame, "DateDialOK", QStringLiteral("OK"), "Click to accept date shown");
     DateDialOK->setIcon(frame->style()->standardIcon(QStyle::SP_DialogOkButton));
-    QPushButton* quit = button(frame, "DateDialQuit", QStringLiteral("Quit"), "Quit date selector");
+    QPushButton* quit =
+        namedButton(frame, "DateDialQuit", QStringLiteral("Quit"), "Quit date selector");
     quit->setIcon(frame->style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(DateDialOK, &QPushButton::clicked, this, [this] { DateDialOK_Click(); });
     connect(quit, &QPushButton::clicked, this, [this] { DateDialQuit_Click(); });

@@ -13,6 +13,7 @@
 #include "mainwindow/date_selection.h"
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
@@ -22,22 +23,6 @@
 
 namespace qbk {
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const char* toolTip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setToolTip(QString::fromUtf8(toolTip));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLineEdit* textBox(QWidget* parent, const char* name, const char* toolTip) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setToolTip(QString::fromUtf8(toolTip));
-    return box;
-}
 
 QComboBox* userList(QWidget* parent, const char* name) {
     auto* box = new QComboBox(parent);
@@ -98,14 +83,14 @@ void EntryForm::build() {
         {"DateUp30", "30>", "Change date - 30 days higher", 30},
     };
     auto addDateButton = [&](const DateButton& d) {
-        QPushButton* b = button(frame, d.name, QString::fromUtf8(d.caption), d.toolTip);
+        QPushButton* b = namedButton(frame, d.name, QString::fromUtf8(d.caption), d.toolTip);
         b->setFixedWidth(40);
         connect(b, &QPushButton::clicked, this, [this, days = d.days] { moveDate(days); });
         dateRow->addWidget(b);
     };
     for (const DateButton& d : kBefore)
         addDateButton(d);
-    DateBox = textBox(frame, "DateBox", "");
+    DateBox = namedLineEdit(frame, "DateBox", "");
     DateBox->setReadOnly(true);
     DateBox->setAlignment(Qt::AlignCenter);
     DateBox->setFixedWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
@@ -113,13 +98,14 @@ void EntryForm::build() {
     dateRow->addWidget(DateBox);
     for (const DateButton& d : kAfter)
         addDateButton(d);
-    TodayButton = button(frame, "TodayButton", QStringLiteral("!"), "Change date - make today");
+    TodayButton =
+        namedButton(frame, "TodayButton", QStringLiteral("!"), "Change date - make today");
     TodayButton->setFixedWidth(32);
     connect(TodayButton, &QPushButton::clicked, this, [this] { TodayButton_Click(); });
     dateRow->addWidget(TodayButton);
     dateRow->addSpacing(24);
     dateRow->addWidget(label("Amount"));
-    AmountBox = textBox(frame, "AmountBox", "Amount of income or expense");
+    AmountBox = namedLineEdit(frame, "AmountBox", "Amount of income or expense");
     AmountBox->setAlignment(Qt::AlignRight);
     AmountBox->setFixedWidth(130);
     dateRow->addWidget(AmountBox);
@@ -131,12 +117,13 @@ void EntryForm::build() {
     auto* categoryRow = new QHBoxLayout;
     categoryRow->setSpacing(4);
     CategoryCodeBox =
-        textBox(frame, "CategoryCodeBox", "Category code - click list on right to change");
+        namedLineEdit(frame, "CategoryCodeBox", "Category code - click list on right to change");
     CategoryCodeBox->setReadOnly(true);
     CategoryCodeBox->setMaxLength(10);
     CategoryCodeBox->setFixedWidth(
         CategoryCodeBox->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 10);
-    CategoryBox = textBox(frame, "CategoryBox", "Category name - click list on right to change");
+    CategoryBox =
+        namedLineEdit(frame, "CategoryBox", "Category name - click list on right to change");
     CategoryBox->setReadOnly(true);
     categoryRow->addWidget(CategoryCodeBox);
     categoryRow->addWidget(CategoryBox, 1);
@@ -144,7 +131,7 @@ void EntryForm::build() {
     grid->addLayout(categoryRow, 1, 1);
 
     // The note.
-    NoteBox = textBox(frame, "NoteBox", "Type a short note here - up to 60 characters");
+    NoteBox = namedLineEdit(frame, "NoteBox", "Type a short note here - up to 60 characters");
     NoteBox->setMaxLength(static_cast<int>(entry_layout::kNoteWidth));
     NoteBox->setMinimumWidth(NoteBox->fontMetrics().averageCharWidth() * 62);
     grid->addWidget(label("Note"), 2, 0);
@@ -160,9 +147,9 @@ void EntryForm::build() {
     UserList1 = userList(frame, "UserList1");
     UserList2 = userList(frame, "UserList2");
     QPushButton* udf1Delete =
-        button(frame, "UDF1Delete", QStringLiteral("x"), "Remove item from pick list");
+        namedButton(frame, "UDF1Delete", QStringLiteral("x"), "Remove item from pick list");
     QPushButton* udf2Delete =
-        button(frame, "UDF2Delete", QStringLiteral("x"), "Remove item from pick list");
+        namedButton(frame, "UDF2Delete", QStringLiteral("x"), "Remove item from pick list");
     for (QPushButton* b : {udf1Delete, udf2Delete}) {
         b->setFixedWidth(28);
         b->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));
@@ -182,18 +169,20 @@ void EntryForm::build() {
     // The commands.
     auto* commands = new QHBoxLayout;
     commands->setSpacing(6);
-    NewIncomeButton =
-        button(frame, "NewIncomeButton", QStringLiteral("New Income"), "Save new income record");
-    NewExpenseButton =
-        button(frame, "NewExpenseButton", QStringLiteral("New Expense"), "Save new expense record");
-    ReplaceIncomeButton = button(frame, "ReplaceIncomeButton", QStringLiteral("Replace Income"),
-                                 "Replace this record - save as income");
-    ReplaceExpenseButton = button(frame, "ReplaceExpenseButton", QStringLiteral("Replace Expense"),
-                                  "Replace this record - save as expense");
+    NewIncomeButton = namedButton(frame, "NewIncomeButton", QStringLiteral("New Income"),
+                                  "Save new income record");
+    NewExpenseButton = namedButton(frame, "NewExpenseButton", QStringLiteral("New Expense"),
+                                   "Save new expense record");
+    ReplaceIncomeButton =
+        namedButton(frame, "ReplaceIncomeButton", QStringLiteral("Replace Income"),
+                    "Replace this record - save as income");
+    ReplaceExpenseButton =
+        namedButton(frame, "ReplaceExpenseButton", QStringLiteral("Replace Expense"),
+                    "Replace this record - save as expense");
     DeleteButton =
-        button(frame, "DeleteButton", QStringLiteral("Delete"), "Delete record (CTRL-DEL)");
-    CloseButton = button(frame, "CloseButton", QStringLiteral("Close"),
-                         "Quit record edit - no changes (ESC)");
+        namedButton(frame, "DeleteButton", QStringLiteral("Delete"), "Delete record (CTRL-DEL)");
+    CloseButton = namedButton(frame, "CloseButton", QStringLiteral("Close"),
+                              "Quit record edit - no changes (ESC)");
     NewIncomeButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowUp));
     NewExpenseButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowDown));
     DeleteButton->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));

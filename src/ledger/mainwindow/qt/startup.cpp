@@ -40,14 +40,7 @@ void QBK_3_Main::Form_Load() {
     state_.FYStartYear = FiscalYearOf(services_.clock.today(), s.fyMonth(), s.fyDay());
     SetRange(s.startupRange(), 0);
 
-    state_.DataFolder = withTrailingSlash(utf8(QDir::currentPath()));
-    GeneralStatusBar->setPanelText(2, qs(state_.DataFolder));
-    state_.RecordFilePath = state_.DataFolder + "quillbank.dat";
-    state_.CategoryFilePath = state_.DataFolder + "category.dat";
-    PopCategoryGrid();
-    state_.CategoryFilterCode = std::string(10, ' ');
-    state_.CategoryFilterName = "All Categories";
-    refreshList();
+    switchDataFolder(utf8(QDir::currentPath()), false);
 
     applyStartupCaptions();
     if (hooks.startupDone) hooks.startupDone();

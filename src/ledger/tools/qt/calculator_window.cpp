@@ -12,20 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
 
 namespace qbk {
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     : QWidget(parent, Qt::Window), calculator_(regional) {
     setObjectName(QStringLiteral("TinyCalc"));
@@ -58,12 +48,12 @@ TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     TCResult->setBackgroundRole(QPalette::Base);
     TCResult->installEventFilter(this);
 
-    TCAdd = makeButton(this, "TCAdd", "Add");
-    TCSub = makeButton(this, "TCSub", "Subtract");
-    TCMul = makeButton(this, "TCMul", "Multiply");
-    TCDiv = makeButton(this, "TCDiv", "Divide");
-    TCClear = makeButton(this, "TCClear", "Clear");
-    TCRepeat = makeButton(this, "TCRepeat", "result on top");
+    TCAdd = namedButton(this, "TCAdd", "Add");
+    TCSub = namedButton(this, "TCSub", "Subtract");
+    TCMul = namedButton(this, "TCMul", "Multiply");
+    TCDiv = namedButton(this, "TCDiv", "Divide");
+    TCClear = namedButton(this, "TCClear", "Clear");
+    TCRepeat = namedButton(this, "TCRepeat", "result on top");
 
     auto* grid = new QGridLayout;
     grid->addWidget(TCTopNum, 0, 1);

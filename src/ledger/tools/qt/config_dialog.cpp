@@ -14,6 +14,7 @@
 
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/errors.h"
+#include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
 
 namespace qbk {
@@ -21,14 +22,6 @@ namespace {
 
 constexpr const char* kSaveListTip = "Check to save each item entered in this field";
 constexpr const char* kAltFolderTip = "Save path to alternate data folder";
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setToolTip(QString::fromUtf8(tip));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QCheckBox* makeCheck(QWidget* parent, const char* name) {
     auto* c = new QCheckBox(QStringLiteral("Save List Items?"), parent);
@@ -93,11 +86,12 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     AltFolder2NameLabel = makeLabel("AltFolder2NameLabel", "Alt. Folder 2");
     AltFolder2Path = makeEdit("AltFolder2Path", kAltFolderTip);
     AltFolder1Save =
-        makeButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
+        namedButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
     AltFolder2Save =
-        makeButton(this, "AltFolder2Save", "Use Current", "Make the CURRENT folder Alternate 2");
-    SaveConfig = makeButton(this, "SaveConfig", "Save", "Quit Settings - save any changes");
-    QuitConfig = makeButton(this, "QuitConfig", "Quit", "Quit Settings without saving any changes");
+        namedButton(this, "AltFolder2Save", "Use Current", "Make the CURRENT folder Alternate 2");
+    SaveConfig = namedButton(this, "SaveConfig", "Save", "Quit Settings - save any changes");
+    QuitConfig =
+        namedButton(this, "QuitConfig", "Quit", "Quit Settings without saving any changes");
 
     InitDisplayFrame = new QGroupBox(QStringLiteral("At Start Up Display..."), this);
     InitDisplayFrame->setObjectName(QStringLiteral("InitDisplayFrame"));

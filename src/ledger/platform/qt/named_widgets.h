@@ -1,0 +1,36 @@
+// Widgets made with the objectName that the program's commands and its tests find them
+// by, and with their tool tip. Buttons never act as a dialog's default button by
+// themselves: the windows say which one is.
+#ifndef QBK_PLATFORM_QT_NAMED_WIDGETS_H_
+#define QBK_PLATFORM_QT_NAMED_WIDGETS_H_
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+namespace qbk {
+
+inline QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption,
+                                const char* toolTip = "") {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setToolTip(QString::fromUtf8(toolTip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+inline QPushButton* namedButton(QWidget* parent, const char* name, const char* caption,
+                                const char* toolTip = "") {
+    return namedButton(parent, name, QString::fromUtf8(caption), toolTip);
+}
+
+inline QLineEdit* namedLineEdit(QWidget* parent, const char* name, const char* toolTip = "") {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setToolTip(QString::fromUtf8(toolTip));
+    return box;
+}
+
+}  // namespace qbk
+
+#endif  // QBK_PLATFORM_QT_NAMED_WIDGETS_H_
