@@ -456,27 +456,24 @@ void QBK_3_Main::PopCategoryGrid() {
     }
 }
 
-void QBK_3_Main::CategoryGrid_Click() {
+bool QBK_3_Main::takeCurrentCategory() {
     const QModelIndex current = CategoryGrid->currentIndex();
-    if (!current.isValid()) return;
+    if (!current.isValid()) return false;
     const int row = current.row();
     state_.CategoryFilterCode = categoryGridModel_->code(row);
     state_.CategoryFilterName = categoryGridModel_->name(row);
     if (hooks.categoryTaken)
         hooks.categoryTaken(state_.CategoryFilterCode, state_.CategoryFilterName);
     CategoryGrid->selectRow(row);
-    focusMainGrid();
+    return true;
+}
+
+void QBK_3_Main::CategoryGrid_Click() {
+    if (takeCurrentCategory()) focusMainGrid();
 }
 
 void QBK_3_Main::CategoryGrid_DblClick() {
-    const QModelIndex current = CategoryGrid->currentIndex();
-    if (!current.isValid()) return;
-    const int row = current.row();
-    state_.CategoryFilterCode = categoryGridModel_->code(row);
-    state_.CategoryFilterName = categoryGridModel_->name(row);
-    if (hooks.categoryTaken)
-        hooks.categoryTaken(state_.CategoryFilterCode, state_.CategoryFilterName);
-    CategoryGrid->selectRow(row);
+    if (!takeCurrentCategory()) return;
     state_.SearchText.clear();
     state_.SearchCompleteWord = false;
     PopMainGrid("");

@@ -162,6 +162,9 @@ class QBK_3_Main : public QMainWindow {
     bool Form_KeyPress(int key);
     bool Form_KeyUp(int key, Qt::KeyboardModifiers modifiers);
     void SetGridColors();
+    // Takes the category of CategoryGrid's current row as the list's filter; false when
+    // no row is current.
+    bool takeCurrentCategory();
     void switchDataFolder(const std::string& folder, bool focusGrid);
     void switchToAlternate(const std::string& storedPath);
     void applyStartupCaptions();
