@@ -2,8 +2,16 @@
 // version-3 record and category files.
 //
 // Each version-2 file is converted whole or not at all: it is read and converted in
-// memory first, and its records are appended in one atomic write. A file that fails
-// adds nothing; the run goes on with the next file and reports the failures at the end.
+// memory first, and its records are appended in one atomic write, under the book's
+// lock, with stamps above every stamp the record file holds. A file that cannot be read
+// or holds a bad date adds nothing; the run goes on with the next file and reports the
+// failures at the end. A write that fails stops the run.
+//
+// A run keeps a journal (kJournalFileName, in the target folder) of the entry files it
+// has appended, with the first stamp each was given. The journal is removed when the run
+// ends; a run that was interrupted leaves it, and the next run from the same folder
+// converts only the files the journal does not show as appended. So a rerun after a
+// crash, a kill or a full disk ends with the entries of one clean run.
 #ifndef QBK_CONVERTER_CONVERSION_H_
 #define QBK_CONVERTER_CONVERSION_H_
 
@@ -12,12 +20,15 @@
 #include <vector>
 
 #include "converter/language_strings.h"
-#include "converter/ports.h"
+#include "converter/progress.h"
 #include "converter/regional_dates.h"
-#include "converter/stamp_source.h"
 #include "converter/version2_format.h"
+#include "platform/ports.h"
+#include "platform/stamps.h"
 
 namespace qbk::converter {
+
+inline constexpr const char* kJournalFileName = "qbk2to3.journal";
 
 struct ConversionPlan {
     std::string sourceFolder;                // the old folder, "/" at the end
@@ -43,12 +54,14 @@ struct FileResult {
     bool skipped = false;
     std::string reason;                // why it was skipped, in the current language
     std::vector<std::string> remarks;  // about a converted file, in the current language
+    bool resumed = false;              // appended by an interrupted earlier run
 };
 
 enum class ConversionEnd {
     NoEntryFiles,   // nothing to convert
     TargetDamaged,  // a version-3 file ends with an incomplete record; nothing converted
     Failed,         // an unexpected failure, reported with the common error message
+    WriteFailed,    // a version-3 file could not be written; the run stopped there
     Cancelled,      // the user answered Cancel; nothing converted
     Finished,       // every listed file was converted or skipped
 };
@@ -68,12 +81,15 @@ struct ConversionResult {
 //  - the ready question (when `options.askFirst`); Cancel ends the run;
 //  - entry files from the last listed to the first (the newest year first), each
 //    record with the date of its first six date characters and the year of the file
-//    name, and a fresh stamp;
+//    name, and a fresh stamp; files the journal of an interrupted run shows as
+//    appended are not converted again;
 //  - category files from the first to the last (the oldest year first), each category
 //    whose code (blanks trimmed) the category file did not hold when the version-2
 //    file was started; without category files, the "no category files" message;
 //  - when `options.showSummary`: the closing message, then the report of skipped files
 //    and remarks when there is one.
+// A failed write of a version-3 file stops the run (no category is added after it):
+// the end is WriteFailed, and with `options.showSummary` the report says so.
 // Messages take their texts from `strings` in its current language.
 ConversionResult runConversion(const ConversionPlan& plan, const ConversionOptions& options,
                                Prompts& prompts, Progress& progress, StampSource& stamps,

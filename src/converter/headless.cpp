@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "converter/conversion.h"
-#include "converter/errors.h"
-#include "converter/files.h"
+#include "platform/files.h"
+#include "platform/stamps.h"
 #include "converter/language_strings.h"
 
 namespace qbk::converter {
@@ -16,20 +16,28 @@ constexpr const char* kUsage =
     "Appends the entries and categories of the Quillbank 2.x files in OLDFOLDER to\n"
     "quillbank.dat and category.dat in FOLDER (default: the converter's own folder).\n"
     "Exit status: 0 when something was converted, 1 when nothing was, 2 on bad\n"
-    "arguments.\n";
+    "arguments, 3 when a write failed (run it again: nothing is converted twice).\n";
 
 // Messages become lines on the error stream; no question is ever asked.
 class PrintedPrompts final : public Prompts {
   public:
     explicit PrintedPrompts(std::ostream& err) : err_(err) {}
-    Answer message(const std::string& text, const std::string& title, Icon, Buttons) override {
-        err_ << title << ": ";
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) err_ << text[i];
+    Answer message(const Message& m) override {
+        err_ << m.title << ": ";
+        for (std::size_t i = 0; i < m.text.size(); ++i) {
+            if (!(m.text[i] == '\r' && i + 1 < m.text.size() && m.text[i + 1] == '\n'))
+                err_ << m.text[i];
         }
         err_ << '\n';
         return Answer::Ok;
     }
+    // The command line asks nothing else.
+    std::optional<std::string> input(const std::string&, const std::string&,
+                                     const std::string&) override {
+        return std::nullopt;
+    }
+    std::string openFile(const FileDialog&, bool) override { return {}; }
+    std::string saveFile(const FileDialog&) override { return {}; }
 
   private:
     std::ostream& err_;
@@ -109,20 +117,15 @@ int runHeadless(const std::vector<std::string>& args, const HeadlessEnvironment&
             err << "qbk2to3: " << *parsed->into << " is not a folder\n";
             return kExitUsage;
         }
-        target = withSlash(*parsed->into);
+        target = *parsed->into;
     } else {
-        try {
-            target = env.programFolder();
-        } catch (const FileError& e) {
-            err << "qbk2to3: " << e.what() << '\n';
-            return kExitUsage;
-        }
+        target = env.programFolder();
     }
 
     ConversionPlan plan;
-    plan.sourceFolder = withSlash(parsed->oldFolder);
-    plan.targetFolder = withSlash(target);
-    const Version2Files found = findVersion2Files(plan.sourceFolder);
+    plan.sourceFolder = withTrailingSlash(parsed->oldFolder);
+    plan.targetFolder = withTrailingSlash(target);
+    const v2::Files found = v2::findFiles(plan.sourceFolder);
     plan.entryFiles = found.entryFiles;
     plan.categoryFiles = found.categoryFiles;
 
@@ -143,6 +146,8 @@ int runHeadless(const std::vector<std::string>& args, const HeadlessEnvironment&
         out << f.name << ": ";
         if (f.skipped) {
             out << "skipped: " << f.reason;
+        } else if (f.resumed) {
+            out << "already converted by the interrupted run";
         } else if (f.kind == v2::FileKind::Entries) {
             out << counted(f.added, "entry", "entries") << " added";
         } else {
@@ -156,6 +161,12 @@ int runHeadless(const std::vector<std::string>& args, const HeadlessEnvironment&
     out << "Added " << counted(result.entriesAdded(), "entry", "entries") << " and "
         << counted(result.categoriesAdded(), "category", "categories") << "; skipped "
         << counted(result.filesSkipped(), "file", "files") << ".\n";
+    if (result.end == ConversionEnd::WriteFailed) {
+        err << "qbk2to3: the conversion stopped because a file could not be written; run it "
+               "again once the problem is solved (converted files are not converted twice)\n";
+        return kExitWriteFailed;
+    }
+    if (result.end == ConversionEnd::Failed) return kExitWriteFailed;
     return result.entriesAdded() + result.categoriesAdded() > 0 ? kExitConverted
                                                                 : kExitNothingConverted;
 }

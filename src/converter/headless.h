@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "converter/regional_dates.h"
-#include "converter/stamp_source.h"
+#include "platform/clock.h"
 
 namespace qbk::converter {
 
@@ -18,11 +18,11 @@ namespace qbk::converter {
 inline constexpr int kExitConverted = 0;  // at least one record was added
 inline constexpr int kExitNothingConverted = 1;
 inline constexpr int kExitUsage = 2;  // bad arguments or folders
+inline constexpr int kExitWriteFailed = 3;  // a write failed and stopped the run
 
 struct HeadlessEnvironment {
     const Clock& clock;
-    // The converter's own folder, the target when no --into is given; may throw
-    // FileError when it cannot be made.
+    // The converter's own folder, the target when no --into is given.
     std::function<std::string()> programFolder;
     DateSettings dates;
 };

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "converter/fixed_text.h"
+#include "platform/windows1252.h"
 
 namespace qbk::converter {
 namespace {

@@ -1,6 +1,8 @@
 #include "converter/version2_format.h"
 
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace qbk::converter::v2 {
 namespace {
@@ -68,6 +70,31 @@ std::optional<FileKind> kindOfName(std::string_view name) {
 std::string_view yearOfName(std::string_view name) {
     if (name.size() < 11) return name.substr(0, 4);
     return name.substr(name.size() - 11, 4);
+}
+
+Files findFiles(const std::string& folder) {
+    namespace fs = std::filesystem;
+    Files found;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return found;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        const std::string name = it->path().filename().string();
+        const auto kind = kindOfName(name);
+        if (!kind) continue;
+        (*kind == FileKind::Entries ? found.entryFiles : found.categoryFiles).push_back(name);
+    }
+    // The year is the first four characters of either kind's name.
+    const auto byYear = [](const std::string& a, const std::string& b) {
+        const auto ya = a.substr(0, 4), yb = b.substr(0, 4);
+        return ya != yb ? ya < yb : a < b;
+    };
+    std::sort(found.entryFiles.begin(), found.entryFiles.end(), byYear);
+    std::sort(found.categoryFiles.begin(), found.categoryFiles.end(), byYear);
+    return found;
 }
 
 }  // namespace qbk::converter::v2

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qbk::converter::v2 {
 
@@ -63,6 +64,15 @@ std::optional<FileKind> kindOfName(std::string_view name);
 
 // The year text of an entry file's name: the first four of its last eleven characters.
 std::string_view yearOfName(std::string_view name);
+
+struct Files {
+    std::vector<std::string> entryFiles;     // names only
+    std::vector<std::string> categoryFiles;  // names only
+};
+
+// The version-2 files in `folder` (regular files or links to them), each kind ordered by
+// the year in its name and then by name. A folder that cannot be read holds none.
+Files findFiles(const std::string& folder);
 
 }  // namespace qbk::converter::v2
 

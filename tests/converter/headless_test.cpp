@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "converter/errors.h"
+#include "platform/errors.h"
 #include "converter/headless.h"
 #include "test_support.h"
 

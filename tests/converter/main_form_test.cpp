@@ -109,9 +109,9 @@ TEST_F(Window, LanguageMenuChangesEveryCaptionAndNothingElse) {
         EXPECT_EQ(child<QLabel>("DatListLabel")->text(), e.dat);
         EXPECT_EQ(child<QLabel>("CatListLabel")->text(), e.cat);
         QTest::mouseClick(child<QPushButton>("HelpButton"), Qt::LeftButton);
-        ASSERT_FALSE(prompts.shown.empty());
-        EXPECT_EQ(prompts.shown.back().title, e.helpTitle);
-        EXPECT_EQ(prompts.shown.back().icon, Icon::Information);
+        ASSERT_FALSE(prompts.messages.empty());
+        EXPECT_EQ(prompts.messages.back().title, e.helpTitle);
+        EXPECT_EQ(prompts.messages.back().icon, Icon::Information);
 
         EXPECT_EQ(itemsOf(child<QListWidget>("File1")),
                   QStringList({"1999QBK.DAT", "2001qbk.dat"}));
@@ -135,9 +135,9 @@ TEST_F(Window, ConvertsTheFolderTheListsPointAt) {
     QTest::mouseClick(child<QPushButton>("StartButton"), Qt::LeftButton);
     EXPECT_EQ(readFile(program / "quillbank.dat").size(), 3 * 125u);
     EXPECT_EQ(readFile(program / "category.dat").size(), 540u);
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].title, "Listo a convertir material");
-    EXPECT_EQ(prompts.shown[1].title, "Acabado");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].title, "Listo a convertir material");
+    EXPECT_EQ(prompts.messages[1].title, "Acabado");
     // The oldest entry file was converted last.
     EXPECT_EQ(child<QListWidget>("File1")->currentRow(), 0);
     auto* bar = child<QProgressBar>("ProgressBar1");
@@ -146,14 +146,14 @@ TEST_F(Window, ConvertsTheFolderTheListsPointAt) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     // Cancel converts nothing more; an empty folder has nothing to convert.
-    prompts.shown.clear();
+    prompts.messages.clear();
     prompts.answers = {Answer::Cancel};
     QTest::mouseClick(child<QPushButton>("StartButton"), Qt::LeftButton);
     EXPECT_EQ(readFile(program / "quillbank.dat").size(), 3 * 125u);
     ASSERT_TRUE(dir->setPath(QString::fromStdString(old / "sub")));
     QTest::mouseClick(child<QPushButton>("StartButton"), Qt::LeftButton);
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].text,
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].text,
               "No Quillbank 2.x material archivos edificar a esta carpeta. Contemplar otra vez.");
 }
 

@@ -1,49 +1,17 @@
-// The byte layouts of both versions, names of version-2 files and their record counts.
+// The byte layout of version 2, the names of its files, their record counts, and how
+// they are found in a folder.
 #include <gtest/gtest.h>
 
 #include "converter/version2_format.h"
-#include "converter/version3_format.h"
+#include <filesystem>
 #include "test_support.h"
 
 namespace qbk::converter {
 namespace {
 using testing::v2Category;
 using testing::v2Entry;
-
-TEST(Version3Layout, EntryRecordHasEveryFieldAtItsOffset) {
-    v3::EntryRecord e;
-    e.EntryDate = 36160;  // 31 December 1998
-    e.CategoryCode = "FOOD";
-    e.Amount = -125000;
-    e.Note = "Caf\xE9";  // Windows-1252 byte kept as it is
-    e.UserField1 = "cash";
-    e.UserField2 = "a much longer value";  // cut at 10
-    e.RecordStamp = 45000.5;
-    const std::string expected = std::string("\x00\x00\x00\x00\x00\xa8\xe1\x40", 8) + "FOOD      " +
-                                 "\xb8\x17\xfe\xff\xff\xff\xff\xff" + "Caf\xE9" +
-                                 std::string(56, ' ') + "cash      " + "a much lon" +
-                                 std::string("\x00\x00\x00\x00\x10\xf9\xe5\x40", 8) + "N" +
-                                 std::string(10, ' ');
-    const std::string bytes = v3::encodeEntry(e);
-    ASSERT_EQ(bytes.size(), 125u);
-    EXPECT_EQ(bytes, expected);
-
-    const v3::EntryRecord back = v3::decodeEntry(bytes);
-    EXPECT_EQ(back.EntryDate, 36160);
-    EXPECT_EQ(back.Amount, -125000);
-    EXPECT_EQ(back.RecordStamp, 45000.5);
-    EXPECT_EQ(back.Note, "Caf\xE9" + std::string(56, ' '));
-}
-
-TEST(Version3Layout, CategoryRecordEndsInZeroBytes) {
-    v3::CategoryRecord c;
-    c.CatCode = "AB";
-    c.CatName = "Household expenses over twenty";
-    const std::string bytes = v3::encodeCategory(c);
-    EXPECT_EQ(bytes, "AB        " + std::string("Household expenses o") + std::string(500, ' ') +
-                         std::string(10, '\0'));
-    EXPECT_EQ(v3::decodeCategory(bytes).CatName, "Household expenses o");
-}
+using testing::TempFolder;
+using testing::writeFile;
 
 TEST(Version2Layout, RecordsDecodeAndIncompleteOnesReadAsBlanks) {
     const std::string record = v2Entry("12/31/98", "FO", -1234567, "Bread and milk");
@@ -87,6 +55,21 @@ TEST(Version2Names, PatternsMatchWithoutRegardToCase) {
         EXPECT_EQ(v2::kindOfName(name), std::nullopt) << name;
     }
     EXPECT_EQ(v2::yearOfName("2003qbk.dat"), "2003");
+}
+
+TEST(Version2Files, ListedByYearWhateverTheCase) {
+    TempFolder dir;
+    for (const char* name : {"2001qbk.dat", "1999QBK.DAT", "2000Qbk.Dat", "1998cats.dat",
+                             "1997CATS.DAT", "quillbank.dat", "1999QBK.BAK", "notes.txt"}) {
+        writeFile(dir / name, "");
+    }
+    std::filesystem::create_directory(dir / "1996QBK.DAT");  // a folder, not a file
+    std::filesystem::create_symlink(dir / "2001qbk.dat", dir / "2002QBK.DAT");
+    const v2::Files found = v2::findFiles(dir.path());
+    EXPECT_EQ(found.entryFiles, (std::vector<std::string>{"1999QBK.DAT", "2000Qbk.Dat",
+                                                          "2001qbk.dat", "2002QBK.DAT"}));
+    EXPECT_EQ(found.categoryFiles, (std::vector<std::string>{"1997CATS.DAT", "1998cats.dat"}));
+    EXPECT_TRUE(v2::findFiles(dir / "missing").entryFiles.empty());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Shared helpers of the converter tests: temporary folders, files, a clock that shows
-// what it is told, scripted message boxes, and version-2 records built byte by byte.
+// what it is told, scripted message boxes, and records built byte by byte.
 #ifndef QBK_TESTS_CONVERTER_TEST_SUPPORT_H_
 #define QBK_TESTS_CONVERTER_TEST_SUPPORT_H_
 
@@ -7,15 +7,19 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "converter/ports.h"
-#include "converter/stamp_source.h"
+#include "converter/progress.h"
+#include "platform/clock.h"
+#include "platform/stamps.h"
+#include "store/category_record.h"
+#include "store/entry_record.h"
+#include "platform/windows1252.h"
+#include "support/fake_ports.h"
 
 namespace qbk::converter::testing {
 
@@ -51,49 +55,17 @@ inline bool exists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
-class FixedClock final : public Clock {
-  public:
-    FixedClock(double today, double seconds) : reading_{today, seconds} {}
-    ClockReading now() const override { return reading_; }
-    void set(double today, double seconds) { reading_ = {today, seconds}; }
+// A clock that shows what it is told.
+using FixedClock = qbk::ManualClock;
+// Records every message; questions take their answers from `answers`.
+using qbk::testing::ScriptedPrompts;
 
-  private:
-    ClockReading reading_;
-};
-
-struct Shown {
-    std::string text;
-    std::string title;
-    Icon icon;
-    Buttons buttons;
-};
-
-// Records every message; questions take their answers from `answers` and fail the test
-// when none is left.
-class ScriptedPrompts final : public Prompts {
-  public:
-    Answer message(const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) override {
-        shown.push_back({text, title, icon, buttons});
-        if (buttons == Buttons::Ok) return Answer::Ok;
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text;
-            return Answer::Cancel;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::vector<std::string> texts() const {
-        std::vector<std::string> t;
-        for (const auto& s : shown)
-            t.push_back(s.text);
-        return t;
-    }
-
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-};
+inline std::vector<std::string> texts(const ScriptedPrompts& prompts) {
+    std::vector<std::string> t;
+    for (const auto& m : prompts.messages)
+        t.push_back(m.text);
+    return t;
+}
 
 // Little-endian bytes of a 64-bit integer.
 inline std::string int64Bytes(std::int64_t value) {
@@ -113,6 +85,26 @@ inline std::string padded(const std::string& s, std::size_t width) {
 inline std::string v2Entry(const std::string& dateText, const std::string& code,
                            std::int64_t amount, const std::string& note) {
     return padded(dateText, 8) + padded(code, 2) + int64Bytes(amount) + padded(note, 40);
+}
+
+// A version-3 entry record as the ledger's store writes it; `code` and `note` are
+// Windows-1252 bytes.
+inline std::string v3Entry(double date, const std::string& code, std::int64_t amount,
+                           const std::string& note, double stamp) {
+    EntryRecord e;
+    e.entryDate = date;
+    e.categoryCode = fromWindows1252(code);
+    e.amount = Money::fromRaw(amount);
+    e.note = fromWindows1252(note);
+    e.recordStamp = stamp;
+    return encodeEntry(e);
+}
+
+inline std::string v3Category(const std::string& code, const std::string& name) {
+    CategoryRecord c;
+    c.catCode = fromWindows1252(code);
+    c.catName = fromWindows1252(name);
+    return encodeCategory(c);
 }
 
 // A version-2 category record: code 2, name 16.

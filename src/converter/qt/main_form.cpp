@@ -15,8 +15,8 @@
 #include <QWidget>
 
 #include "converter/conversion.h"
-#include "converter/files.h"
 #include "converter/qt/folder_list.h"
+#include "platform/files.h"
 
 namespace qbk::converter {
 namespace {
@@ -160,7 +160,7 @@ void MainForm::Form_Load(const std::string& programFolder) {
     ::chdir(programFolder.c_str());
     strings_.CurrentLanguage = "English";
     SetFixedCaptions();
-    startFolder_ = withSlash(QDir::currentPath().trimmed().toStdString());
+    startFolder_ = withTrailingSlash(QDir::currentPath().trimmed().toStdString());
     newDataFilePath_ = startFolder_ + "quillbank.dat";
     newCategoryFilePath_ = startFolder_ + "category.dat";
     fillDrives();
@@ -223,14 +223,14 @@ void MainForm::Drive1_Change() {
 }
 
 void MainForm::Dir1_Change() {
-    const Version2Files found = findVersion2Files(Dir1->path().toStdString());
+    const v2::Files found = v2::findFiles(Dir1->path().toStdString());
     fillFileList(File1, found.entryFiles);
     fillFileList(File2, found.categoryFiles);
 }
 
 void MainForm::StartButton_Click() {
     ConversionPlan plan;
-    plan.sourceFolder = withSlash(QFile::encodeName(Dir1->path()).toStdString());
+    plan.sourceFolder = withTrailingSlash(QFile::encodeName(Dir1->path()).toStdString());
     plan.entryFiles = namesIn(File1);
     plan.categoryFiles = namesIn(File2);
     plan.targetFolder = startFolder_;
@@ -241,8 +241,8 @@ void MainForm::StartButton_Click() {
 }
 
 void MainForm::HelpButton_Click() {
-    prompts_.message(GetString("ConverterHelpPrompt").toStdString(),
-                     GetString("ConverterHelpTitle").toStdString(), Icon::Information, Buttons::Ok);
+    prompts_.inform(GetString("ConverterHelpPrompt").toStdString(),
+                    GetString("ConverterHelpTitle").toStdString());
 }
 
 void MainForm::mu_Exit_Click() {

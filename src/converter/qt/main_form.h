@@ -8,9 +8,10 @@
 #include <string>
 
 #include "converter/language_strings.h"
-#include "converter/ports.h"
 #include "converter/regional_dates.h"
-#include "converter/stamp_source.h"
+#include "platform/clock.h"
+#include "platform/ports.h"
+#include "platform/stamps.h"
 
 class QAction;
 class QComboBox;

@@ -16,9 +16,4 @@ Message browserNotFoundMessage() {
     return {"Could not find your Browser", "Browser Not Found", Icon::Exclamation, Buttons::Ok, 1};
 }
 
-Message toolTipsOnMessage() {
-    return {"The Tool Tips will reappear the next time you start the program.", "Tool Tips On",
-            Icon::Information, Buttons::Ok, 1};
-}
-
 }  // namespace qbk

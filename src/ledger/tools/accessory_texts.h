@@ -1,5 +1,5 @@
-// The messages of the small commands of the main window: about box, web visit and
-// tool tips. The windows show them through the Prompts port.
+// The messages of the small commands of the main window: about box and web visit.
+// The windows show them through the Prompts port.
 #ifndef QBK_TOOLS_ACCESSORY_TEXTS_H_
 #define QBK_TOOLS_ACCESSORY_TEXTS_H_
 
@@ -18,8 +18,6 @@ Message aboutMessage();
 // the two failures.
 Message webVisitQuestion();
 Message browserNotFoundMessage();
-// mu_ToolTipsOn_Click, after the setting is written.
-Message toolTipsOnMessage();
 
 }  // namespace qbk
 

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "support/temp_folder.h"
 #include "tools/accessory_texts.h"
+#include "mainwindow/window_texts.h"
 
 namespace qbk {
 namespace {

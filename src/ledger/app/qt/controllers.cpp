@@ -9,7 +9,7 @@
 #include "mainwindow/qt/range_commands.h"
 #include "mainwindow/qt/search_commands.h"
 #include "reports/qt/report_mode.h"
-#include "store/qt/maintenance_commands.h"
+#include "mainwindow/qt/maintenance_commands.h"
 #include "tools/qt/accessory_commands.h"
 
 namespace qbk {

@@ -16,7 +16,7 @@
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
-#include "tools/accessory_texts.h"
+#include "mainwindow/window_texts.h"
 
 namespace qbk {
 

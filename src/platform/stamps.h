@@ -24,8 +24,15 @@ class StampSource {
     StampSource(const StampSource&) = delete;
     StampSource& operator=(const StampSource&) = delete;
 
-    // A stamp greater than every stamp this source issued before.
+    // A stamp greater than every stamp this source issued or noted before.
     double next();
+
+    // Makes later stamps greater than `stamp` too. A writer notes the largest stamp of
+    // the record file it is about to change (read under the book lock), so that stamps
+    // stay unique within a book across processes and runs, even when an earlier run's
+    // stamps went ahead of the clock. Values that cannot be stamps (not finite,
+    // negative, or beyond any day and time the clock can show) are ignored.
+    void noteExisting(double stamp);
     double last() const { return last_; }
 
   private:

@@ -1,4 +1,4 @@
-#include "store/qt/maintenance_commands.h"
+#include "mainwindow/qt/maintenance_commands.h"
 
 #include <QApplication>
 #include <QProgressBar>

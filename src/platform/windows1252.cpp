@@ -112,6 +112,18 @@ std::string fromWindows1252(std::string_view bytes) {
     return out;
 }
 
+std::string displayText(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        char32_t cp = codePointOf(byte);
+        if (byte < 0x20 || byte == 0x7F || (cp >= 0x80 && cp <= 0x9F)) cp = 0xFFFD;
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
 std::string toWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

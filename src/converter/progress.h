@@ -1,27 +1,13 @@
-// What the conversion needs from the window around it: message boxes and a place to
-// show progress. The window implements them with Qt; the command-line mode prints;
-// tests script them.
-#ifndef QBK_CONVERTER_PORTS_H_
-#define QBK_CONVERTER_PORTS_H_
+// What the conversion shows while it runs. The window shows a progress bar and the
+// hourglass pointer; the command-line mode and the tests show nothing.
+#ifndef QBK_CONVERTER_PROGRESS_H_
+#define QBK_CONVERTER_PROGRESS_H_
 
 #include <cstddef>
-#include <string>
 
 #include "converter/version2_format.h"
 
 namespace qbk::converter {
-
-enum class Icon { None, Information, Question, Exclamation, Critical };
-enum class Buttons { Ok, OkCancel };
-enum class Answer { Ok, Cancel };
-
-// A modal message box. Lines of `text` are separated by CR LF.
-class Prompts {
-  public:
-    virtual ~Prompts() = default;
-    virtual Answer message(const std::string& text, const std::string& title, Icon icon,
-                           Buttons buttons) = 0;
-};
 
 class Progress {
   public:
@@ -45,4 +31,4 @@ class NoProgress final : public Progress {
 
 }  // namespace qbk::converter
 
-#endif  // QBK_CONVERTER_PORTS_H_
+#endif  // QBK_CONVERTER_PROGRESS_H_

@@ -2,8 +2,8 @@
 // Restore Internal Backup File (menu File), Purge and Restore Deleted Records (menu
 // Records). The file work and every text shown come from store/maintenance.h; a
 // failing file operation shows the common error message and changes nothing.
-#ifndef QBK_STORE_QT_MAINTENANCE_COMMANDS_H_
-#define QBK_STORE_QT_MAINTENANCE_COMMANDS_H_
+#ifndef QBK_MAINWINDOW_QT_MAINTENANCE_COMMANDS_H_
+#define QBK_MAINWINDOW_QT_MAINTENANCE_COMMANDS_H_
 
 #include <QObject>
 
@@ -36,4 +36,4 @@ class MaintenanceCommands : public QObject {
 
 }  // namespace qbk
 
-#endif  // QBK_STORE_QT_MAINTENANCE_COMMANDS_H_
+#endif  // QBK_MAINWINDOW_QT_MAINTENANCE_COMMANDS_H_

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace qbk {
 namespace {
@@ -60,6 +62,17 @@ TEST(StampSource, StaysIncreasingWhenTheClockIsSetBack) {
     const double first = source.next();
     clock.set(39999, 10);
     EXPECT_GT(source.next(), first);
+}
+
+TEST(StampSource, NotedStampsOfTheBookAreNeverRepeated) {
+    ManualClock clock(45000, 100.0);
+    StampSource stamps(clock);
+    stamps.noteExisting(45000 + 700.5);
+    for (const double junk : {std::nan(""), std::numeric_limits<double>::infinity(), -1.0, 1e300})
+        stamps.noteExisting(junk);
+    EXPECT_EQ(stamps.next(), 45000 + 700.5 + 1.0 / 512);
+    stamps.noteExisting(10.0);  // older stamps change nothing
+    EXPECT_EQ(stamps.next(), 45000 + 700.5 + 2.0 / 512);
 }
 
 TEST(StampText, RefusesWhatIsNotANumber) {

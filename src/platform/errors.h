@@ -14,6 +14,7 @@ namespace errnum {
 inline constexpr int kInvalidCall = 5;
 inline constexpr int kOverflow = 6;
 inline constexpr int kTypeMismatch = 13;
+inline constexpr int kInternalError = 51;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kDeviceIo = 57;
 inline constexpr int kFileExists = 58;

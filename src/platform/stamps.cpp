@@ -42,6 +42,13 @@ double StampSource::next() {
     return stamp;
 }
 
+void StampSource::noteExisting(double stamp) {
+    // 31 December 9999 plus a whole day of seconds: no clock reading adds up to more.
+    constexpr double kLargestStamp = 2958465.0 + 86400.0;
+    if (!std::isfinite(stamp) || stamp < 0 || stamp > kLargestStamp) return;
+    if (stamp > last_) last_ = stamp;
+}
+
 std::string stampText(double stamp) {
     char buf[64];
     const auto result = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::general, 15);

@@ -17,6 +17,11 @@ namespace qbk {
 std::string fromWindows1252(std::string_view bytes);
 void appendFromWindows1252(std::string& out, std::string_view bytes);
 
+// UTF-8 text of Windows-1252 bytes, for a message: control characters and the five
+// codes Windows-1252 leaves undefined show as U+FFFD, so that nothing invisible hides
+// in the text.
+std::string displayText(std::string_view bytes);
+
 // UTF-8 to Windows-1252; a character with no Windows-1252 form (or a malformed byte
 // sequence) becomes "?".
 std::string toWindows1252(std::string_view utf8);
