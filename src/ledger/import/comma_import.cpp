@@ -115,9 +115,7 @@ std::size_t importIntoRecordFile(const std::string& importPath, const std::strin
     std::vector<EntryRecord> entries =
         convertImportText(readImportText(importPath), *style, links, regional);
     if (entries.empty()) return 0;
-    for (EntryRecord& r : entries)
-        r.recordStamp = stamps.next();
-    appendRecords(recordFilePath, entries);
+    appendRecords(recordFilePath, entries, stamps);
     return entries.size();
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/book_lock.h"
+#include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/category_file.h"
 #include "store/category_record.h"
@@ -65,6 +67,7 @@ CategoryEditStart editCategory(const std::string& categoryPath, std::string_view
 }
 
 CategoryChange saveCategory(const std::string& categoryPath, const CategoryForm& form) {
+    const BookLock lock(parentFolder(categoryPath));
     const std::string code = codeValue(form.code);
     if (code.empty()) return refused(blankCategoryCodeMessage());
     std::vector<CategoryRecord> records = readCategories(categoryPath);
@@ -80,6 +83,7 @@ CategoryChange saveCategory(const std::string& categoryPath, const CategoryForm&
 
 CategoryChange replaceCategory(const std::string& categoryPath, const std::string& recordFilePath,
                                std::string_view filterCode, const CategoryForm& form) {
+    const BookLock lock(parentFolder(categoryPath));
     const std::string code = codeValue(form.code);
     if (code.empty()) return refused(blankCategoryCodeMessage());
     const std::string old(trimBlanks(filterCode));
@@ -116,6 +120,7 @@ std::optional<Message> deleteCategoryRefusal(const std::string& categoryPath,
 
 CategoryChange deleteCategory(const std::string& categoryPath, std::string_view filterCode,
                               std::string_view formCode) {
+    const BookLock lock(parentFolder(categoryPath));
     if (codeValue(formCode).empty()) return {};
     if (auto refusal = deleteCategoryRefusal(categoryPath, filterCode, formCode))
         return refused(std::move(*refusal));
@@ -137,6 +142,7 @@ CategoryChange deleteCategory(const std::string& categoryPath, std::string_view 
 }
 
 std::size_t deleteCategoryEntries(const std::string& recordFilePath, std::string_view filterCode) {
+    const BookLock lock(parentFolder(recordFilePath));
     return ChaseCat(recordFilePath, filterCode, filterCode, true);
 }
 

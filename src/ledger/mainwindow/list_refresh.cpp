@@ -193,6 +193,7 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
             }
         }
         view.rows.push_back(buildRow(r, columns, query.macroMode, regional, view.text));
+        view.rows.back().recordNumber = static_cast<std::uint32_t>(i);
         const Money amount = entry_bytes::amount(r);
         view.balance += amount;
         if (amount.isNegative())

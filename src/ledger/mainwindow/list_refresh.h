@@ -51,6 +51,7 @@ struct ListRow {
     std::array<std::uint16_t, 8> cellStart{};  // cell starts from `offset`; [7] = length + 1
     AmountColour amountColour = AmountColour::Black;
     double stamp = 0;
+    std::uint32_t recordNumber = 0;  // from 1, in the file the list was read from
 };
 
 struct ListView {
