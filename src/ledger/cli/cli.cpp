@@ -10,7 +10,7 @@ namespace {
 using CommandMaker = Subcommand (*)(CLI::App&, CliContext&);
 
 // Every subcommand of the tool, in the order of its --help. A new subcommand is a make
-// function beside its work (see command.h) and one line here; the chart command joins
+// function beside its work (see command.h) and one entry here; the chart command joins
 // as makeChartCommand, whose work calls runChartCommand.
 constexpr CommandMaker kCommands[] = {
     makeListCommand,     makeRangeCommand,  makeDumpCommand,   makeAddCommand,
