@@ -55,6 +55,10 @@ void ChartCommands::mu_ListCharts_Click() {
     chartWindow_ = charts;
 }
 
+ChartWindow* ChartCommands::chartWindow() const {
+    return chartWindow_;
+}
+
 std::optional<ChartData> ChartCommands::reportListCharts() {
     const MainState& state = window_.state();
     const ReportSplit entries =

@@ -30,7 +30,7 @@ class ChartCommands : public QObject {
     void mu_ReportCharts_Click() { mu_ListCharts_Click(); }
 
     // The Charts window opened last, while it is open.
-    ChartWindow* chartWindow() const { return chartWindow_; }
+    ChartWindow* chartWindow() const;
 
   private:
     std::optional<ChartData> reportListCharts();

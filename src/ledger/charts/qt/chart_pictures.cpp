@@ -23,14 +23,20 @@
 namespace qbk {
 namespace {
 
-// Day serial 25569 is 1 January 1970, where Qt's time axis counts from.
-constexpr double kUnixEpochSerial = 25569;
-constexpr double kMsPerDay = 86400000.0;
 // Period labels stand upright when more than this many would share the width.
 constexpr std::size_t kLevelLabels = 16;
 
+// Qt's time axis counts milliseconds and labels them in local time: a day stands at
+// its local noon, clear of daylight-saving shifts.
 double msOf(DaySerial day) {
-    return (day - kUnixEpochSerial) * kMsPerDay;
+    const CivilDate d = dateFromSerial(day);
+    return static_cast<double>(
+        QDateTime(QDate(d.year, d.month, d.day), QTime(12, 0)).toMSecsSinceEpoch());
+}
+
+DaySerial dayOf(double ms) {
+    const QDate d = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ms)).date();
+    return serialFromDate(d.year(), d.month(), d.day());
 }
 
 QString money(Money amount, const RegionalSettings& regional) {
@@ -286,7 +292,7 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
 
     QObject::connect(line, &QLineSeries::hovered, line, [points, regional](QPointF at, bool on) {
         if (!on || points.empty()) return;
-        const double day = std::floor(at.x() / kMsPerDay + kUnixEpochSerial + 0.5);
+        const DaySerial day = dayOf(at.x());
         auto it = std::upper_bound(points.begin(), points.end(), day,
                                    [](double d, const BalancePoint& p) { return d < p.day; });
         if (it != points.begin()) --it;
@@ -296,15 +302,12 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     chart->addSeries(area);
     chart->addSeries(line);
     auto* days = new QDateTimeAxis;
-    days->setTimeZone(QTimeZone::utc());
     const double span = points.empty() ? 0 : points.back().day - points.front().day;
     days->setFormat(span > 90 ? QStringLiteral("MMM yyyy") : QStringLiteral("MMM d"));
     days->setTickCount(span > 90 ? 7 : 5);
     if (!points.empty()) {
-        days->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.front().day)),
-                                                      QTimeZone::utc()),
-                       QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.back().day)),
-                                                      QTimeZone::utc()));
+        days->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.front().day))),
+                       QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.back().day))));
     }
     chart->addAxis(days, Qt::AlignBottom);
     area->attachAxis(days);

@@ -155,6 +155,7 @@ QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
         {"Edit", QStyle::SP_FileDialogStart},
         {"File", QStyle::SP_DialogSaveButton},
         {"Export", QStyle::SP_DriveFDIcon},
+        {"Charts", QStyle::SP_DesktopIcon},
     };
     QAction* button =
         bar->addAction(style()->standardIcon(kIcons.at(def.key)), QString::fromUtf8(def.caption));

@@ -3,6 +3,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QHorizontalBarSeries>
 #include <QTabWidget>
 
