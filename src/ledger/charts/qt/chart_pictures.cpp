@@ -24,7 +24,7 @@ namespace qbk {
 namespace {
 
 // Period labels stand upright when more than this many would share the width.
-constexpr std::size_t kLevelLabels = 16;
+constexpr std::size_t kLevelLabels = 8;
 
 // Qt's time axis counts milliseconds and labels them in local time: a day stands at
 // its local noon, clear of daylight-saving shifts.
@@ -56,9 +56,11 @@ QChart* newChart(const QString& title, const QString& subtitle) {
     return chart;
 }
 
-// A money axis from `low` to `high` (whole currency units) with ticks at round steps,
-// labelled in the currency format: "$5,000", "(1.500 €)".
-QCategoryAxis* moneyAxis(double low, double high, const RegionalSettings& regional) {
+// Adds a money axis from `low` to `high` (whole currency units) with ticks at round
+// steps, labelled in the currency format ("$5,000", "-1.500 €"), and attaches the
+// series to it. The range is set last: attaching a series resets it.
+void addMoneyAxis(QChart* chart, Qt::Alignment side, const QList<QAbstractSeries*>& series,
+                  double low, double high, const RegionalSettings& regional) {
     low = std::min(low, 0.0);
     high = std::max(high, 0.0);
     if (high - low <= 0) high = low + 1;
@@ -71,20 +73,22 @@ QCategoryAxis* moneyAxis(double low, double high, const RegionalSettings& region
     }
     RegionalSettings labels = regional;
     if (step >= 1) labels.currencyDigits = 0;
-    const double first = std::floor(low / step) * step;
-    const double last = std::ceil(high / step) * step;
+    // A little room beyond the largest values; none below a zero line that bars stand on.
+    const double room = (high - low) / 30;
+    const double first = low < 0 ? low - room : 0;
+    const double last = high > 0 ? high + room : 0;
 
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setMin(first);
-    axis->setMax(last);
     axis->setStartValue(first - step / 1000);
-    for (double v = first; v <= last + step / 2; v += step) {
+    for (double v = std::ceil(first / step) * step; v <= last; v += step) {
         const double value = std::abs(v) < step / 2 ? 0 : v;
         axis->append(money(Money::fromDouble(value).value_or(Money()), labels), value);
     }
-    axis->setGridLineVisible(true);
-    return axis;
+    chart->addAxis(axis, side);
+    for (QAbstractSeries* s : series)
+        s->attachAxis(axis);
+    axis->setRange(first, last);
 }
 
 QBarSet* barSet(const QString& name, const QColor& colour) {
@@ -188,9 +192,7 @@ QChart* categoryChartPicture(const std::vector<CategoryBar>& bars, bool moneyOut
     names->append(labels);
     chart->addAxis(names, Qt::AlignLeft);
     series->attachAxis(names);
-    QCategoryAxis* amounts = moneyAxis(0, largest, regional);
-    chart->addAxis(amounts, Qt::AlignBottom);
-    series->attachAxis(amounts);
+    addMoneyAxis(chart, Qt::AlignBottom, {series}, 0, largest, regional);
     chart->legend()->hide();
     return chart;
 }
@@ -247,10 +249,7 @@ QChart* periodChartPicture(const std::vector<PeriodTotals>& periods, PeriodLengt
     chart->addAxis(names, Qt::AlignBottom);
     bars->attachAxis(names);
     net->attachAxis(names);
-    QCategoryAxis* amounts = moneyAxis(low, high, regional);
-    chart->addAxis(amounts, Qt::AlignLeft);
-    bars->attachAxis(amounts);
-    net->attachAxis(amounts);
+    addMoneyAxis(chart, Qt::AlignLeft, {bars, net}, low, high, regional);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
@@ -288,7 +287,7 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     QColor fill = colours.negative;
     fill.setAlpha(90);
     area->setBrush(fill);
-    area->setPen(QPen(colours.negative));
+    area->setPen(Qt::NoPen);
 
     QObject::connect(line, &QLineSeries::hovered, line, [points, regional](QPointF at, bool on) {
         if (!on || points.empty()) return;
@@ -312,10 +311,7 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     chart->addAxis(days, Qt::AlignBottom);
     area->attachAxis(days);
     line->attachAxis(days);
-    QCategoryAxis* amounts = moneyAxis(low, high, regional);
-    chart->addAxis(amounts, Qt::AlignLeft);
-    area->attachAxis(amounts);
-    line->attachAxis(amounts);
+    addMoneyAxis(chart, Qt::AlignLeft, {area, line}, low, high, regional);
     chart->legend()->hide();
     return chart;
 }

@@ -80,7 +80,7 @@ void ChartWindow::createTabs() {
     choices->addWidget(sectionBox_);
     choices->addWidget(pieBox_);
     choices->addStretch();
-    choices->addWidget(new QLabel(QStringLiteral("Click a bar to list that category."),
+    choices->addWidget(new QLabel(QStringLiteral("Click a category to list its entries."),
                                   categoryPage));
     auto* categoryLayout = new QVBoxLayout(categoryPage);
     categoryLayout->addLayout(choices);
