@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "app/qt/controllers.h"
+#include "book_generator.h"
 #include "charts/qt/chart_commands.h"
 #include "charts/qt/chart_window.h"
-#include "book_generator.h"
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/qbk3_main.h"

@@ -17,9 +17,9 @@ CategorySection sectionOf(const RecordFileContent& file,
     CategorySection section;
     section.total = TotalUp(file);
     for (const CategoryLine& line : categoryLines(index, categories)) {
-        section.bars.push_back({line.category->catCode,
-                                std::string(trimBlanks(line.category->catName)), line.sum,
-                                std::string(trimBlanks(shareText(line.sum, section.total, regional)))});
+        section.bars.push_back(
+            {line.category->catCode, std::string(trimBlanks(line.category->catName)), line.sum,
+             std::string(trimBlanks(shareText(line.sum, section.total, regional)))});
     }
     return section;
 }

@@ -76,9 +76,9 @@ PeriodLength periodLengthFor(DaySerial first, DaySerial last) {
     return last >= fiveYearsOn ? PeriodLength::Year : PeriodLength::Month;
 }
 
-std::vector<PeriodTotals> periodTotals(const ReportSplit& entries, DaySerial first,
-                                       DaySerial last, PeriodLength length, int fyMonth,
-                                       int fyDay, const RegionalSettings& regional) {
+std::vector<PeriodTotals> periodTotals(const ReportSplit& entries, DaySerial first, DaySerial last,
+                                       PeriodLength length, int fyMonth, int fyDay,
+                                       const RegionalSettings& regional) {
     const Calendar calendar(length, fyMonth, fyDay);
     long low = calendar.number(first), high = calendar.number(last);
     bool any = first <= last;

@@ -34,9 +34,9 @@ struct PeriodTotals {
 // range widened to hold every entry, with the sums of the entries in it. Empty when
 // `first` is after `last` and there are no entries. Throws OperationError (Overflow)
 // when a sum leaves the currency range.
-std::vector<PeriodTotals> periodTotals(const ReportSplit& entries, DaySerial first,
-                                       DaySerial last, PeriodLength length, int fyMonth,
-                                       int fyDay, const RegionalSettings& regional);
+std::vector<PeriodTotals> periodTotals(const ReportSplit& entries, DaySerial first, DaySerial last,
+                                       PeriodLength length, int fyMonth, int fyDay,
+                                       const RegionalSettings& regional);
 
 }  // namespace qbk
 

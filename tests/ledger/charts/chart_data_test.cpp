@@ -104,8 +104,11 @@ std::vector<std::string> summaryLines(const std::string& text, const std::string
 
 TEST_F(ChartDataTest, CategoryTotalsAreTheSummaryReportsAndTheListsTotals) {
     const std::vector<EntryRecord> book = randomBook();
-    const auto categories = categoriesOf({{"FOOD", "Groceries"}, {"CAR", "Car upkeep"},
-                                          {"PAY", "Salary"}, {"RENT", "Rent"}, {"GIFT", "Gifts"},
+    const auto categories = categoriesOf({{"FOOD", "Groceries"},
+                                          {"CAR", "Car upkeep"},
+                                          {"PAY", "Salary"},
+                                          {"RENT", "Rent"},
+                                          {"GIFT", "Gifts"},
                                           {"CAR", "Car upkeep"}});
     testing::TempFolder dir;
     dir.write("quillbank.dat", fileOf(book));
@@ -154,8 +157,7 @@ TEST_F(ChartDataTest, EveryPeriodHoldsWhatTheListOfItsOwnDaysHolds) {
     for (PeriodLength length : {PeriodLength::Week, PeriodLength::Month, PeriodLength::Year}) {
         Money income, expense;
         for (const PeriodTotals& p : periods(book, first, last, length)) {
-            const ReportSplit own =
-                listed(book, std::max(p.first, first), std::min(p.last, last));
+            const ReportSplit own = listed(book, std::max(p.first, first), std::min(p.last, last));
             EXPECT_EQ(p.income, TotalUp(own.income)) << p.label;
             EXPECT_EQ(p.expense, TotalUp(own.expense)) << p.label;
             EXPECT_EQ(p.net, p.income + p.expense) << p.label;
@@ -179,7 +181,8 @@ TEST_F(ChartDataTest, TheTwelveLargestCategoriesThenOther) {
     }
     names.emplace_back("C13", "Again");  // the same code again: drawn once
     book.push_back(entry(2001, 5, 2, "GONE", -50));
-    const ReportSplit split = listed(book, serialFromDate(2001, 1, 1), serialFromDate(2001, 12, 31));
+    const ReportSplit split =
+        listed(book, serialFromDate(2001, 1, 1), serialFromDate(2001, 12, 31));
     const CategoryChart chart = categoryChart(split, categoriesOf(names), regional);
     ASSERT_EQ(chart.moneyOut.bars.size(), 15u);
     EXPECT_EQ(chart.moneyOut.total, cents(-10450));
@@ -214,12 +217,11 @@ TEST_F(ChartDataTest, RangesUnder90DaysGoByWeekOverFiveYearsByYear) {
 
 TEST_F(ChartDataTest, WeeksRunFromMondayToSunday) {
     // Wednesday 13 June to Tuesday 26 June 2001: three weeks from Monday 11 June.
-    const std::vector<EntryRecord> book = {entry(2001, 6, 26, "A", -100),
-                                           entry(2001, 6, 18, "A", 200),
-                                           entry(2001, 6, 17, "A", -300),
-                                           entry(2001, 6, 13, "A", 400)};
-    const auto weeks = periods(book, serialFromDate(2001, 6, 13), serialFromDate(2001, 6, 26),
-                               PeriodLength::Week);
+    const std::vector<EntryRecord> book = {
+        entry(2001, 6, 26, "A", -100), entry(2001, 6, 18, "A", 200), entry(2001, 6, 17, "A", -300),
+        entry(2001, 6, 13, "A", 400)};
+    const auto weeks =
+        periods(book, serialFromDate(2001, 6, 13), serialFromDate(2001, 6, 26), PeriodLength::Week);
     ASSERT_EQ(weeks.size(), 3u);
     EXPECT_EQ(weeks[0].label, "06/11/2001");
     EXPECT_EQ(weeks[0].first, serialFromDate(2001, 6, 11));
@@ -234,11 +236,10 @@ TEST_F(ChartDataTest, WeeksRunFromMondayToSunday) {
 
 TEST_F(ChartDataTest, MonthsFromTheRangesFirstToItsLast) {
     const std::vector<EntryRecord> book = {entry(2001, 3, 1, "A", -100),
-                                           entry(2001, 2, 28, "A", 250),
-                                           entry(2001, 2, 1, "A", 75),
+                                           entry(2001, 2, 28, "A", 250), entry(2001, 2, 1, "A", 75),
                                            entry(2001, 1, 31, "A", -1)};
-    const auto months = periods(book, serialFromDate(2001, 1, 31), serialFromDate(2001, 3, 1),
-                                PeriodLength::Month);
+    const auto months =
+        periods(book, serialFromDate(2001, 1, 31), serialFromDate(2001, 3, 1), PeriodLength::Month);
     ASSERT_EQ(months.size(), 3u);
     EXPECT_EQ(months[0].label, "Jan 2001");
     EXPECT_EQ(months[0].first, serialFromDate(2001, 1, 1));
@@ -253,11 +254,10 @@ TEST_F(ChartDataTest, MonthsFromTheRangesFirstToItsLast) {
 TEST_F(ChartDataTest, FiscalYearsStartingMidMonth) {
     settings.setFyMonth(4);
     settings.setFyDay(15);
-    const std::vector<EntryRecord> book = {entry(2006, 4, 14, "A", 5),
-                                           entry(2001, 4, 15, "A", 300),
+    const std::vector<EntryRecord> book = {entry(2006, 4, 14, "A", 5), entry(2001, 4, 15, "A", 300),
                                            entry(2001, 4, 14, "A", -200)};
-    const auto years = periods(book, serialFromDate(2001, 1, 1), serialFromDate(2006, 4, 14),
-                               PeriodLength::Year);
+    const auto years =
+        periods(book, serialFromDate(2001, 1, 1), serialFromDate(2006, 4, 14), PeriodLength::Year);
     ASSERT_EQ(years.size(), 6u);
     EXPECT_EQ(years[0].label, "FY 2001");  // 15 April 2000 to 14 April 2001
     EXPECT_EQ(years[0].first, serialFromDate(2000, 4, 15));
@@ -270,8 +270,8 @@ TEST_F(ChartDataTest, FiscalYearsStartingMidMonth) {
 
     settings.setFyMonth(1);
     settings.setFyDay(1);
-    const auto calendar = periods(book, serialFromDate(2001, 1, 1), serialFromDate(2006, 4, 14),
-                                  PeriodLength::Year);
+    const auto calendar =
+        periods(book, serialFromDate(2001, 1, 1), serialFromDate(2006, 4, 14), PeriodLength::Year);
     ASSERT_EQ(calendar.size(), 6u);
     EXPECT_EQ(calendar[0].label, "2001");
     EXPECT_EQ(calendar[0].net, cents(100));
@@ -282,7 +282,8 @@ TEST_F(ChartDataTest, EmptyRangesSingleEntriesAndZeroAmounts) {
     const auto categories = categoriesOf({{"A", "Alpha"}});
 
     // A range without entries: every month, all zero, a flat balance.
-    ChartData none = chartData(listed({}, first, last), first, last, categories, settings, regional);
+    ChartData none =
+        chartData(listed({}, first, last), first, last, categories, settings, regional);
     EXPECT_TRUE(none.empty);
     EXPECT_EQ(none.periods.size(), 12u);
     EXPECT_EQ(none.periods[11].net, Money());
@@ -294,22 +295,25 @@ TEST_F(ChartDataTest, EmptyRangesSingleEntriesAndZeroAmounts) {
 
     // One entry, and one on the first day.
     const std::vector<EntryRecord> one = {entry(2001, 6, 15, "A", -1234)};
-    ChartData single = chartData(listed(one, first, last), first, last, categories, settings, regional);
+    ChartData single =
+        chartData(listed(one, first, last), first, last, categories, settings, regional);
     EXPECT_FALSE(single.empty);
     EXPECT_EQ(single.categories.moneyOut.bars,
               (std::vector<CategoryBar>{{fitField("A", 10), "Alpha", cents(-1234), "100"}}));
     EXPECT_EQ(single.periods[5].expense, cents(-1234));
-    EXPECT_EQ(single.balance,
-              (std::vector<BalancePoint>{{first, Money()},
-                                         {serialFromDate(2001, 6, 15), cents(-1234)},
-                                         {last, cents(-1234)}}));
+    EXPECT_EQ(
+        single.balance,
+        (std::vector<BalancePoint>{
+            {first, Money()}, {serialFromDate(2001, 6, 15), cents(-1234)}, {last, cents(-1234)}}));
     const std::vector<EntryRecord> onFirst = {entry(2001, 1, 1, "A", 500)};
-    EXPECT_EQ(runningBalance(listed(onFirst, first, last), first, last),
-              (std::vector<BalancePoint>{{first, Money()}, {first, cents(500)}, {last, cents(500)}}));
+    EXPECT_EQ(
+        runningBalance(listed(onFirst, first, last), first, last),
+        (std::vector<BalancePoint>{{first, Money()}, {first, cents(500)}, {last, cents(500)}}));
 
     // Open items only: listed, but no bars, zero periods, a flat balance.
     const std::vector<EntryRecord> zeros = {entry(2001, 3, 1, "A", 0), entry(2001, 2, 1, "A", 0)};
-    ChartData open = chartData(listed(zeros, first, last), first, last, categories, settings, regional);
+    ChartData open =
+        chartData(listed(zeros, first, last), first, last, categories, settings, regional);
     EXPECT_FALSE(open.empty);
     EXPECT_TRUE(open.categories.moneyOut.bars.empty());
     EXPECT_TRUE(largestFirst(open.categories.moneyIn, regional).empty());

@@ -81,8 +81,8 @@ ChartList listOf(const ChartRequest& r, const ListQuery& range, const SettingsRe
     return {reportListEntries(book, queries, settings), subject};
 }
 
-QChart* pictureOf(const std::string& kind, const ChartData& data,
-                  const RegionalSettings& regional, const ChartColours& colours) {
+QChart* pictureOf(const std::string& kind, const ChartData& data, const RegionalSettings& regional,
+                  const ChartColours& colours) {
     const QString subtitle = chartSubtitle(data, regional);
     if (kind == "categories")
         return categoryChartPicture(largestFirst(data.categories.moneyOut, regional), true,
@@ -92,8 +92,8 @@ QChart* pictureOf(const std::string& kind, const ChartData& data,
     return balanceChartPicture(data.balance, subtitle, regional, colours);
 }
 
-int render(const ChartRequest& r, const SettingsRecord& settings,
-           const RegionalSettings& regional, DaySerial today, std::ostream& err) {
+int render(const ChartRequest& r, const SettingsRecord& settings, const RegionalSettings& regional,
+           DaySerial today, std::ostream& err) {
     if (!folderExists(r.folder)) throw BadRequest{"no such folder: " + r.folder};
     if (r.kind != "categories" && r.kind != "months" && r.kind != "balance")
         throw BadRequest{"the chart is categories, months or balance, not " + r.kind};

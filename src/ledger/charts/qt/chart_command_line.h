@@ -25,11 +25,11 @@
 namespace qbk {
 
 struct ChartRequest {
-    std::string folder;  // the data folder
-    std::string kind;    // "categories", "months" or "balance"
-    std::string out;     // the picture file: ".png" or ".svg"
-    std::string from;    // empty: the start of the start-up range
-    std::string to;      // empty: its end
+    std::string folder;                   // the data folder
+    std::string kind;                     // "categories", "months" or "balance"
+    std::string out;                      // the picture file: ".png" or ".svg"
+    std::string from;                     // empty: the start of the start-up range
+    std::string to;                       // empty: its end
     std::vector<std::string> categories;  // CatCodes, in the order given
     std::vector<std::string> searches;    // word fragments, in the order given
 };

@@ -18,9 +18,10 @@ namespace qbk {
 namespace {
 
 Message emptyMainListMessage() {
-    return {"There are no entries in this list to chart. Please choose a range, a category or "
-            "a search that lists some.",
-            "Nothing to do!", Icon::Information, Buttons::Ok, 1};
+    return {
+        "There are no entries in this list to chart. Please choose a range, a category or "
+        "a search that lists some.",
+        "Nothing to do!", Icon::Information, Buttons::Ok, 1};
 }
 
 }  // namespace
@@ -69,10 +70,11 @@ std::optional<ChartData> ChartCommands::reportListCharts() {
         window_.prompts().message(emptyListMessage());
         return std::nullopt;
     }
-    ChartData data = chartData(entries, span->first, span->second,
-                               readCategories(state.CategoryFilePath), state.ProgramSettings,
-                               window_.regional());
-    data.subject = "Report list of " + std::to_string(window_.mainGridModel()->rowCount()) + " items";
+    ChartData data =
+        chartData(entries, span->first, span->second, readCategories(state.CategoryFilePath),
+                  state.ProgramSettings, window_.regional());
+    data.subject =
+        "Report list of " + std::to_string(window_.mainGridModel()->rowCount()) + " items";
     return data;
 }
 
@@ -85,8 +87,8 @@ std::optional<ChartData> ChartCommands::mainListCharts() {
     const auto start = window_.regional().parseDate(state.RangeStart);
     const auto end = window_.regional().parseDate(state.RangeEnd);
     if (!start || !end) {
-        throw OperationError(errnum::kTypeMismatch,
-                             "Type mismatch (range " + state.RangeStart + " - " + state.RangeEnd + ")");
+        throw OperationError(errnum::kTypeMismatch, "Type mismatch (range " + state.RangeStart +
+                                                        " - " + state.RangeEnd + ")");
     }
     query.rangeStart = *start;
     query.rangeEnd = *end;

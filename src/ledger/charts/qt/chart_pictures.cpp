@@ -49,8 +49,8 @@ void hint(const QString& text) {
 
 QChart* newChart(const QString& title, const QString& subtitle) {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(),
-                                                          subtitle.toHtmlEscaped()));
+    chart->setTitle(
+        QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), subtitle.toHtmlEscaped()));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
     return chart;
@@ -148,8 +148,8 @@ QChart* categoryChartPicture(const std::vector<CategoryBar>& bars, bool moneyOut
     if (style == CategoryStyle::Pie) {
         auto* pie = new QPieSeries;
         for (std::size_t i = 0; i < bars.size(); ++i) {
-            QPieSlice* slice = pie->append(
-                qs(bars[i].label + " " + bars[i].share + " %"), bars[i].amount.abs().toDouble());
+            QPieSlice* slice = pie->append(qs(bars[i].label + " " + bars[i].share + " %"),
+                                           bars[i].amount.abs().toDouble());
             slice->setColor(sliceColour(colour, i, bars.size()));
             slice->setBorderColor(Qt::white);
             slice->setLabelVisible(true);
@@ -158,7 +158,8 @@ QChart* categoryChartPicture(const std::vector<CategoryBar>& bars, bool moneyOut
                 slice->setExploded(on);
                 if (on) hint(text);
             });
-            if (chosen) QObject::connect(slice, &QPieSlice::clicked, slice, [chosen, i] { chosen(i); });
+            if (chosen)
+                QObject::connect(slice, &QPieSlice::clicked, slice, [chosen, i] { chosen(i); });
         }
         pie->setPieSize(0.6);
         chart->addSeries(pie);
@@ -222,8 +223,8 @@ QChart* periodChartPicture(const std::vector<PeriodTotals>& periods, PeriodLengt
     }
     auto describe = [periods, regional](int i, const char* what, Money PeriodTotals::*field) {
         const PeriodTotals& p = periods.at(static_cast<std::size_t>(i));
-        return QStringLiteral("%1 %2: %3").arg(qs(p.label), QString::fromUtf8(what),
-                                               money(p.*field, regional));
+        return QStringLiteral("%1 %2: %3")
+            .arg(qs(p.label), QString::fromUtf8(what), money(p.*field, regional));
     };
     QObject::connect(income, &QBarSet::hovered, income, [describe](bool on, int i) {
         if (on) hint(describe(i, "income", &PeriodTotals::income));
@@ -305,8 +306,9 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     days->setFormat(span > 90 ? QStringLiteral("MMM yyyy") : QStringLiteral("MMM d"));
     days->setTickCount(span > 90 ? 7 : 5);
     if (!points.empty()) {
-        days->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.front().day))),
-                       QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.back().day))));
+        days->setRange(
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.front().day))),
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msOf(points.back().day))));
     }
     chart->addAxis(days, Qt::AlignBottom);
     area->attachAxis(days);

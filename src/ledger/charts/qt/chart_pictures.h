@@ -18,9 +18,9 @@ class QPalette;
 namespace qbk {
 
 struct ChartColours {
-    QColor positive;                     // money in: the window's text colour
-    QColor negative = QColor(255, 0, 0); // money out, as the grid shows it
-    QColor net;                          // the net line: the window's highlight colour
+    QColor positive;                      // money in: the window's text colour
+    QColor negative = QColor(255, 0, 0);  // money out, as the grid shows it
+    QColor net;                           // the net line: the window's highlight colour
     static ChartColours of(const QPalette& palette);
 };
 

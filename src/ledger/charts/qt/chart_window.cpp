@@ -80,8 +80,8 @@ void ChartWindow::createTabs() {
     choices->addWidget(sectionBox_);
     choices->addWidget(pieBox_);
     choices->addStretch();
-    choices->addWidget(new QLabel(QStringLiteral("Click a category to list its entries."),
-                                  categoryPage));
+    choices->addWidget(
+        new QLabel(QStringLiteral("Click a category to list its entries."), categoryPage));
     auto* categoryLayout = new QVBoxLayout(categoryPage);
     categoryLayout->addLayout(choices);
     categoryLayout->addWidget(categoryView_);
@@ -139,10 +139,9 @@ void ChartWindow::showCategories() {
         if (i < bars_.size() && !bars_[i].code.empty()) emit categoryChosen(bars_[i].code);
     };
     setChart(categoryView_,
-             categoryChartPicture(bars_, moneyOut,
-                                  pieBox_->isChecked() ? CategoryStyle::Pie : CategoryStyle::Bars,
-                                  chartSubtitle(data_, regional_), regional_,
-                                  ChartColours::of(palette()), chosen));
+             categoryChartPicture(
+                 bars_, moneyOut, pieBox_->isChecked() ? CategoryStyle::Pie : CategoryStyle::Bars,
+                 chartSubtitle(data_, regional_), regional_, ChartColours::of(palette()), chosen));
 }
 
 QChartView* ChartWindow::chartView(Tab tab) const {
@@ -162,7 +161,8 @@ QChartView* ChartWindow::currentView() const {
 }
 
 void ChartWindow::saveChart() {
-    const std::string chosen = prompts_.saveFile({"Save Chart As...", kPictureFilter, "chart.png", ""});
+    const std::string chosen =
+        prompts_.saveFile({"Save Chart As...", kPictureFilter, "chart.png", ""});
     if (chosen.empty()) return;
     const std::string path = withPictureExtension(chosen);
     if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
@@ -187,7 +187,8 @@ void ChartWindow::printChart() {
         if (!prompts_.confirm("No printer is installed. Save the chart as a PDF document instead?",
                               "Print Chart"))
             return;
-        const std::string chosen = prompts_.saveFile({"Save Chart As PDF...", kPdfFilter, "chart.pdf", ""});
+        const std::string chosen =
+            prompts_.saveFile({"Save Chart As PDF...", kPdfFilter, "chart.pdf", ""});
         if (chosen.empty()) return;
         std::string path = chosen;
         if (pictureFormatOf(path) != PictureFormat::Pdf) path += ".pdf";

@@ -367,7 +367,8 @@ void QBK_3_Main::Form_Resize() {
         return width - 2 * margin - spacing * (static_cast<int>(bar->actions().size()) - 1);
     };
     const auto share = [&buttonRoom](const QToolBar* bar) {
-        return static_cast<int>(buttonRoom(bar) / (static_cast<double>(bar->actions().size()) + 0.05));
+        return static_cast<int>(buttonRoom(bar) /
+                                (static_cast<double>(bar->actions().size()) + 0.05));
     };
     const int mainButton = share(MainToolBar);
     const int reportButton = share(ReportToolBar);

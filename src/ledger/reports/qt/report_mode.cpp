@@ -19,9 +19,9 @@ namespace {
 // Menus of list mode that report mode closes.
 constexpr const char* kListMenus[] = {"mu_File", "mu_Categories", "mu_Records", "mu_Macro",
                                       "mu_Notes"};
-// Open in report mode from its start: leaving it and the four reports.
-constexpr const char* kReportItems[] = {"mu_QuitReports",    "mu_ReportSummary",
-                                        "mu_ReportFull",     "mu_ReportFullUser",
+// Open in report mode from its start: leaving it, the four reports and the charts.
+constexpr const char* kReportItems[] = {"mu_QuitReports",       "mu_ReportSummary",
+                                        "mu_ReportFull",        "mu_ReportFullUser",
                                         "mu_ReportSummaryWide", "mu_ReportCharts"};
 // Open once a report has been built.
 constexpr const char* kOutputItems[] = {"mu_ReturnToList", "mu_PrintReport",

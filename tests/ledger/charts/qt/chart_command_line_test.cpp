@@ -61,11 +61,14 @@ TEST_F(ChartCommandLineTest, BadRequestsAndEmptyListsWriteNothing) {
     request.kind = "categories";
     request.out = dir.file("x.png");
     const std::vector<std::pair<std::function<void()>, std::string>> cases = {
-        {[&] { request.kind = "pies"; }, "qbk3-cli: chart: the chart is categories, months or balance, not pies\n"},
-        {[&] { request.out = dir.file("x.jpg"); }, "qbk3-cli: chart: --out names a .png or .svg file\n"},
+        {[&] { request.kind = "pies"; },
+         "qbk3-cli: chart: the chart is categories, months or balance, not pies\n"},
+        {[&] { request.out = dir.file("x.jpg"); },
+         "qbk3-cli: chart: --out names a .png or .svg file\n"},
         {[&] { request.from = "31/31/2001"; }, "qbk3-cli: chart: not a date: 31/31/2001\n"},
         {[&] { request.categories = {"PAY"}; }, "qbk3-cli: chart: no such category: PAY\n"},
-        {[&] { request.folder = dir.file("gone"); }, "qbk3-cli: chart: no such folder: " + dir.file("gone") + "\n"},
+        {[&] { request.folder = dir.file("gone"); },
+         "qbk3-cli: chart: no such folder: " + dir.file("gone") + "\n"},
     };
     for (const auto& [change, message] : cases) {
         const ChartRequest kept = request;

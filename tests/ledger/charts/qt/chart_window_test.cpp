@@ -45,8 +45,8 @@ TEST_F(ChartWindowTest, OpensForTheMainListAndForTheReportList) {
     EXPECT_EQ(charts()->windowTitle(), "Charts - Category = All Categories");
     EXPECT_EQ(tabTitles(), (QStringList{"By &Category", "Month by Month", "&Balance"}));
     // The fiscal year 2001: the entry of December 2000 is not on the list.
-    EXPECT_EQ(barTexts(), (std::vector<std::string>{"Car upkeep ($40.00) 67.23",
-                                                     "Groceries ($19.50) 32.77"}));
+    EXPECT_EQ(barTexts(),
+              (std::vector<std::string>{"Car upkeep ($40.00) 67.23", "Groceries ($19.50) 32.77"}));
     charts()->close();
     QApplication::processEvents();
     EXPECT_EQ(charts(), nullptr);
