@@ -9,13 +9,7 @@ ReportSplit listedEntries(const RecordFileContent& book, const ListQuery& query,
     const ListFilter filter(query, settings);
     ReportSplit split;
     for (std::size_t i = 1; i <= book.count(); ++i) {
-        const char* r = book.at(i);
-        if (!filter.keeps(r)) continue;
-        const Money amount = entry_bytes::amount(r);
-        RecordFileContent& to = amount.isZero()       ? split.todo
-                                : amount.isNegative() ? split.expense
-                                                      : split.income;
-        to.records.append(r, entry_layout::kSize);
+        if (filter.keeps(book.at(i))) addToSplit(split, book.at(i));
     }
     return split;
 }

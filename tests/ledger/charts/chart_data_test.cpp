@@ -26,26 +26,10 @@ void PrintTo(const BalancePoint& p, std::ostream* out) {
 
 namespace {
 
+using testing::categoriesOf;
+using testing::contentOf;
 using testing::entry;
 using testing::fileOf;
-
-RecordFileContent contentOf(const std::vector<EntryRecord>& records) {
-    RecordFileContent c;
-    c.records = fileOf(records);
-    return c;
-}
-
-std::vector<CategoryRecord> categoriesOf(
-    const std::vector<std::pair<std::string, std::string>>& codesAndNames) {
-    std::vector<CategoryRecord> categories;
-    for (const auto& [code, name] : codesAndNames) {
-        CategoryRecord c;
-        c.catCode = fitField(code, 10);
-        c.catName = fitField(name, 20);
-        categories.push_back(c);
-    }
-    return categories;
-}
 
 Money cents(long long c) {
     return Money::fromRaw(c * 100);

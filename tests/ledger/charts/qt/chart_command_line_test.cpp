@@ -19,12 +19,8 @@ class ChartCommandLineTest : public ::testing::Test {
         dir.write("quillbank.dat", testing::fileOf({entry(2001, 6, 10, "PAY", 250000, "pay"),
                                                     entry(2001, 6, 5, "FOOD", -1250, "fish"),
                                                     entry(2001, 6, 3, "CAR", -4000, "fuel")}));
-        std::vector<CategoryRecord> categories(2);
-        categories[0].catCode = fitField("FOOD", 10);
-        categories[0].catName = fitField("Groceries", 20);
-        categories[1].catCode = fitField("CAR", 10);
-        categories[1].catName = fitField("Car upkeep", 20);
-        writeCategories(dir.file("category.dat"), categories);
+        writeCategories(dir.file("category.dat"),
+                        testing::categoriesOf({{"FOOD", "Groceries"}, {"CAR", "Car upkeep"}}));
         request.folder = dir.path();
         request.from = "1/1/2001";
         request.to = "12/31/2001";
