@@ -187,7 +187,8 @@ QChart* categoryChartPicture(const std::vector<CategoryBar>& bars, bool moneyOut
     }
     auto* series = new QHorizontalBarSeries;
     series->append(set);
-    series->setBarWidth(0.7);
+    // A few categories get bars of the width a dozen would have.
+    series->setBarWidth(std::min(0.7, 0.12 * static_cast<double>(n)));
     chart->addSeries(series);
     auto* names = new QBarCategoryAxis;
     names->append(labels);
