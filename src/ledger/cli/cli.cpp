@@ -10,12 +10,15 @@ namespace {
 using CommandMaker = Subcommand (*)(CLI::App&, CliContext&);
 
 // Every subcommand of the tool, in the order of its --help. A new subcommand is a make
-// function beside its work (see command.h) and one entry here; the chart command joins
-// as makeChartCommand, whose work calls runChartCommand.
+// function beside its work (see command.h) and one entry here. The chart command draws
+// with Qt, so a build without windows has none.
 constexpr CommandMaker kCommands[] = {
     makeListCommand,     makeRangeCommand,  makeDumpCommand,   makeAddCommand,
     makeCategoryCommand, makeSortCommand,   makePurgeCommand,  makePlayCommand,
     makeImportCommand,   makeReportCommand, makeExportCommand,
+#ifdef QBK_WITH_CHARTS
+    makeChartCommand,
+#endif
 };
 
 constexpr const char* kFooter =

@@ -157,6 +157,7 @@ QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
         {"Edit", QStyle::SP_FileDialogStart},
         {"File", QStyle::SP_DialogSaveButton},
         {"Export", QStyle::SP_DriveFDIcon},
+        {"Charts", QStyle::SP_DesktopIcon},
     };
     QAction* button =
         bar->addAction(style()->standardIcon(kIcons.at(def.key)), QString::fromUtf8(def.caption));
@@ -367,8 +368,12 @@ void QBK_3_Main::Form_Resize() {
         const int spacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, bar);
         return width - 2 * margin - spacing * (static_cast<int>(bar->actions().size()) - 1);
     };
-    const int mainButton = static_cast<int>(buttonRoom(MainToolBar) / 7.05);
-    const int reportButton = static_cast<int>(buttonRoom(ReportToolBar) / 9.05);
+    const auto share = [&buttonRoom](const QToolBar* bar) {
+        return static_cast<int>(buttonRoom(bar) /
+                                (static_cast<double>(bar->actions().size()) + 0.05));
+    };
+    const int mainButton = share(MainToolBar);
+    const int reportButton = share(ReportToolBar);
     for (QAction* a : MainToolBar->actions())
         if (QWidget* w = MainToolBar->widgetForAction(a)) w->setFixedWidth(mainButton);
     for (QAction* a : ReportToolBar->actions())
