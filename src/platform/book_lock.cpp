@@ -8,10 +8,12 @@
 #include <cerrno>
 #include <map>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/undo_history.h"
 
 namespace qbk {
 namespace {
@@ -33,15 +35,14 @@ std::map<std::string, Held>& heldLocks() {
     return held;
 }
 
-bool isTemporaryCopy(const std::string& name) {
+bool isTemporaryCopy(std::string_view name) {
     if (name == "temp.dat") return true;
     // mkstemp's suffix: a dot and six characters after a file name of the book.
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0 || name.size() - dot != 7) return false;
-    const std::string base = name.substr(0, dot);
-    return base.size() > 4 && (base.ends_with(".dat") || base.ends_with(".DAT") ||
-                               base.ends_with(".ini") || base.ends_with(".txt") ||
-                               base.ends_with(".mac") || base.ends_with(".qbk"));
+    if (name.size() < 12 || name[name.size() - 7] != '.') return false;
+    const std::string_view base = name.substr(0, name.size() - 7);
+    for (const std::string_view ext : {".dat", ".DAT", ".ini", ".txt", ".mac", ".qbk"})
+        if (base.ends_with(ext)) return true;
+    return false;
 }
 
 void removeTemporaryCopies(const std::string& folder) {
@@ -61,9 +62,9 @@ std::string bookBusyText(const std::string& folder) {
 }
 
 BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
-    std::string key = folder;
-    while (key.size() > 1 && key.back() == '/') key.pop_back();
-    if (key.empty()) key = ".";
+    std::string_view trimmed = folder;
+    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.remove_suffix(1);
+    const std::string key = trimmed.empty() ? std::string(".") : std::string(trimmed);
     std::lock_guard guard(heldMutex());
     auto& held = heldLocks();
     if (auto it = held.find(key); it != held.end()) {
@@ -80,6 +81,7 @@ BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
         if (errno == EROFS || errno == EACCES) {
             held[key] = Held{-1, 1};
             key_ = key;
+            undo_hooks::beginChange(key);
             return;
         }
         throw OperationError::fromErrno(errno, path);
@@ -100,6 +102,7 @@ BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
     held[key] = Held{fd, 1};
     key_ = key;
     removeTemporaryCopies(key);
+    undo_hooks::beginChange(key);
 }
 
 BookLock::~BookLock() {
@@ -107,6 +110,8 @@ BookLock::~BookLock() {
     auto& held = heldLocks();
     auto it = held.find(key_);
     if (it == held.end() || --it->second.count > 0) return;
+    // The change is kept for undo while no other writer can start the next one.
+    undo_hooks::endChange(key_);
     if (it->second.fd >= 0) ::close(it->second.fd);  // closing releases the flock
     held.erase(it);
 }

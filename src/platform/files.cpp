@@ -10,6 +10,7 @@
 
 #include "platform/dates.h"
 #include "platform/errors.h"
+#include "platform/undo_history.h"
 
 namespace qbk {
 namespace {
@@ -181,6 +182,7 @@ std::string readAt(const std::string& path, std::uint64_t offset, std::size_t le
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    undo_hooks::beforeReplace(path);
     const std::string folder = parentFolder(path);
     if (!folder.empty() && !folderExists(folder))
         throw OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")");
@@ -204,6 +206,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 void writeAt(const std::string& path, std::uint64_t offset, std::string_view bytes) {
+    undo_hooks::beforeWriteAt(path, offset, bytes.size());
     const int raw = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
     if (raw < 0) failOpen(path);
     Fd fd(raw);
@@ -222,6 +225,7 @@ void writeAt(const std::string& path, std::uint64_t offset, std::string_view byt
 }
 
 void appendToFile(const std::string& path, std::string_view bytes) {
+    undo_hooks::beforeWriteAt(path, fileLength(path), bytes.size());
     const int raw = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (raw < 0) failOpen(path);
     Fd fd(raw);
@@ -245,10 +249,12 @@ void copyFile(const std::string& from, const std::string& to) {
 }
 
 void renameFile(const std::string& from, const std::string& to) {
+    undo_hooks::beforeReplace(to);
     if (::rename(from.c_str(), to.c_str()) != 0) failOpen(from);
 }
 
 void removeFile(const std::string& path) {
+    undo_hooks::beforeReplace(path);
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) fail(path);
 }
 

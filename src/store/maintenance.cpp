@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/book_lock.h"
+#include "platform/undo_history.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
@@ -67,6 +68,7 @@ void keepPermissions(const std::string& model, const std::string& path) {
 // content is then written beside it and renamed over it instead.
 void moveIntoPlace(const std::string& work, const std::string& recordFilePath,
                    std::string_view bytes) {
+    undo_hooks::beforeReplace(recordFilePath);
     if (std::rename(work.c_str(), recordFilePath.c_str()) == 0) return;
     const int err = errno;
     if (err != EXDEV) throw OperationError::fromErrno(err, recordFilePath);

@@ -15,7 +15,8 @@ using CommandMaker = Subcommand (*)(CLI::App&, CliContext&);
 constexpr CommandMaker kCommands[] = {
     makeListCommand,     makeRangeCommand,  makeDumpCommand,   makeAddCommand,
     makeCategoryCommand, makeSortCommand,   makePurgeCommand,  makePlayCommand,
-    makeImportCommand,   makeReportCommand, makeExportCommand,
+    makeImportCommand,   makeReportCommand, makeExportCommand, makeUndoCommand,
+    makeRedoCommand,
 #ifdef QBK_WITH_CHARTS
     makeChartCommand,
 #endif

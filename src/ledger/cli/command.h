@@ -79,6 +79,8 @@ Subcommand makeRangeCommand(CLI::App& tool, CliContext& cx);     // list_command
 Subcommand makeDumpCommand(CLI::App& tool, CliContext& cx);      // list_commands.cpp
 Subcommand makeAddCommand(CLI::App& tool, CliContext& cx);       // entry_commands.cpp
 Subcommand makeChartCommand(CLI::App& tool, CliContext& cx);     // chart_commands.cpp
+Subcommand makeUndoCommand(CLI::App& tool, CliContext& cx);      // undo_commands.cpp
+Subcommand makeRedoCommand(CLI::App& tool, CliContext& cx);      // undo_commands.cpp
 Subcommand makeCategoryCommand(CLI::App& tool, CliContext& cx);  // category_commands.cpp
 Subcommand makeSortCommand(CLI::App& tool, CliContext& cx);      // maintenance_commands.cpp
 Subcommand makePurgeCommand(CLI::App& tool, CliContext& cx);     // maintenance_commands.cpp

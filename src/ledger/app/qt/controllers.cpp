@@ -11,6 +11,7 @@
 #include "mainwindow/qt/search_commands.h"
 #include "reports/qt/report_mode.h"
 #include "mainwindow/qt/maintenance_commands.h"
+#include "mainwindow/qt/undo_commands.h"
 #include "tools/qt/accessory_commands.h"
 
 namespace qbk {
@@ -22,6 +23,7 @@ void installControllers(QBK_3_Main& window) {
     new SearchCommands(window);
     new CategoryFrameCommands(window);
     new MaintenanceCommands(window);
+    new UndoCommands(window);
     new ReportMode(window);
     new MacroCommands(window, *dateSelector);
     new ImportCommands(window);

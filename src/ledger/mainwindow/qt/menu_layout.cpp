@@ -31,6 +31,9 @@ constexpr MenuItemDef kItems[] = {
     {"mu_Records", "-", "", ""},
     {"mu_Records", "mu_PurgeDeletedRecords", "Purge Deleted Records", ""},
     {"mu_Records", "mu_RestoreDeletedRecords", "Restore Deleted Records", ""},
+    {"mu_Records", "-", "", ""},
+    {"mu_Records", "mu_Undo", "Undo", "Ctrl+Z"},
+    {"mu_Records", "mu_Redo", "Redo", "Ctrl+Shift+Z"},
 
     {"mu_Categories", "mu_NewCategory", "New Category", ""},
     {"mu_Categories", "mu_EditCategory", "Edit Category", ""},

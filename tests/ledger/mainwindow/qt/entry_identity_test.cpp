@@ -101,5 +101,27 @@ TEST_F(EntryIdentityTest, TheListFollowsAnEntryAddedByAnotherProgram) {
     EXPECT_EQ(window->mainGrid()->currentIndex().row(), 3);  // the long stamp, moved down
 }
 
+// Records > Undo takes back this window's last change, byte for byte, and nothing that
+// another program changed since.
+TEST_F(EntryIdentityTest, UndoAndRedoTheWindowsLastChange) {
+    const std::string before = program.read("quillbank.dat");
+    openRow(2);
+    prompts.answers = {Answer::Yes};
+    click("DeleteButton");
+    const std::string deleted = program.read("quillbank.dat");
+    ASSERT_NE(deleted, before);
+    window->findChild<QAction*>("mu_Undo")->trigger();
+    EXPECT_EQ(program.read("quillbank.dat"), before);
+    EXPECT_EQ(rows(), 3);
+    window->findChild<QAction*>("mu_Redo")->trigger();
+    EXPECT_EQ(program.read("quillbank.dat"), deleted);
+    EXPECT_EQ(rows(), 2);
+
+    writeBook(book);  // another program, without this history
+    window->findChild<QAction*>("mu_Undo")->trigger();
+    EXPECT_EQ(prompts.last().text, "The book has changed since; nothing was done.");
+    EXPECT_EQ(program.read("quillbank.dat"), fileOf(book));
+}
+
 }  // namespace
 }  // namespace qbk
