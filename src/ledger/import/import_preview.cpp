@@ -9,7 +9,9 @@ namespace qbk {
 FileDialog importFileDialog() {
     FileDialog d;
     d.title = "Select a file...";
-    d.filter = "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv";
+    d.filter =
+        "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
+        "Bank statements (*.ofx *.qfx *.qif)|*.ofx;*.qfx;*.qif";
     return d;
 }
 
@@ -20,6 +22,13 @@ const std::string_view kImportInstructions =
     "number box to make the field number appear. Quillbank fields which have no corresponding "
     "import file field number will simply be left empty. You MUST sort your data after "
     "importing!";
+
+const std::string_view kStatementInstructions =
+    "The table below shows the transactions of the statement you selected. Lines that are "
+    "already in your book are marked as duplicates and left out; tick one to import it after "
+    "all. Double-click a category to choose one: the payee is remembered for the next "
+    "statement, and \"Payee Rules\" shows what has been learned. Lines left without a "
+    "category can go to IMPORT. You MUST sort your data after importing!";
 
 std::optional<ImportPreview> previewImportFile(const std::string& path) {
     const std::optional<DelimitedStyle> style = delimitedStyleOf(path);
@@ -33,9 +42,16 @@ std::optional<ImportPreview> previewImportFile(const std::string& path) {
                       std::to_string(lines.size()) + " records.";
     for (std::size_t n = 1; n <= kPreviewLines && n <= lines.size(); ++n) {
         preview.lines.push_back(previewHeaderLine(n));
-        const std::vector<std::string> fields = splitFields(lines[n - 1], *style);
-        for (std::size_t k = 1; k <= fields.size(); ++k)
-            preview.lines.push_back(std::to_string(k) + " = " + fields[k - 1]);
+        FieldReader reader(lines[n - 1], *style);
+        std::size_t k = 0;
+        while (const std::optional<std::string_view> field = reader.next()) {
+            if (++k > kPreviewFields) continue;
+            std::string shown = leftChars(*field, kPreviewFieldChars);
+            if (shown.size() < field->size()) shown += "...";
+            preview.lines.push_back(std::to_string(k) + " = " + shown);
+        }
+        if (k > kPreviewFields)
+            preview.lines.push_back("(" + std::to_string(k - kPreviewFields) + " more fields)");
     }
     return preview;
 }

@@ -15,12 +15,19 @@ namespace qbk {
 
 // Lines of the file shown split into fields.
 inline constexpr std::size_t kPreviewLines = 5;
+// Fields shown of one line, and characters of one field: a damaged file (a line of
+// millions of commas, no line ends) must not fill the window.
+inline constexpr std::size_t kPreviewFields = 100;
+inline constexpr std::size_t kPreviewFieldChars = 200;
 
-// The open dialog of SelectFile_Click: .txt and .csv files, no proposed name.
+// The open dialog of SelectFile_Click: .txt and .csv files, and bank statements (.ofx,
+// .qfx, .qif); no proposed name.
 FileDialog importFileDialog();
 
-// The instruction text of the import window.
+// The instruction text of the import window, for comma-delimited files and for bank
+// statements.
 extern const std::string_view kImportInstructions;
+extern const std::string_view kStatementInstructions;
 
 struct ImportPreview {
     std::size_t lineCount = 0;
@@ -32,7 +39,9 @@ struct ImportPreview {
 // `path`; nullopt when its ending is neither TXT nor CSV (nothing is shown then).
 // caption: the trimmed path + " appears to contain " + the count + " records.".
 // lines: for each of the first five lines (fewer when the file has fewer), the header
-// previewHeaderLine(n), then one line "k = field text" per field of that line.
+// previewHeaderLine(n), then one line "k = field text" per field of that line, at most
+// kPreviewFields of them (then "(n more fields)"), a field cut to kPreviewFieldChars
+// characters followed by "...".
 // Throws OperationError when the file cannot be read.
 std::optional<ImportPreview> previewImportFile(const std::string& path);
 

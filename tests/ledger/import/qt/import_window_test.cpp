@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "import/import_preview.h"
 #include "import/qt/import_window.h"
 #include "platform/dates.h"
 #include "store/record_file.h"
@@ -60,8 +61,7 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
     choose("bank.csv", kBankCsv);
     ASSERT_EQ(prompts.fileDialogs.size(), 1u);
     EXPECT_EQ(prompts.fileDialogs[0].title, "Select a file...");
-    EXPECT_EQ(prompts.fileDialogs[0].filter,
-              "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv");
+    EXPECT_EQ(prompts.fileDialogs[0].filter, importFileDialog().filter);
     // The internal backup comes first: none held records, so it is made without asking.
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.last(),
@@ -75,7 +75,7 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
               (std::vector<std::string>{"||||||||||| RECORD 1 ||||||||||||", "1 = 06/01/2001",
                                         "2 = -12.50", "3 = fish market", "4 = FOOD", "5 = cash",
                                         "||||||||||| RECORD 2 ||||||||||||", "1 = 06/02/2001",
-                                        "2 = 1000", "3 = \"salary\"", "4 = PAY"}));
+                                        "2 = 1000", "3 = salary", "4 = PAY"}));
 
     link(1, "DateLink");
     link(2, "AmountLink");
@@ -104,7 +104,7 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
     EXPECT_EQ(records[1].userField1, std::string(10, ' '));
     EXPECT_EQ(records[1].userField2, fitField("cash", 10));
     EXPECT_EQ(records[2].amount, Money::fromRaw(10000000));
-    EXPECT_EQ(records[2].note, fitField("\"salary\"", 60));
+    EXPECT_EQ(records[2].note, fitField("salary", 60));
     EXPECT_EQ(records[2].userField2, std::string(10, ' '));
     EXPECT_GT(records[1].recordStamp, serialFromDate(2001, 6, 15));
     EXPECT_GT(records[2].recordStamp, records[1].recordStamp);
