@@ -222,7 +222,10 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
             if (!known && !code.empty()) {
                 CategoryRecord added;
                 added.catCode = fitField(code, category_layout::kCatCodeWidth);
-                added.catName = fitField(code, category_layout::kCatNameWidth);
+                added.catName =
+                    fitField(code == trimmedCode(defaultCategory) ? kDefaultImportCategoryName
+                                                                  : std::string_view(code),
+                             category_layout::kCatNameWidth);
                 categories.push_back(std::move(added));
                 commit.createdCategories.push_back(code);
             }

@@ -32,6 +32,7 @@ namespace qbk {
 // placed, when the user leaves it to the program (qbk3-cli import, or Yes to the
 // window's question). Created when the category file lacks it.
 inline constexpr std::string_view kDefaultImportCategory = "IMPORT";
+inline constexpr std::string_view kDefaultImportCategoryName = "Imported";
 
 // The kinds of files the import reads, by the last three characters of the name
 // upper-cased: TXT, CSV, OFX or QFX, QIF.
@@ -119,11 +120,11 @@ struct ImportCommit {
 // Writes the included rows, under the book lock of the record file's folder: each gets
 // a stamp from `stamps` (above every stamp of the record file), in row order; statement
 // rows without a category get `defaultCategory`; the codes of statement rows that the
-// category file lacks are added to it (named by their code); the ids of the statement
-// rows join the ids file; the entries are appended after all existing ones. Each file
-// is replaced atomically, the ids file before the record file; when a write fails, the
-// category file is put back, so that the book is as before, and OperationError is
-// thrown.
+// category file lacks are added to it (named by their code, the default category
+// kDefaultImportCategoryName); the ids of the statement rows join the ids file; the
+// entries are appended after all existing ones. Each file is replaced atomically, the
+// ids file before the record file; when a write fails, the category file is put back,
+// so that the book is as before, and OperationError is thrown.
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
                           std::string_view defaultCategory, StampSource& stamps);
 

@@ -56,6 +56,46 @@ std::optional<ImportPreview> previewImportFile(const std::string& path) {
     return preview;
 }
 
+std::string statementCaption(std::string_view path, std::size_t transactions) {
+    return std::string(trimBlanks(path)) + " holds " + std::to_string(transactions) +
+           " transactions.";
+}
+
+std::string previewSummary(const ImportBatch& batch) {
+    std::size_t leftOut = 0, toImport = 0;
+    for (const ImportRow& r : batch.rows) {
+        if (r.included) ++toImport;
+        if (!r.included && r.duplicate != Duplicate::None) ++leftOut;
+    }
+    std::string text = std::to_string(batch.rows.size()) +
+                       (batch.rows.size() == 1 ? " line: " : " lines: ") +
+                       std::to_string(toImport) + " to import";
+    if (leftOut > 0)
+        text += ", " + std::to_string(leftOut) +
+                (leftOut == 1 ? " duplicate left out" : " duplicates left out");
+    const std::size_t uncategorized = batch.includedWithoutCategory();
+    if (uncategorized > 0) text += ", " + std::to_string(uncategorized) + " without a category";
+    return text + ".";
+}
+
+Message dateOrderQuestion(const AmbiguousQifDate& example, DateOrder regional) {
+    return {
+        "The dates of this file fit both orders, month first (MM/DD/YYYY) and day first "
+        "(DD/MM/YYYY), such as \"" +
+            example.text + "\" in line " + std::to_string(example.line) +
+            ".\r\n\r\nRead them month first? (No reads them day first.)",
+        "Order of the dates", Icon::Question, Buttons::YesNoCancel,
+        regional == DateOrder::DayMonthYear ? 2 : 1};
+}
+
+Message noCategoryQuestion(std::size_t lines) {
+    return {std::to_string(lines) + (lines == 1 ? " line to import has" : " lines to import have") +
+                " no category. Import " + (lines == 1 ? "it" : "them") +
+                " under the category IMPORT? (It is created when the category list lacks "
+                "it.)\r\n\r\nChoose No to pick categories in the table first.",
+            "Ready...", Icon::Question, Buttons::YesNo, 1};
+}
+
 std::string previewHeaderLine(std::size_t lineNumber) {
     return "||||||||||| RECORD " + std::to_string(lineNumber) + " ||||||||||||";
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "import/import_batch.h"
+#include "import/qif_reader.h"
 #include "platform/ports.h"
 
 namespace qbk {
@@ -44,6 +46,20 @@ struct ImportPreview {
 // characters followed by "...".
 // Throws OperationError when the file cannot be read.
 std::optional<ImportPreview> previewImportFile(const std::string& path);
+
+// Label1 for a statement: the trimmed path + " holds " + the count + " transactions.".
+std::string statementCaption(std::string_view path, std::size_t transactions);
+
+// The line under the preview table: "4 lines: 3 to import, 1 duplicate left out, 2
+// without a category." (the last two parts only when there are such lines).
+std::string previewSummary(const ImportBatch& batch);
+
+// The question when a QIF file's dates read both ways (Yes month first, No day first,
+// Cancel reads nothing); the default button is the regional settings' order.
+Message dateOrderQuestion(const AmbiguousQifDate& example, DateOrder regional);
+
+// The question before statement lines without a category go to IMPORT (Yes/No).
+Message noCategoryQuestion(std::size_t lines);
 
 // "||||||||||| RECORD " + n + " ||||||||||||".
 std::string previewHeaderLine(std::size_t lineNumber);

@@ -167,8 +167,8 @@ class OfxParser {
             const auto transaction = std::find_if(
                 open_.begin(), open_.end(), [](const auto& e) { return e.name == "STMTTRN"; });
             const OpenElement& cut = transaction != open_.end() ? *transaction : open_.front();
-            failAtLine(cut.line, "the file ends before </" + std::string(cut.name) +
-                                     ">: it is cut short");
+            failAtLine(cut.line,
+                       "the file ends before </" + std::string(cut.name) + ">: it is cut short");
         }
         return std::move(statement_);
     }

@@ -12,7 +12,7 @@
 
 namespace qbk {
 
-inline constexpr const char* kPayeeRulesFileName = "payee_rules.txt";
+inline constexpr const char* kPayeeRulesFileName = "payee.rules";
 
 struct PayeeRule {
     std::string fragment;  // UTF-8, without surrounding blanks

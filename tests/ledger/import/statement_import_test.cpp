@@ -76,7 +76,7 @@ TEST_F(StatementImport, AnOfxStatementImportedTwiceAddsNothingTheSecondTime) {
                      "20260105 -12500000 IMPORT [Rent for January] [1043]",
                      "20260115 25000000 IMPORT [ACME & SONS PAYROLL - Salary] [DIRECTDEP]",
                      "20260120 -613000 IMPORT [AT&T WIRELESS] [POS]"}));
-    EXPECT_EQ(categoryCodes(), Lines{"IMPORT/IMPORT"});
+    EXPECT_EQ(categoryCodes(), Lines{"IMPORT/Imported"});
     // Each id with the stamp of the entry it became.
     const std::vector<EntryRecord> records = readRecords(book.file("quillbank.dat"));
     std::string ids;
@@ -137,7 +137,7 @@ TEST_F(StatementImport, QifLinesAreDuplicatesByDateAmountAndNote) {
     book.write("quillbank.dat", fileOf({deleted}));
     addCategory("FOOD", "Food");
     addCategory("DINE", "Dining");
-    book.write("payee_rules.txt", "rent -> HOUSE\r\n");
+    book.write("payee.rules", "rent -> HOUSE\r\n");
     EXPECT_EQ(import("savings.qif").text,
               "5 records have been imported.\n"
               "1 duplicate was skipped (--keep-duplicates imports them).\n"
@@ -152,7 +152,7 @@ TEST_F(StatementImport, QifLinesAreDuplicatesByDateAmountAndNote) {
                      "20260115 25000000 IMPORT [ACME & Sons Payroll - Salary] []",
                      "20260122 -1200000 FOOD [Supermarket - Weekly shopping] []",
                      "20260131 150000 IMPORT [Interest] []"}));
-    EXPECT_EQ(categoryCodes(), (Lines{"DINE/Dining", "FOOD/Food", "HOUSE/HOUSE", "IMPORT/IMPORT"}));
+    EXPECT_EQ(categoryCodes(), (Lines{"DINE/Dining", "FOOD/Food", "HOUSE/HOUSE", "IMPORT/Imported"}));
     EXPECT_FALSE(book.exists("quillbank.ids"));
     EXPECT_EQ(import("savings.qif").duplicatesSkipped, 6u);
 }
@@ -216,8 +216,8 @@ TEST_F(StatementImport, AStatementThatDoesNotReadOrWriteChangesNothing) {
 
 TEST(PayeeRules, LearnedFromTheUsersChoiceAndKeptInWindows1252) {
     testing::TempFolder folder;
-    const std::string path = folder.file("payee_rules.txt");
-    folder.write("payee_rules.txt", "  parc ->  DINE \r\n\r\nACME & SONS -> PAY\r\n");
+    const std::string path = folder.file("payee.rules");
+    folder.write("payee.rules", "  parc ->  DINE \r\n\r\nACME & SONS -> PAY\r\n");
     PayeeRules rules = readPayeeRules(path);
     EXPECT_EQ(rules, (PayeeRules{{"parc", "DINE"}, {"ACME & SONS", "PAY"}}));
 
@@ -236,13 +236,13 @@ TEST(PayeeRules, LearnedFromTheUsersChoiceAndKeptInWindows1252) {
     EXPECT_FALSE(chooseCategory(batch, 0, "CAFE", rules, {}));
     EXPECT_EQ(codes(), (Lines{"CAFE", "", "PAY", "PHONE"}));
     writePayeeRules(path, rules);
-    EXPECT_EQ(folder.read("payee_rules.txt"),
+    EXPECT_EQ(folder.read("payee.rules"),
               "parc -> DINE\r\nACME & SONS -> PAY\r\nAT&T WIRELESS -> PHONE\r\n");
     learnPayeeRule(rules, "Caf\xC3\xA9", "CAFE");
     learnPayeeRule(rules, "at&t wireless", "MOBILE");
     writePayeeRules(path, rules);
     EXPECT_EQ(
-        folder.read("payee_rules.txt"),
+        folder.read("payee.rules"),
         "parc -> DINE\r\nACME & SONS -> PAY\r\nAT&T WIRELESS -> MOBILE\r\nCaf\xE9 -> CAFE\r\n");
     EXPECT_EQ(readPayeeRules(path).back(), (PayeeRule{"Caf\xC3\xA9", "CAFE"}));
 }
