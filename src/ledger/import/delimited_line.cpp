@@ -22,9 +22,13 @@ std::string_view finishQuoted(std::string_view field) {
 
 }  // namespace
 
+std::string nameEnding(std::string_view fileName) {
+    return fileName.size() < 3 ? std::string()
+                               : ansiUpperBytes(fileName.substr(fileName.size() - 3));
+}
+
 std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName) {
-    if (fileName.size() < 3) return std::nullopt;
-    const std::string ending = ansiUpperBytes(fileName.substr(fileName.size() - 3));
+    const std::string ending = nameEnding(fileName);
     if (ending == "TXT") return DelimitedStyle::Txt;
     if (ending == "CSV") return DelimitedStyle::Csv;
     return std::nullopt;

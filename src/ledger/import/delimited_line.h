@@ -18,8 +18,12 @@ namespace qbk {
 
 enum class DelimitedStyle { Txt, Csv };
 
-// The style of a file by its name's last three characters, upper-cased; nullopt for
-// any other ending (such a file is not read).
+// The last three characters of a file name, upper-cased, by which the import tells the
+// kinds of files apart ("" for a shorter name).
+std::string nameEnding(std::string_view fileName);
+
+// The style of a file by its name's ending: "TXT" or "CSV"; nullopt for any other
+// ending (such a file is not read).
 std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName);
 
 // Reads the fields of one line in order, one at a time, without copying the line, so

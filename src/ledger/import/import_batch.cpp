@@ -68,10 +68,10 @@ void placeCategory(ImportRow& row, const PayeeMatcher& matcher,
 }  // namespace
 
 std::optional<ImportFormat> importFormatOf(std::string_view fileName) {
-    if (fileName.size() < 3) return std::nullopt;
-    const std::string ending = ansiUpperBytes(fileName.substr(fileName.size() - 3));
-    if (ending == "TXT") return ImportFormat::QuotedText;
-    if (ending == "CSV") return ImportFormat::SeparatedValues;
+    if (const std::optional<DelimitedStyle> style = delimitedStyleOf(fileName))
+        return *style == DelimitedStyle::Txt ? ImportFormat::QuotedText
+                                             : ImportFormat::SeparatedValues;
+    const std::string ending = nameEnding(fileName);
     if (ending == "OFX" || ending == "QFX") return ImportFormat::Ofx;
     if (ending == "QIF") return ImportFormat::Qif;
     return std::nullopt;
