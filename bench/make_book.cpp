@@ -1,8 +1,9 @@
 // make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]: writes a deterministic
-// sample book; with --settings also a settings file with the defaults (so that a program
-// started in that folder shows no first-start notice).
+// sample book, making FOLDER (and its parents) when missing; with --settings also a settings file
+// with the defaults (so that a program started in that folder shows no first-start notice).
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "book_generator.h"
@@ -31,9 +32,12 @@ int main(int argc, char** argv) {
         }
         options.newest = qbk::serialFromDate(y, m, d);
     }
-    if (!qbk::folderExists(argv[1])) {
-        std::fprintf(stderr, "make_book: no such folder: %s\n", argv[1]);
-        return 2;
+    std::error_code made;
+    std::filesystem::create_directories(argv[1], made);
+    if (made || !qbk::folderExists(argv[1])) {
+        std::fprintf(stderr, "make_book: cannot make the folder %s: %s\n", argv[1],
+                     made ? made.message().c_str() : "it is not a folder");
+        return 1;
     }
     try {
         qbk::bench::writeBook(argv[1], options);

@@ -7,14 +7,17 @@
 #include "platform/files.h"
 #include "platform/stamps.h"
 #include "converter/language_strings.h"
+#include "version.h"
 
 namespace qbk::converter {
 namespace {
 
 constexpr const char* kUsage =
     "Usage: qbk2to3 --convert OLDFOLDER [--into FOLDER]\n"
+    "       qbk2to3 [--help | --version]\n"
     "Appends the entries and categories of the Quillbank 2.x files in OLDFOLDER to\n"
     "quillbank.dat and category.dat in FOLDER (default: the converter's own folder).\n"
+    "Without arguments it opens its window.\n"
     "Exit status: 0 when something was converted, 1 when nothing was, 2 on bad\n"
     "arguments, 3 when a write failed (run it again: nothing is converted twice).\n";
 
@@ -51,6 +54,7 @@ struct Arguments {
     std::string oldFolder;
     std::optional<std::string> into;
     bool help = false;
+    bool version = false;
 };
 
 std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -60,6 +64,8 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             a.help = true;
+        } else if (arg == "--version") {
+            a.version = true;
         } else if (arg == "--convert" || arg == "--into") {
             if (i + 1 == args.size()) {
                 err << "qbk2to3: " << arg << " needs a folder\n" << kUsage;
@@ -76,7 +82,7 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
             return std::nullopt;
         }
     }
-    if (!haveOld && !a.help) {
+    if (!haveOld && !a.help && !a.version) {
         err << "qbk2to3: --convert OLDFOLDER is missing\n" << kUsage;
         return std::nullopt;
     }
@@ -92,7 +98,8 @@ bool isFolder(const std::string& path) {
 
 bool wantsHeadless(const std::vector<std::string>& args) {
     for (const auto& arg : args) {
-        if (arg == "--convert" || arg == "--into" || arg == "--help" || arg == "-h") {
+        if (arg == "--convert" || arg == "--into" || arg == "--help" || arg == "-h" ||
+            arg == "--version") {
             return true;
         }
     }
@@ -105,6 +112,10 @@ int runHeadless(const std::vector<std::string>& args, const HeadlessEnvironment&
     if (!parsed) return kExitUsage;
     if (parsed->help) {
         out << kUsage;
+        return kExitConverted;
+    }
+    if (parsed->version) {
+        out << "qbk2to3 " << kVersion << '\n';
         return kExitConverted;
     }
     if (!isFolder(parsed->oldFolder)) {

@@ -38,9 +38,18 @@ bool isWritableFolder(const std::string& folder) {
     return folderExists(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool isSystemFolder(const std::string& folder) {
+    // An installed program: even when it can write there (as root), the system's
+    // folders are no place for a user's settings and book.
+    for (const char* system : {"/usr/", "/bin", "/sbin"}) {
+        if (folder.rfind(system, 0) == 0) return true;
+    }
+    return false;
+}
+
 std::string programFolder() {
     const std::string exe = executableFolder();
-    if (isWritableFolder(exe)) return withTrailingSlash(exe);
+    if (isWritableFolder(exe) && !isSystemFolder(exe)) return withTrailingSlash(exe);
     return withTrailingSlash(userDataFolder());
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/book_lock.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/entry_record.h"
@@ -22,6 +23,7 @@ void sortCategories(std::vector<CategoryRecord>& records) {
 }
 
 void SortCategoryFile(const std::string& path) {
+    const BookLock lock(parentFolder(path));
     std::vector<CategoryRecord> records = readCategories(path);
     const std::vector<CategoryRecord> before = records;
     sortCategories(records);
@@ -41,6 +43,7 @@ bool getlabel(const std::string& path, std::string_view code, std::string& name)
 
 std::size_t ChaseCat(const std::string& recordPath, std::string_view oldCode,
                      std::string_view newCode, bool markDeleted) {
+    const BookLock lock(parentFolder(recordPath));
     RecordFileContent content = readRecordFile(recordPath);
     const std::string oldBytes = toWindows1252(trimBlanks(oldCode));
     const std::string newField = toWindows1252(fitField(trimBlanks(newCode), 10));

@@ -12,6 +12,7 @@
 #include <limits>
 #include <vector>
 
+#include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
@@ -137,6 +138,7 @@ bool sortRecords(RecordFileContent& content) {
 }
 
 std::size_t sortRecordFile(const std::string& path) {
+    const BookLock lock(parentFolder(path));
     RecordFileContent content = readRecordFile(path);
     if (sortRecords(content)) writeRecordFile(path, content);
     return content.count();
@@ -157,6 +159,7 @@ Message purgeQuestion() {
 }
 
 std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::string& dataFolder) {
+    const BookLock lock(parentFolder(recordFilePath));
     const RecordFileContent old = readRecordFile(recordFilePath);
     std::string live;
     live.reserve(old.records.size() + old.partialTail.size());
@@ -206,6 +209,7 @@ Message restoreDeletedQuestion() {
 }
 
 std::size_t restoreDeletedRecords(const std::string& recordFilePath) {
+    const BookLock lock(parentFolder(recordFilePath));
     RecordFileContent content = readRecordFile(recordFilePath);
     std::size_t restored = 0;
     for (std::size_t i = 1; i <= content.count(); ++i) {
@@ -245,6 +249,7 @@ Message createBackupQuestion(const BackupDescriptions& d) {
 }
 
 void createInternalBackup(const std::string& dataFolder) {
+    const BookLock lock(dataFolder);
     const std::string records = joinPath(dataFolder, kRecordFileName);
     const std::string backup = joinPath(dataFolder, kBackupFileName);
     copyFile(records, backup);
@@ -267,6 +272,7 @@ Message restoreBackupQuestion(const BackupDescriptions& d) {
 }
 
 bool restoreInternalBackup(const std::string& dataFolder) {
+    const BookLock lock(dataFolder);
     const std::string backup = joinPath(dataFolder, kBackupFileName);
     const std::string bytes = readFile(backup);
     if (bytes.empty()) return false;

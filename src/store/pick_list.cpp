@@ -1,5 +1,6 @@
 #include "store/pick_list.h"
 
+#include "platform/book_lock.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
 
@@ -13,6 +14,7 @@ std::vector<std::string> readPickList(const std::string& path) {
 }
 
 bool rememberPickListValue(const std::string& path, std::string_view typed) {
+    const BookLock lock(parentFolder(path));
     const std::string_view value = trimBlanks(typed);
     if (value.empty()) return false;
     std::vector<std::string> lines = readPickList(path);
@@ -27,6 +29,7 @@ bool rememberPickListValue(const std::string& path, std::string_view typed) {
 }
 
 std::size_t removePickListValue(const std::string& path, std::string_view value) {
+    const BookLock lock(parentFolder(path));
     const std::string_view wanted = trimBlanks(value);
     std::string kept;
     std::size_t removed = 0;

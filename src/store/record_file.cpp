@@ -1,5 +1,6 @@
 #include "store/record_file.h"
 
+#include "platform/book_lock.h"
 #include "platform/files.h"
 
 namespace qbk {
@@ -60,38 +61,106 @@ std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& reco
     return position;
 }
 
+double largestStamp(const RecordFileContent& content) {
+    double largest = 0;
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        const double stamp = entry_bytes::recordStamp(content.at(i));
+        if (stamp > largest) largest = stamp;
+    }
+    return largest;
+}
+
+std::size_t FileNewEntry(const std::string& path, EntryRecord& record, SortKeyMemory& memory,
+                         StampSource& stamps) {
+    const BookLock lock(parentFolder(path));
+    RecordFileContent content = readRecordFile(path);
+    stamps.noteExisting(largestStamp(content));
+    record.recordStamp = stamps.next();
+    const std::size_t position = insertInKeyOrder(content, record, memory);
+    writeRecordFile(path, content);
+    return position;
+}
+
 std::size_t FileNewEntry(const std::string& path, const EntryRecord& record,
                          SortKeyMemory& memory) {
+    const BookLock lock(parentFolder(path));
     RecordFileContent content = readRecordFile(path);
     const std::size_t position = insertInKeyOrder(content, record, memory);
     writeRecordFile(path, content);
     return position;
 }
 
-bool ReplaceRecord(const std::string& path, double editStamp, const EntryRecord& record) {
+std::optional<OpenedRecord> openRecord(const std::string& path, double stamp, std::size_t number) {
     const RecordFileContent content = readRecordFile(path);
-    for (std::size_t i = content.count(); i >= 1; --i) {
-        if (entry_bytes::recordStamp(content.at(i)) == editStamp) {
-            writeAt(path, (i - 1) * entry_layout::kSize, encodeEntry(record));
-            return true;
-        }
+    const auto opened = [&](std::size_t i) {
+        return OpenedRecord{i, std::string(content.at(i), entry_layout::kSize)};
+    };
+    if (number >= 1 && number <= content.count() &&
+        entry_bytes::recordStamp(content.at(number)) == stamp)
+        return opened(number);
+    std::size_t found = 0;
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        if (entry_bytes::recordStamp(content.at(i)) != stamp) continue;
+        if (found != 0) return std::nullopt;
+        found = i;
     }
-    return false;
+    if (found == 0) return std::nullopt;
+    return opened(found);
 }
 
-std::optional<EntryRecord> readByIdentity(const std::string& path, double stamp) {
+std::size_t locateOpened(const RecordFileContent& content, const OpenedRecord& opened) {
+    if (opened.bytes.size() != entry_layout::kSize) return 0;
+    const auto holds = [&](std::size_t i) {
+        return std::string_view(content.at(i), entry_layout::kSize) == opened.bytes;
+    };
+    if (opened.number >= 1 && opened.number <= content.count() && holds(opened.number))
+        return opened.number;
+    std::size_t found = 0;
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        if (!holds(i)) continue;
+        if (found != 0) return 0;
+        found = i;
+    }
+    return found;
+}
+
+bool replaceOpened(const std::string& path, const OpenedRecord& opened, EntryRecord& record,
+                   StampSource* stamps) {
+    const BookLock lock(parentFolder(path));
     const RecordFileContent content = readRecordFile(path);
-    for (std::size_t i = 1; i <= content.count(); ++i)
-        if (entry_bytes::recordStamp(content.at(i)) == stamp) return content.record(i);
-    return std::nullopt;
+    const std::size_t number = locateOpened(content, opened);
+    if (number == 0) return false;
+    if (stamps) {
+        stamps->noteExisting(largestStamp(content));
+        record.recordStamp = stamps->next();
+    }
+    writeAt(path, (number - 1) * entry_layout::kSize, encodeEntry(record));
+    return true;
+}
+
+namespace {
+
+void appendEncoded(const std::string& path, std::vector<EntryRecord>* fresh,
+                   const std::vector<EntryRecord>& records, StampSource* stamps) {
+    const BookLock lock(parentFolder(path));
+    RecordFileContent content = readRecordFile(path);
+    if (stamps) stamps->noteExisting(largestStamp(content));
+    content.records.reserve(content.records.size() + records.size() * entry_layout::kSize);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (fresh) (*fresh)[i].recordStamp = stamps->next();
+        content.records += encodeEntry(records[i]);
+    }
+    writeRecordFile(path, content);
+}
+
+}  // namespace
+
+void appendRecords(const std::string& path, std::vector<EntryRecord>& records, StampSource& stamps) {
+    appendEncoded(path, &records, records, &stamps);
 }
 
 void appendRecords(const std::string& path, const std::vector<EntryRecord>& records) {
-    RecordFileContent content = readRecordFile(path);
-    content.records.reserve(content.records.size() + records.size() * entry_layout::kSize);
-    for (const EntryRecord& r : records)
-        content.records += encodeEntry(r);
-    writeRecordFile(path, content);
+    appendEncoded(path, nullptr, records, nullptr);
 }
 
 }  // namespace qbk

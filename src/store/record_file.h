@@ -3,7 +3,10 @@
 //
 // Files are opened and closed inside each operation. A missing file is created empty
 // by the first operation that opens it; a missing folder is an OperationError.
-// Whole-file rewrites are atomic; a single replaced record is written in place.
+// Whole-file rewrites are atomic; a single replaced record is written in place. Every
+// change is one read-modify-write under the book lock of the file's folder, and every
+// stamp it gives is above the largest stamp of the file, so that two programs writing
+// one book lose nothing and never share a stamp.
 #ifndef QBK_STORE_RECORD_FILE_H_
 #define QBK_STORE_RECORD_FILE_H_
 
@@ -13,6 +16,7 @@
 #include <vector>
 
 #include "store/entry_record.h"
+#include "platform/stamps.h"
 #include "store/sort_key.h"
 
 namespace qbk {
@@ -49,18 +53,45 @@ void writeRecordFile(const std::string& path, const RecordFileContent& content);
 std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& record,
                              SortKeyMemory& memory);
 
-// FileNewEntry: inserts `record` into the file at path in key order (above) and writes
-// the file atomically. Returns the record number it took.
+// The largest stamp of the records (0 when there is none; values that cannot be
+// stamps are left out by StampSource::noteExisting).
+double largestStamp(const RecordFileContent& content);
+
+// FileNewEntry: under the book lock, gives `record` a stamp from `stamps` above every
+// stamp of the file, inserts it into the file in key order (above) and writes the file
+// atomically. Returns the record number it took.
+std::size_t FileNewEntry(const std::string& path, EntryRecord& record, SortKeyMemory& memory,
+                         StampSource& stamps);
+// The same with the stamp `record` carries (a copy of an entry keeps its identity).
 std::size_t FileNewEntry(const std::string& path, const EntryRecord& record, SortKeyMemory& memory);
 
-// ReplaceRecord: overwrites, in place, the last record of the file whose RecordStamp
-// equals `editStamp` exactly. False (and the file unchanged) when none does.
-bool ReplaceRecord(const std::string& path, double editStamp, const EntryRecord& record);
+// A record as a window opened it: where it was and its bytes then. Writing back goes to
+// that record and no other, even when another record shares its stamp.
+struct OpenedRecord {
+    std::size_t number = 0;  // from 1
+    std::string bytes;       // its 125 bytes as read
+    EntryRecord record() const { return decodeEntry(bytes.data()); }
+};
 
-// Read by identity: the first record from the top whose RecordStamp equals `stamp`.
-std::optional<EntryRecord> readByIdentity(const std::string& path, double stamp);
+// The record a grid row shows: record `number` when it holds `stamp`, otherwise the one
+// record of the file that does (the file changed since the list was made). nullopt when
+// no record, or more than one, holds it.
+std::optional<OpenedRecord> openRecord(const std::string& path, double stamp, std::size_t number);
 
-// Appends `records` at the end of the file in one atomic write.
+// Where `opened` is now: its number when the bytes there are unchanged, otherwise the
+// one record with exactly its bytes; 0 when it is gone, changed or ambiguous.
+std::size_t locateOpened(const RecordFileContent& content, const OpenedRecord& opened);
+
+// Writes `record` over the record `opened` describes, in place, under the book lock;
+// with `stamps`, `record` first gets a stamp above every stamp of the file. False, and
+// nothing written, when the record is gone, changed or ambiguous (locateOpened).
+bool replaceOpened(const std::string& path, const OpenedRecord& opened, EntryRecord& record,
+                   StampSource* stamps = nullptr);
+
+// Appends `records` at the end of the file in one atomic write, under the book lock;
+// each record first gets a stamp from `stamps` above every stamp of the file.
+void appendRecords(const std::string& path, std::vector<EntryRecord>& records, StampSource& stamps);
+// The same with the stamps the records carry.
 void appendRecords(const std::string& path, const std::vector<EntryRecord>& records);
 
 }  // namespace qbk

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/book_lock.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
 
@@ -135,6 +136,7 @@ SettingsLoad loadSettings(const std::string& path) {
     SettingsLoad load;
     const std::string bytes = readFile(path);
     if (bytes.empty()) {
+        const BookLock lock(parentFolder(path));
         load.settings = SettingsRecord::defaults();
         load.created = true;
         writeFileAtomically(path, load.settings.bytes());
@@ -145,6 +147,7 @@ SettingsLoad loadSettings(const std::string& path) {
 }
 
 void SaveConfig(const std::string& path, const SettingsRecord& settings) {
+    const BookLock lock(parentFolder(path));
     std::string bytes = readFile(path);
     if (bytes.size() < kSize) bytes.resize(kSize, '\0');
     bytes.replace(0, kSize, settings.bytes());

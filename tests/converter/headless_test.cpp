@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "converter/headless.h"
 #include "test_support.h"
+#include "version.h"
 
 namespace qbk::converter {
 namespace {
@@ -85,6 +86,8 @@ TEST_F(Headless, BadArgumentsAndFoldersAreUsageErrors) {
     EXPECT_EQ(err.str(), "qbk2to3: " + old / "none" + " is not a folder\n");
     EXPECT_EQ(run({"--help"}), kExitConverted);
     EXPECT_EQ(out.str().substr(0, 50), "Usage: qbk2to3 --convert OLDFOLDER [--into FOLDER]");
+    EXPECT_EQ(run({"--version"}), kExitConverted);
+    EXPECT_EQ(out.str(), "qbk2to3 " + std::string(qbk::kVersion) + "\n");
 }
 
 }  // namespace

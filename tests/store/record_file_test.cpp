@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/clock.h"
 #include "platform/errors.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
@@ -83,38 +84,81 @@ TEST_F(RecordFileTest, ReplaceKeepsThePositionEvenWhenTheDateChanges) {
               fileOf({entry(2001, 4, 1, "A", 100, "", 1), entry(2001, 3, 1, "A", 100, "", 2),
                       entry(2001, 2, 1, "A", 100, "", 3)}));
     EntryRecord changed = entry(1990, 1, 1, "B", -500, "moved", 9);
-    EXPECT_TRUE(ReplaceRecord(path(), 2, changed));
+    EXPECT_TRUE(replaceOpened(path(), *openRecord(path(), 2, 2), changed));
     const auto records = readRecords(path());
     EXPECT_EQ(records[1], changed);
     EXPECT_EQ(stamps(), (std::vector<double>{1, 9, 3}));
 }
 
-TEST_F(RecordFileTest, ReplaceFromTheBottomAndReadFromTheTop) {
-    dir.write("quillbank.dat", fileOf({entry(2001, 4, 1, "TOP", 100, "", 7),
-                                       entry(2001, 3, 1, "BOTTOM", 100, "", 7)}));
-    EXPECT_EQ(readByIdentity(path(), 7)->categoryCode, "TOP       ");
-    EXPECT_TRUE(ReplaceRecord(path(), 7, entry(2001, 3, 1, "NEW", 100, "", 8)));
-    EXPECT_EQ(readRecords(path())[1].categoryCode, "NEW       ");
-    EXPECT_EQ(readRecords(path())[0].categoryCode, "TOP       ");
+// Books of the Windows program hold records that share a stamp, and stamps of 16-17
+// digits: the record opened is the record written, and no other byte changes.
+TEST_F(RecordFileTest, TheOpenedRecordIsTheOneWrittenWhateverItsStamp) {
+    const double longStamp = 51082.00048828125;
+    const std::string before = fileOf({entry(2001, 4, 1, "TOP", 100, "", 7),
+                                       entry(2001, 3, 1, "BOTTOM", 100, "", 7),
+                                       entry(2001, 2, 1, "LONG", 100, "", longStamp)});
+    dir.write("quillbank.dat", before);
+    for (std::size_t number : {1u, 2u}) {
+        dir.write("quillbank.dat", before);
+        const OpenedRecord opened = *openRecord(path(), 7, number);
+        EntryRecord r = opened.record();
+        r.note = "edited";
+        ASSERT_TRUE(replaceOpened(path(), opened, r));
+        std::string expected = before;
+        expected.replace((number - 1) * 125, 125, encodeEntry(r));
+        EXPECT_EQ(dir.read("quillbank.dat"), expected) << number;
+    }
+    // Listed as record 3, or looked for anywhere after the file changed.
+    EXPECT_EQ(openRecord(path(), longStamp, 3)->record().categoryCode, "LONG      ");
+    EXPECT_EQ(openRecord(path(), longStamp, 1)->number, 3u);
+    EXPECT_FALSE(openRecord(path(), 7, 3).has_value());  // two hold it: ambiguous
 }
 
-TEST_F(RecordFileTest, AStampThatIsNotThereChangesNothing) {
-    const std::string bytes = fileOf({entry(2001, 4, 1, "A", 100, "", 1)});
-    dir.write("quillbank.dat", bytes);
-    EXPECT_FALSE(ReplaceRecord(path(), 99, entry(2001, 1, 1, "Z", 1, "", 99)));
-    EXPECT_FALSE(readByIdentity(path(), 99).has_value());
+TEST_F(RecordFileTest, ARecordChangedOrGoneSinceItWasOpenedIsNotWritten) {
+    dir.write("quillbank.dat", fileOf({entry(2001, 4, 1, "A", 100, "", 1),
+                                       entry(2001, 3, 1, "B", 100, "", 2)}));
+    const OpenedRecord opened = *openRecord(path(), 2, 2);
+    // Another program inserts a newer entry: the record moved down, unchanged.
+    FileNewEntry(path(), entry(2002, 1, 1, "C", 1, "", 3), memory);
+    EntryRecord edited = opened.record();
+    edited.note = "moved";
+    ASSERT_TRUE(replaceOpened(path(), opened, edited));
+    EXPECT_EQ(readRecords(path())[2].note.substr(0, 5), "moved");
+
+    // Changed by another program since: nothing is written.
+    const std::string bytes = dir.read("quillbank.dat");
+    EXPECT_FALSE(replaceOpened(path(), opened, edited));
+    EXPECT_FALSE(openRecord(path(), 99, 1).has_value());
     EXPECT_EQ(dir.read("quillbank.dat"), bytes);
 }
 
 TEST_F(RecordFileTest, DeletingIsAReplaceThatOnlyChangesTheMark) {
     const EntryRecord r = entry(2001, 4, 1, "A", 100, "keep me", 5, "u1", "u2");
     dir.write("quillbank.dat", fileOf({r}));
-    EntryRecord deleted = *readByIdentity(path(), 5);
+    const OpenedRecord opened = *openRecord(path(), 5, 1);
+    EntryRecord deleted = opened.record();
     deleted.deletedMark = "Y";
-    ReplaceRecord(path(), 5, deleted);
+    replaceOpened(path(), opened, deleted);
     std::string expected = encodeEntry(r);
     expected[114] = 'Y';
     EXPECT_EQ(dir.read("quillbank.dat"), expected);
+}
+
+// Stamps given by a writer are above every stamp already in the book, whatever the
+// clock says: a second program, or a run after one whose stamps went ahead of it.
+TEST_F(RecordFileTest, NewStampsAreAboveEveryStampOfTheFile) {
+    dir.write("quillbank.dat", fileOf({entry(2001, 4, 1, "A", 100, "", 45700.5)}));
+    ManualClock clock(45000, 10);
+    StampSource source(clock);
+    EntryRecord r = entry(2001, 1, 1, "B", 1);
+    FileNewEntry(path(), r, memory, source);
+    std::vector<EntryRecord> more{entry(2001, 1, 2, "C", 1), entry(2001, 1, 3, "D", 1)};
+    appendRecords(path(), more, source);
+    EntryRecord replaced = entry(2001, 1, 4, "E", 1);
+    replaceOpened(path(), *openRecord(path(), 45700.5, 1), replaced, &source);
+    const double s = 1.0 / 512;
+    EXPECT_EQ(stamps(), (std::vector<double>{45700.5 + 4 * s, 45700.5 + s, 45700.5 + 2 * s,
+                                             45700.5 + 3 * s}));
 }
 
 TEST_F(RecordFileTest, AMissingFileIsCreatedEmptyAndAMissingFolderIsAnError) {

@@ -3,11 +3,14 @@
 #define QBK_TESTS_SUPPORT_RECORDS_H_
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dates.h"
 #include "platform/windows1252.h"
+#include "store/category_record.h"
 #include "store/entry_record.h"
+#include "store/record_file.h"
 
 namespace qbk::testing {
 
@@ -31,6 +34,25 @@ inline std::string fileOf(const std::vector<EntryRecord>& records) {
     for (const EntryRecord& r : records)
         bytes += encodeEntry(r);
     return bytes;
+}
+
+inline RecordFileContent contentOf(const std::vector<EntryRecord>& records) {
+    RecordFileContent c;
+    c.records = fileOf(records);
+    return c;
+}
+
+// Category records of these codes and names, in this order.
+inline std::vector<CategoryRecord> categoriesOf(
+    const std::vector<std::pair<std::string, std::string>>& codesAndNames) {
+    std::vector<CategoryRecord> categories;
+    for (const auto& [code, name] : codesAndNames) {
+        CategoryRecord c;
+        c.catCode = fitField(code, 10);
+        c.catName = fitField(name, 20);
+        categories.push_back(c);
+    }
+    return categories;
 }
 
 }  // namespace qbk::testing

@@ -1,5 +1,5 @@
 // qbk3-cli import: the comma-delimited import of the import window, for scripts.
-#include "cli/cli.h"
+#include "cli/command.h"
 #include "import/comma_import.h"
 #include "import/delimited_line.h"
 #include "platform/files.h"
@@ -8,9 +8,16 @@
 namespace qbk {
 namespace {
 
+// Everything the import command takes. A new import option is a member here, its
+// declaration in makeImportCommand and its use in importFile.
+struct ImportArguments {
+    std::string folder, file;
+    // The field numbers linked to the entry fields, as typed.
+    std::optional<std::string> date, amount, note, category, user1, user2;
+};
+
 // A field number given on the command line, as the caption of its link box.
-std::string linkOption(const Options& opt, const std::string& name) {
-    const auto value = opt.get(name);
+std::string linkOption(const std::optional<std::string>& value, const std::string& name) {
     if (!value) return {};
     const bool digits = !value->empty() && value->size() <= 9 &&
                         value->find_first_not_of("0123456789") == std::string::npos;
@@ -19,27 +26,39 @@ std::string linkOption(const Options& opt, const std::string& name) {
     return std::to_string(std::stoul(*value));
 }
 
-}  // namespace
-
-int importCommand(const std::vector<std::string>& args, CliContext& cx) {
-    const std::string folder = dataFolderArgument(args);
-    if (args.size() < 3 || args[2].starts_with("--")) throw UsageError{"missing FILE"};
-    const std::string& file = args[2];
-    const Options opt(args, 3, {"date", "amount", "note", "category", "user1", "user2"});
-    const ImportLinks links{linkOption(opt, "date"),  linkOption(opt, "amount"),
-                            linkOption(opt, "note"),  linkOption(opt, "category"),
-                            linkOption(opt, "user1"), linkOption(opt, "user2")};
+int importFile(const ImportArguments& a, CliContext& cx) {
+    const std::string folder = dataFolder(a.folder);
+    const ImportLinks links{linkOption(a.date, "date"),   linkOption(a.amount, "amount"),
+                            linkOption(a.note, "note"),   linkOption(a.category, "category"),
+                            linkOption(a.user1, "user1"), linkOption(a.user2, "user2")};
     if (!importLinksComplete(links)) throw UsageError{importNeedsDateAndAmountMessage().text};
-    if (!delimitedStyleOf(file)) throw UsageError{"FILE must end in .txt or .csv: " + file};
-    if (!fileExists(file)) throw UsageError{"no such file: " + file};
+    if (!delimitedStyleOf(a.file)) throw UsageError{"FILE must end in .txt or .csv: " + a.file};
+    if (!fileExists(a.file)) throw UsageError{"no such file: " + a.file};
 
     StampSource stamps(cx.clock);
     const std::size_t imported =
-        importIntoRecordFile(file, folder + "quillbank.dat", links, cx.regional, stamps);
+        importIntoRecordFile(a.file, folder + "quillbank.dat", links, cx.regional, stamps);
     cx.out << imported << " records have been imported.\n";
     if (imported > 0)
         cx.out << "They stand at the end of the record file: sort it before you use the book.\n";
-    return 0;
+    return kExitDone;
+}
+
+}  // namespace
+
+Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand(
+        "import", "Append the lines of a .txt or .csv file to the book: all lines or none.");
+    auto a = std::make_shared<ImportArguments>();
+    addFolder(*c, a->folder);
+    c->add_option("FILE", a->file, "the file to import (.txt or .csv)")->required();
+    const std::pair<const char*, std::optional<std::string>*> links[] = {
+        {"--date", &a->date},         {"--amount", &a->amount}, {"--note", &a->note},
+        {"--category", &a->category}, {"--user1", &a->user1},   {"--user2", &a->user2}};
+    for (const auto& [name, value] : links)
+        c->add_option(name, *value, "the field number of the entry's " + std::string(name + 2))
+            ->type_name("N");
+    return {c, [a, &cx] { return importFile(*a, cx); }};
 }
 
 }  // namespace qbk

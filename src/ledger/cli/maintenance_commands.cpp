@@ -1,6 +1,6 @@
 // The record-file maintenance commands of qbk3-cli: sort, purge and macro play-back on
 // a data folder, through the same core as the window program's menu items.
-#include "cli/cli.h"
+#include "cli/command.h"
 #include "macros/macro_playback.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
@@ -8,42 +8,63 @@
 #include "store/sort_key.h"
 
 namespace qbk {
+namespace {
 
-int sortCommand(const std::vector<std::string>& args, CliContext& cx) {
-    if (args.size() != 2) throw UsageError{"sort takes one FOLDER"};
-    const std::string folder = dataFolderArgument(args);
-    const std::size_t records = sortRecordFile(joinPath(folder, kRecordFileName));
-    cx.out << "Sorted " << records << " records.\n";
-    return 0;
-}
+struct PlayArguments {
+    std::string folder, macro, date;
+};
 
-int purgeCommand(const std::vector<std::string>& args, CliContext& cx) {
-    if (args.size() != 2) throw UsageError{"purge takes one FOLDER"};
-    const std::string folder = dataFolderArgument(args);
-    const std::size_t removed = purgeDeletedRecords(joinPath(folder, kRecordFileName), folder);
-    cx.out << purgeFinishedMessage(removed).text << '\n';
-    return 0;
-}
-
-int playCommand(const std::vector<std::string>& args, CliContext& cx) {
-    if (args.size() != 4) throw UsageError{"play takes FOLDER MACROFILE DATE"};
-    const std::string folder = dataFolderArgument(args);
-    const std::string& macro = args[2];
-    if (!fileExists(macro)) throw UsageError{"no such file: " + macro};
-    const DaySerial date = dateOption(cx, args[3]);
+int play(const PlayArguments& a, CliContext& cx) {
+    const std::string folder = dataFolder(a.folder);
+    if (!fileExists(a.macro)) throw UsageError{"no such file: " + a.macro};
+    const DaySerial date = dateOption(cx, a.date);
 
     StampSource stamps(cx.clock);
     SortKeyMemory memory;
     const MacroPlayback p =
-        playMacro(macro, joinPath(folder, kRecordFileName), date, stamps, memory);
-    if (p.refusal) {
-        cx.err << "qbk3-cli: " << p.refusal->text << '\n';
-        return 1;
-    }
-    cx.out << "Played " << p.played << " entries of " << macro << " with the date "
+        playMacro(a.macro, joinPath(folder, kRecordFileName), date, stamps, memory);
+    if (p.refusal) return refuse(cx, p.refusal->text);
+    cx.out << "Played " << p.played << " entries of " << a.macro << " with the date "
            << cx.regional.shortDate(date) << ".\n";
     if (p.skipped > 0) cx.out << "Skipped " << p.skipped << " entries marked deleted.\n";
-    return 0;
+    return kExitDone;
+}
+
+}  // namespace
+
+Subcommand makeSortCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand("sort", "Sort the record file by date, newest first.");
+    auto folder = std::make_shared<std::string>();
+    addFolder(*c, *folder);
+    return {c, [folder, &cx] {
+                const std::string path = joinPath(dataFolder(*folder), kRecordFileName);
+                cx.out << "Sorted " << sortRecordFile(path) << " records.\n";
+                return kExitDone;
+            }};
+}
+
+Subcommand makePurgeCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand(
+        "purge", "Remove the entries marked deleted (the old file becomes quillbank.bak).");
+    auto folder = std::make_shared<std::string>();
+    addFolder(*c, *folder);
+    return {c, [folder, &cx] {
+                const std::string data = dataFolder(*folder);
+                const std::size_t removed =
+                    purgeDeletedRecords(joinPath(data, kRecordFileName), data);
+                cx.out << purgeFinishedMessage(removed).text << '\n';
+                return kExitDone;
+            }};
+}
+
+Subcommand makePlayCommand(CLI::App& tool, CliContext& cx) {
+    auto* c =
+        tool.add_subcommand("play", "Play a macro file into the book, every entry under one DATE.");
+    auto a = std::make_shared<PlayArguments>();
+    addFolder(*c, a->folder);
+    c->add_option("MACROFILE", a->macro, "a macro file (.qbk)")->required();
+    c->add_option("DATE", a->date, "the date of the entries played")->required();
+    return {c, [a, &cx] { return play(*a, cx); }};
 }
 
 }  // namespace qbk

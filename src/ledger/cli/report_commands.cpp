@@ -1,13 +1,8 @@
 // qbk3-cli report and export: the report list built the way report mode builds it, then
 // the report text or the comma-delimited export, on the core the window uses.
-#include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-
-#include "cli/cli.h"
-#include "mainwindow/date_range.h"
+#include "cli/command.h"
+#include "cli/work_folder.h"
 #include "mainwindow/list_refresh.h"
-#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
 #include "reports/exports.h"
@@ -17,27 +12,17 @@
 namespace qbk {
 namespace {
 
-const std::vector<std::string> kListOptions = {"category", "search", "from", "to"};
+// One --category or --search, in the order given.
+struct ListStep {
+    bool category = false;
+    std::string value;
+};
 
-// The report work files of one run, in a fresh folder of the tool's own (never the
-// program folder, where a running window keeps its report), removed at the end.
-class WorkFolder {
-  public:
-    WorkFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qbk3-cli-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw OperationError::fromErrno(errno, pattern);
-        path_ = pattern;
-    }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
+struct ReportArguments {
+    std::string folder, kind, target;
+    bool wide = false;
+    std::vector<ListStep> steps;
+    std::optional<std::string> from, to;
 };
 
 struct ReportList {
@@ -46,44 +31,25 @@ struct ReportList {
 };
 
 // Appends to the report list (report.tmp of `paths`) what each --category and --search
-// finds, in the order given on the command line, within the range of --from/--to (or
-// the start-up range of the settings).
-ReportList buildReportList(const std::vector<std::string>& args, std::size_t first,
-                           const std::string& dataFolder, const SettingsRecord& settings,
-                           const CliContext& cx, const ReportPaths& paths) {
-    const Options opt(args, first, kListOptions, {"wide"});
-    const DaySerial today = cx.clock.today();
-    const int fyStart = FiscalYearOf(today, settings.fyMonth(), settings.fyDay());
-    const DateRange startup = SetRange(settings.startupRange(), 0, fyStart, settings.fyMonth(),
-                                       settings.fyDay(), today, cx.regional);
-    ReportList list{{}, startup.start, startup.end};
+// finds, in the order given, within --from/--to (or the start-up range of the settings).
+ReportList buildReportList(const ReportArguments& a, const std::string& dataFolder,
+                           const SettingsRecord& settings, const CliContext& cx,
+                           const ReportPaths& paths) {
+    const ListedDays days = listedDays(chosenRange({}, settings, cx), a.from, a.to, cx);
+    ReportList list{{}, days.firstText, days.lastText};
     ListQuery query;
-    query.rangeStart = *cx.regional.parseDate(startup.start);
-    query.rangeEnd = *cx.regional.parseDate(startup.end);
-    if (const auto from = opt.get("from")) {
-        query.rangeStart = dateOption(cx, *from);
-        list.rangeStart = cx.regional.shortDate(query.rangeStart);
-    }
-    if (const auto to = opt.get("to")) {
-        query.rangeEnd = dateOption(cx, *to);
-        list.rangeEnd = cx.regional.shortDate(query.rangeEnd);
-    }
-
+    query.rangeStart = days.first;
+    query.rangeEnd = days.last;
     const std::string recordFile = joinPath(dataFolder, "quillbank.dat");
-    for (std::size_t i = first; i < args.size(); ++i) {
-        if (args[i] == "--wide") continue;
-        const std::string& name = args[i];
-        const std::string& value = args[++i];  // Options checked that every option has one
-        if (name == "--category") {
+    for (const ListStep& step : a.steps) {
+        if (step.category) {
             query.searchArgument.clear();
-            query.categoryFilterCode = fitField(value, 10);
-            query.categoryFilterName = value;
-        } else if (name == "--search") {
-            query.searchArgument = ansiUpper(value);
+            query.categoryFilterCode = fitField(step.value, 10);
+            query.categoryFilterName = step.value;
+        } else {
+            query.searchArgument = ansiUpper(step.value);
             query.categoryFilterCode = fitField("", 10);
             query.categoryFilterName = "All Categories";
-        } else {
-            continue;
         }
         const ListView view =
             PopMainGrid(recordFile, query, settings, cx.regional, &paths.reportList);
@@ -94,26 +60,19 @@ ReportList buildReportList(const std::vector<std::string>& args, std::size_t fir
 }
 
 int refuseEmptyList(CliContext& cx) {
-    cx.err << "qbk3-cli: " << emptyListMessage().text << '\n';
-    return 1;
+    return refuse(cx, emptyListMessage().text);
 }
 
-}  // namespace
-
-int reportCommand(const std::vector<std::string>& args, CliContext& cx) {
-    const std::string folder = dataFolderArgument(args);
-    if (args.size() < 3 || (args[2] != "summary" && args[2] != "full"))
-        throw UsageError{"report needs summary or full"};
-    const bool full = args[2] == "full";
-    const bool wide = Options(args, 3, kListOptions, {"wide"}).has("wide");
-
+int report(const ReportArguments& a, CliContext& cx) {
+    const std::string folder = dataFolder(a.folder);
+    const bool full = a.kind == "full";
     const WorkFolder work;
     const ReportPaths paths(work.path());
     const SettingsRecord settings = programSettings(cx);
-    const ReportList list = buildReportList(args, 3, folder, settings, cx, paths);
+    const ReportList list = buildReportList(a, folder, settings, cx, paths);
     ReportRequest request;
-    request.kind = wide ? (full ? ReportKind::WideFull : ReportKind::WideSummary)
-                        : (full ? ReportKind::Full : ReportKind::Summary);
+    request.kind = a.wide ? (full ? ReportKind::WideFull : ReportKind::WideSummary)
+                          : (full ? ReportKind::Full : ReportKind::Summary);
     request.rowStamps = list.rowStamps;
     request.categoryFilePath = joinPath(folder, "category.dat");
     request.settings = settings;
@@ -125,24 +84,69 @@ int reportCommand(const std::vector<std::string>& args, CliContext& cx) {
     if (!text) return refuseEmptyList(cx);
     for (const std::string& line : splitLines(*text))
         cx.out << line << '\n';
-    return 0;
+    return kExitDone;
 }
 
-int exportCommand(const std::vector<std::string>& args, CliContext& cx) {
-    const std::string folder = dataFolderArgument(args);
-    if (args.size() < 4 || (args[2] != "summary" && args[2] != "full"))
-        throw UsageError{"export needs full or summary, then FILE"};
-    const ExportKind kind = args[2] == "full" ? ExportKind::Full : ExportKind::Summary;
-    const std::string& target = args[3];
-    Options(args, 4, kListOptions);  // no --wide: exports have one layout
-
+int exportList(const ReportArguments& a, CliContext& cx) {
+    const std::string folder = dataFolder(a.folder);
     const WorkFolder work;
     const ReportPaths paths(work.path());
-    const ReportList list = buildReportList(args, 4, folder, programSettings(cx), cx, paths);
+    const ReportList list = buildReportList(a, folder, programSettings(cx), cx, paths);
     if (fileLength(paths.reportList) < entry_layout::kSize) return refuseEmptyList(cx);
     MakeReportFiles(paths, list.rowStamps);
-    writeExport(kind, paths, joinPath(folder, "category.dat"), target, cx.regional);
-    return 0;
+    writeExport(a.kind == "full" ? ExportKind::Full : ExportKind::Summary, paths,
+                joinPath(folder, "category.dat"), a.target, cx.regional);
+    return kExitDone;
+}
+
+// The options that build the report list; --category and --search keep their order.
+void addListOptions(CLI::App& c, ReportArguments& a) {
+    c.add_option_function<std::string>(
+         "--category",
+         [&a](const std::string& code) {
+             a.steps.push_back({true, code});
+         },
+         "add the entries of the category CODE to the list (may repeat)")
+        ->type_name("CODE")
+        ->trigger_on_parse();
+    c.add_option_function<std::string>(
+         "--search",
+         [&a](const std::string& text) {
+             a.steps.push_back({false, text});
+         },
+         "add the entries whose note or user fields hold TEXT (may repeat)")
+        ->type_name("TEXT")
+        ->trigger_on_parse();
+    c.add_option("--from", a.from, "from DATE on (default: the start-up range)")->type_name("DATE");
+    c.add_option("--to", a.to, "up to DATE")->type_name("DATE");
+}
+
+}  // namespace
+
+Subcommand makeReportCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand(
+        "report", "Print a report of the entries each --category and --search finds, in order.");
+    auto a = std::make_shared<ReportArguments>();
+    addFolder(*c, a->folder);
+    c->add_option("KIND", a->kind, "summary or full")
+        ->required()
+        ->check(CLI::IsMember({"summary", "full"}));
+    c->add_flag("--wide", a->wide, "the wide layout");
+    addListOptions(*c, *a);
+    return {c, [a, &cx] { return report(*a, cx); }};
+}
+
+Subcommand makeExportCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand(
+        "export", "Append the comma-delimited export of such a report list to FILE.");
+    auto a = std::make_shared<ReportArguments>();
+    addFolder(*c, a->folder);
+    c->add_option("KIND", a->kind, "full or summary")
+        ->required()
+        ->check(CLI::IsMember({"full", "summary"}));
+    c->add_option("FILE", a->target, "the file the export is appended to")->required();
+    addListOptions(*c, *a);
+    return {c, [a, &cx] { return exportList(*a, cx); }};
 }
 
 }  // namespace qbk

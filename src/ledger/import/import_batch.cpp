@@ -190,11 +190,9 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     RecordFileContent content = readRecordFile(target.recordFilePath);
     std::unordered_set<double> bookStamps;
     bookStamps.reserve(content.count() + batch.rows.size());
-    for (std::size_t n = 1; n <= content.count(); ++n) {
-        const double stamp = entry_bytes::recordStamp(content.at(n));
-        stamps.noteExisting(stamp);
-        bookStamps.insert(stamp);
-    }
+    stamps.noteExisting(largestStamp(content));
+    for (std::size_t n = 1; n <= content.count(); ++n)
+        bookStamps.insert(entry_bytes::recordStamp(content.at(n)));
 
     const std::string idsPath = importedIdsPath(target.recordFilePath);
     ImportedIds ids = readImportedIds(idsPath);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "macros/macro_file.h"
+#include "platform/book_lock.h"
 #include "platform/files.h"
 #include "store/entry_record.h"
 #include "store/record_file.h"
@@ -24,7 +25,10 @@ MacroPlayback playMacro(const std::string& macroPath, const std::string& recordF
         return result;
     }
 
+    // One read-modify-write of the book, with stamps above every stamp it holds.
+    const BookLock lock(parentFolder(recordFilePath));
     RecordFileContent book = readRecordFile(recordFilePath);
+    stamps.noteExisting(largestStamp(book));
     const DaySerial day = std::floor(date);
     for (std::size_t at = 0; at < macro.size(); at += entry_layout::kSize) {
         EntryRecord r = decodeEntry(macro.data() + at);

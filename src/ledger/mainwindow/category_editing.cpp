@@ -2,9 +2,13 @@
 
 #include <vector>
 
+#include "platform/book_lock.h"
+#include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/category_file.h"
 #include "store/category_record.h"
+#include "store/entry_record.h"
+#include "store/record_file.h"
 
 namespace qbk {
 namespace {
@@ -12,11 +16,6 @@ namespace {
 using namespace category_layout;
 
 constexpr std::string_view kNothingToDo = "Nothing to do!";
-
-// A code as the file stores it, without its blanks: typed text cut to the field width.
-std::string codeValue(std::string_view typed) {
-    return std::string(trimBlanks(fitField(trimBlanks(typed), kCatCodeWidth)));
-}
 
 std::string_view codeOf(const CategoryRecord& r) {
     return trimBlanks(r.catCode);
@@ -52,6 +51,22 @@ Message nothingToDo(std::string text) {
 
 }  // namespace
 
+std::string categoryCodeOf(std::string_view typed) {
+    return std::string(trimBlanks(fitField(trimBlanks(typed), kCatCodeWidth)));
+}
+
+std::size_t liveCategoryEntries(const std::string& recordFilePath, std::string_view code) {
+    const RecordFileContent content = readRecordFile(recordFilePath);
+    const std::string codeBytes = toWindows1252(trimBlanks(code));
+    std::size_t live = 0;
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        const char* r = content.at(i);
+        if (!entry_bytes::isDeleted(r) && trimBlanks(entry_bytes::categoryCode(r)) == codeBytes)
+            ++live;
+    }
+    return live;
+}
+
 CategoryEditStart editCategory(const std::string& categoryPath, std::string_view filterCode,
                                std::string_view filterName) {
     const std::string code(trimBlanks(filterCode));
@@ -65,7 +80,8 @@ CategoryEditStart editCategory(const std::string& categoryPath, std::string_view
 }
 
 CategoryChange saveCategory(const std::string& categoryPath, const CategoryForm& form) {
-    const std::string code = codeValue(form.code);
+    const BookLock lock(parentFolder(categoryPath));
+    const std::string code = categoryCodeOf(form.code);
     if (code.empty()) return refused(blankCategoryCodeMessage());
     std::vector<CategoryRecord> records = readCategories(categoryPath);
     if (find(records, code) != records.size()) return refused(duplicateCategoryCodeMessage(code));
@@ -80,7 +96,8 @@ CategoryChange saveCategory(const std::string& categoryPath, const CategoryForm&
 
 CategoryChange replaceCategory(const std::string& categoryPath, const std::string& recordFilePath,
                                std::string_view filterCode, const CategoryForm& form) {
-    const std::string code = codeValue(form.code);
+    const BookLock lock(parentFolder(categoryPath));
+    const std::string code = categoryCodeOf(form.code);
     if (code.empty()) return refused(blankCategoryCodeMessage());
     const std::string old(trimBlanks(filterCode));
     if (old.empty()) return refused(noCategorySelectedMessage());
@@ -104,7 +121,7 @@ std::optional<Message> deleteCategoryRefusal(const std::string& categoryPath,
                                              std::string_view formCode) {
     const std::string old(trimBlanks(filterCode));
     if (old.empty()) return noCategorySelectedMessage();
-    const std::string code = codeValue(formCode);
+    const std::string code = categoryCodeOf(formCode);
     if (code != old)
         return nothingToDo("The code in the form (" + code +
                            ") is not the code of the selected category (" + old +
@@ -116,7 +133,8 @@ std::optional<Message> deleteCategoryRefusal(const std::string& categoryPath,
 
 CategoryChange deleteCategory(const std::string& categoryPath, std::string_view filterCode,
                               std::string_view formCode) {
-    if (codeValue(formCode).empty()) return {};
+    const BookLock lock(parentFolder(categoryPath));
+    if (categoryCodeOf(formCode).empty()) return {};
     if (auto refusal = deleteCategoryRefusal(categoryPath, filterCode, formCode))
         return refused(std::move(*refusal));
     const std::string old(trimBlanks(filterCode));
@@ -137,6 +155,7 @@ CategoryChange deleteCategory(const std::string& categoryPath, std::string_view 
 }
 
 std::size_t deleteCategoryEntries(const std::string& recordFilePath, std::string_view filterCode) {
+    const BookLock lock(parentFolder(recordFilePath));
     return ChaseCat(recordFilePath, filterCode, filterCode, true);
 }
 

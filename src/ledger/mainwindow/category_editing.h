@@ -38,6 +38,14 @@ struct CategoryChange {
     std::string filterCode;          // Replace: the category's code now, without blanks
 };
 
+// The code that the typed text `typed` becomes in the category file: without
+// surrounding blanks, cut to 10 characters.
+std::string categoryCodeOf(std::string_view typed);
+
+// The live entries of the record file that belong to the category `code` (compared as
+// ChaseCat compares): the entries that deleting the category would leave without one.
+std::size_t liveCategoryEntries(const std::string& recordFilePath, std::string_view code);
+
 // Edit: the form filled with the selected category: code and name from the selection,
 // the description from the first record of the category file with that code, all
 // without surrounding blanks. Without a selection, or when the selected code is not in

@@ -78,8 +78,7 @@ NewEntry saveNewEntry(const std::string& recordFilePath, const std::string& data
     }
     AddToUserFields(dataFolder, settings, form.user1, form.user2);
     result.record = std::move(reading.record);
-    result.record.recordStamp = stamps.next();
-    result.position = FileNewEntry(recordFilePath, result.record, sortKeys);
+    result.position = FileNewEntry(recordFilePath, result.record, sortKeys, stamps);
     return result;
 }
 

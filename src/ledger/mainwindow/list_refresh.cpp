@@ -149,6 +149,48 @@ void appendToReportList(const std::string& path, const std::string& records) {
 
 }  // namespace
 
+struct ListFilter::State {
+    ListQuery query;
+    Search search;
+    bool user1Free = false;
+    bool user2Free = false;
+    bool allCategories = true;
+    std::string filterBytes;
+    mutable std::string haystack;
+};
+
+ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
+    : state_(std::make_unique<State>()) {
+    State& s = *state_;
+    s.query = query;
+    s.search = parseSearch(query.searchArgument);
+    s.user1Free = settings.udf1Save() == "N";
+    s.user2Free = settings.udf2Save() == "N";
+    s.filterBytes = toWindows1252(fitField(query.categoryFilterCode, 10));
+    s.allCategories = trimBlanks(s.filterBytes).empty();
+}
+
+ListFilter::~ListFilter() = default;
+
+bool ListFilter::keeps(const char* r) const {
+    const State& s = *state_;
+    if (entry_bytes::isDeleted(r)) return false;
+    if (s.query.macroMode) return true;
+    const DaySerial date = entry_bytes::entryDate(r);
+    if (date < s.query.rangeStart || date > s.query.rangeEnd) return false;
+    switch (s.search.kind) {
+        case SearchKind::None:
+            return s.allCategories || entry_bytes::categoryCode(r) == s.filterBytes;
+        case SearchKind::Word:
+            return matchesWordSearch(r, s.search, s.user1Free, s.user2Free, s.haystack);
+        case SearchKind::PickList1:
+            return matchesPickList(r + entry_layout::kUserField1, s.search);
+        case SearchKind::PickList2:
+            return matchesPickList(r + entry_layout::kUserField2, s.search);
+    }
+    return false;
+}
+
 ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const std::string* reportListPath) {
@@ -160,39 +202,17 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
     const GridColumns columns = *gridColumns(order);
     view.headerFormat = *headerFormat(order, settings.udf1Name(), settings.udf2Name());
 
-    const bool user1Free = settings.udf1Save() == "N";
-    const bool user2Free = settings.udf2Save() == "N";
-    const std::string filterBytes = toWindows1252(fitField(query.categoryFilterCode, 10));
-    const bool allCategories = trimBlanks(filterBytes).empty();
-
+    const ListFilter filter(query, settings);
     const RecordFileContent content = readRecordFile(recordFilePath);
     view.recordCount = content.count();
     view.rows.reserve(content.count());
     view.text.reserve(content.count() * 100);
     std::string reportRecords;
-    std::string haystack;
     for (std::size_t i = 1; i <= content.count(); ++i) {
         const char* r = content.at(i);
-        if (entry_bytes::isDeleted(r)) continue;
-        if (!query.macroMode) {
-            const DaySerial date = entry_bytes::entryDate(r);
-            if (date < query.rangeStart || date > query.rangeEnd) continue;
-            switch (search.kind) {
-                case SearchKind::None:
-                    if (!allCategories && entry_bytes::categoryCode(r) != filterBytes) continue;
-                    break;
-                case SearchKind::Word:
-                    if (!matchesWordSearch(r, search, user1Free, user2Free, haystack)) continue;
-                    break;
-                case SearchKind::PickList1:
-                    if (!matchesPickList(r + entry_layout::kUserField1, search)) continue;
-                    break;
-                case SearchKind::PickList2:
-                    if (!matchesPickList(r + entry_layout::kUserField2, search)) continue;
-                    break;
-            }
-        }
+        if (!filter.keeps(r)) continue;
         view.rows.push_back(buildRow(r, columns, query.macroMode, regional, view.text));
+        view.rows.back().recordNumber = static_cast<std::uint32_t>(i);
         const Money amount = entry_bytes::amount(r);
         view.balance += amount;
         if (amount.isNegative())

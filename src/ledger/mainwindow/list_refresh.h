@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,7 @@ struct ListRow {
     std::array<std::uint16_t, 8> cellStart{};  // cell starts from `offset`; [7] = length + 1
     AmountColour amountColour = AmountColour::Black;
     double stamp = 0;
+    std::uint32_t recordNumber = 0;  // from 1, in the file the list was read from
 };
 
 struct ListView {
@@ -76,6 +78,23 @@ struct ListView {
         return std::string_view(text).substr(r.offset,
                                              static_cast<std::size_t>(r.cellStart[7] - 1));
     }
+};
+
+// The test by which the list refresh keeps a record, for work that needs the entries
+// of the list without its rows (charts).
+class ListFilter {
+  public:
+    ListFilter(const ListQuery& query, const SettingsRecord& settings);
+    ~ListFilter();
+    ListFilter(const ListFilter&) = delete;
+    ListFilter& operator=(const ListFilter&) = delete;
+
+    // True when the list shows the 125-byte record `record`; a deleted one never.
+    bool keeps(const char* record) const;
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 // PopMainGrid of `recordFilePath`. The column order comes from the settings'

@@ -32,6 +32,18 @@ const CategoryGroup* CategoryIndex::find(const CategoryRecord& category) const {
     return it == groups_.end() ? nullptr : &it->second;
 }
 
+std::vector<CategoryLine> categoryLines(const CategoryIndex& index,
+                                        const std::vector<CategoryRecord>& categories) {
+    std::vector<CategoryLine> lines;
+    for (const CategoryRecord& category : categories) {
+        const CategoryGroup* group = index.find(category);
+        if (group == nullptr) continue;
+        const Money sum = index.sum(*group);
+        if (!sum.isZero()) lines.push_back({&category, sum});
+    }
+    return lines;
+}
+
 std::string categoryCodeBytes(const CategoryRecord& category) {
     return toWindows1252(fitField(category.catCode, category_layout::kCatCodeWidth));
 }

@@ -42,6 +42,19 @@ class CategoryIndex {
     std::unordered_map<std::string_view, CategoryGroup> groups_;
 };
 
+// A category line of a summary section: a category record whose records in the file
+// add up to a sum other than 0.
+struct CategoryLine {
+    const CategoryRecord* category;
+    Money sum;
+};
+
+// The category lines of a file, in the order of `categories` (a category that stands
+// twice there gets two lines). Throws OperationError (Overflow) when a sum leaves the
+// currency range.
+std::vector<CategoryLine> categoryLines(const CategoryIndex& index,
+                                        const std::vector<CategoryRecord>& categories);
+
 // The stored bytes of a category's code (Windows-1252, 10 bytes), as entries hold it.
 std::string categoryCodeBytes(const CategoryRecord& category);
 

@@ -43,14 +43,17 @@ ReportSplit splitReportList(const RecordFileContent& reportList,
     for (double stamp : rowStamps) {
         const auto found = firstOfStamp.find(stamp);
         if (found == firstOfStamp.end()) continue;
-        const char* record = reportList.at(found->second);
-        const Money amount = entry_bytes::amount(record);
-        RecordFileContent& to = amount.isZero()       ? split.todo
-                                : amount.isNegative() ? split.expense
-                                                      : split.income;
-        to.records.append(record, entry_layout::kSize);
+        addToSplit(split, reportList.at(found->second));
     }
     return split;
+}
+
+void addToSplit(ReportSplit& split, const char* record) {
+    const Money amount = entry_bytes::amount(record);
+    RecordFileContent& to = amount.isZero()       ? split.todo
+                            : amount.isNegative() ? split.expense
+                                                  : split.income;
+    to.records.append(record, entry_layout::kSize);
 }
 
 std::vector<std::pair<std::string, std::string>> splitFiles(const ReportPaths& paths,

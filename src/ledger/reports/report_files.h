@@ -45,6 +45,9 @@ struct ReportSplit {
     RecordFileContent income, expense, todo;
 };
 
+// Appends the 125-byte `record` to the split file of its amount's sign.
+void addToSplit(ReportSplit& split, const char* record);
+
 // The split: for each row stamp in order, the first record of `reportList` whose
 // RecordStamp equals it exactly goes to the split file of its amount's sign; a stamp
 // that matches no record adds nothing, a stamp given twice adds its record twice.

@@ -27,19 +27,15 @@ struct Layout {
 void writeCategoryLines(std::string& out, const ReportSources& s, const CategoryIndex& index,
                         Money total, const Layout& layout) {
     const Money largest = GetLargestCategory(index, s.categories);
-    for (const CategoryRecord& category : s.categories) {
-        const CategoryGroup* group = index.find(category);
-        if (group == nullptr) continue;
-        const Money sub = index.sum(*group);
-        if (sub.isZero()) continue;
+    for (const CategoryLine& c : categoryLines(index, s.categories)) {
         std::string line = "   ";
-        line += fitField(category.catName, category_layout::kCatNameWidth);
+        line += fitField(c.category->catName, category_layout::kCatNameWidth);
         line += "  ";
-        line += s.money(sub);
+        line += s.money(c.sum);
         line += "  (";
-        line += shareText(sub, total, s.regional);
+        line += shareText(c.sum, total, s.regional);
         line += " %)  ";
-        line += barText(sub, largest, layout.barWidth);
+        line += barText(c.sum, largest, layout.barWidth);
         addLine(out, line);
     }
 }

@@ -1,10 +1,15 @@
 #include "tools/accessory_texts.h"
 
+#include "version.h"
+
 namespace qbk {
 
 Message aboutMessage() {
-    return {"Quillbank v.3.0 - release 2, January 20, 2000\r\nMade by Brindlefold", "Quillbank",
-            Icon::Information, Buttons::Ok, 1};
+    return {
+        "Quillbank v.3.0 - release 2, January 20, 2000\r\nMade by Brindlefold\r\n\r\n"
+        "This is Quillbank 3 for Linux, version " +
+            std::string(kVersion) + ".",
+        "Quillbank", Icon::Information, Buttons::Ok, 1};
 }
 
 Message webVisitQuestion() {

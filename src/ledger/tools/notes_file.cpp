@@ -1,5 +1,6 @@
 #include "tools/notes_file.h"
 
+#include "platform/book_lock.h"
 #include "platform/command_line.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
@@ -29,6 +30,7 @@ std::string notesHeader(int fiscalYear, const std::string& path, DaySerial today
 
 std::string openNotesFile(const std::string& dataFolder, int fiscalYear, DaySerial today,
                           const RegionalSettings& regional) {
+    const BookLock lock(dataFolder);
     const std::string path = joinPath(dataFolder, notesFileName(fiscalYear));
     if (fileLength(path) == 0)
         writeFileAtomically(path, notesHeader(fiscalYear, path, today, regional));

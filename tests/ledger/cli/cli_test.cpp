@@ -4,8 +4,10 @@
 
 #include <sstream>
 
+#include "store/settings_record.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
+#include "version.h"
 
 namespace qbk {
 namespace {
@@ -57,6 +59,78 @@ TEST_F(CliTest, BadArgumentsExplainThemselves) {
     EXPECT_EQ(run({"list", data.path(), "--order", "x"}), 2);
     EXPECT_EQ(run({"frobnicate"}), 2);
     EXPECT_EQ(run({}), 2);
+}
+
+TEST_F(CliTest, HelpVersionAndErrorsHaveTheUsualManners) {
+    ASSERT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(out.str(), "qbk3-cli " + std::string(kVersion) + "\n");
+    ASSERT_EQ(run({"category", "add", "--help"}), 0);
+    EXPECT_NE(out.str().find("Usage: qbk3-cli category add [OPTIONS] FOLDER CODE [NAME]\n"),
+              std::string::npos);
+    EXPECT_EQ(err.str(), "");
+    // A value the work cannot use: one line, no usage.
+    EXPECT_EQ(run({"list", data.file("nowhere")}), 2);
+    EXPECT_EQ(err.str(), "qbk3-cli: no such folder: " + data.file("nowhere") + "\n");
+    // A malformed line: the problem, then the usage of the command it reached.
+    EXPECT_EQ(run({"list", data.path(), "--from"}), 2);
+    EXPECT_EQ(err.str(),
+              "qbk3-cli: --from: 1 required DATE missing\n"
+              "Usage: qbk3-cli list [OPTIONS] FOLDER\n"
+              "Run 'qbk3-cli list --help' for more information.\n");
+    EXPECT_EQ(run({"frobnicate", "--help"}), 2);
+    EXPECT_EQ(err.str(),
+              "qbk3-cli: unknown command: frobnicate\nUsage: qbk3-cli [OPTIONS] SUBCOMMAND\n"
+              "Run 'qbk3-cli --help' for more information.\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliTest, ListRefusesAFromAfterTheToAsSelectDatesDoes) {
+    EXPECT_EQ(run({"list", data.path(), "--from=2/1/2001", "--to=1/31/2001"}), 2);
+    EXPECT_EQ(err.str(),
+              "qbk3-cli: The latest date you have selected: 01/31/2001 is older than the "
+              "earliest: 02/01/2001 Please try again.\n");
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(run({"list", data.path(), "--from=2/1/2001", "--to=2/1/2001"}), 0);
+}
+
+TEST_F(CliTest, ListGivesTheListedEntriesAsTypedData) {
+    EntryRecord gone = entry(2001, 4, 3, "FOOD", -1, "deleted");
+    gone.deletedMark = "Y";
+    data.write(
+        "quillbank.dat",
+        fileOf({gone, entry(2001, 4, 2, "FOOD", -1250, "fish, \"fresh\"", 89200.5, "card"), [] {
+                    EntryRecord e = entry(2001, 4, 1, "PAY", 0, "salary", 1.25e-7);
+                    e.amount = Money::fromRaw(123456789);
+                    return e;
+                }()}));
+    ASSERT_EQ(run({"list", data.path(), "--format", "json"}), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "[\n"
+              "{\"date\":\"2001-04-02\",\"amount\":\"-12.50\",\"category\":\"FOOD\",\"note\":"
+              "\"fish, \\\"fresh\\\"\",\"user1\":\"card\",\"user2\":\"\",\"stamp\":89200.5,"
+              "\"deleted\":false},\n"
+              "{\"date\":\"2001-04-01\",\"amount\":\"12345.6789\",\"category\":\"PAY\",\"note\":"
+              "\"salary\",\"user1\":\"\",\"user2\":\"\",\"stamp\":1.25e-07,\"deleted\":false}\n"
+              "]\n");
+    ASSERT_EQ(run({"list", data.path(), "--format=csv", "--category", "FOOD"}), 0);
+    EXPECT_EQ(out.str(),
+              "date,amount,category,note,user1,user2,stamp,deleted\n"
+              "2001-04-02,-12.50,FOOD,\"fish, \"\"fresh\"\"\",card,,89200.5,false\n");
+    ASSERT_EQ(run({"list", data.path(), "--format", "json", "--search", "nothing"}), 0);
+    EXPECT_EQ(out.str(), "[]\n");
+    EXPECT_EQ(run({"list", data.path(), "--format", "xml"}), 2);
+}
+
+TEST_F(CliTest, RangePrintsWhatTheWindowWouldShow) {
+    SettingsRecord s = SettingsRecord::defaults();
+    s.setFyMonth(4);
+    program.write("qbk3.ini", s.bytes());
+    ASSERT_EQ(run({"range"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "FY 2002 - 04/01/2001  >>  03/31/2002\n04/01/2001\n03/31/2002\n");
+    ASSERT_EQ(run({"range", "--days=30"}), 0);
+    EXPECT_EQ(out.str(), "30 Days - 05/16/2001  >>  06/15/2001\n05/16/2001\n06/15/2001\n");
+    ASSERT_EQ(run({"range", "--fiscal-year", "1999"}), 0);
+    EXPECT_EQ(out.str(), "FY 2000 - 04/01/1999  >>  03/31/2000\n04/01/1999\n03/31/2000\n");
 }
 
 TEST_F(CliTest, DumpShowsEveryRecordAndWarnsOfAPartialOne) {

@@ -125,7 +125,7 @@ TEST_F(EntryCommandsTest, ListShowsAFiscalYearOrADayCount) {
     EXPECT_EQ(notes(), "next year;last day;");
 
     EXPECT_EQ(run({"list", data.path(), "--days", "30", "--fiscal-year", "2000"}), 2);
-    EXPECT_EQ(firstErrorLine(), "qbk3-cli: --fiscal-year and --days exclude each other");
+    EXPECT_EQ(firstErrorLine(), "qbk3-cli: --fiscal-year excludes --days");
     EXPECT_EQ(run({"list", data.path(), "--fiscal-year", "20x"}), 2);
     EXPECT_EQ(firstErrorLine(), "qbk3-cli: not a whole number from 100 to 9998: 20x");
     EXPECT_EQ(run({"list", data.path(), "--days", "-1"}), 2);

@@ -6,6 +6,7 @@
 #include "support/temp_folder.h"
 #include "tools/accessory_texts.h"
 #include "mainwindow/window_texts.h"
+#include "version.h"
 
 namespace qbk {
 namespace {
@@ -81,8 +82,10 @@ TEST(NotesLaunch, AnEditorGetsItsArgumentsAndTheFileLast) {
 
 TEST(AccessoryMessages, TheirTextsAndTitles) {
     EXPECT_EQ(aboutMessage().title, "Quillbank");
-    EXPECT_EQ(aboutMessage().text.substr(0, 47),
-              "Quillbank v.3.0 - release 2, January 20, 2000\r\n");
+    EXPECT_EQ(aboutMessage().text,
+              "Quillbank v.3.0 - release 2, January 20, 2000\r\nMade by Brindlefold\r\n\r\nThis is "
+              "Quillbank 3 for Linux, version " +
+                  std::string(kVersion) + ".");
     EXPECT_EQ(webVisitQuestion(),
               (Message{"Please make sure your internet connection is active!\r\nContinue?",
                        "Visit Brindlefold on the Web", Icon::Question, Buttons::YesNo, 1}));

@@ -1,5 +1,6 @@
 #include "app/qt/controllers.h"
 
+#include "charts/qt/chart_commands.h"
 #include "import/qt/import_commands.h"
 #include "macros/qt/macro_commands.h"
 #include "mainwindow/qt/category_frame.h"
@@ -25,6 +26,7 @@ void installControllers(QBK_3_Main& window) {
     new MacroCommands(window, *dateSelector);
     new ImportCommands(window);
     new AccessoryCommands(window);
+    new ChartCommands(window);
 }
 
 }  // namespace qbk

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
+#include <cstring>
+#include <iostream>
 
 #include "app/qt/controllers.h"
 #include "mainwindow/qt/qbk3_main.h"
@@ -10,10 +12,27 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_shell.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window exists, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "qbk3 " << qbk::kVersion << '\n';
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << "Usage: qbk3 [--help | --version]\n"
+                         "Opens the Quillbank 3 cashflow book in its window. See qbk3(1) and, "
+                         "for scripts, qbk3-cli(1).\n";
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillbank 3"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(qbk::kVersion.data(), qbk::kVersion.size()));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.brindlefold.Quillbank3"));
     QApplication::setQuitOnLastWindowClosed(true);
 
     qbk::QtPrompts prompts;

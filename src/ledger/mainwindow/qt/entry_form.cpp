@@ -233,14 +233,16 @@ void EntryForm::MainGrid_DblClick() {
     if (state.ReportMode) return;
     const QModelIndex current = window_.mainGrid()->currentIndex();
     if (!current.isValid()) return;
-    const std::optional<double> stamp = parseStamp(window_.mainGridModel()->cell(current.row(), 6));
-    if (!stamp) return;
+    // The exact stamp and place the row was listed with; the stamp column's text is
+    // only shown, never read back.
+    const double stamp = window_.mainGridModel()->stamp(current.row());
+    const std::size_t number = window_.mainGridModel()->recordNumber(current.row());
 
-    std::optional<EntryRecord> found;
+    std::optional<OpenedRecord> found;
     std::string categoryName;
     try {
-        found = readByIdentity(state.RecordFilePath, *stamp);
-        if (found) getlabel(state.CategoryFilePath, found->categoryCode, categoryName);
+        found = openRecord(state.RecordFilePath, stamp, number);
+        if (found) getlabel(state.CategoryFilePath, found->record().categoryCode, categoryName);
     } catch (const OperationError& e) {
         window_.showError(e);
         return;
@@ -250,11 +252,12 @@ void EntryForm::MainGrid_DblClick() {
         window_.refreshList();
         return;
     }
-    state.EditStamp = *stamp;
-    state.CurrentRecord = *found;
-    loaded_ = *found;
+    opened_ = *found;
+    loaded_ = found->record();
+    state.EditStamp = loaded_.recordStamp;
+    state.CurrentRecord = loaded_;
 
-    const EntryRecord& r = *found;
+    const EntryRecord& r = loaded_;
     DateBox->setText(qs(window_.regional().shortDate(r.entryDate)));
     setAmountColour(r.amount.isNegative());
     AmountBox->setText(qs(amountBoxText(r.amount, window_.regional())));
@@ -346,8 +349,7 @@ void EntryForm::replace(bool income) {
     try {
         const EntryFormText typed = text();
         AddToUserFields(state.DataFolder, state.ProgramSettings, typed.user1, typed.user2);
-        record.recordStamp = window_.stamps().next();
-        if (!ReplaceRecord(state.RecordFilePath, state.EditStamp, record)) {
+        if (!replaceOpened(state.RecordFilePath, opened_, record, &window_.stamps())) {
             // Gone since it was opened: keep what was typed, so it can be saved as new.
             window_.prompts().message(entryGoneMessage());
             window_.refreshList();
@@ -368,8 +370,12 @@ void EntryForm::DeleteButton_Click() {
     EntryRecord record = loaded_;
     record.deletedMark.assign(1, 'Y');
     try {
-        if (!ReplaceRecord(state.RecordFilePath, state.EditStamp, record))
+        if (!replaceOpened(state.RecordFilePath, opened_, record)) {
+            // Nothing was written; the form stays open with the entry as it was read.
             window_.prompts().message(entryGoneMessage());
+            window_.refreshList();
+            return;
+        }
     } catch (const OperationError& e) {
         window_.showError(e);
         return;

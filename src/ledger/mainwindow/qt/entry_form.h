@@ -21,6 +21,7 @@
 
 #include "mainwindow/entry_editing.h"
 #include "store/entry_record.h"
+#include "store/record_file.h"
 
 class QComboBox;
 class QLabel;
@@ -75,6 +76,8 @@ class EntryForm : public QObject {
     // The entry as it was opened: Delete writes it back marked deleted, whatever the
     // boxes hold now.
     EntryRecord loaded_;
+    // The record the form was opened on: Replace and Delete write back to it alone.
+    OpenedRecord opened_;
 
     QLineEdit* DateBox = nullptr;
     QPushButton* TodayButton = nullptr;

@@ -86,6 +86,11 @@ double MainGridModel::stamp(int row) const {
     return chunks_[r.chunk]->rows[r.row].stamp;
 }
 
+std::size_t MainGridModel::recordNumber(int row) const {
+    const RowRef& r = rows_.at(static_cast<std::size_t>(row));
+    return chunks_[r.chunk]->rows[r.row].recordNumber;
+}
+
 std::vector<double> MainGridModel::stamps() const {
     std::vector<double> s;
     s.reserve(rows_.size());

@@ -31,6 +31,8 @@ class MainGridModel : public QAbstractTableModel {
     // The cell text and the stamp of data row `row` (0-based).
     std::string_view cell(int row, int column) const;
     double stamp(int row) const;
+    // The number of the record row `row` shows, from 1 (0 for rows of a report list).
+    std::size_t recordNumber(int row) const;
     // The stamps of all rows, top to bottom.
     std::vector<double> stamps() const;
 

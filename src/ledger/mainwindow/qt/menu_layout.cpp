@@ -60,6 +60,8 @@ constexpr MenuItemDef kItems[] = {
     {"mu_Search", "-", "", ""},
     {"mu_Search", "mu_AllCats", "Show All Categories", "F8"},
     {"mu_Search", "mu_GridFormat", "Next Column Order", "F9"},
+    {"mu_Search", "-", "", ""},
+    {"mu_Search", "mu_ListCharts", "Charts of this List", "F6"},
 
     {"mu_ReportS", "mu_NewReport", "New Report", ""},
     {"mu_ReportS", "mu_QuitReports", "Quit Reports", "Ctrl+Q"},
@@ -70,6 +72,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_ReportS", "mu_ReportFullUser", "Full Report - Wide Format (w/ User Fields)", "Ctrl+D"},
     {"mu_ReportS", "-", "", ""},
     {"mu_ReportS", "mu_ReturnToList", "Return to List", "Ctrl+R"},
+    {"mu_ReportS", "mu_ReportCharts", "Charts", "Ctrl+G"},
     {"mu_ReportS", "-", "", ""},
     {"mu_ReportS", "mu_PrintReport", "Print Report", "Ctrl+P"},
     {"mu_ReportS", "mu_EditReport", "Edit Report With Word Processor", "Ctrl+E"},
@@ -117,6 +120,7 @@ constexpr ToolButtonDef kReportToolBar[] = {
     {"Edit", "Edit", "Edit report in your word processor program", "mu_EditReport"},
     {"File", "File", "Save report to a text file", "mu_WriteText"},
     {"Export", "Export", "Export report data to comma-delimited text.", "mu_WriteComma"},
+    {"Charts", "Charts", "Charts of the report list", "mu_ReportCharts"},
 };
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "mainwindow/qt/book_watcher.h"
 #include "mainwindow/qt/qbk3_main.h"
 
 #include <QAction>
@@ -87,6 +88,7 @@ QBK_3_Main::QBK_3_Main(Services& services, QWidget* parent)
     createGrids();
     createFrames();
     createStatusBars();
+    followOutsideChanges();
     setMinimumSize(2 * kCategoryGridWidth + 100, 360);
     resize(1180, 720);
     qApp->installEventFilter(this);
@@ -155,6 +157,7 @@ QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
         {"Edit", QStyle::SP_FileDialogStart},
         {"File", QStyle::SP_DialogSaveButton},
         {"Export", QStyle::SP_DriveFDIcon},
+        {"Charts", QStyle::SP_DesktopIcon},
     };
     QAction* button =
         bar->addAction(style()->standardIcon(kIcons.at(def.key)), QString::fromUtf8(def.caption));
@@ -365,8 +368,12 @@ void QBK_3_Main::Form_Resize() {
         const int spacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, bar);
         return width - 2 * margin - spacing * (static_cast<int>(bar->actions().size()) - 1);
     };
-    const int mainButton = static_cast<int>(buttonRoom(MainToolBar) / 7.05);
-    const int reportButton = static_cast<int>(buttonRoom(ReportToolBar) / 9.05);
+    const auto share = [&buttonRoom](const QToolBar* bar) {
+        return static_cast<int>(buttonRoom(bar) /
+                                (static_cast<double>(bar->actions().size()) + 0.05));
+    };
+    const int mainButton = share(MainToolBar);
+    const int reportButton = share(ReportToolBar);
     for (QAction* a : MainToolBar->actions())
         if (QWidget* w = MainToolBar->widgetForAction(a)) w->setFixedWidth(mainButton);
     for (QAction* a : ReportToolBar->actions())
@@ -413,6 +420,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
             return;
         }
     }
+    if (!state_.ReportMode) bookWatcher_->recordFileRead();
     const bool fileEmpty = view.recordCount == 0;
     const std::array<std::string, 5> panels = view.panels;
     mainGridModel_->setHeaderFormat(view.headerFormat);
@@ -436,6 +444,42 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
         DisplayStatusBar->setPanelText(i + 1, qs(panels[static_cast<std::size_t>(i)]));
 }
 
+void QBK_3_Main::followOutsideChanges() {
+    bookWatcher_ = new BookWatcher(this);
+    connect(bookWatcher_, &BookWatcher::recordFileChanged, this, [this] { bookChangedOutside(false); });
+    connect(bookWatcher_, &BookWatcher::categoryFileChanged, this, [this] { bookChangedOutside(true); });
+}
+
+// Another program changed the book: the lists show it, and the current entry stays
+// current where it still exists. A report list is a snapshot and stays as it is.
+void QBK_3_Main::bookChangedOutside(bool categories) {
+    if (state_.ReportMode || state_.MacroMode || state_.RecordFilePath.empty()) return;
+    if (categories) {
+        const QModelIndex current = CategoryGrid->currentIndex();
+        const std::string code = current.isValid() ? categoryGridModel_->code(current.row()) : "";
+        PopCategoryGrid();
+        for (int row = 0; row < categoryGridModel_->rowCount(); ++row) {
+            if (categoryGridModel_->code(row) == code) {
+                CategoryGrid->setCurrentIndex(categoryGridModel_->index(row, 0));
+                CategoryGrid->selectRow(row);
+                break;
+            }
+        }
+        return;
+    }
+    const QModelIndex current = MainGrid->currentIndex();
+    const std::optional<double> stamp =
+        current.isValid() ? std::optional(mainGridModel_->stamp(current.row())) : std::nullopt;
+    refreshList();
+    if (!stamp) return;
+    for (int row = 0; row < mainGridModel_->rowCount(); ++row) {
+        if (mainGridModel_->stamp(row) == *stamp) {
+            selectMainGridRow(row);
+            break;
+        }
+    }
+}
+
 void QBK_3_Main::selectMainGridRow(int row) {
     if (row < 0 || row >= mainGridModel_->rowCount()) return;
     MainGrid->setCurrentIndex(mainGridModel_->index(row, 0));
@@ -446,6 +490,7 @@ void QBK_3_Main::PopCategoryGrid() {
     std::vector<CategoryRecord> categories;
     try {
         categories = readCategories(state_.CategoryFilePath);
+        bookWatcher_->categoryFileRead();
     } catch (const OperationError& e) {
         showError(e);
     }

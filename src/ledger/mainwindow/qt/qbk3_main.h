@@ -45,6 +45,8 @@ class CategoryGridModel;
 class MainGridModel;
 class StatusPanels;
 
+class BookWatcher;
+
 class QBK_3_Main : public QMainWindow {
     Q_OBJECT
   public:
@@ -166,6 +168,8 @@ class QBK_3_Main : public QMainWindow {
     // no row is current.
     bool takeCurrentCategory();
     void switchDataFolder(const std::string& folder, bool focusGrid);
+    void followOutsideChanges();
+    void bookChangedOutside(bool categories);
     void switchToAlternate(const std::string& storedPath);
     void applyStartupCaptions();
     QAction* addToolButton(QToolBar* bar, const struct ToolButtonDef& def);
@@ -181,6 +185,7 @@ class QBK_3_Main : public QMainWindow {
     std::map<QAction*, std::string> buttonCommands_;
     QPointer<qbk3Splash> splash_;
 
+    BookWatcher* bookWatcher_ = nullptr;
     QWidget* central_ = nullptr;
     QTableView* MainGrid = nullptr;
     MainGridModel* mainGridModel_ = nullptr;

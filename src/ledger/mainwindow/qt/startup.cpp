@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "mainwindow/date_range.h"
+#include "mainwindow/qt/book_watcher.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/splash.h"
 #include "mainwindow/qt/status_panels.h"
@@ -105,6 +106,7 @@ void QBK_3_Main::switchDataFolder(const std::string& folder, bool focusGrid) {
     GeneralStatusBar->setPanelText(2, qs(state_.DataFolder));
     state_.RecordFilePath = state_.DataFolder + "quillbank.dat";
     state_.CategoryFilePath = state_.DataFolder + "category.dat";
+    bookWatcher_->watch(state_.RecordFilePath, state_.CategoryFilePath);
     PopCategoryGrid();
     state_.CategoryFilterCode = std::string(10, ' ');
     state_.CategoryFilterName = "All Categories";

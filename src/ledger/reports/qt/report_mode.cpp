@@ -19,15 +19,16 @@ namespace {
 // Menus of list mode that report mode closes.
 constexpr const char* kListMenus[] = {"mu_File", "mu_Categories", "mu_Records", "mu_Macro",
                                       "mu_Notes"};
-// Open in report mode from its start: leaving it and the four reports.
-constexpr const char* kReportItems[] = {"mu_QuitReports", "mu_ReportSummary", "mu_ReportFull",
-                                        "mu_ReportFullUser", "mu_ReportSummaryWide"};
+// Open in report mode from its start: leaving it, the four reports and the charts.
+constexpr const char* kReportItems[] = {"mu_QuitReports",       "mu_ReportSummary",
+                                        "mu_ReportFull",        "mu_ReportFullUser",
+                                        "mu_ReportSummaryWide", "mu_ReportCharts"};
 // Open once a report has been built.
 constexpr const char* kOutputItems[] = {"mu_ReturnToList", "mu_PrintReport",
                                         "mu_EditReport",   "mu_WriteText",
                                         "mu_WriteComma",   "mu_WriteCommaSummary"};
 // ReportToolBar: buttons 1 to 4, then 5 to 9.
-constexpr const char* kReportButtons[] = {"New", "Quit", "Quick", "Full"};
+constexpr const char* kReportButtons[] = {"New", "Quit", "Quick", "Full", "Charts"};
 constexpr const char* kOutputButtons[] = {"Build", "Print", "Edit", "File", "Export"};
 
 constexpr const char* kReportListTip = "Highlight item and press DELETE key to remove from report";

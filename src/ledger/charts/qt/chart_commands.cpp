@@ -1,0 +1,119 @@
+#include "charts/qt/chart_commands.h"
+
+#include <QTableView>
+
+#include "charts/chart_entries.h"
+#include "charts/qt/chart_window.h"
+#include "mainwindow/qt/category_grid_model.h"
+#include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/qbk3_main.h"
+#include "mainwindow/qt/status_panels.h"
+#include "mainwindow/qt/wait_cursor.h"
+#include "platform/qt/qt_text.h"
+#include "platform/windows1252.h"
+#include "reports/report_command.h"
+#include "store/category_record.h"
+
+namespace qbk {
+namespace {
+
+Message emptyMainListMessage() {
+    return {
+        "There are no entries in this list to chart. Please choose a range, a category or "
+        "a search that lists some.",
+        "Nothing to do!", Icon::Information, Buttons::Ok, 1};
+}
+
+}  // namespace
+
+ChartCommands::ChartCommands(QBK_3_Main& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("ChartCommands"));
+    window.setCommand("mu_ListCharts", [this] { mu_ListCharts_Click(); });
+    window.setCommand("mu_ReportCharts", [this] { mu_ReportCharts_Click(); });
+}
+
+void ChartCommands::mu_ListCharts_Click() {
+    if (window_.state().MacroMode) return;
+    std::optional<ChartData> data;
+    std::optional<OperationError> failure;
+    {
+        WaitCursor wait;
+        try {
+            data = window_.state().ReportMode ? reportListCharts() : mainListCharts();
+        } catch (const OperationError& e) {
+            failure = e;
+        }
+    }
+    if (failure) {
+        window_.showError(*failure);
+        return;
+    }
+    if (!data) return;
+    auto* charts = new ChartWindow(std::move(*data), window_.regional(), window_.prompts(),
+                                   window_.services().printer, &window_);
+    connect(charts, &ChartWindow::categoryChosen, this, &ChartCommands::narrowTo);
+    charts->show();
+    chartWindow_ = charts;
+}
+
+ChartWindow* ChartCommands::chartWindow() const {
+    return chartWindow_;
+}
+
+std::optional<ChartData> ChartCommands::reportListCharts() {
+    const MainState& state = window_.state();
+    const ReportSplit entries =
+        splitReportList(readRecordFile(window_.services().programFolder + "report.tmp"),
+                        window_.mainGridModel()->stamps());
+    const auto span = entrySpan(entries);
+    if (!span) {
+        window_.prompts().message(emptyListMessage());
+        return std::nullopt;
+    }
+    ChartData data =
+        chartData(entries, span->first, span->second, readCategories(state.CategoryFilePath),
+                  state.ProgramSettings, window_.regional());
+    data.subject =
+        "Report list of " + std::to_string(window_.mainGridModel()->rowCount()) + " items";
+    return data;
+}
+
+std::optional<ChartData> ChartCommands::mainListCharts() {
+    const MainState& state = window_.state();
+    ListQuery query;
+    query.searchArgument = window_.searchArgument();
+    query.categoryFilterCode = state.CategoryFilterCode;
+    query.categoryFilterName = state.CategoryFilterName;
+    const auto start = window_.regional().parseDate(state.RangeStart);
+    const auto end = window_.regional().parseDate(state.RangeEnd);
+    if (!start || !end) {
+        throw OperationError(errnum::kTypeMismatch, "Type mismatch (range " + state.RangeStart +
+                                                        " - " + state.RangeEnd + ")");
+    }
+    query.rangeStart = *start;
+    query.rangeEnd = *end;
+    const ReportSplit entries =
+        listedEntries(readRecordFile(state.RecordFilePath), query, state.ProgramSettings);
+    if (!entrySpan(entries)) {
+        window_.prompts().message(emptyMainListMessage());
+        return std::nullopt;
+    }
+    ChartData data = chartData(entries, *start, *end, readCategories(state.CategoryFilePath),
+                               state.ProgramSettings, window_.regional());
+    data.subject = std::string(trimBlanks(utf8(window_.displayStatusBar()->panelText(5))));
+    return data;
+}
+
+void ChartCommands::narrowTo(const std::string& code) {
+    CategoryGridModel* categories = window_.categoryGridModel();
+    for (int row = 0; row < categories->rowCount(); ++row) {
+        if (categories->code(row) != code) continue;
+        window_.categoryGrid()->setCurrentIndex(categories->index(row, 0));
+        window_.CategoryGrid_DblClick();
+        window_.raise();
+        window_.activateWindow();
+        return;
+    }
+}
+
+}  // namespace qbk

@@ -1,0 +1,207 @@
+#include "charts/qt/chart_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "charts/qt/chart_files.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/qt/qt_text.h"
+#include "reports/report_output.h"
+
+namespace qbk {
+namespace {
+
+constexpr const char* kPictureFilter = "PNG picture|*.png|SVG drawing|*.svg|PDF document|*.pdf";
+constexpr const char* kPdfFilter = "PDF document|*.pdf";
+
+QChartView* newView(QWidget* parent, const char* name) {
+    auto* view = new QChartView(parent);
+    view->setObjectName(QString::fromUtf8(name));
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
+
+// Replaces the view's chart; the old one goes with it.
+void setChart(QChartView* view, QChart* chart) {
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+// A chosen file name, with ".png" added when it names none of the formats.
+std::string withPictureExtension(std::string path) {
+    if (!pictureFormatOf(path)) path += ".png";
+    return path;
+}
+
+}  // namespace
+
+ChartWindow::ChartWindow(ChartData data, const RegionalSettings& regional, Prompts& prompts,
+                         Printer& printer, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      data_(std::move(data)),
+      regional_(regional),
+      prompts_(prompts),
+      printer_(printer) {
+    setObjectName(QStringLiteral("ChartWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Charts - ") + qs(data_.subject));
+    createTabs();
+    createControls();
+    showCategories();
+    resize(960, 640);
+}
+
+void ChartWindow::createTabs() {
+    const ChartColours colours = ChartColours::of(palette());
+    const QString subtitle = chartSubtitle(data_, regional_);
+
+    auto* categoryPage = new QWidget;
+    sectionBox_ = new QComboBox(categoryPage);
+    sectionBox_->setObjectName(QStringLiteral("ChartSection"));
+    sectionBox_->addItems({QStringLiteral("Money out"), QStringLiteral("Money in")});
+    pieBox_ = new QCheckBox(QStringLiteral("&Pie chart"), categoryPage);
+    pieBox_->setObjectName(QStringLiteral("ChartPie"));
+    categoryView_ = newView(categoryPage, "CategoryChart");
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel(QStringLiteral("Show:"), categoryPage));
+    choices->addWidget(sectionBox_);
+    choices->addWidget(pieBox_);
+    choices->addStretch();
+    choices->addWidget(
+        new QLabel(QStringLiteral("Click a category to list its entries."), categoryPage));
+    auto* categoryLayout = new QVBoxLayout(categoryPage);
+    categoryLayout->addLayout(choices);
+    categoryLayout->addWidget(categoryView_);
+    connect(sectionBox_, &QComboBox::currentIndexChanged, this, [this] { showCategories(); });
+    connect(pieBox_, &QCheckBox::toggled, this, [this] { showCategories(); });
+
+    periodView_ = newView(nullptr, "PeriodChart");
+    periodView_->setChart(
+        periodChartPicture(data_.periods, data_.periodLength, subtitle, regional_, colours));
+    balanceView_ = newView(nullptr, "BalanceChart");
+    balanceView_->setChart(balanceChartPicture(data_.balance, subtitle, regional_, colours));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("ChartTabs"));
+    tabs_->addTab(categoryPage, QStringLiteral("By &Category"));
+    tabs_->addTab(periodView_, periodTitle(data_.periodLength));
+    tabs_->addTab(balanceView_, QStringLiteral("&Balance"));
+}
+
+void ChartWindow::createControls() {
+    auto button = [this](const char* name, const char* caption, const char* tip) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromUtf8(name));
+        b->setToolTip(QString::fromUtf8(tip));
+        return b;
+    };
+    saveButton_ = button("SaveChartButton", "&Save Picture...",
+                         "Save the chart shown as a PNG, SVG or PDF file");
+    copyButton_ = button("CopyChartButton", "C&opy", "Copy the chart shown to the clipboard");
+    printButton_ = button("PrintChartButton", "&Print", "Print the chart shown");
+    closeButton_ = button("CloseChartButton", "Close", "Close the charts");
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveChart(); });
+    connect(copyButton_, &QPushButton::clicked, this, [this] { copyChart(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { printChart(); });
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(copyButton_);
+    buttons->addWidget(printButton_);
+    buttons->addStretch();
+    buttons->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+}
+
+void ChartWindow::showCategories() {
+    const bool moneyOut = sectionBox_->currentIndex() == 0;
+    const CategorySection& section =
+        moneyOut ? data_.categories.moneyOut : data_.categories.moneyIn;
+    bars_ = largestFirst(section, regional_);
+    const auto chosen = [this](std::size_t i) {
+        if (i < bars_.size() && !bars_[i].code.empty()) emit categoryChosen(bars_[i].code);
+    };
+    setChart(categoryView_,
+             categoryChartPicture(
+                 bars_, moneyOut, pieBox_->isChecked() ? CategoryStyle::Pie : CategoryStyle::Bars,
+                 chartSubtitle(data_, regional_), regional_, ChartColours::of(palette()), chosen));
+}
+
+QChartView* ChartWindow::chartView(Tab tab) const {
+    switch (tab) {
+        case ByCategory:
+            return categoryView_;
+        case ByPeriod:
+            return periodView_;
+        case Balance:
+            return balanceView_;
+    }
+    return nullptr;
+}
+
+QChartView* ChartWindow::currentView() const {
+    return chartView(static_cast<Tab>(tabs_->currentIndex()));
+}
+
+void ChartWindow::saveChart() {
+    const std::string chosen =
+        prompts_.saveFile({"Save Chart As...", kPictureFilter, "chart.png", ""});
+    if (chosen.empty()) return;
+    const std::string path = withPictureExtension(chosen);
+    if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
+    try {
+        savePicture(*currentView(), path, *pictureFormatOf(path));
+    } catch (const OperationError& e) {
+        showError(e);
+    }
+}
+
+void ChartWindow::copyChart() {
+    copyPicture(*currentView());
+}
+
+void ChartWindow::printChart() {
+    try {
+        if (printer_.available()) {
+            QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+            printPicture(*currentView(), printer);
+            return;
+        }
+        if (!prompts_.confirm("No printer is installed. Save the chart as a PDF document instead?",
+                              "Print Chart"))
+            return;
+        const std::string chosen =
+            prompts_.saveFile({"Save Chart As PDF...", kPdfFilter, "chart.pdf", ""});
+        if (chosen.empty()) return;
+        std::string path = chosen;
+        if (pictureFormatOf(path) != PictureFormat::Pdf) path += ".pdf";
+        if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
+        savePicture(*currentView(), path, PictureFormat::Pdf);
+    } catch (const OperationError& e) {
+        showError(e);
+    }
+}
+
+void ChartWindow::showError(const OperationError& error) {
+    prompts_.message(
+        {commonErrorText(error), std::string(kCommonErrorTitle), Icon::Critical, Buttons::Ok, 1});
+}
+
+}  // namespace qbk

@@ -1,0 +1,136 @@
+// The commands that show a book without changing it: list (the record grid as the main
+// window shows it, or its entries as data), range (the date range the window would
+// show) and dump (every record of a record file).
+#include "cli/command.h"
+#include "cli/entry_formats.h"
+#include "cli/work_folder.h"
+#include "mainwindow/grid_layout.h"
+#include "mainwindow/list_refresh.h"
+#include "platform/files.h"
+#include "platform/stamps.h"
+#include "platform/windows1252.h"
+#include "store/category_record.h"
+#include "store/record_file.h"
+
+namespace qbk {
+namespace {
+
+struct ListArguments {
+    std::string folder;
+    RangeChoice range;
+    std::optional<std::string> from, to, category, search, order;
+    std::string format = "tsv";
+};
+
+void printGrid(const ListView& view, CliContext& cx) {
+    std::string header;
+    for (const HeaderColumn& c : parseHeaderFormat(view.headerFormat)) {
+        if (!header.empty()) header += '\t';
+        header += trimBlanks(c.title);
+    }
+    cx.out << header << '\n';
+    for (std::size_t i = 0; i < view.rows.size(); ++i)
+        cx.out << view.rowText(i) << '\n';
+    for (const std::string& panel : view.panels)
+        cx.out << panel << '\n';
+}
+
+int list(const ListArguments& a, CliContext& cx) {
+    const std::string folder = dataFolder(a.folder);
+    SettingsRecord settings = programSettings(cx);
+    if (a.order) {
+        if (!gridColumns(*a.order)) throw UsageError{"unknown column order: " + *a.order};
+        settings.setGridOrder(*a.order);
+    }
+    const ListedDays days = listedDays(chosenRange(a.range, settings, cx), a.from, a.to, cx);
+    ListQuery query;
+    query.rangeStart = days.first;
+    query.rangeEnd = days.last;
+    query.categoryFilterCode = fitField("", 10);
+    query.categoryFilterName = "All Categories";
+    if (a.category) {
+        query.categoryFilterCode = fitField(*a.category, 10);
+        query.categoryFilterName = *a.category;
+        for (const CategoryRecord& c : readCategories(folder + "category.dat"))
+            if (c.catCode == query.categoryFilterCode) query.categoryFilterName = c.catName;
+    }
+    if (a.search) query.searchArgument = ansiUpper(*a.search);
+
+    const std::string recordFile = folder + "quillbank.dat";
+    if (a.format == "tsv") {
+        printGrid(PopMainGrid(recordFile, query, settings, cx.regional), cx);
+        return kExitDone;
+    }
+    // The records listed, as the report mode of the window collects them.
+    const WorkFolder work;
+    const std::string listed = work.path() + "/listed.dat";
+    ensureFileExists(listed);
+    PopMainGrid(recordFile, query, settings, cx.regional, &listed);
+    if (a.format == "json")
+        writeEntriesJson(cx.out, readRecords(listed));
+    else
+        writeEntriesCsv(cx.out, readRecords(listed));
+    return kExitDone;
+}
+
+int dump(const std::string& path, CliContext& cx) {
+    if (!fileExists(path)) throw UsageError{"no such file: " + path};
+    const RecordFileContent content = readRecordFile(path);
+    cx.out << "#\tEntryDate\tCategoryCode\tAmount\tNote\tUserField1\tUserField2\tRecordStamp"
+              "\tDeletedMark\n";
+    for (std::size_t i = 1; i <= content.count(); ++i) {
+        const EntryRecord r = content.record(i);
+        cx.out << i << '\t' << cx.regional.shortDate(r.entryDate) << '\t' << r.categoryCode << '\t'
+               << cx.regional.numberText(r.amount) << '\t' << trimBlanks(r.note) << '\t'
+               << r.userField1 << '\t' << r.userField2 << '\t' << stampText(r.recordStamp) << '\t'
+               << r.deletedMark << '\n';
+    }
+    if (!content.partialTail.empty())
+        cx.err << "qbk3-cli: " << path << " ends with " << content.partialTail.size()
+               << " bytes that are not a whole record\n";
+    return kExitDone;
+}
+
+}  // namespace
+
+Subcommand makeListCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand(
+        "list", "Print the record list as the main window shows it, or its entries as data.");
+    auto a = std::make_shared<ListArguments>();
+    addFolder(*c, a->folder);
+    addRangeOptions(*c, a->range);
+    c->add_option("--from", a->from, "list from DATE on (regional short date)")->type_name("DATE");
+    c->add_option("--to", a->to, "list up to DATE")->type_name("DATE");
+    c->add_option("--category", a->category, "only the entries of the category CODE")
+        ->type_name("CODE");
+    c->add_option("--search", a->search, "only the entries whose note or user fields hold TEXT")
+        ->type_name("TEXT");
+    c->add_option("--order", a->order, "the column order of the grid (a code of the settings)")
+        ->type_name("CODE");
+    c->add_option("--format", a->format, "tsv (the grid, tab-separated), csv or json")
+        ->check(CLI::IsMember({"tsv", "csv", "json"}))
+        ->type_name("FORMAT");
+    return {c, [a, &cx] { return list(*a, cx); }};
+}
+
+Subcommand makeRangeCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand(
+        "range", "Print the date range the main window shows: its label, first and last day.");
+    auto choice = std::make_shared<RangeChoice>();
+    addRangeOptions(*c, *choice);
+    return {c, [choice, &cx] {
+                const DateRange range = chosenRange(*choice, programSettings(cx), cx);
+                const ListedDays days = listedDays(range, std::nullopt, std::nullopt, cx);
+                cx.out << range.label << '\n' << days.firstText << '\n' << days.lastText << '\n';
+                return kExitDone;
+            }};
+}
+
+Subcommand makeDumpCommand(CLI::App& tool, CliContext& cx) {
+    auto* c = tool.add_subcommand("dump", "Print every record of a record file, deleted ones too.");
+    auto path = std::make_shared<std::string>();
+    c->add_option("FILE", *path, "a record file (quillbank.dat, a macro file)")->required();
+    return {c, [path, &cx] { return dump(*path, cx); }};
+}
+
+}  // namespace qbk
