@@ -306,24 +306,30 @@ TEST_F(ImportWindowTest, ACategoryPickedForAnUnplacedLineTeachesARule) {
     prompts.expectAllUsed();
 }
 
-TEST_F(ImportWindowTest, AFirstLineOfColumnNamesIsTickedAndLeftOut) {
+TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
     choose("bank.csv",
-           "Date,Amount,Note\r\n06/01/2001,-7.5,\"Imported, quoted\"\r\n,,\r\n"
-           "06/01/2001,-7.5,\"Imported, quoted\"\r\n");
+           "Date,Amount,Note,Category,Card\r\n"
+           "12/03/2026,-7.5,\"Imported, quoted\",DINING,card\r\n"
+           ",,,,\r\n"
+           "12/03/2026,-7.5,\"Imported, quoted\",DINING,card\r\n");
     auto* header = importWindow->findChild<QCheckBox*>("HeaderCheck");
     EXPECT_TRUE(header->isEnabled());
-    EXPECT_TRUE(header->isChecked());
+    EXPECT_TRUE(header->isChecked());  // "Date" is no date
     EXPECT_EQ(status(), "Link the Date and Amount fields to see the entries here.");
-    link(5, "DateLink");
-    link(6, "AmountLink");
-    link(7, "NoteLink");
+    EXPECT_EQ(listLines()[9], "3 = Imported, quoted");
+    link(7, "DateLink");
+    link(8, "AmountLink");
+    link(9, "NoteLink");
+    link(10, "CatLink");
+    link(11, "UDF1Link");
     EXPECT_EQ(previewRows(),
               (std::vector<std::string>{
-                  "[x] | 06/01/2001 | ($7.50) | Imported, quoted |  | ",
-                  "[ ] | 06/01/2001 | ($7.50) | Imported, quoted |  | earlier in the file"}));
+                  "[x] | 12/03/2026 | ($7.50) | Imported, quoted | DINING | ",
+                  "[ ] | 12/03/2026 | ($7.50) | Imported, quoted | DINING | earlier in the file"}));
 
     header->click();
-    EXPECT_EQ(status(), "Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note");
+    EXPECT_EQ(status(),
+              "Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note,Category,Card");
     prompts.answers.push_back(Answer::Yes);
     importWindow->Command1_Click();
     EXPECT_EQ(prompts.last().title, "Error - operation aborted");
@@ -333,6 +339,11 @@ TEST_F(ImportWindowTest, AFirstLineOfColumnNamesIsTickedAndLeftOut) {
     prompts.answers.push_back(Answer::Yes);
     importWindow->Command1_Click();
     EXPECT_EQ(prompts.last(), importFinishedMessage(1, 1));
+    const std::string added = program.read("quillbank.dat").substr(125);
+    ASSERT_EQ(added.size(), 125u);
+    EXPECT_EQ(added.substr(8, 10), "DINING    ");
+    EXPECT_EQ(added.substr(26, 60), fitField("Imported, quoted", 60));
+    EXPECT_EQ(added.substr(86, 10), "card      ");
     prompts.expectAllUsed();
 }
 
