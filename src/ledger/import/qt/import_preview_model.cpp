@@ -39,7 +39,7 @@ int ImportPreviewModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= batch_.rows.size()) return {};
     const ImportRow& row = batch_.rows[static_cast<std::size_t>(index.row())];
     if (role == Qt::CheckStateRole && index.column() == Include)
         return row.included ? Qt::Checked : Qt::Unchecked;

@@ -298,13 +298,16 @@ void qbk3cdi::showStatement() {
     }
     step(2);
     const WaitCursor hourglass;
-    batch_ = statementBatch(statement, *format_, rules_, categories_);
+    // The table's batch changes only together with its model, so that the view never
+    // paints rows the batch no longer has.
+    ImportBatch fresh = statementBatch(statement, *format_, rules_, categories_);
     step(3);
-    markDuplicates(batch_, readBookIndex(window_.state().RecordFilePath));
+    markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
+    batch_ = std::move(fresh);
+    previewModel_->reload();
     step(4);
     ImportLineCount = batch_.rows.size();
     Label1->setText(qs(statementCaption(ImportFileName, batch_.rows.size())));
-    previewModel_->reload();
     showPreviewSummary();
 }
 
@@ -322,26 +325,26 @@ void qbk3cdi::refreshDelimitedPreview() {
     if (!format_ || isStatement(*format_)) return;
     const DelimitedStyle style = styleOf(*format_);
     if (!headerTouched_) {
-        const std::vector<std::string_view> lines = importLines(fileText_);
-        HeaderCheck->setChecked(!lines.empty() &&
-                                looksLikeHeader(lines.front(), style,
-                                                linkNumber(utf8(DateLink->text())),
-                                                window_.regional()));
+        const std::string_view firstLine =
+            std::string_view(fileText_).substr(0, fileText_.find_first_of("\r\n"));
+        HeaderCheck->setChecked(looksLikeHeader(
+            firstLine, style, linkNumber(utf8(DateLink->text())), window_.regional()));
     }
     previewError_.reset();
-    batch_ = {};
+    ImportBatch fresh;
     const ImportLinks chosen = links();
     if (importLinksComplete(chosen)) {
         try {
             const WaitCursor hourglass;
-            batch_ = delimitedBatch(fileText_, style, chosen, window_.regional(),
-                                    HeaderCheck->isChecked());
-            markDuplicates(batch_, readBookIndex(window_.state().RecordFilePath));
+            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(),
+                                   HeaderCheck->isChecked());
+            markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
         } catch (const OperationError& e) {
             previewError_ = e;
-            batch_ = {};
+            fresh = {};
         }
     }
+    batch_ = std::move(fresh);
     previewModel_->reload();
     showPreviewSummary();
 }
