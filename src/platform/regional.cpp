@@ -126,6 +126,49 @@ int expandYear(int value, std::size_t digits) {
     return value;
 }
 
+// Reads up to `maxDigits` digits at `i` into `value`; false when there is none.
+bool readNumber(std::string_view t, std::size_t& i, std::size_t maxDigits, int& value) {
+    const std::size_t start = i;
+    value = 0;
+    while (i < t.size() && i - start < maxDigits && std::isdigit(static_cast<unsigned char>(t[i])))
+        value = value * 10 + (t[i++] - '0');
+    return i > start;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (prefix.empty() || text.size() < prefix.size()) return false;
+    for (std::size_t k = 0; k < prefix.size(); ++k)
+        if (std::toupper(static_cast<unsigned char>(text[k])) !=
+            std::toupper(static_cast<unsigned char>(prefix[k])))
+            return false;
+    return true;
+}
+
+// A time of day after a date: H:MM or H:MM:SS, 0-23 hours, or 1-12 hours followed by
+// the morning or afternoon marker (also "3 PM"). A date with anything else after it is
+// no date, so that a mistyped or damaged value is refused rather than cut short.
+bool isTimeOfDay(std::string_view t, const RegionalSettings& rs) {
+    std::size_t i = 0;
+    int hour = 0, minute = 0, second = 0;
+    if (!readNumber(t, i, 2, hour)) return false;
+    const bool hasMinutes = i < t.size() && t[i] == ':';
+    if (hasMinutes) {
+        const std::size_t at = ++i;
+        if (!readNumber(t, i, 2, minute) || i - at != 2 || minute > 59) return false;
+        if (i < t.size() && t[i] == ':') {
+            const std::size_t secondsAt = ++i;
+            if (!readNumber(t, i, 2, second) || i - secondsAt != 2 || second > 59) return false;
+        }
+    }
+    std::string_view rest = trimBlanks(t.substr(i));
+    if (rest.empty()) return hasMinutes && hour <= 23;
+    for (const std::string_view marker : {std::string_view(rs.amText), std::string_view(rs.pmText),
+                                          std::string_view("AM"), std::string_view("PM")})
+        if (rest.size() == marker.size() && startsWithNoCase(rest, marker))
+            return hour >= 1 && hour <= 12;
+    return false;
+}
+
 }  // namespace
 
 RegionalSettings RegionalSettings::unitedStates() {
@@ -370,8 +413,11 @@ std::optional<DaySerial> RegionalSettings::parseDate(std::string_view text) cons
             ++i;
     }
     if (parts.size() != 3) return std::nullopt;
-    // Whatever follows must be a separate time part (or a closing "." as in 31.12.2000.).
-    if (i < t.size() && t[i] != ' ' && !(t[i] == '.' && i + 1 == t.size())) return std::nullopt;
+    // Whatever follows must be a time of day after a blank (or a closing "." as in
+    // 31.12.2000.).
+    if (i < t.size() && !(t[i] == '.' && i + 1 == t.size()) &&
+        !(t[i] == ' ' && isTimeOfDay(trimBlanks(t.substr(i)), *this)))
+        return std::nullopt;
 
     int year, month, day;
     if (parts[0].second >= 3 || dateOrder == DateOrder::YearMonthDay) {

@@ -80,8 +80,9 @@ struct RegionalSettings {
     std::string shortDate(DaySerial day) const;
     // Reads a date: the short date form with one- or two-digit day and month and a two-
     // or four-digit year (two digits: 00-29 are 2000-2029, 30-99 are 1930-1999), with
-    // "/", "-", "." or blank between the parts, or year first as 2000-12-31. A time part
-    // after a blank is ignored. nullopt when it is not a valid date.
+    // "/", "-", "." or blank between the parts, or year first as 2000-12-31. A time of
+    // day after a blank (15:04, 3:04:05 PM, 3 PM) is allowed and ignored. nullopt when it
+    // is not a valid date, or when anything else follows it.
     std::optional<DaySerial> parseDate(std::string_view text) const;
 
     // Date and time text ("general date" with a time): 12/31/2000 3:04:05 PM.

@@ -88,6 +88,19 @@ TEST(RegionalDates, ParsesTheShortDateFormsUsersType) {
         EXPECT_FALSE(us.parseDate(bad).has_value()) << bad;
 }
 
+TEST(RegionalDates, ATimeAfterTheDateMustBeAValidTimeOfDay) {
+    const DaySerial d = serialFromDate(2000, 12, 31);
+    for (const char* good : {"12/31/2000 0:00", "12/31/2000 23:59:59", "12/31/2000 12:00 am",
+                             "12/31/2000  3 PM", "12/31/2000 11:59:59 PM "})
+        EXPECT_EQ(us.parseDate(good), d) << good;
+    EXPECT_EQ(de.parseDate("31.12.2000 15:04"), d);
+    for (const char* bad :
+         {"12/31/2000 rubbish", "1/2/2001 25:99:99", "12/31/2000 24:00", "12/31/2000 3",
+          "12/31/2000 13:00 PM", "12/31/2000 0 AM", "12/31/2000 3:4", "12/31/2000 3:04:5",
+          "12/31/2000 3:04:05 PM x", "12/31/2000 3:60", "12/31/2000 :30"})
+        EXPECT_FALSE(us.parseDate(bad).has_value()) << bad;
+}
+
 TEST(RegionalDates, EveryShortDateReadsBackAsTheSameDay) {
     for (DaySerial d = serialFromDate(1899, 12, 30); d < serialFromDate(2100, 1, 1); d += 13) {
         ASSERT_EQ(us.parseDate(us.shortDate(d)), d) << us.shortDate(d);

@@ -1,5 +1,8 @@
 #include "import/comma_import.h"
 
+#include <algorithm>
+
+#include "import/import_batch.h"
 #include "import/import_preview.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -24,6 +27,7 @@ constexpr std::size_t kShownLineChars = 200;
 
 struct LinkNumbers {
     std::size_t date, amount, note, category, user1, user2;
+    std::size_t highest() const { return std::max({date, amount, note, category, user1, user2}); }
 };
 
 LinkNumbers numbersOf(const ImportLinks& links) {
@@ -31,26 +35,38 @@ LinkNumbers numbersOf(const ImportLinks& links) {
             linkNumber(links.category), linkNumber(links.user1),  linkNumber(links.user2)};
 }
 
-EntryRecord convert(std::string_view line, std::size_t lineNumber, DelimitedStyle style,
-                    const LinkNumbers& link, const RegionalSettings& regional) {
+// The entry of one line; nullopt for a blank line (every field empty), which is
+// skipped like a line without a date. Fields past the highest linked number are not
+// read.
+std::optional<EntryRecord> convert(std::string_view line, std::size_t lineNumber,
+                                   DelimitedStyle style, const LinkNumbers& link,
+                                   const RegionalSettings& regional) {
     EntryRecord r;
-    const std::vector<std::string> fields = splitFields(line, style);
-    for (std::size_t k = 1; k <= fields.size(); ++k) {
-        const std::string& f = fields[k - 1];
+    FieldReader reader(line, style);
+    const std::size_t highest = link.highest();
+    for (std::size_t k = 1; k <= highest; ++k) {
+        const std::optional<std::string_view> f = reader.next();
+        if (!f) break;
         if (k == link.date) {
-            const auto day = regional.parseDate(f);
-            if (!day) failLine(lineNumber, line, f, "a date");
+            const auto day = regional.parseDate(*f);
+            if (!day) {
+                if (isBlankLine(line, style)) return std::nullopt;
+                failLine(lineNumber, line, *f, "a date");
+            }
             r.entryDate = *day;
         }
         if (k == link.amount) {
-            const auto amount = regional.parseAmount(f);
-            if (!amount) failLine(lineNumber, line, f, "an amount");
+            const auto amount = regional.parseAmount(*f);
+            if (!amount) {
+                if (isBlankLine(line, style)) return std::nullopt;
+                failLine(lineNumber, line, *f, "an amount");
+            }
             r.amount = *amount;
         }
-        if (k == link.note) r.note = fitField(f, entry_layout::kNoteWidth);
-        if (k == link.category) r.categoryCode = fitField(f, entry_layout::kCategoryCodeWidth);
-        if (k == link.user1) r.userField1 = fitField(f, entry_layout::kUserFieldWidth);
-        if (k == link.user2) r.userField2 = fitField(f, entry_layout::kUserFieldWidth);
+        if (k == link.note) r.note = fitField(*f, entry_layout::kNoteWidth);
+        if (k == link.category) r.categoryCode = fitField(*f, entry_layout::kCategoryCodeWidth);
+        if (k == link.user1) r.userField1 = fitField(*f, entry_layout::kUserFieldWidth);
+        if (k == link.user2) r.userField2 = fitField(*f, entry_layout::kUserFieldWidth);
     }
     return r;
 }
@@ -71,15 +87,19 @@ Message importNeedsDateAndAmountMessage() {
 Message importReadyQuestion() {
     return {
         "Ready to attempt data import. Please be advised that the import operation cannot "
-        "weed out duplicate records, nor can it tell whether or not the data being imported "
-        "is valid!\r\n\r\nIMPORTANT: if you have not recently run a data backup then you are "
-        "strongly advised to quit the import operation now and do so!\r\n\r\nProceed?",
+        "tell whether or not the data being imported is valid!\r\n\r\nIMPORTANT: if you have "
+        "not recently run a data backup then you are strongly advised to quit the import "
+        "operation now and do so!\r\n\r\nProceed?",
         "Ready...", Icon::Question, Buttons::YesNo, 2};
 }
 
-Message importFinishedMessage(std::size_t imported) {
-    return {std::to_string(imported) +
-                " records have been imported.\r\n\r\nIMPORTANT: As soon as you return to the main "
+Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut) {
+    std::string text = std::to_string(imported) + " records have been imported.";
+    if (duplicatesLeftOut > 0)
+        text += " " + std::to_string(duplicatesLeftOut) +
+                (duplicatesLeftOut == 1 ? " duplicate was" : " duplicates were") + " left out.";
+    return {text +
+                "\r\n\r\nIMPORTANT: As soon as you return to the main "
                 "screen, please sort the data file. Once sorting is complete, set the date range "
                 "to encompass several years and carefully review the records. If it looks like "
                 "the data is corrupted, then restore the internal backup file that you should "
@@ -89,21 +109,32 @@ Message importFinishedMessage(std::size_t imported) {
 
 EntryRecord convertImportLine(std::string_view line, std::size_t lineNumber, DelimitedStyle style,
                               const ImportLinks& links, const RegionalSettings& regional) {
-    return convert(line, lineNumber, style, numbersOf(links), regional);
+    return convert(line, lineNumber, style, numbersOf(links), regional).value_or(EntryRecord{});
 }
 
 std::vector<EntryRecord> convertImportText(std::string_view text, DelimitedStyle style,
                                            const ImportLinks& links,
-                                           const RegionalSettings& regional) {
+                                           const RegionalSettings& regional, bool skipHeader) {
     const LinkNumbers link = numbersOf(links);
     const std::vector<std::string_view> lines = importLines(text);
     std::vector<EntryRecord> entries;
     entries.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        EntryRecord r = convert(lines[i], i + 1, style, link, regional);
-        if (r.entryDate > 0) entries.push_back(std::move(r));
+    for (std::size_t i = skipHeader ? 1 : 0; i < lines.size(); ++i) {
+        std::optional<EntryRecord> r = convert(lines[i], i + 1, style, link, regional);
+        if (r && r->entryDate > 0) entries.push_back(std::move(*r));
     }
     return entries;
+}
+
+bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size_t dateField,
+                     const RegionalSettings& regional) {
+    if (isBlankLine(firstLine, style)) return false;
+    FieldReader reader(firstLine, style);
+    for (std::size_t k = 1; const std::optional<std::string_view> f = reader.next(); ++k) {
+        if (dateField == 0 && regional.parseDate(*f)) return false;
+        if (k == dateField) return !regional.parseDate(*f);
+    }
+    return true;
 }
 
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
@@ -112,11 +143,12 @@ std::size_t importIntoRecordFile(const std::string& importPath, const std::strin
     const std::optional<DelimitedStyle> style = delimitedStyleOf(importPath);
     if (!style)
         throw OperationError(errnum::kInvalidCall, "Not a .txt or .csv file (" + importPath + ")");
-    std::vector<EntryRecord> entries =
-        convertImportText(readImportText(importPath), *style, links, regional);
-    if (entries.empty()) return 0;
-    appendRecords(recordFilePath, entries, stamps);
-    return entries.size();
+    ImportBatch batch = delimitedBatch(readImportText(importPath), *style, links, regional, false);
+    markDuplicates(batch, readBookIndex(recordFilePath));
+    return commitImport(batch,
+                        {recordFilePath, joinPath(parentFolder(recordFilePath), "category.dat")},
+                        kDefaultImportCategory, stamps)
+        .added;
 }
 
 }  // namespace qbk

@@ -1,7 +1,8 @@
 // The import of comma-delimited text into the record file, all or nothing: every line
 // is converted first, and only when every date and amount reads are the entries
 // appended, in one atomic write, after all existing entries (the user sorts the file
-// afterwards).
+// afterwards). Lines whose fields are all empty are passed over, and so is a first
+// line of column names when the user says the file has one.
 #ifndef QBK_IMPORT_COMMA_IMPORT_H_
 #define QBK_IMPORT_COMMA_IMPORT_H_
 
@@ -34,30 +35,39 @@ bool importLinksComplete(const ImportLinks& links);
 Message importNeedsDateAndAmountMessage();
 // The question before the import (Yes/No, No the default, title "Ready...").
 Message importReadyQuestion();
-// The report at the end ("Finished").
-Message importFinishedMessage(std::size_t imported);
+// The report at the end ("Finished"), with the number of duplicates left out when
+// there were any.
+Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut = 0);
 
 // The entry of one line, before its stamp: the cleared record (no date, amount 0,
 // blank texts, "N") with each linked field that the line has stored into it. A field
-// number beyond the line's fields leaves its entry field cleared. Throws
-// OperationError (type mismatch) naming `lineNumber` and the line when a linked date
-// or amount text does not read.
+// number beyond the line's fields leaves its entry field cleared, and so does a line
+// whose fields are all empty. Throws OperationError (type mismatch) naming
+// `lineNumber` and the line when a linked date or amount text does not read.
 EntryRecord convertImportLine(std::string_view line, std::size_t lineNumber, DelimitedStyle style,
                               const ImportLinks& links, const RegionalSettings& regional);
 
 // The entries of every line of `text` (decoded), lines without a date (no date field,
-// or a date not after day 0, such as an empty line) left out. Stamps are not set.
-// Throws as convertImportLine at the first line that does not convert.
+// a date not after day 0, or every field empty) left out, and with `skipHeader` the
+// first line too. Stamps are not set. Throws as convertImportLine at the first line
+// that does not convert.
 std::vector<EntryRecord> convertImportText(std::string_view text, DelimitedStyle style,
                                            const ImportLinks& links,
-                                           const RegionalSettings& regional);
+                                           const RegionalSettings& regional,
+                                           bool skipHeader = false);
 
-// Command1_Click once the user agreed: reads the file at `importPath` (its style by its
-// name), converts every line, gives the entries increasing stamps from `stamps` in line
-// order and appends them to the record file at `recordFilePath` in one atomic write.
-// Returns the number of entries appended. On any failure (unreadable file, a name
-// ending neither in TXT nor CSV, a line that does not convert, a failed write) throws
-// OperationError and the record file is as before.
+// Whether `firstLine` looks like a line of column names: its field `dateField` is not
+// a date (with no date linked yet, none of its fields is). A blank line is none.
+bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size_t dateField,
+                     const RegionalSettings& regional);
+
+// Reads the file at `importPath` (its style by its name), converts every line, leaves
+// out the lines the book already holds (see import_batch.h) and appends the others with
+// increasing stamps from `stamps`, in one atomic write. Returns the number of entries
+// appended. On any failure (unreadable file, a name ending neither in TXT nor CSV, a
+// line that does not convert, a failed write) throws OperationError and the record file
+// is as before. qbk3-cli's import goes through runImport (import_run.h), which also
+// reports the duplicates.
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
                                  const ImportLinks& links, const RegionalSettings& regional,
                                  StampSource& stamps);

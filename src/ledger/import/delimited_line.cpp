@@ -13,56 +13,105 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Between two fields of quoted text: the closing quote, the comma, the opening quote.
 constexpr std::string_view kQuotedSeparator = "\",\"";
 
-std::string finishQuoted(std::string_view field) {
+std::string_view finishQuoted(std::string_view field) {
     if (field.starts_with(',')) field.remove_prefix(1);
     if (field.starts_with('"')) field.remove_prefix(1);
     if (field.ends_with('"')) field.remove_suffix(1);
-    return std::string(trimBlanks(field));
-}
-
-std::string finishSeparated(std::string_view field) {
-    if (field.ends_with(',')) field.remove_suffix(1);
-    return std::string(trimBlanks(field));
-}
-
-std::string finishLastSeparated(std::string_view field) {
-    if (field.starts_with(',')) field.remove_prefix(1);
-    return std::string(trimBlanks(field));
+    return trimBlanks(field);
 }
 
 }  // namespace
 
+std::string nameEnding(std::string_view fileName) {
+    return fileName.size() < 3 ? std::string()
+                               : ansiUpperBytes(fileName.substr(fileName.size() - 3));
+}
+
 std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName) {
-    if (fileName.size() < 3) return std::nullopt;
-    const std::string ending = ansiUpperBytes(fileName.substr(fileName.size() - 3));
+    const std::string ending = nameEnding(fileName);
     if (ending == "TXT") return DelimitedStyle::Txt;
     if (ending == "CSV") return DelimitedStyle::Csv;
     return std::nullopt;
 }
 
+FieldReader::FieldReader(std::string_view line, DelimitedStyle style)
+    : line_(line), style_(style), done_(line.empty()) {}
+
+std::optional<std::string_view> FieldReader::next() {
+    if (done_) return std::nullopt;
+    return style_ == DelimitedStyle::Txt ? nextQuotedText() : nextSeparatedValue();
+}
+
+std::string_view FieldReader::nextQuotedText() {
+    const std::size_t separator = line_.find(kQuotedSeparator, pos_);
+    if (separator == std::string_view::npos) {
+        done_ = true;
+        return finishQuoted(line_.substr(pos_));
+    }
+    // The closing quote belongs to this field; the comma starts the next one.
+    const std::string_view field = line_.substr(pos_, separator + 1 - pos_);
+    pos_ = separator + 1;
+    return finishQuoted(field);
+}
+
+std::string_view FieldReader::nextSeparatedValue() {
+    std::size_t first = pos_;
+    while (first < line_.size() && line_[first] == ' ')
+        ++first;
+    if (first < line_.size() && line_[first] == '"') return quotedValue(first);
+    const std::size_t comma = line_.find(',', pos_);
+    const std::string_view field =
+        line_.substr(pos_, comma == std::string_view::npos ? std::string_view::npos : comma - pos_);
+    if (comma == std::string_view::npos)
+        done_ = true;
+    else
+        pos_ = comma + 1;
+    return trimBlanks(field);
+}
+
+std::string_view FieldReader::quotedValue(std::size_t open) {
+    // The text between the quotes is a view of the line unless it holds "" or text
+    // follows the closing quote; only then is it copied.
+    std::size_t at = open + 1;
+    std::size_t close = line_.find('"', at);
+    bool copied = false;
+    while (close != std::string_view::npos && close + 1 < line_.size() && line_[close + 1] == '"') {
+        if (!copied) unquoted_.clear();
+        copied = true;
+        unquoted_.append(line_.substr(at, close + 1 - at));
+        at = close + 2;
+        close = line_.find('"', at);
+    }
+    const std::size_t contentEnd = close == std::string_view::npos ? line_.size() : close;
+    const std::size_t afterQuote = close == std::string_view::npos ? line_.size() : close + 1;
+    const std::size_t comma = line_.find(',', afterQuote);
+    const std::size_t fieldEnd = comma == std::string_view::npos ? line_.size() : comma;
+    const std::string_view trailing = line_.substr(afterQuote, fieldEnd - afterQuote);
+    if (comma == std::string_view::npos)
+        done_ = true;
+    else
+        pos_ = comma + 1;
+    if (!copied && trimBlanks(trailing).empty())
+        return trimBlanks(line_.substr(at, contentEnd - at));
+    if (!copied) unquoted_.clear();
+    unquoted_.append(line_.substr(at, contentEnd - at));
+    unquoted_.append(trailing);
+    return trimBlanks(unquoted_);
+}
+
 std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style) {
     std::vector<std::string> fields;
-    // The accumulator is line[start, pos]; it is finished by resetting `start`.
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < line.size(); ++pos) {
-        const std::string_view taken = line.substr(start, pos + 1 - start);
-        const bool last = pos + 1 == line.size();
-        if (style == DelimitedStyle::Txt) {
-            if (line.substr(pos, kQuotedSeparator.size()) == kQuotedSeparator) {
-                fields.push_back(finishQuoted(taken));
-                start = pos + 1;
-            } else if (last) {
-                fields.push_back(finishQuoted(taken));
-            }
-        } else {
-            if (line[pos] == ',') {
-                fields.push_back(finishSeparated(taken));
-                start = pos + 1;
-            }
-            if (last) fields.push_back(finishLastSeparated(line.substr(start)));
-        }
-    }
+    FieldReader reader(line, style);
+    while (const std::optional<std::string_view> field = reader.next())
+        fields.emplace_back(*field);
     return fields;
+}
+
+bool isBlankLine(std::string_view line, DelimitedStyle style) {
+    FieldReader reader(line, style);
+    while (const std::optional<std::string_view> field = reader.next())
+        if (!field->empty()) return false;
+    return true;
 }
 
 std::string decodeImportBytes(std::string_view bytes) {

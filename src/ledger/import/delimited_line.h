@@ -2,9 +2,10 @@
 //
 // Two styles, told apart by the last three characters of the file name, upper-cased:
 // "TXT" is quoted comma-delimited text ("a","b","c"), "CSV" is comma-separated values
-// (a,b,c). Users' files were written for exactly these splitting rules, so they stay
-// as they are: there is no escaping, quotes inside CSV fields are kept, and a line
-// ending in a separator has one more, empty field.
+// (a,b,c). Users' files were written for the quoted-text rule, so it stays as it is:
+// no escaping, and a line ending in a separator has one more, empty field. In CSV a
+// field that begins with a double quote is read as spreadsheets write it (commas
+// inside, "" for a quote); a field that does not is split at commas as always.
 #ifndef QBK_IMPORT_DELIMITED_LINE_H_
 #define QBK_IMPORT_DELIMITED_LINE_H_
 
@@ -17,21 +18,50 @@ namespace qbk {
 
 enum class DelimitedStyle { Txt, Csv };
 
-// The style of a file by its name's last three characters, upper-cased; nullopt for
-// any other ending (such a file is not read).
+// The last three characters of a file name, upper-cased, by which the import tells the
+// kinds of files apart ("" for a shorter name).
+std::string nameEnding(std::string_view fileName);
+
+// The style of a file by its name's ending: "TXT" or "CSV"; nullopt for any other
+// ending (such a file is not read).
 std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName);
 
-// The fields of one line, numbered from 1 in the order returned. Characters are taken
-// one at a time into an accumulator that is finished as a field:
-//   Txt: when the characters from the current one are `","` (the current one, the
-//        closing quote, already taken); and at the last character. Finishing drops one
-//        leading comma, then one leading quote, then one trailing quote, then trims
-//        blanks.
-//   Csv: when the current character is a comma: drop one trailing comma, trim blanks;
-//        and at the last character (after a comma there, with what is left, that is
-//        nothing): drop one leading comma, trim blanks.
-// An empty line has no field.
+// Reads the fields of one line in order, one at a time, without copying the line, so
+// that a line of millions of fields costs no more memory than the line itself:
+//   Txt: a field ends at `","` (quote, comma, quote) or at the end of the line; then one
+//        leading comma, one leading quote and one trailing quote are dropped, and blanks
+//        trimmed.
+//   Csv: a field ends at a comma or at the end of the line, and its blanks are trimmed.
+//        When it begins (after blanks) with a double quote, it runs to the closing quote,
+//        commas included, "" standing for one quote; anything between the closing quote
+//        and the next comma is added to it, and an unclosed quote runs to the line's end.
+// In both styles an empty line has no field, and a line ending in a separator has one
+// more, empty field.
+class FieldReader {
+  public:
+    FieldReader(std::string_view line, DelimitedStyle style);
+
+    // The next field, nullopt after the last. The view points into the line, or into
+    // the reader (a quoted field with "" in it) until the next call.
+    std::optional<std::string_view> next();
+
+  private:
+    std::string_view nextQuotedText();
+    std::string_view nextSeparatedValue();
+    std::string_view quotedValue(std::size_t open);
+
+    std::string_view line_;
+    DelimitedStyle style_;
+    std::size_t pos_ = 0;  // where the next field begins
+    bool done_;
+    std::string unquoted_;
+};
+
+// All fields of one line, as FieldReader reads them.
 std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style);
+
+// True when every field of the line is empty (an empty line, ",,," or "","").
+bool isBlankLine(std::string_view line, DelimitedStyle style);
 
 // Text of a file the user chose, as UTF-8: a file that is valid UTF-8 (with or without
 // a byte-order mark) is read as UTF-8, any other as Windows-1252. A byte-order mark is

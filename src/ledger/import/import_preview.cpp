@@ -9,7 +9,9 @@ namespace qbk {
 FileDialog importFileDialog() {
     FileDialog d;
     d.title = "Select a file...";
-    d.filter = "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv";
+    d.filter =
+        "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
+        "Bank statements (*.ofx *.qfx *.qif)|*.ofx;*.qfx;*.qif";
     return d;
 }
 
@@ -20,6 +22,13 @@ const std::string_view kImportInstructions =
     "number box to make the field number appear. Quillbank fields which have no corresponding "
     "import file field number will simply be left empty. You MUST sort your data after "
     "importing!";
+
+const std::string_view kStatementInstructions =
+    "The table below shows the transactions of the statement you selected. Lines that are "
+    "already in your book are marked as duplicates and left out; tick one to import it after "
+    "all. Double-click a category to choose one: the payee is remembered for the next "
+    "statement, and \"Payee Rules\" shows what has been learned. Lines left without a "
+    "category can go to IMPORT. You MUST sort your data after importing!";
 
 std::optional<ImportPreview> previewImportFile(const std::string& path) {
     const std::optional<DelimitedStyle> style = delimitedStyleOf(path);
@@ -33,11 +42,58 @@ std::optional<ImportPreview> previewImportFile(const std::string& path) {
                       std::to_string(lines.size()) + " records.";
     for (std::size_t n = 1; n <= kPreviewLines && n <= lines.size(); ++n) {
         preview.lines.push_back(previewHeaderLine(n));
-        const std::vector<std::string> fields = splitFields(lines[n - 1], *style);
-        for (std::size_t k = 1; k <= fields.size(); ++k)
-            preview.lines.push_back(std::to_string(k) + " = " + fields[k - 1]);
+        FieldReader reader(lines[n - 1], *style);
+        std::size_t k = 0;
+        while (const std::optional<std::string_view> field = reader.next()) {
+            if (++k > kPreviewFields) continue;
+            std::string shown = leftChars(*field, kPreviewFieldChars);
+            if (shown.size() < field->size()) shown += "...";
+            preview.lines.push_back(std::to_string(k) + " = " + shown);
+        }
+        if (k > kPreviewFields)
+            preview.lines.push_back("(" + std::to_string(k - kPreviewFields) + " more fields)");
     }
     return preview;
+}
+
+std::string statementCaption(std::string_view path, std::size_t transactions) {
+    return std::string(trimBlanks(path)) + " holds " + std::to_string(transactions) +
+           " transactions.";
+}
+
+std::string previewSummary(const ImportBatch& batch) {
+    std::size_t leftOut = 0, toImport = 0;
+    for (const ImportRow& r : batch.rows) {
+        if (r.included) ++toImport;
+        if (!r.included && r.duplicate != Duplicate::None) ++leftOut;
+    }
+    std::string text = std::to_string(batch.rows.size()) +
+                       (batch.rows.size() == 1 ? " line: " : " lines: ") +
+                       std::to_string(toImport) + " to import";
+    if (leftOut > 0)
+        text += ", " + std::to_string(leftOut) +
+                (leftOut == 1 ? " duplicate left out" : " duplicates left out");
+    const std::size_t uncategorized = batch.includedWithoutCategory();
+    if (uncategorized > 0) text += ", " + std::to_string(uncategorized) + " without a category";
+    return text + ".";
+}
+
+Message dateOrderQuestion(const AmbiguousQifDate& example, DateOrder regional) {
+    return {
+        "The dates of this file fit both orders, month first (MM/DD/YYYY) and day first "
+        "(DD/MM/YYYY), such as \"" +
+            example.text + "\" in line " + std::to_string(example.line) +
+            ".\r\n\r\nRead them month first? (No reads them day first.)",
+        "Order of the dates", Icon::Question, Buttons::YesNoCancel,
+        regional == DateOrder::DayMonthYear ? 2 : 1};
+}
+
+Message noCategoryQuestion(std::size_t lines) {
+    return {std::to_string(lines) + (lines == 1 ? " line to import has" : " lines to import have") +
+                " no category. Import " + (lines == 1 ? "it" : "them") +
+                " under the category IMPORT? (It is created when the category list lacks "
+                "it.)\r\n\r\nChoose No to pick categories in the table first.",
+            "Ready...", Icon::Question, Buttons::YesNo, 1};
 }
 
 std::string previewHeaderLine(std::size_t lineNumber) {

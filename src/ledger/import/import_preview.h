@@ -9,18 +9,27 @@
 #include <string_view>
 #include <vector>
 
+#include "import/import_batch.h"
+#include "import/qif_reader.h"
 #include "platform/ports.h"
 
 namespace qbk {
 
 // Lines of the file shown split into fields.
 inline constexpr std::size_t kPreviewLines = 5;
+// Fields shown of one line, and characters of one field: a damaged file (a line of
+// millions of commas, no line ends) must not fill the window.
+inline constexpr std::size_t kPreviewFields = 100;
+inline constexpr std::size_t kPreviewFieldChars = 200;
 
-// The open dialog of SelectFile_Click: .txt and .csv files, no proposed name.
+// The open dialog of SelectFile_Click: .txt and .csv files, and bank statements (.ofx,
+// .qfx, .qif); no proposed name.
 FileDialog importFileDialog();
 
-// The instruction text of the import window.
+// The instruction text of the import window, for comma-delimited files and for bank
+// statements.
 extern const std::string_view kImportInstructions;
+extern const std::string_view kStatementInstructions;
 
 struct ImportPreview {
     std::size_t lineCount = 0;
@@ -32,9 +41,25 @@ struct ImportPreview {
 // `path`; nullopt when its ending is neither TXT nor CSV (nothing is shown then).
 // caption: the trimmed path + " appears to contain " + the count + " records.".
 // lines: for each of the first five lines (fewer when the file has fewer), the header
-// previewHeaderLine(n), then one line "k = field text" per field of that line.
+// previewHeaderLine(n), then one line "k = field text" per field of that line, at most
+// kPreviewFields of them (then "(n more fields)"), a field cut to kPreviewFieldChars
+// characters followed by "...".
 // Throws OperationError when the file cannot be read.
 std::optional<ImportPreview> previewImportFile(const std::string& path);
+
+// Label1 for a statement: the trimmed path + " holds " + the count + " transactions.".
+std::string statementCaption(std::string_view path, std::size_t transactions);
+
+// The line under the preview table: "4 lines: 3 to import, 1 duplicate left out, 2
+// without a category." (the last two parts only when there are such lines).
+std::string previewSummary(const ImportBatch& batch);
+
+// The question when a QIF file's dates read both ways (Yes month first, No day first,
+// Cancel reads nothing); the default button is the regional settings' order.
+Message dateOrderQuestion(const AmbiguousQifDate& example, DateOrder regional);
+
+// The question before statement lines without a category go to IMPORT (Yes/No).
+Message noCategoryQuestion(std::size_t lines);
 
 // "||||||||||| RECORD " + n + " ||||||||||||".
 std::string previewHeaderLine(std::size_t lineNumber);

@@ -107,6 +107,8 @@ TEST_F(CommaImport, LinesWithoutADateAreLeftOutSilently) {
                      "\r\n"                       // no field at all
                      "5,short\r\n"                // the date field is beyond the line
                      "5,day zero,12/30/1899\r\n"  // date 0
+                     ",,,\r\n"                    // every field empty
+                     " , \r\n"
                      "2,last,1/3/2001\r\n",
                      linked("3", "1", "2")),
               2u);
@@ -143,9 +145,15 @@ TEST_F(CommaImport, ALineThatDoesNotConvertStopsTheImportBeforeAnythingIsWritten
     EXPECT_EQ(failure("bank.csv", "1/2/2001,\n"),
               "13 Type mismatch in line 1 (\"\" is not an amount): 1/2/2001,");
     EXPECT_EQ(failure("bank.csv", ",5\n"), "13 Type mismatch in line 1 (\"\" is not a date): ,5");
-    // February 30th is no date.
+    // February 30th is no date, and a date is all there is to a date field.
     EXPECT_EQ(failure("bank.csv", "2/30/2001,5\n"),
               "13 Type mismatch in line 1 (\"2/30/2001\" is not a date): 2/30/2001,5");
+    EXPECT_EQ(failure("bank.csv", "1/2/2001,5\n12/31/2000 rubbish,5\n"),
+              "13 Type mismatch in line 2 (\"12/31/2000 rubbish\" is not a date): 12/31/2000 "
+              "rubbish,5");
+    EXPECT_EQ(failure("bank.txt", "\"1/2/2001 25:99:99\",\"5\"\n"),
+              "13 Type mismatch in line 1 (\"1/2/2001 25:99:99\" is not a date): \"1/2/2001 "
+              "25:99:99\",\"5\"");
     EXPECT_EQ(readRecords(book()).size(), 1u);
 }
 
@@ -177,11 +185,11 @@ TEST_F(CommaImport, TextIsStoredInItsWindows1252Form) {
            linked("1", "2", "3"));
     import("bom.csv",
            "\xEF\xBB\xBF"
-           "1/2/2001,1,Caf\xC3\xA9 \xE2\x82\xAC"
+           "1/2/2001,2,Caf\xC3\xA9 \xE2\x82\xAC"
            "5 \xD0\xB6\n",
            linked("1", "2", "3"));
     import("ansi.csv",
-           "1/2/2001,1,Caf\xE9 \x80"
+           "1/2/2001,3,Caf\xE9 \x80"
            "5 ?\n",
            linked("1", "2", "3"));
     const std::string bytes = folder.read("quillbank.dat");
@@ -217,6 +225,25 @@ TEST_F(CommaImport, AHundredThousandLinesAreAllImported) {
     EXPECT_GT(last.recordStamp, content.record(99999).recordStamp);
 }
 
+TEST(ImportHeader, AFirstLineWhoseDateFieldIsNoDateHoldsColumnNames) {
+    const auto header = [](std::string_view line, std::size_t dateField) {
+        return looksLikeHeader(line, DelimitedStyle::Csv, dateField, kUs);
+    };
+    EXPECT_TRUE(header("Date,Amount,Note", 1));
+    EXPECT_FALSE(header("12/03/2026,-7.5,Date", 1));
+    EXPECT_TRUE(header("12/03/2026,Posted", 2));
+    // No date linked yet: a line without any date.
+    EXPECT_TRUE(header("Posted,Amount", 0));
+    EXPECT_FALSE(header("x,12/03/2026", 0));
+    EXPECT_FALSE(header(",,,", 1));
+    EXPECT_TRUE(looksLikeHeader(R"("Date","Amount")", DelimitedStyle::Txt, 1, kUs));
+
+    const std::vector<EntryRecord> entries = convertImportText(
+        "Date,Amount\r\n1/2/2001,5\r\n", DelimitedStyle::Csv, linked("1", "2"), kUs, true);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].amount, Money::fromUnits(5));
+}
+
 TEST(ImportMessages, TheirTextsTitlesAndButtons) {
     EXPECT_FALSE(importLinksComplete(linked("1", "")));
     EXPECT_FALSE(importLinksComplete(linked("", "2")));
@@ -236,6 +263,10 @@ TEST(ImportMessages, TheirTextsTitlesAndButtons) {
     EXPECT_EQ(done.icon, Icon::Information);
     EXPECT_EQ(done.text.substr(0, 73),
               "42 records have been imported.\r\n\r\nIMPORTANT: As soon as you return to the");
+    EXPECT_EQ(importFinishedMessage(5, 1).text.substr(0, 60),
+              "5 records have been imported. 1 duplicate was left out.\r\n\r\nI");
+    EXPECT_EQ(importFinishedMessage(5, 2).text.substr(0, 57),
+              "5 records have been imported. 2 duplicates were left out.");
 }
 
 }  // namespace

@@ -58,9 +58,25 @@ TEST(SeparatedValuesFields, CommasSeparateAndBlanksAroundGo) {
     EXPECT_EQ(csv("\ta\t,b"), (Fields{"\ta\t", "b"}));
 }
 
-TEST(SeparatedValuesFields, QuotesStayAndDoNotProtectCommas) {
-    EXPECT_EQ(csv(R"("x",y)"), (Fields{R"("x")", "y"}));
-    EXPECT_EQ(csv(R"("1,234.50",z)"), (Fields{R"("1)", R"(234.50")", "z"}));
+TEST(SeparatedValuesFields, QuotedFieldsReadAsSpreadsheetsWriteThem) {
+    EXPECT_EQ(csv(R"(12/03/2026,-7.5,"Imported, quoted",DINING,card)"),
+              (Fields{"12/03/2026", "-7.5", "Imported, quoted", "DINING", "card"}));
+    EXPECT_EQ(csv(R"("1,234.50",z)"), (Fields{"1,234.50", "z"}));
+    EXPECT_EQ(csv(R"("say ""hi""", "x" ,"")"), (Fields{R"(say "hi")", "x", ""}));
+    EXPECT_EQ(csv(R"("a",)"), (Fields{"a", ""}));
+    // Text after the closing quote joins the field; an unclosed quote runs to the end.
+    EXPECT_EQ(csv(R"("Big" Joe,5)"), (Fields{"Big Joe", "5"}));
+    EXPECT_EQ(csv(R"(1,"open, never closed)"), (Fields{"1", "open, never closed"}));
+    // A quote that does not begin a field is a character like any other.
+    EXPECT_EQ(csv(R"(5" pipe,x"y")"), (Fields{R"(5" pipe)", R"(x"y")"}));
+}
+
+TEST(BothStyles, ALineOfEmptyFieldsIsBlank) {
+    for (const char* line : {"", ",,,", " , ", R"("","")"})
+        EXPECT_TRUE(isBlankLine(line, DelimitedStyle::Csv)) << line;
+    EXPECT_TRUE(isBlankLine(R"("","",")", DelimitedStyle::Txt));
+    EXPECT_FALSE(isBlankLine(",,x,", DelimitedStyle::Csv));
+    EXPECT_FALSE(isBlankLine(R"("",".")", DelimitedStyle::Txt));
 }
 
 TEST(SeparatedValuesFields, EmptyFieldsAndASeparatorAtTheEnd) {

@@ -49,6 +49,17 @@ TEST(ImportPreview, OtherEndingsAreNotReadAndMissingFilesAreErrors) {
     EXPECT_THROW(previewImportFile(folder.file("gone.csv")), OperationError);
 }
 
+TEST(ImportPreview, AHugeLineShowsItsFirstFieldsCut) {
+    testing::TempFolder folder;
+    folder.write("huge.csv", std::string(250, 'x') + std::string(10000000, ',') + "\r\n");
+    const auto preview = previewImportFile(folder.file("huge.csv"));
+    ASSERT_TRUE(preview);
+    ASSERT_EQ(preview->lines.size(), 102u);
+    EXPECT_EQ(preview->lines[1], "1 = " + std::string(200, 'x') + "...");
+    EXPECT_EQ(preview->lines[100], "100 = ");
+    EXPECT_EQ(preview->lines[101], "(9999901 more fields)");
+}
+
 TEST(ImportPreview, Windows1252FilesAreShownInTheirCharacters) {
     testing::TempFolder folder;
     folder.write("old.csv",
@@ -63,7 +74,9 @@ TEST(ImportPreview, Windows1252FilesAreShownInTheirCharacters) {
 TEST(ImportPreview, TheFileDialogOffersTextAndCsvFiles) {
     const FileDialog d = importFileDialog();
     EXPECT_EQ(d.title, "Select a file...");
-    EXPECT_EQ(d.filter, "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv");
+    EXPECT_EQ(d.filter,
+              "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
+              "Bank statements (*.ofx *.qfx *.qif)|*.ofx;*.qfx;*.qif");
     EXPECT_EQ(d.fileName, "");
     EXPECT_TRUE(
         kImportInstructions.ends_with("left empty. You MUST sort your data after importing!"));

@@ -1,34 +1,47 @@
-// qbk3cdi: the import window. The user picks a .txt or .csv file, sees its first lines
-// split into numbered fields, links field numbers to the entry fields by clicking a
-// field line and then a link box, and imports. The file work and every text shown
-// come from import/; the window keeps what the user chose until it closes.
+// qbk3cdi: the import window. The user picks a file: comma-delimited text (.txt, .csv),
+// whose first lines are shown split into numbered fields to be linked to the entry
+// fields by clicking a field line and then a link box, or a bank statement (.ofx, .qfx,
+// .qif), which needs no links. The preview table below shows the entry each line
+// becomes, marks the lines the book already holds (left out unless the user ticks
+// them), and lets the user pick categories, which teaches the payee rules. Import
+// writes what the table shows. The file work and every text come from import/.
 #ifndef QBK_IMPORT_QT_IMPORT_WINDOW_H_
 #define QBK_IMPORT_QT_IMPORT_WINDOW_H_
 
 #include <QDialog>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "import/comma_import.h"
+#include "import/import_batch.h"
+#include "platform/errors.h"
+#include "store/category_record.h"
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QTableView;
 
 namespace qbk {
 
 class QBK_3_Main;
+class ImportPreviewModel;
+class CategoryPickDelegate;
 
 class qbk3cdi : public QDialog {
     Q_OBJECT
   public:
     // A window over `window`, importing into its record file. Shown with exec().
     explicit qbk3cdi(QBK_3_Main& window);
+    ~qbk3cdi() override;
 
-    // Asks for the file, offers the internal backup, then shows the file's line count
-    // and its first lines split into fields. A new file replaces the list and keeps
-    // the links.
+    // Asks for the file, offers the internal backup, then shows it: a comma-delimited
+    // file's line count and first lines split into fields (a new file replaces the
+    // list and keeps the links), a statement's transactions (asking the order of day
+    // and month when its dates read both ways).
     void SelectFile_Click();
     // Empties the six link boxes; the list stays.
     void ClearFields_Click();
@@ -42,8 +55,14 @@ class qbk3cdi : public QDialog {
     void CatLink_Click();
     void UDF1Link_Click();
     void UDF2Link_Click();
-    // The import: refused without a date and an amount link; asks first; then appends
-    // every line's entry (all or none) and reports the count. The window stays open.
+    // The first line of a comma-delimited file holds column names, or not.
+    void HeaderCheck_Click();
+    // Opens the payee rules editor; the rules kept are written and placed at once.
+    void RulesButton_Click();
+    // The import: a comma-delimited file needs a date and an amount link; asks first,
+    // and for statement lines without a category whether they go to IMPORT; then writes
+    // the lines ticked in the preview (all or none) and reports the count. The window
+    // stays open, its lines now marked as in the book.
     void Command1_Click();
     // Closes the window.
     void Command2_Click();
@@ -53,24 +72,48 @@ class qbk3cdi : public QDialog {
     const std::string& linkNo() const { return LinkNo; }
     // The captions of the six link boxes.
     ImportLinks links() const;
+    const ImportBatch& batch() const { return batch_; }
+    // The user picked `code` for preview row `row`.
+    void chooseCategory(int row, const std::string& code);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void createControls();
+    void createPreview();
+    void layOut();
     QLabel* makeLinkBox(const char* name);
     void linkClick(QLabel* box);
     void CreateBackupFile();
+    void showDelimitedFile();
+    void showStatement();
+    void refreshDelimitedPreview();
+    void loadCategories();
+    void showPreviewSummary();
+    void setLinkingEnabled(bool enabled);
+    bool savePayeeRules();
+    void step(int value);
 
     QBK_3_Main& window_;
     std::string ImportFileName;
     std::size_t ImportLineCount = 0;
     std::string LinkNo;
 
+    std::optional<ImportFormat> format_;
+    std::string fileText_;                        // the chosen comma-delimited file
+    std::optional<OperationError> previewError_;  // why its lines do not convert
+    bool headerTouched_ = false;
+    ImportBatch batch_;
+    PayeeRules rules_;
+    std::vector<CategoryRecord> categories_;
+
     QPushButton* SelectFile;
     QPushButton* ClearFields;
     QPushButton* Command1;
     QPushButton* Command2;
+    QPushButton* RulesButton;
+    QLabel* Instructions;
     QListWidget* InputList;
     QLabel* Label1;
     QLabel* DateLink;
@@ -79,7 +122,12 @@ class qbk3cdi : public QDialog {
     QLabel* CatLink;
     QLabel* UDF1Link;
     QLabel* UDF2Link;
+    QCheckBox* HeaderCheck;
+    QTableView* PreviewGrid;
+    QLabel* PreviewStatus;
     QProgressBar* ProgressBar1;
+    ImportPreviewModel* previewModel_;
+    CategoryPickDelegate* categoryPick_;
 };
 
 }  // namespace qbk

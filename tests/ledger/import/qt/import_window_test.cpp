@@ -1,12 +1,19 @@
 // The import window: choosing a file (with the internal backup offered), the preview,
 // linking fields by clicking a list line and then a link box, and the import itself.
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 
+#include "import/import_preview.h"
+#include "import/payee_rules.h"
 #include "import/qt/import_window.h"
+#include "import/qt/payee_rules_dialog.h"
 #include "platform/dates.h"
+#include "platform/files.h"
 #include "store/record_file.h"
 #include "support/window_fixture.h"
 
@@ -15,6 +22,13 @@ namespace {
 
 using testing::entry;
 using testing::fileOf;
+
+CategoryRecord categoryOf(const std::string& code) {
+    CategoryRecord c;
+    c.catCode = fitField(code, 10);
+    c.catName = fitField(code, 20);
+    return c;
+}
 
 class ImportWindowTest : public testing::WindowTest {
   protected:
@@ -48,6 +62,27 @@ class ImportWindowTest : public testing::WindowTest {
         QTest::mouseClick(box(name), Qt::LeftButton);
     }
 
+    // The preview table: each row's texts from the Import box to the duplicate mark.
+    std::vector<std::string> previewRows() const {
+        const QAbstractItemModel* m = importWindow->findChild<QTableView*>("PreviewGrid")->model();
+        std::vector<std::string> out;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            std::string row =
+                m->index(r, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked ? "[x]" : "[ ]";
+            for (int c = 1; c < m->columnCount(); ++c)
+                row += " | " + utf8(m->index(r, c).data().toString());
+            out.push_back(row);
+        }
+        return out;
+    }
+    QAbstractItemModel* preview() const {
+        return importWindow->findChild<QTableView*>("PreviewGrid")->model();
+    }
+    std::string status() const { return utf8(box("PreviewStatus")->text()); }
+    void chooseSample(const std::string& name) {
+        choose(name, readFile(std::string(QBK_STATEMENT_SAMPLES) + name));
+    }
+
     std::string book;
     std::unique_ptr<qbk3cdi> importWindow;
 };
@@ -60,8 +95,7 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
     choose("bank.csv", kBankCsv);
     ASSERT_EQ(prompts.fileDialogs.size(), 1u);
     EXPECT_EQ(prompts.fileDialogs[0].title, "Select a file...");
-    EXPECT_EQ(prompts.fileDialogs[0].filter,
-              "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv");
+    EXPECT_EQ(prompts.fileDialogs[0].filter, importFileDialog().filter);
     // The internal backup comes first: none held records, so it is made without asking.
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.last(),
@@ -75,7 +109,7 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
               (std::vector<std::string>{"||||||||||| RECORD 1 ||||||||||||", "1 = 06/01/2001",
                                         "2 = -12.50", "3 = fish market", "4 = FOOD", "5 = cash",
                                         "||||||||||| RECORD 2 ||||||||||||", "1 = 06/02/2001",
-                                        "2 = 1000", "3 = \"salary\"", "4 = PAY"}));
+                                        "2 = 1000", "3 = salary", "4 = PAY"}));
 
     link(1, "DateLink");
     link(2, "AmountLink");
@@ -104,7 +138,7 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
     EXPECT_EQ(records[1].userField1, std::string(10, ' '));
     EXPECT_EQ(records[1].userField2, fitField("cash", 10));
     EXPECT_EQ(records[2].amount, Money::fromRaw(10000000));
-    EXPECT_EQ(records[2].note, fitField("\"salary\"", 60));
+    EXPECT_EQ(records[2].note, fitField("salary", 60));
     EXPECT_EQ(records[2].userField2, std::string(10, ' '));
     EXPECT_GT(records[1].recordStamp, serialFromDate(2001, 6, 15));
     EXPECT_GT(records[2].recordStamp, records[1].recordStamp);
@@ -180,6 +214,136 @@ TEST_F(ImportWindowTest, ABackupHoldingEntriesIsReplacedOnlyOnYes) {
     choose("few.csv", "06/01/2001,5\r\n");
     EXPECT_EQ(program.read("quillbank.bak"), book);
     EXPECT_EQ(prompts.last().text, "New backup file created!");
+    prompts.expectAllUsed();
+}
+
+TEST_F(ImportWindowTest, AStatementIsPreviewedMarkedAndImportedOnceOnly) {
+    program.write("payee.rules", "parc -> DINE\r\n");
+    chooseSample("checking.ofx");
+    EXPECT_EQ(box("Label1")->text(), qs(program.file("checking.ofx") + " holds 4 transactions."));
+    EXPECT_FALSE(box("DateLink")->isEnabled());
+    EXPECT_FALSE(importWindow->findChild<QCheckBox*>("HeaderCheck")->isEnabled());
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(previewRows(),
+              (std::vector<std::string>{
+                  "[x] | 01/03/2026 | ($4.75) | CAF\xC3\x89 DU PARC - Card 1234 | DINE | ",
+                  "[x] | 01/05/2026 | ($1,250.00) | Rent for January |  | ",
+                  "[x] | 01/15/2026 | $2,500.00 | ACME & SONS PAYROLL - Salary |  | ",
+                  "[x] | 01/20/2026 | ($61.30) | AT&T WIRELESS |  | "}));
+    EXPECT_EQ(status(), "4 lines: 4 to import, 3 without a category.");
+
+    // Left without a category, lines go to IMPORT only on Yes.
+    prompts.answers = {Answer::Yes, Answer::No};
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last(), noCategoryQuestion(3));
+    EXPECT_EQ(program.read("quillbank.dat"), book);
+    preview()->setData(preview()->index(3, 0), Qt::Unchecked, Qt::CheckStateRole);
+    EXPECT_EQ(status(), "4 lines: 3 to import, 2 without a category.");
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last(), importFinishedMessage(3));
+    const std::vector<EntryRecord> records = readRecords(program.file("quillbank.dat"));
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[2].categoryCode, fitField("IMPORT", 10));
+    // The codes the lines got, made for the import.
+    const std::vector<CategoryRecord> made = readCategories(program.file("category.dat"));
+    ASSERT_EQ(made.size(), 2u);
+    EXPECT_EQ(made[0].catCode + made[1].catCode, "DINE      IMPORT    ");
+    EXPECT_EQ(previewRows()[1],
+              "[ ] | 01/05/2026 | ($1,250.00) | Rent for January | IMPORT | in the book");
+    EXPECT_EQ(status(), "4 lines: 1 to import, 3 duplicates left out, 1 without a category.");
+
+    // Chosen again, the statement brings only what was left out.
+    prompts.answers.push_back(Answer::No);  // no new internal backup
+    chooseSample("checking.ofx");
+    EXPECT_EQ(status(), "4 lines: 1 to import, 3 duplicates left out, 1 without a category.");
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last(), importFinishedMessage(1, 3));
+    EXPECT_EQ(recordCount(program.file("quillbank.dat")), 5u);
+    prompts.expectAllUsed();
+}
+
+TEST_F(ImportWindowTest, ACategoryPickedForAnUnplacedLineTeachesARule) {
+    writeCategories(program.file("category.dat"), {categoryOf("FOOD"), categoryOf("PAY")});
+    program.write("wallet.qif",
+                  "!Type:Cash\r\nD03/04/2026\r\nT-1\r\nPBus 7\r\n^\r\nD03/05/2026\r\nT-2\r\n"
+                  "PBus 7\r\n^\r\n");
+    prompts.fileAnswers.push_back(program.file("wallet.qif"));
+    prompts.answers.push_back(Answer::No);  // day first
+    importWindow->SelectFile_Click();
+    EXPECT_EQ(prompts.last(), dateOrderQuestion({2, "03/04/2026"}, DateOrder::MonthDayYear));
+    EXPECT_EQ(prompts.last().text,
+              "The dates of this file fit both orders, month first (MM/DD/YYYY) and day first "
+              "(DD/MM/YYYY), such as \"03/04/2026\" in line 2.\r\n\r\nRead them month first? "
+              "(No reads them day first.)");
+    ASSERT_EQ(previewRows().size(), 2u);
+    EXPECT_EQ(previewRows()[0], "[x] | 04/03/2026 | ($1.00) | Bus 7 |  | ");
+
+    preview()->setData(preview()->index(0, 4), "PAY", Qt::EditRole);
+    EXPECT_EQ(previewRows()[1], "[x] | 05/03/2026 | ($2.00) | Bus 7 | PAY | ");
+    EXPECT_EQ(program.read("payee.rules"), "Bus 7 -> PAY\r\n");
+
+    // The rules editor: a rule without a code is refused, then the rules are kept and
+    // placed at once.
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<PayeeRulesDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        auto* grid = editor->findChild<QTableWidget*>("RulesGrid");
+        editor->findChild<QPushButton*>("AddRule")->click();
+        grid->setItem(1, 0, new QTableWidgetItem("bus"));
+        editor->findChild<QPushButton*>("OkButton")->click();
+        grid->setItem(1, 1, new QTableWidgetItem("FOOD"));
+        grid->item(0, 1)->setText("FOOD");
+        editor->findChild<QPushButton*>("OkButton")->click();
+    });
+    importWindow->findChild<QPushButton*>("RulesButton")->click();
+    EXPECT_EQ(prompts.last(), (Message{"Rule 2 has no category code.", "Nothing to do!",
+                                       Icon::Exclamation, Buttons::Ok, 1}));
+    EXPECT_EQ(program.read("payee.rules"), "Bus 7 -> FOOD\r\nbus -> FOOD\r\n");
+    EXPECT_EQ(previewRows()[0], "[x] | 04/03/2026 | ($1.00) | Bus 7 | PAY | ");
+    EXPECT_EQ(previewRows()[1], "[x] | 05/03/2026 | ($2.00) | Bus 7 | FOOD | ");
+    prompts.expectAllUsed();
+}
+
+TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
+    choose("bank.csv",
+           "Date,Amount,Note,Category,Card\r\n"
+           "12/03/2026,-7.5,\"Imported, quoted\",DINING,card\r\n"
+           ",,,,\r\n"
+           "12/03/2026,-7.5,\"Imported, quoted\",DINING,card\r\n");
+    auto* header = importWindow->findChild<QCheckBox*>("HeaderCheck");
+    EXPECT_TRUE(header->isEnabled());
+    EXPECT_TRUE(header->isChecked());  // "Date" is no date
+    EXPECT_EQ(status(), "Link the Date and Amount fields to see the entries here.");
+    EXPECT_EQ(listLines()[9], "3 = Imported, quoted");
+    link(7, "DateLink");
+    link(8, "AmountLink");
+    link(9, "NoteLink");
+    link(10, "CatLink");
+    link(11, "UDF1Link");
+    EXPECT_EQ(previewRows(),
+              (std::vector<std::string>{
+                  "[x] | 12/03/2026 | ($7.50) | Imported, quoted | DINING | ",
+                  "[ ] | 12/03/2026 | ($7.50) | Imported, quoted | DINING | earlier in the file"}));
+
+    header->click();
+    EXPECT_EQ(status(),
+              "Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note,Category,Card");
+    prompts.answers.push_back(Answer::Yes);
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last().title, "Error - operation aborted");
+    EXPECT_EQ(program.read("quillbank.dat"), book);
+
+    header->click();
+    prompts.answers.push_back(Answer::Yes);
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last(), importFinishedMessage(1, 1));
+    const std::string added = program.read("quillbank.dat").substr(125);
+    ASSERT_EQ(added.size(), 125u);
+    EXPECT_EQ(added.substr(8, 10), "DINING    ");
+    EXPECT_EQ(added.substr(26, 60), fitField("Imported, quoted", 60));
+    EXPECT_EQ(added.substr(86, 10), "card      ");
     prompts.expectAllUsed();
 }
 

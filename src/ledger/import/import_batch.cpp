@@ -1,0 +1,258 @@
+#include "import/import_batch.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "import/imported_ids.h"
+#include "platform/book_lock.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/windows1252.h"
+#include "store/category_file.h"
+#include "store/record_file.h"
+
+namespace qbk {
+namespace {
+
+// Date, amount and note of an encoded entry record, as the duplicate check compares
+// them: the bytes as stored, the note without its surrounding blanks.
+std::string entryKey(const char* record) {
+    const std::string_view note =
+        trimBlanks(std::string_view(record + entry_layout::kNote, entry_layout::kNoteWidth));
+    std::string key(record + entry_layout::kEntryDate, 8);
+    key.append(record + entry_layout::kAmount, 8);
+    key.append(note);
+    return key;
+}
+
+std::string trimmedCode(std::string_view code) {
+    return std::string(trimBlanks(code));
+}
+
+std::optional<std::string> categoryNamed(const std::vector<CategoryRecord>& categories,
+                                         std::string_view named) {
+    const std::string wanted = ansiUpper(trimBlanks(named));
+    if (wanted.empty()) return std::nullopt;
+    for (const CategoryRecord& c : categories)
+        if (ansiUpper(trimBlanks(c.catCode)) == wanted ||
+            ansiUpper(trimBlanks(c.catName)) == wanted)
+            return trimmedCode(c.catCode);
+    return std::nullopt;
+}
+
+// The category a QIF line names: the whole text, else its part before ":" (Food in
+// Food:Groceries). Transfers ("[Savings]") name an account, not a category.
+std::optional<std::string> fileCategoryCode(const std::vector<CategoryRecord>& categories,
+                                            std::string_view named) {
+    if (named.starts_with('[')) return std::nullopt;
+    if (const auto code = categoryNamed(categories, named)) return code;
+    const std::size_t colon = named.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    return categoryNamed(categories, named.substr(0, colon));
+}
+
+void placeCategory(ImportRow& row, const PayeeMatcher& matcher,
+                   const std::vector<CategoryRecord>& categories) {
+    if (row.categorySource == CategorySource::User || row.categorySource == CategorySource::Link)
+        return;
+    std::optional<std::string> code = matcher.match(row.matchText);
+    CategorySource source = CategorySource::Rule;
+    if (!code) {
+        code = fileCategoryCode(categories, row.fileCategory);
+        source = CategorySource::File;
+    }
+    row.entry.categoryCode = fitField(code.value_or(""), entry_layout::kCategoryCodeWidth);
+    row.categorySource = code ? source : CategorySource::None;
+}
+
+}  // namespace
+
+std::optional<ImportFormat> importFormatOf(std::string_view fileName) {
+    if (const std::optional<DelimitedStyle> style = delimitedStyleOf(fileName))
+        return *style == DelimitedStyle::Txt ? ImportFormat::QuotedText
+                                             : ImportFormat::SeparatedValues;
+    const std::string ending = nameEnding(fileName);
+    if (ending == "OFX" || ending == "QFX") return ImportFormat::Ofx;
+    if (ending == "QIF") return ImportFormat::Qif;
+    return std::nullopt;
+}
+
+std::size_t ImportBatch::duplicates() const {
+    return static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) {
+        return r.duplicate != Duplicate::None;
+    }));
+}
+
+std::size_t ImportBatch::includedCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) { return r.included; }));
+}
+
+std::size_t ImportBatch::includedWithoutCategory() const {
+    return static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) {
+        return r.included && r.categorySource == CategorySource::None;
+    }));
+}
+
+ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
+                           const RegionalSettings& regional, bool skipHeader) {
+    ImportBatch batch;
+    batch.format =
+        style == DelimitedStyle::Txt ? ImportFormat::QuotedText : ImportFormat::SeparatedValues;
+    std::vector<EntryRecord> entries = convertImportText(text, style, links, regional, skipHeader);
+    batch.rows.resize(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        batch.rows[i].entry = std::move(entries[i]);
+        batch.rows[i].categorySource = CategorySource::Link;
+    }
+    return batch;
+}
+
+ImportBatch statementBatch(const Statement& statement, ImportFormat format, const PayeeRules& rules,
+                           const std::vector<CategoryRecord>& categories) {
+    ImportBatch batch;
+    batch.format = format;
+    batch.rows.resize(statement.size());
+    for (std::size_t i = 0; i < statement.size(); ++i) {
+        const StatementTransaction& t = statement[i];
+        ImportRow& row = batch.rows[i];
+        row.entry.entryDate = t.date;
+        row.entry.amount = t.amount;
+        row.entry.note = fitField(statementNote(t), entry_layout::kNoteWidth);
+        row.entry.userField1 = fitField(t.number, entry_layout::kUserFieldWidth);
+        row.line = t.line;
+        row.id = cleanImportedId(t.id);
+        row.payee = t.payee.empty() ? t.memo : t.payee;
+        row.matchText = t.payee + "\n" + t.memo;
+        row.fileCategory = t.category;
+    }
+    applyPayeeRules(batch, rules, categories);
+    return batch;
+}
+
+void applyPayeeRules(ImportBatch& batch, const PayeeRules& rules,
+                     const std::vector<CategoryRecord>& categories) {
+    const PayeeMatcher matcher(rules);
+    for (ImportRow& row : batch.rows)
+        placeCategory(row, matcher, categories);
+}
+
+bool chooseCategory(ImportBatch& batch, std::size_t index, std::string_view code, PayeeRules& rules,
+                    const std::vector<CategoryRecord>& categories) {
+    ImportRow& row = batch.rows.at(index);
+    const bool learn = row.categorySource != CategorySource::Rule &&
+                       row.categorySource != CategorySource::Link && !row.payee.empty();
+    row.entry.categoryCode = fitField(trimBlanks(code), entry_layout::kCategoryCodeWidth);
+    row.categorySource = CategorySource::User;
+    if (!learn) return false;
+    if (!learnPayeeRule(rules, row.payee, code)) return false;
+    applyPayeeRules(batch, rules, categories);
+    return true;
+}
+
+BookIndex readBookIndex(const std::string& recordFilePath) {
+    BookIndex index;
+    const RecordFileContent content = readRecordFile(recordFilePath);
+    std::unordered_set<double> stamps;
+    index.entryKeys.reserve(content.count());
+    stamps.reserve(content.count());
+    for (std::size_t n = 1; n <= content.count(); ++n) {
+        index.entryKeys.insert(entryKey(content.at(n)));
+        stamps.insert(entry_bytes::recordStamp(content.at(n)));
+    }
+    index.ids = readImportedIds(importedIdsPath(recordFilePath)).known(stamps);
+    return index;
+}
+
+void markDuplicates(ImportBatch& batch, const BookIndex& book) {
+    std::unordered_set<std::string> seenKeys, seenIds;
+    char bytes[entry_layout::kSize];
+    for (ImportRow& row : batch.rows) {
+        if (!row.id.empty()) {
+            row.duplicate = book.ids.contains(row.id)        ? Duplicate::InBook
+                            : !seenIds.insert(row.id).second ? Duplicate::EarlierInFile
+                                                             : Duplicate::None;
+        } else {
+            encodeEntry(row.entry, bytes);
+            std::string key = entryKey(bytes);
+            row.duplicate = book.entryKeys.contains(key)              ? Duplicate::InBook
+                            : !seenKeys.insert(std::move(key)).second ? Duplicate::EarlierInFile
+                                                                      : Duplicate::None;
+        }
+        row.included = row.duplicate == Duplicate::None;
+    }
+}
+
+ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
+                          std::string_view defaultCategory, StampSource& stamps) {
+    ImportCommit commit;
+    const BookLock lock(parentFolder(target.recordFilePath));
+    RecordFileContent content = readRecordFile(target.recordFilePath);
+    std::unordered_set<double> bookStamps;
+    bookStamps.reserve(content.count() + batch.rows.size());
+    stamps.noteExisting(largestStamp(content));
+    for (std::size_t n = 1; n <= content.count(); ++n)
+        bookStamps.insert(entry_bytes::recordStamp(content.at(n)));
+
+    const std::string idsPath = importedIdsPath(target.recordFilePath);
+    ImportedIds ids = readImportedIds(idsPath);
+    bool idsChanged = false;
+    // Comma-delimited lines keep their category codes as they stand, so only a statement
+    // needs the category file.
+    std::vector<CategoryRecord> categories;
+    std::string categoryBytes;
+    if (isStatement(batch.format)) {
+        categories = readCategories(target.categoryFilePath);
+        categoryBytes = readFile(target.categoryFilePath);
+    }
+
+    const std::string fallback = fitField(defaultCategory, entry_layout::kCategoryCodeWidth);
+    std::string appended;
+    for (const ImportRow& row : batch.rows) {
+        if (!row.included) continue;
+        EntryRecord r = row.entry;
+        if (isStatement(batch.format)) {
+            if (row.categorySource == CategorySource::None) r.categoryCode = fallback;
+            const std::string code = trimmedCode(r.categoryCode);
+            const bool known =
+                std::any_of(categories.begin(), categories.end(),
+                            [&](const auto& c) { return trimmedCode(c.catCode) == code; });
+            if (!known && !code.empty()) {
+                CategoryRecord added;
+                added.catCode = fitField(code, category_layout::kCatCodeWidth);
+                added.catName =
+                    fitField(code == trimmedCode(defaultCategory) ? kDefaultImportCategoryName
+                                                                  : std::string_view(code),
+                             category_layout::kCatNameWidth);
+                categories.push_back(std::move(added));
+                commit.createdCategories.push_back(code);
+            }
+        }
+        r.recordStamp = stamps.next();
+        bookStamps.insert(r.recordStamp);
+        if (!row.id.empty()) {
+            ids.stampOf[row.id] = r.recordStamp;
+            idsChanged = true;
+        }
+        appended += encodeEntry(r);
+        ++commit.added;
+    }
+    if (commit.added == 0) return commit;
+
+    if (!commit.createdCategories.empty()) {
+        sortCategories(categories);
+        writeCategories(target.categoryFilePath, categories);
+    }
+    try {
+        if (idsChanged) writeFileAtomically(idsPath, importedIdsText(ids, bookStamps));
+        content.records += appended;
+        writeRecordFile(target.recordFilePath, content);
+    } catch (const OperationError&) {
+        if (!commit.createdCategories.empty())
+            writeFileAtomically(target.categoryFilePath, categoryBytes);
+        throw;
+    }
+    return commit;
+}
+
+}  // namespace qbk

@@ -1,0 +1,133 @@
+// What an import brings in, line by line, before anything is written: the entry each
+// line becomes, where its category came from, and whether the book (or an earlier
+// line of the same file) already holds it. The import window shows and edits a batch;
+// commitImport writes the lines the user kept, all of them or none.
+//
+// Duplicates: a statement transaction with an id (OFX FITID) is a duplicate when that
+// id was imported into the book before, or came earlier in the same file; any other
+// line when an entry of the same date, amount and note (as stored: cut to 60
+// characters, Windows-1252, without surrounding blanks) is in the record file, deleted
+// ones included, or came earlier in the same file. Duplicates are left out unless the
+// user includes them.
+#ifndef QBK_IMPORT_IMPORT_BATCH_H_
+#define QBK_IMPORT_IMPORT_BATCH_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "import/comma_import.h"
+#include "import/payee_rules.h"
+#include "import/statement.h"
+#include "platform/stamps.h"
+#include "store/category_record.h"
+#include "store/entry_record.h"
+
+namespace qbk {
+
+// The category given to statement lines that no rule and no choice of the user
+// placed, when the user leaves it to the program (qbk3-cli import, or Yes to the
+// window's question). Created when the category file lacks it.
+inline constexpr std::string_view kDefaultImportCategory = "IMPORT";
+inline constexpr std::string_view kDefaultImportCategoryName = "Imported";
+
+// The kinds of files the import reads, by the last three characters of the name
+// upper-cased: TXT, CSV, OFX or QFX, QIF.
+enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif };
+std::optional<ImportFormat> importFormatOf(std::string_view fileName);
+inline bool isStatement(ImportFormat f) {
+    return f == ImportFormat::Ofx || f == ImportFormat::Qif;
+}
+
+enum class CategorySource {
+    None,  // not placed yet (statement lines only)
+    Link,  // the linked field of a comma-delimited line, as it stands
+    File,  // the category a QIF line names, found in the category file
+    Rule,  // a payee rule
+    User,  // chosen in the preview
+};
+
+enum class Duplicate { None, InBook, EarlierInFile };
+
+struct ImportRow {
+    EntryRecord entry;         // no stamp until it is written
+    std::size_t line = 0;      // statement lines: where the transaction begins
+    std::string id;            // a statement transaction's id, or empty
+    std::string payee;         // what a learned rule takes: the payee, else the memo
+    std::string matchText;     // what rules are matched against: payee and memo
+    std::string fileCategory;  // the category a QIF line names
+    CategorySource categorySource = CategorySource::None;
+    Duplicate duplicate = Duplicate::None;
+    bool included = true;
+};
+
+struct ImportBatch {
+    ImportFormat format = ImportFormat::SeparatedValues;
+    std::vector<ImportRow> rows;
+
+    std::size_t duplicates() const;
+    std::size_t includedCount() const;
+    // Included statement lines without a category.
+    std::size_t includedWithoutCategory() const;
+};
+
+// The rows of comma-delimited text (decoded), as convertImportText gives them; their
+// categories are the linked field's (CategorySource::Link).
+ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
+                           const RegionalSettings& regional, bool skipHeader);
+
+// The rows of a statement: date, amount, the note of payee and memo, user field 1 from
+// the check number or the kind of transaction, and the category of applyPayeeRules.
+ImportBatch statementBatch(const Statement& statement, ImportFormat format, const PayeeRules& rules,
+                           const std::vector<CategoryRecord>& categories);
+
+// Places the category of every statement row the user did not choose: the code of the
+// matching payee rule; else the category the file names (QIF "L"), when a category has
+// that code or name, or that of the part before ":" (compared without case); else none.
+void applyPayeeRules(ImportBatch& batch, const PayeeRules& rules,
+                     const std::vector<CategoryRecord>& categories);
+
+// The user chose `code` for row `index`. When no rule had placed that row, a rule
+// payee -> code is learned into `rules` and placed at once on every other row whose
+// category the user did not choose. Returns whether a rule was learned.
+bool chooseCategory(ImportBatch& batch, std::size_t index, std::string_view code, PayeeRules& rules,
+                    const std::vector<CategoryRecord>& categories);
+
+// What the duplicate check knows of a book.
+struct BookIndex {
+    std::unordered_set<std::string> entryKeys;  // date, amount and note of every entry
+    std::unordered_set<std::string> ids;        // ids imported into it, their entries present
+};
+// Reads the record file and its ids file.
+BookIndex readBookIndex(const std::string& recordFilePath);
+
+// Marks every row's duplicate state and includes exactly the rows that are none.
+void markDuplicates(ImportBatch& batch, const BookIndex& book);
+
+struct ImportTarget {
+    std::string recordFilePath;
+    std::string categoryFilePath;
+};
+
+struct ImportCommit {
+    std::size_t added = 0;
+    std::vector<std::string> createdCategories;  // codes, in the order created
+};
+
+// Writes the included rows, under the book lock of the record file's folder: each gets
+// a stamp from `stamps` (above every stamp of the record file), in row order; statement
+// rows without a category get `defaultCategory`; the codes of statement rows that the
+// category file lacks are added to it (named by their code, the default category
+// kDefaultImportCategoryName); the ids of the statement rows join the ids file; the
+// entries are appended after all existing ones. Each file is replaced atomically, the
+// ids file before the record file; when a write fails, the category file is put back,
+// so that the book is as before, and OperationError is thrown.
+ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
+                          std::string_view defaultCategory, StampSource& stamps);
+
+}  // namespace qbk
+
+#endif  // QBK_IMPORT_IMPORT_BATCH_H_

@@ -1,0 +1,31 @@
+// OFX and QFX bank statements: the transactions of an OFX document, in the SGML form of
+// version 1 (data elements without end tags, a header of NAME:VALUE lines) and the XML
+// form of version 2. Quicken's QFX files are OFX with a few more elements.
+//
+// Only what an entry needs is read: each STMTTRN aggregate of the file (bank, credit
+// card and the cash side of investment statements) with its DTPOSTED, TRNAMT, FITID,
+// CHECKNUM, TRNTYPE, NAME (or PAYEE's NAME) and MEMO, and the ACCTID of the account it
+// belongs to. Other elements are passed over. Dates are the day the bank wrote; the
+// time and time zone after it are checked and not used, so that an entry never moves
+// to the day before or after.
+#ifndef QBK_IMPORT_OFX_READER_H_
+#define QBK_IMPORT_OFX_READER_H_
+
+#include <string_view>
+
+#include "import/statement.h"
+
+namespace qbk {
+
+// The transactions of the OFX document `text` (decoded as readImportText does), in file
+// order, character entities replaced.
+//
+// Throws OperationError (type mismatch) naming the line and the element when the file
+// is not OFX, a transaction lacks its date or amount, a value does not read, an end tag
+// closes nothing that is open, or the file ends before its elements are closed (a file
+// cut short): a statement that does not read gives no transaction at all.
+Statement readOfx(std::string_view text);
+
+}  // namespace qbk
+
+#endif  // QBK_IMPORT_OFX_READER_H_
