@@ -82,7 +82,11 @@ bool QBK_3_Main::Form_KeyPress(int key) {
     if (state_.MacroMode) {
         if (hooks.quitMacroEdit) hooks.quitMacroEdit();
     } else if (hooks.TurnMacroOff) {
+        const std::string start = state_.RangeStart, end = state_.RangeEnd;
         hooks.TurnMacroOff();
+        // Esc puts the default range back; the list follows at once, so that the range
+        // label, the list and its totals always agree.
+        if (state_.RangeStart != start || state_.RangeEnd != end) refreshList();
     }
     return true;
 }
