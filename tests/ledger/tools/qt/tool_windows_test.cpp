@@ -68,18 +68,19 @@ TEST_F(CalculatorTest, OperationsChainThroughResultOnTop) {
 }
 
 TEST_F(CalculatorTest, ErrorsLeaveTheDisplayAsItWas) {
-    type("TCTopNum", "1");
-    type("TCBotNum", "3");
-    press("TCDiv");
-    EXPECT_EQ(text("TCResult"), " 0.3333333");
+    type("TCTopNum", "123456.78");
+    type("TCBotNum", "1");
+    press("TCAdd");
+    EXPECT_EQ(text("TCResult"), " 123457.78");
     type("TCBotNum", "0");
     press("TCDiv");
-    EXPECT_EQ(text("TCResult"), " 0.3333333");
+    EXPECT_EQ(text("TCResult"), " 123457.78");
     EXPECT_EQ(text("TCOp"), "/");
     // Text that is no number keeps the previous operand (0 is the last bottom value).
+    type("TCTopNum", "1234567.89");
     type("TCBotNum", "abc");
     press("TCAdd");
-    EXPECT_EQ(text("TCResult"), " 1");
+    EXPECT_EQ(text("TCResult"), " 1234567.89");
     press("TCClear");
     EXPECT_EQ(text("TCTopNum"), "");
     EXPECT_EQ(text("TCResult"), "");
