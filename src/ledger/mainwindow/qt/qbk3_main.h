@@ -180,6 +180,8 @@ class QBK_3_Main : public QMainWindow {
     std::map<std::string, QAction*, std::less<>> mainButtons_, reportButtons_;
     std::map<QAction*, std::string> buttonCommands_;
     QPointer<qbk3Splash> splash_;
+    // Tool tips turned off stay off until the next start.
+    bool toolTipsRemoved_ = false;
 
     QWidget* central_ = nullptr;
     QTableView* MainGrid = nullptr;

@@ -161,6 +161,7 @@ void QBK_3_Main::mu_ToolTipsOff_Click() {
     for (QToolBar* bar : {MainToolBar, ReportToolBar})
         for (QAction* a : bar->actions())
             a->setToolTip(QString());
+    toolTipsRemoved_ = true;
     action("mu_ToolTipsOff")->setVisible(false);
     action("mu_ToolTipsOn")->setVisible(true);
     state_.ProgramSettings.setToolTipsFlag("N");

@@ -1,6 +1,9 @@
 // Start-up, the start-up password and the end of the program.
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolTip>
 
 #include "mainwindow/qt/splash.h"
 #include "platform/files.h"
@@ -126,9 +129,19 @@ TEST_F(WindowTest, ToolTipsOffIsWrittenAtOnceAndHoldsAtTheNextStart) {
     writeSettings(SettingsRecord::defaults());
     start();
     EXPECT_FALSE(window->action("mu_ToolTipsOn")->isVisible());
+    QWidget* newButton = window->mainToolBar()->widgetForAction(window->mainToolButton("New"));
+    const auto tipShown = [&] {
+        QToolTip::hideText();
+        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), newButton->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(newButton, &hover);
+        return QToolTip::isVisible() ? utf8(QToolTip::text()) : std::string();
+    };
+    EXPECT_EQ(tipShown(), "Create a new income or expense record");
     window->runCommand("mu_ToolTipsOff");
     EXPECT_EQ(loadSettings(program.file("qbk3.ini")).settings.toolTipsFlag(), "N");
     EXPECT_TRUE(window->mainGrid()->toolTip().isEmpty());
+    EXPECT_EQ(tipShown(), "");
     EXPECT_TRUE(window->action("mu_ToolTipsOn")->isVisible());
     window.reset();
     start();
