@@ -88,7 +88,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_Notes", "mu_TinyCalc", "Calculator", ""},
     {"mu_Notes", "mu_Game", "Play A Game", ""},
 
-    {"mu_Help", "mu_HelpContents", "Contents", ""},
+    {"mu_Help", "mu_HelpContents", "Contents", "F1"},
     {"mu_Help", "mu_HelpWeb", "Visit Brindlefold on the Web", "F7"},
     {"mu_Help", "-", "", ""},
     {"mu_Help", "mu_ToolTipsOff", "Turn off \"Tool Tips\"", ""},

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_prompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -26,8 +27,15 @@ QString qtNameFilters(const std::string& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+QWidget* QtPrompts::owner() const {
+    // Over the window the user works in, so that a tool window of its own (the game, the
+    // calculator) stays in front of the main window.
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 Answer QtPrompts::message(const Message& m) {
-    QMessageBox box(parent_);
+    QMessageBox box(owner());
     box.setWindowTitle(qs(m.title));
     box.setText(qsLines(m.text));
     switch (m.icon) {
@@ -87,14 +95,14 @@ Answer QtPrompts::message(const Message& m) {
 std::optional<std::string> QtPrompts::input(const std::string& title, const std::string& prompt,
                                             const std::string& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, qs(title), qsLines(prompt),
+    const QString text = QInputDialog::getText(owner(), qs(title), qsLines(prompt),
                                                QLineEdit::Normal, qs(defaultText), &ok);
     if (!ok) return std::nullopt;
     return utf8(text);
 }
 
 std::string QtPrompts::openFile(const FileDialog& d, bool mayCreate) {
-    QFileDialog dialog(parent_, qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    QFileDialog dialog(owner(), qs(d.title), qs(d.folder), qtNameFilters(d.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(mayCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -104,7 +112,7 @@ std::string QtPrompts::openFile(const FileDialog& d, bool mayCreate) {
 }
 
 std::string QtPrompts::saveFile(const FileDialog& d) {
-    QFileDialog dialog(parent_, qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    QFileDialog dialog(owner(), qs(d.title), qs(d.folder), qtNameFilters(d.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The commands ask their own question about an existing file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

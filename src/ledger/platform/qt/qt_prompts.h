@@ -11,7 +11,8 @@ namespace qbk {
 
 class QtPrompts final : public Prompts {
   public:
-    // Dialogs are shown over `parent` (may be set later; null: no parent).
+    // Dialogs are shown over the active window of the program, or over `parent` when
+    // none is active (may be set later; null: no parent).
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -22,6 +23,8 @@ class QtPrompts final : public Prompts {
     std::string saveFile(const FileDialog& dialog) override;
 
   private:
+    QWidget* owner() const;
+
     QPointer<QWidget> parent_;
 };
 
