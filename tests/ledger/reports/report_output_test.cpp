@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "platform/command_line.h"
 #include "platform/errors.h"
 #include "reports/editor_command.h"
 #include "reports/print_pages.h"
@@ -186,8 +187,8 @@ TEST_F(WriteTextFile, AFolderThatIsGoneIsAnError) {
 class EditReport : public ::testing::Test {
   protected:
     void SetUp() override { program.write("qbk_rep.tmp", "the report\r\n"); }
-    void edit(const std::string& editorName) {
-        editReport(program.file("qbk_rep.tmp"), data.path(), editorName, shell);
+    std::optional<Message> edit(const std::string& editorName) {
+        return editReport(program.file("qbk_rep.tmp"), data.path(), editorName, shell);
     }
     testing::TempFolder program, data;
     FakeShell shell;
@@ -211,9 +212,9 @@ TEST_F(EditReport, AQuotedEditorPathKeepsItsBlanksAndArguments) {
 }
 
 TEST_F(EditReport, ABlankEditorOpensTheCopyWithTheDesktopsProgram) {
-    shell.succeed = false;  // not reported
-    edit(std::string(80, ' '));
-    edit(std::string(80, '\0'));
+    EXPECT_EQ(edit(std::string(80, ' ')), std::nullopt);
+    shell.succeed = false;
+    EXPECT_EQ(edit(std::string(80, '\0')), noEditorMessage(data.file("qbk_rep.doc")));
     EXPECT_EQ(shell.documents,
               (std::vector<std::string>{data.file("qbk_rep.doc"), data.file("qbk_rep.doc")}));
     EXPECT_TRUE(shell.starts.empty());

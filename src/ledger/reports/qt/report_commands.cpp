@@ -83,8 +83,10 @@ void ReportMode::mu_WriteText_Click() {
 void ReportMode::mu_EditReport_Click() {
     const MainState& state = window_.state();
     try {
-        editReport(paths_.reportText, state.DataFolder, state.ProgramSettings.editorName(),
-                   window_.services().shell);
+        if (const auto refusal =
+                editReport(paths_.reportText, state.DataFolder, state.ProgramSettings.editorName(),
+                           window_.services().shell))
+            window_.prompts().message(*refusal);
     } catch (const OperationError& e) {
         window_.showError(e);
     }

@@ -134,7 +134,7 @@ TEST_F(WindowTest, ToolTipsOffIsWrittenAtOnceAndHoldsAtTheNextStart) {
     QWidget* newButton = window->mainToolBar()->widgetForAction(window->mainToolButton("New"));
     const auto tipShown = [&] {
         QToolTip::hideText();
-        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
         QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), newButton->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(newButton, &hover);
         return QToolTip::isVisible() ? utf8(QToolTip::text()) : std::string();

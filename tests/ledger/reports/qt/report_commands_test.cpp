@@ -198,10 +198,16 @@ TEST_F(ReportCommandsTest, WithoutAnEditorTheDesktopOpensTheCopy) {
     EXPECT_EQ(shell.documents, (std::vector<std::string>{program.file("qbk_rep.doc")}));
     EXPECT_TRUE(shell.starts.empty());
     EXPECT_EQ(program.read("qbk_rep.doc"), reportText());
-    // A failure of the desktop is not reported.
+    // With no editor set and no program of the desktop for the copy, the user is told.
     shell.succeed = false;
     window->reportToolButton("Edit")->trigger();
-    EXPECT_TRUE(prompts.messages.empty());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last().text, "No program was found to open the file\r\n\r\n" +
+                                       program.file("qbk_rep.doc") +
+                                       "\r\n\r\nName your word processor in File, Settings... "
+                                       "(Editor), or choose a program for .doc files in your "
+                                       "desktop's settings.");
+    EXPECT_EQ(prompts.last().title, "No word processor");
 }
 
 class ReportEditorTest : public ReportCommandsTest {
