@@ -122,6 +122,8 @@ void MacroCommands::mu_PlayMacro_Click() {
     // The file changed between the check and the play-back.
     if (played.refusal) window_.prompts().message(*played.refusal);
     window_.refreshList();
+    if (!played.refusal && played.played == 0 && played.skipped > 0)
+        window_.prompts().message(allDeletedMessage(chosen));
 }
 
 void MacroCommands::mu_MacroQuit_Click() {
