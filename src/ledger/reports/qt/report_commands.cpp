@@ -51,6 +51,9 @@ void ReportMode::runReport(ReportKind kind) {
         return;
     }
 
+    // The split went through the list row by row and leaves the last row current: a
+    // Delete after Return to List takes that one.
+    window_.selectMainGridRow(window_.mainGridModel()->rowCount() - 1);
     QPlainTextEdit* viewer = window_.viewer();
     viewer->setPlainText(qs(viewerText(*text)));
     viewer->show();
