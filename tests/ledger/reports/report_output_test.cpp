@@ -114,6 +114,7 @@ TEST(Printing, ARefusedJobStopsPrinting) {
     // A printer that takes the first job and refuses the second.
     struct Refusing : Printer {
         bool available() override { return true; }
+        std::unique_ptr<PdfFile> openPdf(const std::string&) override { return nullptr; }
         void beginJob(const PageSetup&) override { ++begun; }
         void printLine(const std::string&) override { ++lines; }
         void endJob() override {
@@ -124,6 +125,44 @@ TEST(Printing, ARefusedJobStopsPrinting) {
     EXPECT_THROW(printReportText(reportOf(200), false, printer), OperationError);
     EXPECT_EQ(printer.begun, 2);
     EXPECT_EQ(printer.lines, 2 * 3 + 2 * 57);
+}
+
+TEST(Printing, APdfFileGetsThePagesOfThePrinterWithoutOne) {
+    testing::TempFolder program;
+    program.write("qbk_rep.tmp", reportOf(83));
+    FakePrinter printer;
+    printer.installed = false;
+    printReportToPdf(program.file("qbk_rep.tmp"), true, printer, program.file("r.pdf"));
+    FakePrinter paper;
+    printReport(program.file("qbk_rep.tmp"), true, paper);
+    ASSERT_EQ(printer.pdfs.size(), 1u);
+    EXPECT_EQ(printer.pdfs[0].path, program.file("r.pdf"));
+    EXPECT_TRUE(printer.pdfs[0].closed);
+    ASSERT_EQ(printer.pdfs[0].jobs.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(printer.pdfs[0].jobs[i].lines, paper.jobs[i].lines);
+        EXPECT_TRUE(printer.pdfs[0].jobs[i].setup.landscape);
+    }
+    EXPECT_TRUE(printer.jobs.empty());
+}
+
+TEST(Printing, SaveAsPdfAsksForTheFileAndBeforeReplacingOne) {
+    testing::TempFolder program;
+    program.write("qbk_rep.tmp", reportOf(3));
+    program.write("old.pdf", "%PDF");
+    ScriptedPrompts prompts;
+    FakePrinter printer;
+    prompts.fileAnswers = {"", program.file("old.pdf"), program.file("old.pdf")};
+    prompts.answers = {Answer::Cancel, Answer::Ok};
+    EXPECT_FALSE(saveReportAsPdf(prompts, program.file("qbk_rep.tmp"), false, printer));
+    EXPECT_FALSE(saveReportAsPdf(prompts, program.file("qbk_rep.tmp"), false, printer));
+    EXPECT_TRUE(printer.pdfs.empty());
+    EXPECT_TRUE(saveReportAsPdf(prompts, program.file("qbk_rep.tmp"), false, printer));
+    ASSERT_EQ(printer.pdfs.size(), 1u);
+    EXPECT_EQ(prompts.fileDialogs[0].filter, "PDF files|*.pdf");
+    EXPECT_EQ(prompts.messages[0], overwriteQuestion(program.file("old.pdf")));
+    EXPECT_EQ(prompts.last().text,
+              "This report has been saved as a PDF file\r\n\r\n" + program.file("old.pdf"));
 }
 
 class WriteTextFile : public ::testing::Test {

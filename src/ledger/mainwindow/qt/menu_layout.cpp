@@ -72,6 +72,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_ReportS", "mu_ReturnToList", "Return to List", "Ctrl+R"},
     {"mu_ReportS", "-", "", ""},
     {"mu_ReportS", "mu_PrintReport", "Print Report", "Ctrl+P"},
+    {"mu_ReportS", "mu_SaveAsPdf", "Save as PDF...", ""},
     {"mu_ReportS", "mu_EditReport", "Edit Report With Word Processor", "Ctrl+E"},
     {"mu_ReportS", "mu_WriteText", "Write Report to Text File", "Ctrl+T"},
     {"mu_ReportS", "-", "", ""},

@@ -63,16 +63,30 @@ void ReportMode::runReport(ReportKind kind) {
 }
 
 void ReportMode::mu_PrintReport_Click() {
+    Printer& printer = window_.services().printer;
+    if (!printer.available()) {
+        if (window_.prompts().message(noPrinterQuestion()) == Answer::Yes) mu_SaveAsPdf_Click();
+        return;
+    }
     std::optional<OperationError> failure;
     {
         WaitCursor wait;
         try {
-            printReport(paths_.reportText, window_.state().WideReport, window_.services().printer);
+            printReport(paths_.reportText, window_.state().WideReport, printer);
         } catch (const OperationError& e) {
             failure = e;
         }
     }
     if (failure) window_.showError(*failure);
+}
+
+void ReportMode::mu_SaveAsPdf_Click() {
+    try {
+        saveReportAsPdf(window_.prompts(), paths_.reportText, window_.state().WideReport,
+                        window_.services().printer);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
 }
 
 void ReportMode::mu_WriteText_Click() {
