@@ -14,8 +14,10 @@
 #ifndef QBK_MAINWINDOW_QT_QBK3_MAIN_H_
 #define QBK_MAINWINDOW_QT_QBK3_MAIN_H_
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
@@ -107,6 +109,13 @@ class QBK_3_Main : public QMainWindow {
     // Selects data row `row` (0-based) of MainGrid across the whole width.
     void selectMainGridRow(int row);
 
+    // Where the window keeps its size, position and column widths between runs (a
+    // QSettings file in the user's config folder; never qbk3.ini, whose layout is fixed).
+    // Empty, as in tests by default: nothing is remembered.
+    void setWindowStateFile(const QString& path) { windowStateFile_ = path; }
+    // The size at which every data column of the list shows, Category included.
+    QSize defaultSize() const;
+
     // ---- The window's own commands ----
     // The start-up sequence: start-up window, settings, range, data folder, lists.
     void Form_Load();
@@ -168,6 +177,12 @@ class QBK_3_Main : public QMainWindow {
     void switchDataFolder(const std::string& folder, bool focusGrid);
     void switchToAlternate(const std::string& storedPath);
     void applyStartupCaptions();
+    // Window memory: restored when the window loads, saved when it unloads.
+    void restoreWindowState();
+    void saveWindowState() const;
+    // The widths of MainGrid's columns for its header: as wide as the header's texts, or
+    // as the user left them for this column order.
+    void applyColumnWidths();
     QAction* addToolButton(QToolBar* bar, const struct ToolButtonDef& def);
 
     Services& services_;
@@ -182,6 +197,12 @@ class QBK_3_Main : public QMainWindow {
     QPointer<qbk3Splash> splash_;
     // Tool tips turned off stay off until the next start.
     bool toolTipsRemoved_ = false;
+    QString windowStateFile_;
+    // The header the column widths were set for, and the widths the user chose for each
+    // column order.
+    std::string widthsHeader_;
+    bool settingWidths_ = false;
+    std::map<std::string, QList<int>> columnWidths_;
 
     QWidget* central_ = nullptr;
     QTableView* MainGrid = nullptr;
