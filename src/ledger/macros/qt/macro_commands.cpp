@@ -161,6 +161,7 @@ void MacroCommands::setMacroLook(bool on) {
         if (QMenu* menu = window_.menu(name)) menu->setEnabled(!on);
     for (const char* name : kBookItems)
         if (QAction* item = window_.action(name)) item->setEnabled(!on);
+    window_.updateAlternateFolderItems();
     for (const char* key : kBookButtons)
         if (QAction* button = window_.mainToolButton(key)) button->setEnabled(!on);
 }

@@ -98,6 +98,9 @@ class QBK_3_Main : public QMainWindow {
     // Sets RangeStart, RangeEnd and the range label (no refresh).
     void SetRange(int numDays, int endInYear);
     void setRangeLabel(const std::string& label);
+    // The alternate data folder items name their folders and are enabled only when a
+    // folder is set (and macro editing is off).
+    void updateAlternateFolderItems();
     // Gives MainGrid the focus when it is enabled.
     void focusMainGrid();
     // The common error message.

@@ -15,6 +15,7 @@
 #include "mainwindow/date_range.h"
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/splash.h"
 #include "mainwindow/qt/status_panels.h"
@@ -70,12 +71,21 @@ void QBK_3_Main::applyStartupCaptions() {
         label->setText(qs(s.udf2Name()));
     action("mu_SearchUDF1")->setText(qs("Search by " + s.udf1Name()));
     action("mu_SearchUDF2")->setText(qs("Search by " + s.udf2Name()));
-    if (!isEmptySetting(s.altFolder1Path()))
-        action("mu_AlternateFolder1")
-            ->setText(qs("Data Folder: " + std::string(trimField(s.altFolder1Path()))));
-    if (!isEmptySetting(s.altFolder2Path()))
-        action("mu_AlternateFolder2")
-            ->setText(qs("Data Folder: " + std::string(trimField(s.altFolder2Path()))));
+    updateAlternateFolderItems();
+}
+
+void QBK_3_Main::updateAlternateFolderItems() {
+    const SettingsRecord& s = state_.ProgramSettings;
+    const std::pair<const char*, std::string> folders[] = {
+        {"mu_AlternateFolder1", std::string(trimField(s.altFolder1Path()))},
+        {"mu_AlternateFolder2", std::string(trimField(s.altFolder2Path()))}};
+    for (const auto& [name, path] : folders) {
+        QAction* item = action(name);
+        for (const MenuItemDef& def : menuItemDefs())
+            if (name == std::string_view(def.name)) item->setText(qs(def.caption));
+        if (!path.empty()) item->setText(qs("Data Folder: " + path));
+        item->setEnabled(!path.empty() && !state_.MacroMode);
+    }
 }
 
 void QBK_3_Main::closeEvent(QCloseEvent* event) {

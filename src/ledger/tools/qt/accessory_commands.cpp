@@ -48,6 +48,7 @@ void AccessoryCommands::mu_ConfigSettings_Click() {
     // "Use Current" takes the data folder in use: the folder the user works in.
     QBK3Config dialog(window_, folderText(window_.state().DataFolder));
     if (dialog.Form_Load()) dialog.exec();
+    window_.updateAlternateFolderItems();
 }
 
 void AccessoryCommands::mu_NotesOpen_Click() {

@@ -15,7 +15,10 @@ using testing::fileOf;
 class MacroEditTest : public testing::EntryWindowTest {
   protected:
     void SetUp() override {
-        writeSettings(SettingsRecord::defaults());
+        // One alternate folder set: leaving the mode enables only that one.
+        SettingsRecord s = SettingsRecord::defaults();
+        s.setAltFolder1Path(program.path());
+        writeSettings(s);
         writeSampleBook();
         writeBook(book);
         start();
@@ -61,7 +64,7 @@ class MacroEditTest : public testing::EntryWindowTest {
 constexpr const char* kNormalLook =
     "mu_File+ mu_Categories+ mu_Search+ mu_DisplayRange+ mu_ReportS+ mu_Records+ mu_Macro+ "
     "mu_PlayMacro+ mu_MacroCreate+ mu_MacroQuit+ mu_DefaultDataFolder+ mu_AlternateFolder1+ "
-    "mu_AlternateFolder2+ mu_SelectDataFolder+ mu_SortData+ mu_PurgeDeletedRecords+ "
+    "mu_AlternateFolder2- mu_SelectDataFolder+ mu_SortData+ mu_PurgeDeletedRecords+ "
     "mu_NewEntry+ New+ Macro+ Notes+ Search+ Reports+ Web+ Help+ ";
 constexpr const char* kMacroLook =
     "mu_File- mu_Categories- mu_Search- mu_DisplayRange- mu_ReportS- mu_Records+ mu_Macro+ "
