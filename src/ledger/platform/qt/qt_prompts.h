@@ -31,6 +31,11 @@ class QtPrompts final : public Prompts {
 // "Description|*.a;*.b|..." as a Qt name filter list "Description (*.a *.b);;...".
 QString qtNameFilters(const std::string& filter);
 
+// `path` with the extension of the first pattern of the Qt name filter chosen
+// ("Comma-separated values (*.csv)" gives ".csv") when its name has none; a pattern
+// without one ("quillbank.dat") adds nothing.
+QString withFilterSuffix(const QString& path, const QString& nameFilter);
+
 }  // namespace qbk
 
 #endif  // QBK_PLATFORM_QT_QT_PROMPTS_H_

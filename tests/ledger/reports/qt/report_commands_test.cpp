@@ -2,6 +2,7 @@
 // the word processor and the exports.
 #include "platform/errors.h"
 #include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_prompts.h"
 #include "report_window.h"
 #include "reports/print_pages.h"
 #include "reports/report_output.h"
@@ -297,6 +298,20 @@ TEST_F(ReportCommandsTest, TheExportsWriteTheReportsEntriesAndTotals) {
     window->reportToolButton("Export")->trigger();  // cancelled
     EXPECT_EQ(prompts.messages.size(), shown);
     prompts.expectAllUsed();
+}
+
+TEST(SaveDialog, ANewNameWithoutExtensionTakesThatOfTheChosenFilter) {
+    const QStringList filters =
+        qtNameFilters(
+            "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
+            "Quillbank 3.x Macro Files|*.qbk|Quillbank Data Files|quillbank.dat")
+            .split(";;");
+    ASSERT_EQ(filters.size(), 4);
+    EXPECT_EQ(withFilterSuffix("/d/june", filters[0]), "/d/june.txt");
+    EXPECT_EQ(withFilterSuffix("/d/june", filters[1]), "/d/june.csv");
+    EXPECT_EQ(withFilterSuffix("/d/june.txt", filters[1]), "/d/june.txt");
+    EXPECT_EQ(withFilterSuffix("/d/bills", filters[2]), "/d/bills.qbk");
+    EXPECT_EQ(withFilterSuffix("/d/book", filters[3]), "/d/book");
 }
 
 }  // namespace
