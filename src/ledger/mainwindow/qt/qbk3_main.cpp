@@ -158,7 +158,7 @@ QIcon squareIcon(const QIcon& icon) {
 }
 
 // A new sheet with a green plus: the style's plain file picture looks disabled.
-QIcon newEntryIcon() {
+QIcon newSheetIcon() {
     const qreal s = kToolIconSide;
     QPixmap picture(kToolIconSide, kToolIconSide);
     picture.fill(Qt::transparent);
@@ -187,7 +187,6 @@ QIcon newEntryIcon() {
 
 QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
     static const std::map<std::string_view, QStyle::StandardPixmap> kIcons = {
-        {"New", QStyle::SP_FileIcon},
         {"Macro", QStyle::SP_MediaPlay},
         {"Notes", QStyle::SP_FileDialogDetailedView},
         {"Search", QStyle::SP_FileDialogContentsView},
@@ -203,9 +202,9 @@ QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
         {"File", QStyle::SP_DialogSaveButton},
         {"Export", QStyle::SP_DriveFDIcon},
     };
-    const bool newEntry = bar == MainToolBar && std::string_view(def.key) == "New";
+    const bool fresh = std::string_view(def.key) == "New";
     QAction* button = bar->addAction(
-        newEntry ? newEntryIcon() : squareIcon(style()->standardIcon(kIcons.at(def.key))),
+        fresh ? newSheetIcon() : squareIcon(style()->standardIcon(kIcons.at(def.key))),
         QString::fromUtf8(def.caption));
     button->setObjectName(bar->objectName() + QLatin1Char('_') + QString::fromUtf8(def.key));
     button->setData(QString::fromUtf8(def.key));

@@ -61,6 +61,7 @@ class QtPdfFile final : public PdfFile {
     explicit QtPdfFile(std::string path) : path_(std::move(path)), writer_(&buffer_) {
         buffer_.open(QIODevice::WriteOnly);
         writer_.setCreator(QStringLiteral("Quillbank 3"));
+        writer_.setTitle(qs(fileName(path_)));
         writer_.setPageSize(defaultPaper());
         writer_.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     }
