@@ -148,12 +148,13 @@ void QBK_3_Main::saveWindowState() const {
     if (windowStateFile_.isEmpty()) return;
     QSettings settings(windowStateFile_, QSettings::IniFormat);
     settings.setValue("geometry", saveGeometry());
+    settings.remove("columns");
     QStringList orders;
     for (const auto& [order, widths] : columnWidths_) {
         orders.append(qs(order));
         settings.setValue("columns/" + qs(order), variantList(widths));
     }
-    settings.setValue("columns/orders", orders);
+    if (!orders.isEmpty()) settings.setValue("columns/orders", orders);
     settings.setValue("categoryColumns", variantList(widthsOf(CategoryGrid->horizontalHeader(),
                                                               categoryGridModel_->columnCount())));
 }
