@@ -44,6 +44,7 @@ class NoShell final : public Shell {
 class NoPrinter final : public Printer {
   public:
     bool available() override { return false; }
+    std::unique_ptr<PdfFile> openPdf(const std::string&) override { return nullptr; }
     void beginJob(const PageSetup&) override {}
     void printLine(const std::string&) override {}
     void endJob() override {}

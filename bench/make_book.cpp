@@ -1,17 +1,58 @@
 // make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]: writes a deterministic
-// sample book, making FOLDER (and its parents) when missing; with --settings also a settings file
-// with the defaults (so that a program started in that folder shows no first-start notice).
+// sample book, making FOLDER (and its parents) when missing; with --settings also a
+// settings file with the defaults (so that a program started in that folder shows no
+// first-start notice).
+// make_book FOLDER --demo [NEWEST-YYYY-MM-DD]: the small household book of the README's
+// pictures, with its settings.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "book_generator.h"
+#include "demo_book.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "store/settings_record.h"
 
+namespace {
+
+bool readDate(const char* text, qbk::DaySerial& day) {
+    int y = 0, m = 0, d = 0;
+    if (std::sscanf(text, "%d-%d-%d", &y, &m, &d) != 3 || !qbk::isValidDate(y, m, d)) {
+        std::fprintf(stderr, "make_book: not a date: %s\n", text);
+        return false;
+    }
+    day = qbk::serialFromDate(y, m, d);
+    return true;
+}
+
+bool makeFolder(const char* folder) {
+    std::error_code made;
+    std::filesystem::create_directories(folder, made);
+    if (made || !qbk::folderExists(folder)) {
+        std::fprintf(stderr, "make_book: cannot make the folder %s: %s\n", folder,
+                     made ? made.message().c_str() : "it is not a folder");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::string(argv[2]) == "--demo") {
+        qbk::DaySerial newest = qbk::bench::BookOptions().newest;
+        if (argc > 4 || (argc == 4 && !readDate(argv[3], newest))) return 2;
+        if (!makeFolder(argv[1])) return 1;
+        try {
+            qbk::bench::writeDemoBook(argv[1], newest);
+        } catch (const qbk::OperationError& e) {
+            std::fprintf(stderr, "make_book: %s\n", e.what());
+            return 1;
+        }
+        return 0;
+    }
     bool settings = false;
     if (argc > 1 && std::string(argv[argc - 1]) == "--settings") {
         settings = true;
@@ -19,26 +60,14 @@ int main(int argc, char** argv) {
     }
     if (argc < 2 || argc > 4) {
         std::fprintf(stderr,
-                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]\n");
+                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]\n"
+                     "       make_book FOLDER --demo [NEWEST-YYYY-MM-DD]\n");
         return 2;
     }
     qbk::bench::BookOptions options;
     if (argc >= 3) options.entries = std::strtoul(argv[2], nullptr, 10);
-    if (argc >= 4) {
-        int y = 0, m = 0, d = 0;
-        if (std::sscanf(argv[3], "%d-%d-%d", &y, &m, &d) != 3 || !qbk::isValidDate(y, m, d)) {
-            std::fprintf(stderr, "make_book: not a date: %s\n", argv[3]);
-            return 2;
-        }
-        options.newest = qbk::serialFromDate(y, m, d);
-    }
-    std::error_code made;
-    std::filesystem::create_directories(argv[1], made);
-    if (made || !qbk::folderExists(argv[1])) {
-        std::fprintf(stderr, "make_book: cannot make the folder %s: %s\n", argv[1],
-                     made ? made.message().c_str() : "it is not a folder");
-        return 1;
-    }
+    if (argc >= 4 && !readDate(argv[3], options.newest)) return 2;
+    if (!makeFolder(argv[1])) return 1;
     try {
         qbk::bench::writeBook(argv[1], options);
         if (settings)

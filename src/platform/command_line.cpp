@@ -27,4 +27,11 @@ std::optional<CommandLine> splitCommandLine(std::string_view text) {
     return line;
 }
 
+Message noEditorMessage(const std::string& document) {
+    return {"No program was found to open the file\r\n\r\n" + document +
+                "\r\n\r\nName your word processor in File, Settings... (Editor), or choose a "
+                "program for .doc files in your desktop's settings.",
+            "No word processor", Icon::Exclamation, Buttons::Ok, 1};
+}
+
 }  // namespace qbk

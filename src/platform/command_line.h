@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ports.h"
+
 namespace qbk {
 
 struct CommandLine {
@@ -22,6 +24,10 @@ struct CommandLine {
 // left open runs to the end. Backslashes are ordinary characters, so folder paths need
 // no doubling. nullopt when the text holds no word.
 std::optional<CommandLine> splitCommandLine(std::string_view text);
+
+// The message when no editor is set and the desktop has no program to open `document`
+// with: it names the file and the setting that helps.
+Message noEditorMessage(const std::string& document);
 
 }  // namespace qbk
 

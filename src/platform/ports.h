@@ -3,6 +3,7 @@
 #ifndef QBK_PLATFORM_PORTS_H_
 #define QBK_PLATFORM_PORTS_H_
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,16 +75,31 @@ struct PageSetup {
     bool landscape = false;
 };
 
-// The system's default printer. Each job is one document.
-class Printer {
+// Where printed lines go, one job after the other.
+class PrintJobs {
   public:
-    virtual ~Printer() = default;
-    // False when no printer is installed.
-    virtual bool available() = 0;
+    virtual ~PrintJobs() = default;
     virtual void beginJob(const PageSetup& setup) = 0;
     virtual void printLine(const std::string& line) = 0;
-    // Sends the job; throws OperationError when the printer refuses it.
+    // Ends the job; throws OperationError when it cannot be printed.
     virtual void endJob() = 0;
+};
+
+// A PDF file printed as the printer prints: each job begins a new page, laid out by its
+// page setup. Nothing is written before close(), which writes the whole file atomically
+// (throws OperationError when it cannot; the file is then as it was).
+class PdfFile : public PrintJobs {
+  public:
+    virtual void close() = 0;
+};
+
+// The system's default printer. Each job is one document.
+class Printer : public PrintJobs {
+  public:
+    // False when no printer is installed.
+    virtual bool available() = 0;
+    // A PDF file at `path` to print into instead, available without a printer.
+    virtual std::unique_ptr<PdfFile> openPdf(const std::string& path) = 0;
 };
 
 class HelpViewer {

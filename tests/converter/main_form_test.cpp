@@ -65,12 +65,19 @@ TEST_F(Window, StartsInEnglishOnItsOwnFolder) {
     EXPECT_EQ(child<FolderList>("Dir1")->path() + "/", QString::fromStdString(program.path()));
     EXPECT_FALSE(child<QProgressBar>("ProgressBar1")->isVisibleTo(form.get()));
 
-    EXPECT_EQ(child<QMenu>("mu_File")->title(), "File");
-    EXPECT_EQ(child<QAction>("mu_Exit")->text(), "Exit");
+    // Menus with Alt keys; the language in use is marked.
+    EXPECT_EQ(child<QMenu>("mu_File")->title(), "&File");
+    EXPECT_EQ(child<QAction>("mu_Exit")->text(), "E&xit");
+    EXPECT_EQ(child<QMenu>("mu_Language")->title(), "&Language");
     QStringList languages;
     for (const QAction* a : child<QMenu>("mu_Language")->actions())
-        languages << a->objectName();
-    EXPECT_EQ(languages, QStringList({"mu_English", "mu_Spanish", "mu_French", "mu_German"}));
+        languages << a->objectName() + (a->isChecked() ? "*" : "") + " " + a->text();
+    EXPECT_EQ(languages, QStringList({"mu_English* &English", "mu_Spanish &Spanish",
+                                      "mu_French &French", "mu_German &German"}));
+    // The status bar says where the version-3 files are written.
+    EXPECT_EQ(child<QLabel>("TargetLabel")->text(),
+              QString::fromStdString(program / "quillbank.dat") + ",  " +
+                  QString::fromStdString(program / "category.dat"));
 }
 
 TEST_F(Window, LanguageMenuChangesEveryCaptionAndNothingElse) {
@@ -102,6 +109,7 @@ TEST_F(Window, LanguageMenuChangesEveryCaptionAndNothingElse) {
     };
     for (const auto& e : cases) {
         chooseLanguage(e.action);
+        EXPECT_TRUE(child<QAction>(e.action)->isChecked());
         EXPECT_EQ(form->windowTitle(), e.title);
         EXPECT_EQ(child<QPushButton>("StartButton")->text(), e.start);
         EXPECT_EQ(child<QPushButton>("StartButton")->toolTip(), e.startTip);
@@ -142,7 +150,8 @@ TEST_F(Window, ConvertsTheFolderTheListsPointAt) {
     EXPECT_EQ(child<QListWidget>("File1")->currentRow(), 0);
     auto* bar = child<QProgressBar>("ProgressBar1");
     EXPECT_TRUE(bar->isVisibleTo(form.get()));
-    EXPECT_EQ(bar->maximum(), 2);
+    EXPECT_EQ(bar->maximum(), 1);
+    EXPECT_EQ(bar->value(), 1);  // full at the end
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     // Cancel converts nothing more; an empty folder has nothing to convert.

@@ -111,7 +111,8 @@ class FakeShell final : public Shell {
     }
 };
 
-class FakePrinter final : public Printer {
+// Print jobs as they were sent.
+class FakeJobs {
   public:
     struct Job {
         PageSetup setup;
@@ -119,22 +120,58 @@ class FakePrinter final : public Printer {
         bool ended = false;
     };
     std::vector<Job> jobs;
-    bool installed = true;
 
-    bool available() override { return installed; }
-    void beginJob(const PageSetup& setup) override { jobs.push_back({setup, {}, false}); }
-    void printLine(const std::string& line) override {
+  protected:
+    void begin(const PageSetup& setup) { jobs.push_back({setup, {}, false}); }
+    void line(const std::string& line) {
         if (jobs.empty() || jobs.back().ended)
             ADD_FAILURE() << "line printed outside a job";
         else
             jobs.back().lines.push_back(line);
     }
-    void endJob() override {
+    void end() {
         if (jobs.empty() || jobs.back().ended)
             ADD_FAILURE() << "job ended twice";
         else
             jobs.back().ended = true;
     }
+};
+
+class FakePrinter final : public Printer, public FakeJobs {
+  public:
+    // The PDF files printed, each with its jobs, in order; `closed` once written.
+    struct Pdf {
+        std::string path;
+        std::vector<Job> jobs;
+        bool closed = false;
+    };
+    std::deque<Pdf> pdfs;
+    bool installed = true;
+
+    bool available() override { return installed; }
+    std::unique_ptr<PdfFile> openPdf(const std::string& path) override {
+        pdfs.push_back({path, {}, false});
+        return std::make_unique<FakePdf>(pdfs.back());
+    }
+    void beginJob(const PageSetup& setup) override { begin(setup); }
+    void printLine(const std::string& text) override { line(text); }
+    void endJob() override { end(); }
+
+  private:
+    class FakePdf final : public PdfFile, public FakeJobs {
+      public:
+        explicit FakePdf(Pdf& pdf) : pdf_(pdf) {}
+        void beginJob(const PageSetup& setup) override { begin(setup); }
+        void printLine(const std::string& text) override { line(text); }
+        void endJob() override { end(); }
+        void close() override {
+            pdf_.jobs = jobs;
+            pdf_.closed = true;
+        }
+
+      private:
+        Pdf& pdf_;
+    };
 };
 
 class FakeHelpViewer final : public HelpViewer {

@@ -46,6 +46,7 @@ class WindowTest : public ::testing::Test {
     // Creates the window with every command attached and runs its start-up.
     QBK_3_Main& start() {
         window = std::make_unique<QBK_3_Main>(*services);
+        window->setWindowStateFile(windowStateFile);
         installControllers(*window);
         window->Form_Load();
         QApplication::processEvents();
@@ -79,6 +80,7 @@ class WindowTest : public ::testing::Test {
     FakeHelpViewer help;
     ManualClock clock{serialFromDate(2001, 6, 15), 43200};
     int programEnded = 0;
+    QString windowStateFile;  // empty: the window remembers nothing
     std::unique_ptr<Services> services;
     std::unique_ptr<QBK_3_Main> window;
 };

@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +14,9 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QWidget>
 
 #include "converter/conversion.h"
@@ -52,14 +57,16 @@ class MainForm::ListProgress final : public Progress {
     void fileStarted(v2::FileKind kind, std::size_t index, std::size_t count) override {
         QListWidget* list = kind == v2::FileKind::Entries ? form_.File1 : form_.File2;
         list->setCurrentRow(static_cast<int>(index));
+        // The bar is full when the file's last record is done.
         form_.ProgressBar1->setRange(0,
-                                     static_cast<int>(std::min<std::size_t>(count + 1, INT_MAX)));
+                                     static_cast<int>(std::clamp<std::size_t>(count, 1, INT_MAX)));
         form_.ProgressBar1->setValue(0);
         form_.ProgressBar1->setVisible(true);
         repaint();
     }
     void recordDone(std::size_t number) override {
-        form_.ProgressBar1->setValue(static_cast<int>(std::min<std::size_t>(number, INT_MAX)));
+        form_.ProgressBar1->setValue(
+            static_cast<int>(std::min<std::size_t>(number, form_.ProgressBar1->maximum())));
         // Painting only: the user's clicks wait until the conversion is over.
         if (number % 256 == 0) repaint();
     }
@@ -91,17 +98,21 @@ MainForm::MainForm(Prompts& prompts, const Clock& clock, const std::string& prog
 MainForm::~MainForm() = default;
 
 void MainForm::buildWindow() {
-    auto* fileMenu = menuBar()->addMenu("File");
+    auto* fileMenu = menuBar()->addMenu("&File");
     fileMenu->setObjectName("mu_File");
-    auto* exitAction = fileMenu->addAction("Exit");
+    auto* exitAction = fileMenu->addAction("E&xit");
     exitAction->setObjectName("mu_Exit");
     connect(exitAction, &QAction::triggered, this, &MainForm::mu_Exit_Click);
 
-    auto* languageMenu = menuBar()->addMenu("Language");
+    // The language in use is the one marked.
+    auto* languageMenu = menuBar()->addMenu("&Language");
     languageMenu->setObjectName("mu_Language");
+    auto* languages = new QActionGroup(languageMenu);
     for (const char* language : {"English", "Spanish", "French", "German"}) {
-        auto* action = languageMenu->addAction(language);
+        auto* action = languageMenu->addAction(QString("&") + language);
         action->setObjectName(QString("mu_") + language);
+        action->setCheckable(true);
+        languages->addAction(action);
         connect(action, &QAction::triggered, this, [this, language] { setLanguage(language); });
     }
 
@@ -148,6 +159,15 @@ void MainForm::buildWindow() {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 2);
     setCentralWidget(central);
+    // Where the converted book goes (and went): the folder the converter runs from.
+    TargetLabel = new QLabel(this);
+    TargetLabel->setObjectName("TargetLabel");
+    TargetLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* targetIcon = new QLabel(this);
+    targetIcon->setPixmap(style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(16, 16));
+    statusBar()->addWidget(targetIcon);
+    statusBar()->addWidget(TargetLabel, 1);
+    statusBar()->setSizeGripEnabled(false);
     resize(620, 380);
 
     connect(Drive1, &QComboBox::activated, this, &MainForm::Drive1_Change);
@@ -158,11 +178,12 @@ void MainForm::buildWindow() {
 
 void MainForm::Form_Load(const std::string& programFolder) {
     ::chdir(programFolder.c_str());
-    strings_.CurrentLanguage = "English";
-    SetFixedCaptions();
+    setLanguage("English");
     startFolder_ = withTrailingSlash(QDir::currentPath().trimmed().toStdString());
     newDataFilePath_ = startFolder_ + "quillbank.dat";
     newCategoryFilePath_ = startFolder_ + "category.dat";
+    TargetLabel->setText(QFile::decodeName(QByteArray::fromStdString(newDataFilePath_)) + ",  " +
+                         QFile::decodeName(QByteArray::fromStdString(newCategoryFilePath_)));
     fillDrives();
     Dir1->setPath(QDir::currentPath());
     selectDriveOf(Dir1->path());
@@ -185,6 +206,7 @@ void MainForm::SetFixedCaptions() {
 
 void MainForm::setLanguage(const char* language) {
     strings_.CurrentLanguage = language;
+    if (auto* item = findChild<QAction*>(QString("mu_") + language)) item->setChecked(true);
     SetFixedCaptions();
 }
 
@@ -238,6 +260,8 @@ void MainForm::StartButton_Click() {
     options.dates = dates_;
     ListProgress progress(*this);
     runConversion(plan, options, prompts_, progress, stamps_, strings_);
+    // The run is over: a bar left in view stands full.
+    ProgressBar1->setValue(ProgressBar1->maximum());
 }
 
 void MainForm::HelpButton_Click() {

@@ -1,6 +1,7 @@
 // MainForm, the converter's one window: drive and folder lists to find the old folder,
 // the version-2 files found there, and the Start and Help buttons. Every text comes
-// from the language table, in the language chosen from the Language menu.
+// from the language table, in the language chosen (and marked) in the Language menu;
+// the status bar names the version-3 files the conversion appends to.
 #ifndef QBK_CONVERTER_QT_MAIN_FORM_H_
 #define QBK_CONVERTER_QT_MAIN_FORM_H_
 
@@ -76,6 +77,7 @@ class MainForm : public QMainWindow {
     QPushButton* StartButton = nullptr;
     QPushButton* HelpButton = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+    QLabel* TargetLabel = nullptr;
 };
 
 }  // namespace qbk::converter

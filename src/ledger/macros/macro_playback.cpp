@@ -16,6 +16,14 @@ Message playMacroQuestion(std::string_view chosenFile, std::string_view dateText
             "Confirm", Icon::Question, Buttons::YesNo, 1};
 }
 
+Message allDeletedMessage(std::string_view chosenFile) {
+    return {"No entries were added: every entry of the macro file\r\n\r\n" +
+                std::string(chosenFile) +
+                "\r\n\r\nis marked deleted. To play them, open the file with Create / Edit "
+                "Macro and restore them (Records, Restore Deleted Records).",
+            "Nothing to do!", Icon::Information, Buttons::Ok, 1};
+}
+
 MacroPlayback playMacro(const std::string& macroPath, const std::string& recordFilePath,
                         DaySerial date, StampSource& stamps, SortKeyMemory& memory) {
     MacroPlayback result;

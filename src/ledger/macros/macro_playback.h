@@ -22,6 +22,10 @@ inline constexpr std::string_view kMacroDatePrompt = "Please provide a date for 
 // it, `dateText` the chosen date as the date selector shows it.
 Message playMacroQuestion(std::string_view chosenFile, std::string_view dateText);
 
+// After a play-back that added nothing because every entry of the macro is marked
+// deleted.
+Message allDeletedMessage(std::string_view chosenFile);
+
 struct MacroPlayback {
     std::optional<Message> refusal;  // set when the file cannot be played; nothing added
     std::size_t played = 0;          // entries added to the record file

@@ -1,5 +1,7 @@
 #include "mainwindow/entry_editing.h"
 
+#include <cstdint>
+
 #include "platform/windows1252.h"
 #include "store/amount.h"
 #include "store/pick_list.h"
@@ -24,6 +26,19 @@ Message question(std::string text) {
     return {std::move(text), std::string(kConfirm), Icon::Question, Buttons::YesNo, 1};
 }
 
+// Digits with at most one decimal separator: a number, whatever its size.
+bool holdsOneNumber(std::string_view amountText, const RegionalSettings& regional) {
+    std::string filtered;
+    FixNumberString(amountText, filtered);
+    if (filtered.find_first_of("0123456789") == std::string::npos) return false;
+    const std::string& separator = regional.decimalSeparator;
+    std::size_t separators = 0;
+    for (std::size_t at = filtered.find(separator); at != std::string::npos;
+         at = filtered.find(separator, at + separator.size()))
+        ++separators;
+    return separators <= 1;
+}
+
 }  // namespace
 
 EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand command,
@@ -40,7 +55,9 @@ EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand 
     }
     const std::optional<Money> amount = typedAmount(form.amount, regional, income);
     if (!amount) {
-        reading.refusal = amountRefusal(form.amount, command);
+        reading.refusal = holdsOneNumber(form.amount, regional)
+                              ? amountTooLargeRefusal(form.amount, command, regional)
+                              : amountRefusal(form.amount, command);
         return reading;
     }
     EntryRecord& r = reading.record;
@@ -96,6 +113,13 @@ Message amountRefusal(std::string_view amountText, EntryCommand command) {
     return refusal("The amount \"" + std::string(amountText) +
                    "\" is not a number - please type the amount in figures.\r\n\r\n" +
                    failedLine(command));
+}
+
+Message amountTooLargeRefusal(std::string_view amountText, EntryCommand command,
+                              const RegionalSettings& regional) {
+    return refusal(
+        "The amount \"" + std::string(amountText) + "\" is too large - amounts go up to " +
+        regional.currencyText(Money::fromRaw(INT64_MAX)) + ".\r\n\r\n" + failedLine(command));
 }
 
 Message dateRefusal(std::string_view dateText, EntryCommand command) {

@@ -49,7 +49,7 @@ struct EntryReading {
 // The entry the form describes. `fixedDate`, when given, is stored instead of the date
 // box (the box is then not read). Refused, in this order, when a new entry has no
 // category code (blanks only), when the date box holds no date, and when the amount
-// holds no number (an empty amount is 0).
+// holds no number or one too large for an amount (an empty amount is 0).
 EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand command,
                            std::optional<DaySerial> fixedDate, const RegionalSettings& regional);
 
@@ -85,6 +85,9 @@ std::string amountBoxText(Money amount, const RegionalSettings& regional);
 Message missingCategoryMessage();
 // An amount with no number in it.
 Message amountRefusal(std::string_view amountText, EntryCommand command);
+// A number larger than an amount can be (more than fifteen digits before the decimals).
+Message amountTooLargeRefusal(std::string_view amountText, EntryCommand command,
+                              const RegionalSettings& regional);
 // A date box that holds no date.
 Message dateRefusal(std::string_view dateText, EntryCommand command);
 // An entry whose stamp is no longer in the record file (changed outside the program).

@@ -8,18 +8,20 @@
 
 namespace qbk {
 
-void editReport(const std::string& reportTextPath, const std::string& dataFolder,
-                std::string_view editorName, Shell& shell) {
+std::optional<Message> editReport(const std::string& reportTextPath, const std::string& dataFolder,
+                                  std::string_view editorName, Shell& shell) {
     const std::string copy = joinPath(dataFolder, report_files::kEditorCopy);
     copyFile(reportTextPath, copy);
     std::optional<CommandLine> editor = splitCommandLine(trimField(editorName));
     if (!editor) {
-        shell.openDocument(copy);
-        return;
+        // Said, so that Edit never seems to do nothing.
+        if (!shell.openDocument(copy)) return noEditorMessage(copy);
+        return std::nullopt;
     }
     editor->arguments.emplace_back(report_files::kEditorCopy);
     if (!shell.startProgram(editor->program, editor->arguments, parentFolder(copy)))
         throw OperationError(errnum::kFileNotFound, "File not found (" + editor->program + ")");
+    return std::nullopt;
 }
 
 }  // namespace qbk

@@ -6,7 +6,7 @@
 namespace qbk {
 namespace {
 
-void beginPage(Printer& printer, const PageSetup& setup) {
+void beginPage(PrintJobs& printer, const PageSetup& setup) {
     printer.beginJob(setup);
     for (int i = 0; i < kPageTopLines; ++i)
         printer.printLine("");
@@ -17,7 +17,7 @@ void requirePrinter(Printer& printer) {
         throw OperationError(errnum::kPrinterError, "No printer is installed");
 }
 
-void printPages(std::string_view reportText, bool wide, Printer& printer) {
+void printPages(std::string_view reportText, bool wide, PrintJobs& printer) {
     const PageSetup setup = reportPageSetup(wide);
     const int linesPerPage = wide ? kWidePageLines : kNarrowPageLines;
     int onPage = 0;
@@ -52,6 +52,14 @@ void printReportText(std::string_view reportText, bool wide, Printer& printer) {
 void printReport(const std::string& reportTextPath, bool wide, Printer& printer) {
     requirePrinter(printer);
     printPages(readFile(reportTextPath), wide, printer);
+}
+
+void printReportToPdf(const std::string& reportTextPath, bool wide, Printer& printer,
+                      const std::string& pdfPath) {
+    const std::string text = readFile(reportTextPath);
+    std::unique_ptr<PdfFile> pdf = printer.openPdf(pdfPath);
+    printPages(text, wide, *pdf);
+    pdf->close();
 }
 
 }  // namespace qbk

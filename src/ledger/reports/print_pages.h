@@ -31,6 +31,12 @@ void printReportText(std::string_view reportText, bool wide, Printer& printer);
 // Prints the report text file at `reportTextPath` (qbk_rep.tmp) in full.
 void printReport(const std::string& reportTextPath, bool wide, Printer& printer);
 
+// Prints the report text file into a PDF file at `pdfPath` (from `printer.openPdf`), with
+// the pages of the printer. Throws OperationError when a file cannot be read or
+// written; the PDF file is then as it was.
+void printReportToPdf(const std::string& reportTextPath, bool wide, Printer& printer,
+                      const std::string& pdfPath);
+
 }  // namespace qbk
 
 #endif  // QBK_REPORTS_PRINT_PAGES_H_

@@ -9,10 +9,10 @@
 namespace qbk {
 namespace {
 
-constexpr int kSignificantDigits = 7;
+constexpr int kSignificantDigits = 15;
 
 // The plain number syntax, rewritten for from_chars: sign, digits, ".", exponent.
-std::optional<float> readPlain(std::string_view t, const RegionalSettings& r) {
+std::optional<double> readPlain(std::string_view t, const RegionalSettings& r) {
     std::string c;
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
@@ -48,7 +48,7 @@ std::optional<float> readPlain(std::string_view t, const RegionalSettings& r) {
         if (i == start) return std::nullopt;
     }
     if (i != t.size()) return std::nullopt;
-    float value = 0;
+    double value = 0;
     const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), value);
     if (ec != std::errc() || end != c.data() + c.size() || !std::isfinite(value))
         return std::nullopt;
@@ -57,20 +57,20 @@ std::optional<float> readPlain(std::string_view t, const RegionalSettings& r) {
 
 }  // namespace
 
-std::string calcNumberText(float value, const RegionalSettings& regional) {
+std::string calcNumberText(double value, const RegionalSettings& regional) {
     if (value == 0) return " 0";
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%.*G", kSignificantDigits, static_cast<double>(value));
+    std::snprintf(buf, sizeof buf, "%.*G", kSignificantDigits, value);
     std::string text = buf;
     if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, regional.decimalSeparator);
     return text.front() == '-' ? text : " " + text;
 }
 
-std::optional<float> calcReadNumber(std::string_view text, const RegionalSettings& regional) {
+std::optional<double> calcReadNumber(std::string_view text, const RegionalSettings& regional) {
     const std::string_view t = trimBlanks(text);
     if (const auto plain = readPlain(t, regional)) return plain;
-    if (const auto money = regional.parseAmount(t)) return static_cast<float>(money->toDouble());
+    if (const auto money = regional.parseAmount(t)) return money->toDouble();
     return std::nullopt;
 }
 
@@ -80,7 +80,7 @@ void Calculator::operate(CalcOperator op, std::string_view top, std::string_view
     if (const auto v = calcReadNumber(top, regional_)) top_ = *v;
     if (const auto v = calcReadNumber(bottom, regional_)) bottom_ = *v;
 
-    std::optional<float> result;
+    std::optional<double> result;
     switch (op) {
         case CalcOperator::Add:
             display_.op = "+";

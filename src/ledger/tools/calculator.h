@@ -1,7 +1,7 @@
-// The small calculator: two operands and a result in single precision, chained by
-// putting the result on top. Errors never reach the user: an operand that does not
-// read keeps its previous value, and a result that cannot be formed (division by
-// zero, overflow) leaves the result display as it was.
+// The small calculator: two operands and a result in double precision (amounts of
+// billions keep their cents), chained by putting the result on top. Errors never reach the user: an
+// operand that does not read keeps its previous value, and a result that cannot be formed (division
+// by zero, overflow) leaves the result display as it was.
 #ifndef QBK_TOOLS_CALCULATOR_H_
 #define QBK_TOOLS_CALCULATOR_H_
 
@@ -13,16 +13,16 @@
 
 namespace qbk {
 
-// The number text form: up to seven significant digits, the regional decimal
-// separator, no grouping, no trailing zeros, an exponent ("1.234568E+08") from eight
-// integer digits on and below 0.0001; a blank before a number that is not negative,
-// "-" before a negative one: " 12.5", "-0.25", " 0".
-std::string calcNumberText(float value, const RegionalSettings& regional);
+// The number text form: up to fifteen significant digits, the regional decimal
+// separator, no grouping, no trailing zeros, an exponent ("1.23456789012346E+15") from
+// sixteen integer digits on and below 0.0001; a blank before a number that is not
+// negative, "-" before a negative one: " 12.5", "-0.25", " 0".
+std::string calcNumberText(double value, const RegionalSettings& regional);
 
 // A number typed or shown in an operand box: blanks around, a sign, digits with group
 // separators, the decimal separator, an exponent; or a money text of the regional
 // settings ("$1,234.50", "(5)"). nullopt when it is no number or out of range.
-std::optional<float> calcReadNumber(std::string_view text, const RegionalSettings& regional);
+std::optional<double> calcReadNumber(std::string_view text, const RegionalSettings& regional);
 
 enum class CalcOperator { Add, Subtract, Multiply, Divide };
 
@@ -48,14 +48,14 @@ class Calculator {
     void resultOnTop();
 
     const Display& display() const { return display_; }
-    float topValue() const { return top_; }
-    float bottomValue() const { return bottom_; }
-    float resultValue() const { return result_; }
+    double topValue() const { return top_; }
+    double bottomValue() const { return bottom_; }
+    double resultValue() const { return result_; }
 
   private:
     const RegionalSettings& regional_;
     Display display_;
-    float top_ = 0, bottom_ = 0, result_ = 0;
+    double top_ = 0, bottom_ = 0, result_ = 0;
 };
 
 }  // namespace qbk

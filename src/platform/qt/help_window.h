@@ -1,4 +1,6 @@
-// The help viewer: the program's own help pages in a window of their own.
+// The help viewer: the program's own help pages in a window of their own, with Back
+// and Forward (also Alt+Left, Alt+Right) through the pages and places visited. Esc
+// closes it.
 #ifndef QBK_PLATFORM_QT_HELP_WINDOW_H_
 #define QBK_PLATFORM_QT_HELP_WINDOW_H_
 
@@ -8,6 +10,7 @@
 #include "platform/ports.h"
 
 class QTextBrowser;
+class QWidget;
 
 namespace qbk {
 
@@ -19,9 +22,15 @@ class HelpWindow final : public HelpViewer {
     void showContents() override;
     void quit() override;
     bool isShown() const;
+    // The window once shown (null before); its browser is named "HelpBrowser", its
+    // actions "HelpBack" and "HelpForward".
+    QWidget* window() const { return window_; }
 
   private:
+    void create();
+
     QString contentsUrl_;
+    QPointer<QWidget> window_;
     QPointer<QTextBrowser> browser_;
 };
 

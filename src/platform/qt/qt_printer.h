@@ -1,4 +1,5 @@
-// The system's default printer through Qt: one QPrinter document per job.
+// The system's default printer through Qt: one QPrinter document per job; and PDF files
+// printed the same way through Qt's PDF writer.
 #ifndef QBK_PLATFORM_QT_QT_PRINTER_H_
 #define QBK_PLATFORM_QT_QT_PRINTER_H_
 
@@ -8,8 +9,6 @@
 
 #include "platform/ports.h"
 
-class QPrinter;
-
 namespace qbk {
 
 class QtPrinter final : public Printer {
@@ -17,6 +16,7 @@ class QtPrinter final : public Printer {
     QtPrinter();
     ~QtPrinter() override;
     bool available() override;
+    std::unique_ptr<PdfFile> openPdf(const std::string& path) override;
     void beginJob(const PageSetup& setup) override;
     void printLine(const std::string& line) override;
     void endJob() override;

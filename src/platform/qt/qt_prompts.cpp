@@ -1,9 +1,14 @@
 #include "platform/qt/qt_prompts.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "platform/qt/qt_text.h"
@@ -26,8 +31,15 @@ QString qtNameFilters(const std::string& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+QWidget* QtPrompts::owner() const {
+    // Over the window the user works in, so that a tool window of its own (the game, the
+    // calculator) stays in front of the main window.
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 Answer QtPrompts::message(const Message& m) {
-    QMessageBox box(parent_);
+    QMessageBox box(owner());
     box.setWindowTitle(qs(m.title));
     box.setText(qsLines(m.text));
     switch (m.icon) {
@@ -87,30 +99,55 @@ Answer QtPrompts::message(const Message& m) {
 std::optional<std::string> QtPrompts::input(const std::string& title, const std::string& prompt,
                                             const std::string& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, qs(title), qsLines(prompt),
+    const QString text = QInputDialog::getText(owner(), qs(title), qsLines(prompt),
                                                QLineEdit::Normal, qs(defaultText), &ok);
     if (!ok) return std::nullopt;
     return utf8(text);
 }
 
+QString withFilterSuffix(const QString& path, const QString& nameFilter) {
+    if (!QFileInfo(path).suffix().isEmpty()) return path;
+    static const QRegularExpression kFirstPattern(QStringLiteral("\\*\\.(\\w+)[ )]"));
+    const QRegularExpressionMatch match = kFirstPattern.match(nameFilter);
+    return match.hasMatch() ? path + QLatin1Char('.') + match.captured(1) : path;
+}
+
+namespace {
+
+// Wide enough for the names, sizes and dates of the files.
+void makeRoomy(QFileDialog& dialog) {
+    const QSize hint = dialog.sizeHint();
+    dialog.resize(std::max(hint.width(), 900), std::max(hint.height(), 540));
+}
+
+// The chosen file; a new name typed without an extension gets that of the filter chosen.
+std::string chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    if (QFileInfo::exists(path)) return utf8(path);
+    return utf8(withFilterSuffix(path, dialog.selectedNameFilter()));
+}
+
+}  // namespace
+
 std::string QtPrompts::openFile(const FileDialog& d, bool mayCreate) {
-    QFileDialog dialog(parent_, qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    QFileDialog dialog(owner(), qs(d.title), qs(d.folder), qtNameFilters(d.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(mayCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    makeRoomy(dialog);
     if (!d.fileName.empty()) dialog.selectFile(qs(d.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return utf8(dialog.selectedFiles().constFirst());
+    return chosenFile(dialog);
 }
 
 std::string QtPrompts::saveFile(const FileDialog& d) {
-    QFileDialog dialog(parent_, qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    QFileDialog dialog(owner(), qs(d.title), qs(d.folder), qtNameFilters(d.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The commands ask their own question about an existing file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    makeRoomy(dialog);
     if (!d.fileName.empty()) dialog.selectFile(qs(d.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return utf8(dialog.selectedFiles().constFirst());
+    return chosenFile(dialog);
 }
 
 }  // namespace qbk

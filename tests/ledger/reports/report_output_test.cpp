@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "platform/command_line.h"
 #include "platform/errors.h"
 #include "reports/editor_command.h"
 #include "reports/print_pages.h"
@@ -113,6 +114,7 @@ TEST(Printing, ARefusedJobStopsPrinting) {
     // A printer that takes the first job and refuses the second.
     struct Refusing : Printer {
         bool available() override { return true; }
+        std::unique_ptr<PdfFile> openPdf(const std::string&) override { return nullptr; }
         void beginJob(const PageSetup&) override { ++begun; }
         void printLine(const std::string&) override { ++lines; }
         void endJob() override {
@@ -123,6 +125,44 @@ TEST(Printing, ARefusedJobStopsPrinting) {
     EXPECT_THROW(printReportText(reportOf(200), false, printer), OperationError);
     EXPECT_EQ(printer.begun, 2);
     EXPECT_EQ(printer.lines, 2 * 3 + 2 * 57);
+}
+
+TEST(Printing, APdfFileGetsThePagesOfThePrinterWithoutOne) {
+    testing::TempFolder program;
+    program.write("qbk_rep.tmp", reportOf(83));
+    FakePrinter printer;
+    printer.installed = false;
+    printReportToPdf(program.file("qbk_rep.tmp"), true, printer, program.file("r.pdf"));
+    FakePrinter paper;
+    printReport(program.file("qbk_rep.tmp"), true, paper);
+    ASSERT_EQ(printer.pdfs.size(), 1u);
+    EXPECT_EQ(printer.pdfs[0].path, program.file("r.pdf"));
+    EXPECT_TRUE(printer.pdfs[0].closed);
+    ASSERT_EQ(printer.pdfs[0].jobs.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(printer.pdfs[0].jobs[i].lines, paper.jobs[i].lines);
+        EXPECT_TRUE(printer.pdfs[0].jobs[i].setup.landscape);
+    }
+    EXPECT_TRUE(printer.jobs.empty());
+}
+
+TEST(Printing, SaveAsPdfAsksForTheFileAndBeforeReplacingOne) {
+    testing::TempFolder program;
+    program.write("qbk_rep.tmp", reportOf(3));
+    program.write("old.pdf", "%PDF");
+    ScriptedPrompts prompts;
+    FakePrinter printer;
+    prompts.fileAnswers = {"", program.file("old.pdf"), program.file("old.pdf")};
+    prompts.answers = {Answer::Cancel, Answer::Ok};
+    EXPECT_FALSE(saveReportAsPdf(prompts, program.file("qbk_rep.tmp"), false, printer));
+    EXPECT_FALSE(saveReportAsPdf(prompts, program.file("qbk_rep.tmp"), false, printer));
+    EXPECT_TRUE(printer.pdfs.empty());
+    EXPECT_TRUE(saveReportAsPdf(prompts, program.file("qbk_rep.tmp"), false, printer));
+    ASSERT_EQ(printer.pdfs.size(), 1u);
+    EXPECT_EQ(prompts.fileDialogs[0].filter, "PDF files|*.pdf");
+    EXPECT_EQ(prompts.messages[0], overwriteQuestion(program.file("old.pdf")));
+    EXPECT_EQ(prompts.last().text,
+              "This report has been saved as a PDF file\r\n\r\n" + program.file("old.pdf"));
 }
 
 class WriteTextFile : public ::testing::Test {
@@ -186,8 +226,8 @@ TEST_F(WriteTextFile, AFolderThatIsGoneIsAnError) {
 class EditReport : public ::testing::Test {
   protected:
     void SetUp() override { program.write("qbk_rep.tmp", "the report\r\n"); }
-    void edit(const std::string& editorName) {
-        editReport(program.file("qbk_rep.tmp"), data.path(), editorName, shell);
+    std::optional<Message> edit(const std::string& editorName) {
+        return editReport(program.file("qbk_rep.tmp"), data.path(), editorName, shell);
     }
     testing::TempFolder program, data;
     FakeShell shell;
@@ -211,9 +251,9 @@ TEST_F(EditReport, AQuotedEditorPathKeepsItsBlanksAndArguments) {
 }
 
 TEST_F(EditReport, ABlankEditorOpensTheCopyWithTheDesktopsProgram) {
-    shell.succeed = false;  // not reported
-    edit(std::string(80, ' '));
-    edit(std::string(80, '\0'));
+    EXPECT_EQ(edit(std::string(80, ' ')), std::nullopt);
+    shell.succeed = false;
+    EXPECT_EQ(edit(std::string(80, '\0')), noEditorMessage(data.file("qbk_rep.doc")));
     EXPECT_EQ(shell.documents,
               (std::vector<std::string>{data.file("qbk_rep.doc"), data.file("qbk_rep.doc")}));
     EXPECT_TRUE(shell.starts.empty());

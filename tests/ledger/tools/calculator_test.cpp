@@ -7,32 +7,32 @@ namespace {
 
 const RegionalSettings kUs = RegionalSettings::unitedStates();
 
-TEST(CalcNumberText, LeadingBlankSevenDigitsAndExponents) {
+TEST(CalcNumberText, LeadingBlankFifteenDigitsAndExponents) {
     EXPECT_EQ(calcNumberText(8, kUs), " 8");
-    EXPECT_EQ(calcNumberText(-2.5f, kUs), "-2.5");
+    EXPECT_EQ(calcNumberText(-2.5, kUs), "-2.5");
     EXPECT_EQ(calcNumberText(0, kUs), " 0");
-    EXPECT_EQ(calcNumberText(-0.0f, kUs), " 0");
-    EXPECT_EQ(calcNumberText(1.0f / 3, kUs), " 0.3333333");
-    EXPECT_EQ(calcNumberText(0.1f + 0.2f, kUs), " 0.3");
-    EXPECT_EQ(calcNumberText(1234567, kUs), " 1234567");
-    EXPECT_EQ(calcNumberText(123456789, kUs), " 1.234568E+08");
-    EXPECT_EQ(calcNumberText(0.0001f, kUs), " 0.0001");
-    EXPECT_EQ(calcNumberText(0.00001f, kUs), " 1E-05");
-    EXPECT_EQ(calcNumberText(-3.4e38f, kUs), "-3.4E+38");
-    EXPECT_EQ(calcNumberText(2.5f, RegionalSettings::germany()), " 2,5");
+    EXPECT_EQ(calcNumberText(-0.0, kUs), " 0");
+    EXPECT_EQ(calcNumberText(1.0 / 3, kUs), " 0.333333333333333");
+    EXPECT_EQ(calcNumberText(0.1 + 0.2, kUs), " 0.3");
+    EXPECT_EQ(calcNumberText(123456789012345, kUs), " 123456789012345");
+    EXPECT_EQ(calcNumberText(1234567890123456, kUs), " 1.23456789012346E+15");
+    EXPECT_EQ(calcNumberText(0.0001, kUs), " 0.0001");
+    EXPECT_EQ(calcNumberText(0.00001, kUs), " 1E-05");
+    EXPECT_EQ(calcNumberText(-1.7e308, kUs), "-1.7E+308");
+    EXPECT_EQ(calcNumberText(2.5, RegionalSettings::germany()), " 2,5");
 }
 
 TEST(CalcReadNumber, TakesWhatUsersTypeAndWhatTheResultShows) {
-    EXPECT_EQ(calcReadNumber(" 12.5 ", kUs), 12.5f);
-    EXPECT_EQ(calcReadNumber("-.5", kUs), -0.5f);
-    EXPECT_EQ(calcReadNumber("+3", kUs), 3.0f);
-    EXPECT_EQ(calcReadNumber("1,234.5", kUs), 1234.5f);
-    EXPECT_EQ(calcReadNumber(" 1.234568E+08", kUs), 123456800.0f);
-    EXPECT_EQ(calcReadNumber("1e-5", kUs), 1e-5f);
-    EXPECT_EQ(calcReadNumber("$1,234.50", kUs), 1234.5f);
-    EXPECT_EQ(calcReadNumber("(5)", kUs), -5.0f);
-    EXPECT_EQ(calcReadNumber(" 2,5", RegionalSettings::germany()), 2.5f);
-    for (const char* bad : {"", "  ", "abc", "1.2.3", "1e", "5x", "1e39", "-", "."})
+    EXPECT_EQ(calcReadNumber(" 12.5 ", kUs), 12.5);
+    EXPECT_EQ(calcReadNumber("-.5", kUs), -0.5);
+    EXPECT_EQ(calcReadNumber("+3", kUs), 3.0);
+    EXPECT_EQ(calcReadNumber("1,234.5", kUs), 1234.5);
+    EXPECT_EQ(calcReadNumber(" 1.23456789012346E+15", kUs), 1234567890123460.0);
+    EXPECT_EQ(calcReadNumber("1e-5", kUs), 1e-5);
+    EXPECT_EQ(calcReadNumber("$1,234.50", kUs), 1234.5);
+    EXPECT_EQ(calcReadNumber("(5)", kUs), -5.0);
+    EXPECT_EQ(calcReadNumber(" 2,5", RegionalSettings::germany()), 2.5);
+    for (const char* bad : {"", "  ", "abc", "1.2.3", "1e", "5x", "1e309", "-", "."})
         EXPECT_EQ(calcReadNumber(bad, kUs), std::nullopt) << bad;
 }
 
@@ -49,15 +49,20 @@ TEST(Calculator, TheFourOperationsShowOperatorAndResult) {
     EXPECT_EQ(c.display().result, " 6");
     EXPECT_EQ(c.display().op, "x");
     c.operate(CalcOperator::Divide, "1", "3");
-    EXPECT_EQ(c.display().result, " 0.3333333");
+    EXPECT_EQ(c.display().result, " 0.333333333333333");
     EXPECT_EQ(c.display().op, "/");
 }
 
-TEST(Calculator, SinglePrecisionIsKept) {
+TEST(Calculator, AmountsKeepTheirCents) {
     Calculator c(kUs);
-    c.operate(CalcOperator::Add, "16777216", "1");  // 2^24 + 1 has no float form
-    EXPECT_EQ(c.resultValue(), 16777216.0f);
-    EXPECT_EQ(c.display().result, " 1.677722E+07");
+    c.operate(CalcOperator::Add, "123456.78", "1");
+    EXPECT_EQ(c.display().result, " 123457.78");
+    c.operate(CalcOperator::Add, "1234567.89", "0.01");
+    EXPECT_EQ(c.display().result, " 1234567.9");
+    c.operate(CalcOperator::Subtract, "$98,765,432.10", "0.1");
+    EXPECT_EQ(c.display().result, " 98765432");
+    c.operate(CalcOperator::Multiply, "19.99", "3");
+    EXPECT_EQ(c.display().result, " 59.97");
 }
 
 TEST(Calculator, ResultOnTopChainsOperations) {
@@ -81,10 +86,10 @@ TEST(Calculator, DivisionByZeroAndOverflowLeaveTheResultAsItWas) {
     c.operate(CalcOperator::Divide, "7", "0");
     EXPECT_EQ(c.display().result, " 4");
     EXPECT_EQ(c.display().op, "/");
-    EXPECT_EQ(c.resultValue(), 4.0f);
+    EXPECT_EQ(c.resultValue(), 4.0);
     c.operate(CalcOperator::Divide, "0", "0");
     EXPECT_EQ(c.display().result, " 4");
-    c.operate(CalcOperator::Multiply, "3e38", "10");
+    c.operate(CalcOperator::Multiply, "1e308", "10");
     EXPECT_EQ(c.display().result, " 4");
     EXPECT_EQ(c.display().op, "x");
 }

@@ -1,5 +1,6 @@
 // qbk3: the ledger program.
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
                            [] { std::exit(0); }};
 
     qbk::QBK_3_Main window(services);
+    window.setWindowStateFile(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/quillbank/qbk3-window.conf"));
     prompts.setParent(&window);
     qbk::installControllers(window);
     // The start-up sequence runs once the event loop turns, as a window's load does.

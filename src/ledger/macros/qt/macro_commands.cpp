@@ -122,6 +122,8 @@ void MacroCommands::mu_PlayMacro_Click() {
     // The file changed between the check and the play-back.
     if (played.refusal) window_.prompts().message(*played.refusal);
     window_.refreshList();
+    if (!played.refusal && played.played == 0 && played.skipped > 0)
+        window_.prompts().message(allDeletedMessage(chosen));
 }
 
 void MacroCommands::mu_MacroQuit_Click() {
@@ -159,6 +161,7 @@ void MacroCommands::setMacroLook(bool on) {
         if (QMenu* menu = window_.menu(name)) menu->setEnabled(!on);
     for (const char* name : kBookItems)
         if (QAction* item = window_.action(name)) item->setEnabled(!on);
+    window_.updateAlternateFolderItems();
     for (const char* key : kBookButtons)
         if (QAction* button = window_.mainToolButton(key)) button->setEnabled(!on);
 }

@@ -88,12 +88,12 @@ void CategoryFrameCommands::build() {
             [this] { limitDescription(CatDescriptionEd); });
 
     SaveCat =
-        pictureButton(frame, "SaveCat", "Save", QStyle::SP_DialogSaveButton, "Save new category");
-    ReplaceCat = pictureButton(frame, "ReplaceCat", "Replace", QStyle::SP_BrowserReload,
+        pictureButton(frame, "SaveCat", "Sa&ve", QStyle::SP_DialogSaveButton, "Save new category");
+    ReplaceCat = pictureButton(frame, "ReplaceCat", "Re&place", QStyle::SP_BrowserReload,
                                "Replace category with new name and/or code");
     DeleteCat =
-        pictureButton(frame, "DeleteCat", "Delete", QStyle::SP_TrashIcon, "Delete this category");
-    QuitCat = pictureButton(frame, "QuitCat", "Quit", QStyle::SP_DialogCancelButton,
+        pictureButton(frame, "DeleteCat", "Dele&te", QStyle::SP_TrashIcon, "Delete this category");
+    QuitCat = pictureButton(frame, "QuitCat", "&Quit", QStyle::SP_DialogCancelButton,
                             "Quit category edit - no changes");
     connect(SaveCat, &QPushButton::clicked, this, [this] { SaveCat_Click(); });
     connect(ReplaceCat, &QPushButton::clicked, this, [this] { ReplaceCat_Click(); });

@@ -73,10 +73,10 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
 
     auto* answers = new QHBoxLayout;
     DateDialOK =
-        namedButton(frame, "DateDialOK", QStringLiteral("OK"), "Click to accept date shown");
+        namedButton(frame, "DateDialOK", QStringLiteral("O&K"), "Click to accept date shown");
     DateDialOK->setIcon(frame->style()->standardIcon(QStyle::SP_DialogOkButton));
     QPushButton* quit =
-        namedButton(frame, "DateDialQuit", QStringLiteral("Quit"), "Quit date selector");
+        namedButton(frame, "DateDialQuit", QStringLiteral("&Quit"), "Quit date selector");
     quit->setIcon(frame->style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(DateDialOK, &QPushButton::clicked, this, [this] { DateDialOK_Click(); });
     connect(quit, &QPushButton::clicked, this, [this] { DateDialQuit_Click(); });

@@ -1,6 +1,7 @@
 #include "mainwindow/qt/entry_form.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,9 +31,26 @@ QComboBox* userList(QWidget* parent, const char* name) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setDuplicatesEnabled(true);
+    // Remembered values are offered in a list under the box, never filled in while
+    // typing: a value that begins another one must stay as typed.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     box->setToolTip(QStringLiteral("Single or list of user-defined item(s). See Settings!"));
     box->setMinimumContentsLength(12);
     return box;
+}
+
+// A stored user field without its padding; blanks typed before the value are part of it.
+QString withoutPadding(std::string_view field) {
+    while (!field.empty() && field.back() == ' ')
+        field.remove_suffix(1);
+    return qs(field);
+}
+
+// Boxes that only the buttons and the category list change take no Tab.
+void skipOnTab(QLineEdit* box) {
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
 }
 
 }  // namespace
@@ -91,7 +109,7 @@ void EntryForm::build() {
     for (const DateButton& d : kBefore)
         addDateButton(d);
     DateBox = namedLineEdit(frame, "DateBox", "");
-    DateBox->setReadOnly(true);
+    skipOnTab(DateBox);
     DateBox->setAlignment(Qt::AlignCenter);
     DateBox->setFixedWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
                            16);
@@ -118,13 +136,13 @@ void EntryForm::build() {
     categoryRow->setSpacing(4);
     CategoryCodeBox =
         namedLineEdit(frame, "CategoryCodeBox", "Category code - click list on right to change");
-    CategoryCodeBox->setReadOnly(true);
+    skipOnTab(CategoryCodeBox);
     CategoryCodeBox->setMaxLength(10);
     CategoryCodeBox->setFixedWidth(
         CategoryCodeBox->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 10);
     CategoryBox =
         namedLineEdit(frame, "CategoryBox", "Category name - click list on right to change");
-    CategoryBox->setReadOnly(true);
+    skipOnTab(CategoryBox);
     categoryRow->addWidget(CategoryCodeBox);
     categoryRow->addWidget(CategoryBox, 1);
     grid->addWidget(label("Category"), 1, 0);
@@ -169,19 +187,19 @@ void EntryForm::build() {
     // The commands.
     auto* commands = new QHBoxLayout;
     commands->setSpacing(6);
-    NewIncomeButton = namedButton(frame, "NewIncomeButton", QStringLiteral("New Income"),
+    NewIncomeButton = namedButton(frame, "NewIncomeButton", QStringLiteral("New &Income"),
                                   "Save new income record");
-    NewExpenseButton = namedButton(frame, "NewExpenseButton", QStringLiteral("New Expense"),
+    NewExpenseButton = namedButton(frame, "NewExpenseButton", QStringLiteral("New Ex&pense"),
                                    "Save new expense record");
     ReplaceIncomeButton =
-        namedButton(frame, "ReplaceIncomeButton", QStringLiteral("Replace Income"),
+        namedButton(frame, "ReplaceIncomeButton", QStringLiteral("Replace Inc&ome"),
                     "Replace this record - save as income");
     ReplaceExpenseButton =
-        namedButton(frame, "ReplaceExpenseButton", QStringLiteral("Replace Expense"),
+        namedButton(frame, "ReplaceExpenseButton", QStringLiteral("Replace E&xpense"),
                     "Replace this record - save as expense");
     DeleteButton =
-        namedButton(frame, "DeleteButton", QStringLiteral("Delete"), "Delete record (CTRL-DEL)");
-    CloseButton = namedButton(frame, "CloseButton", QStringLiteral("Close"),
+        namedButton(frame, "DeleteButton", QStringLiteral("&Delete"), "Delete record (CTRL-DEL)");
+    CloseButton = namedButton(frame, "CloseButton", QStringLiteral("C&lose"),
                               "Quit record edit - no changes (ESC)");
     NewIncomeButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowUp));
     NewExpenseButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowDown));
@@ -199,6 +217,14 @@ void EntryForm::build() {
                            ReplaceExpenseButton, DeleteButton, CloseButton})
         commands->addWidget(b);
     grid->addLayout(commands, 4, 0, 1, 2);
+
+    // Tab goes from the amount through what is typed to the buttons, then to the date.
+    QWidget* order[] = {
+        AmountBox,       NoteBox,          UserList1,           UserList2,
+        NewIncomeButton, NewExpenseButton, ReplaceIncomeButton, ReplaceExpenseButton,
+        DeleteButton,    CloseButton,      udf1Delete,          udf2Delete};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 
     frame->setFixedSize(frame->sizeHint());
 }
@@ -265,10 +291,10 @@ void EntryForm::MainGrid_DblClick() {
     CategoryBox->setText(qs(categoryName));
     NoteBox->setText(qs(trimBlanks(r.note)));
     PumpUpEditBox();
-    // Shown without their padding, like every text field, so that saving the entry
-    // again remembers the value and not its blanks.
-    UserList1->setEditText(qs(trimBlanks(r.userField1)));
-    UserList2->setEditText(qs(trimBlanks(r.userField2)));
+    // Shown without their padding, so that saving the entry again stores what it held
+    // and remembers the value, not its blanks.
+    UserList1->setEditText(withoutPadding(r.userField1));
+    UserList2->setEditText(withoutPadding(r.userField2));
     window_.editFrame()->show();
     window_.editFrame()->raise();
     if (TodayButton->isEnabled()) TodayButton->setFocus();

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolBar>
 
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/qbk3_main.h"
@@ -18,6 +19,11 @@ bool QBK_3_Main::eventFilter(QObject* watched, QEvent* event) {
         (watched == MainGrid || watched == CategoryGrid)) {
         SetGridColors();
         return false;
+    }
+    // A toolbar button without a tool tip would show its caption instead.
+    if (type == QEvent::ToolTip && toolTipsRemoved_) {
+        const QObject* bar = watched->parent();
+        if (bar == MainToolBar || bar == ReportToolBar) return true;
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -82,7 +88,11 @@ bool QBK_3_Main::Form_KeyPress(int key) {
     if (state_.MacroMode) {
         if (hooks.quitMacroEdit) hooks.quitMacroEdit();
     } else if (hooks.TurnMacroOff) {
+        const std::string start = state_.RangeStart, end = state_.RangeEnd;
         hooks.TurnMacroOff();
+        // Esc puts the default range back; the list follows at once, so that the range
+        // label, the list and its totals always agree.
+        if (state_.RangeStart != start || state_.RangeEnd != end) refreshList();
     }
     return true;
 }

@@ -78,6 +78,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_ReportS", "mu_ReportCharts", "Charts", "Ctrl+G"},
     {"mu_ReportS", "-", "", ""},
     {"mu_ReportS", "mu_PrintReport", "Print Report", "Ctrl+P"},
+    {"mu_ReportS", "mu_SaveAsPdf", "Save as PDF...", ""},
     {"mu_ReportS", "mu_EditReport", "Edit Report With Word Processor", "Ctrl+E"},
     {"mu_ReportS", "mu_WriteText", "Write Report to Text File", "Ctrl+T"},
     {"mu_ReportS", "-", "", ""},
@@ -94,7 +95,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_Notes", "mu_TinyCalc", "Calculator", ""},
     {"mu_Notes", "mu_Game", "Play A Game", ""},
 
-    {"mu_Help", "mu_HelpContents", "Contents", ""},
+    {"mu_Help", "mu_HelpContents", "Contents", "F1"},
     {"mu_Help", "mu_HelpWeb", "Visit Brindlefold on the Web", "F7"},
     {"mu_Help", "-", "", ""},
     {"mu_Help", "mu_ToolTipsOff", "Turn off \"Tool Tips\"", ""},

@@ -9,10 +9,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
@@ -67,9 +70,9 @@ void configureGrid(QTableView* grid) {
     grid->setAutoFillBackground(true);
 }
 
-// Each column is as wide as its header text, blanks included.
-void applyHeaderWidths(QTableView* grid, const std::vector<HeaderColumn>& columns) {
-    const int charWidth = grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+// Each column is as wide as its header text, blanks included, counted in characters of
+// `charWidth` pixels.
+void applyHeaderWidths(QTableView* grid, const std::vector<HeaderColumn>& columns, int charWidth) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int width = static_cast<int>(charCount(columns[i].title)) * charWidth + 8;
         grid->horizontalHeader()->resizeSection(static_cast<int>(i), width);
@@ -140,9 +143,52 @@ void QBK_3_Main::createMenus() {
     }
 }
 
+namespace {
+
+constexpr int kToolIconSide = 24;
+
+// Every button's picture fills the same square, so that all captions stand on one line.
+QIcon squareIcon(const QIcon& icon) {
+    QPixmap square(kToolIconSide, kToolIconSide);
+    square.fill(Qt::transparent);
+    QPainter painter(&square);
+    const QPixmap picture = icon.pixmap(kToolIconSide, kToolIconSide);
+    const QSize size = picture.deviceIndependentSize().toSize();
+    painter.drawPixmap((kToolIconSide - size.width()) / 2, (kToolIconSide - size.height()) / 2,
+                       picture);
+    return QIcon(square);
+}
+
+// A new sheet with a green plus: the style's plain file picture looks disabled.
+QIcon newSheetIcon() {
+    const qreal s = kToolIconSide;
+    QPixmap picture(kToolIconSide, kToolIconSide);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath sheet;
+    sheet.moveTo(s * 0.18, s * 0.06);
+    sheet.lineTo(s * 0.58, s * 0.06);
+    sheet.lineTo(s * 0.80, s * 0.28);
+    sheet.lineTo(s * 0.80, s * 0.94);
+    sheet.lineTo(s * 0.18, s * 0.94);
+    sheet.closeSubpath();
+    painter.setPen(QPen(QColor(70, 70, 70), 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawPath(sheet);
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    for (qreal y : {0.36, 0.48, 0.60})
+        painter.drawLine(QPointF(s * 0.28, s * y), QPointF(s * 0.66, s * y));
+    painter.setPen(QPen(QColor(0, 150, 0), s * 0.14, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(s * 0.70, s * 0.58), QPointF(s * 0.70, s * 0.98));
+    painter.drawLine(QPointF(s * 0.50, s * 0.78), QPointF(s * 0.90, s * 0.78));
+    return QIcon(picture);
+}
+
+}  // namespace
+
 QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
     static const std::map<std::string_view, QStyle::StandardPixmap> kIcons = {
-        {"New", QStyle::SP_FileIcon},
         {"Macro", QStyle::SP_MediaPlay},
         {"Notes", QStyle::SP_FileDialogDetailedView},
         {"Search", QStyle::SP_FileDialogContentsView},
@@ -159,8 +205,10 @@ QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
         {"Export", QStyle::SP_DriveFDIcon},
         {"Charts", QStyle::SP_DesktopIcon},
     };
-    QAction* button =
-        bar->addAction(style()->standardIcon(kIcons.at(def.key)), QString::fromUtf8(def.caption));
+    const bool fresh = std::string_view(def.key) == "New";
+    QAction* button = bar->addAction(
+        fresh ? newSheetIcon() : squareIcon(style()->standardIcon(kIcons.at(def.key))),
+        QString::fromUtf8(def.caption));
     button->setObjectName(bar->objectName() + QLatin1Char('_') + QString::fromUtf8(def.key));
     button->setData(QString::fromUtf8(def.key));
     button->setToolTip(QString::fromUtf8(def.toolTip));
@@ -179,7 +227,7 @@ void QBK_3_Main::createToolBars() {
         bar->setMovable(false);
         bar->setFloatable(false);
         bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        bar->setIconSize(QSize(20, 20));
+        bar->setIconSize(QSize(kToolIconSide, kToolIconSide));
         addToolBar(Qt::TopToolBarArea, bar);
     }
     for (const ToolButtonDef& def : mainToolBarDefs())
@@ -201,6 +249,16 @@ void QBK_3_Main::createGrids() {
     MainGrid->setModel(mainGridModel_);
     configureGrid(MainGrid);
     MainGrid->setToolTip(QStringLiteral("Double-click any line item to edit"));
+    // Widths the user gives the columns are kept for the column order they belong to.
+    connect(MainGrid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (settingWidths_ || column + 1 >= mainGridModel_->columnCount()) return;
+                QList<int>& widths = columnWidths_[state_.ProgramSettings.gridOrder()];
+                while (widths.size() <= column)
+                    widths.append(
+                        MainGrid->horizontalHeader()->sectionSize(static_cast<int>(widths.size())));
+                widths[column] = width;
+            });
     connect(MainGrid, &QTableView::doubleClicked, this, [this] {
         if (hooks.MainGrid_DblClick) hooks.MainGrid_DblClick();
     });
@@ -216,7 +274,10 @@ void QBK_3_Main::createGrids() {
     categoryGridModel_ = new CategoryGridModel(this);
     CategoryGrid->setModel(categoryGridModel_);
     configureGrid(CategoryGrid);
-    applyHeaderWidths(CategoryGrid, categoryGridModel_->columns());
+    // Codes stand with their padding: a column of ten digits' width holds them whole.
+    applyHeaderWidths(CategoryGrid, categoryGridModel_->columns(),
+                      CategoryGrid->fontMetrics().horizontalAdvance(QLatin1Char('0')));
+    CategoryGrid->horizontalHeader()->setStretchLastSection(true);
     CategoryGrid->setToolTip(QStringLiteral("Double-click any category to narrow your view"));
     connect(CategoryGrid, &QTableView::clicked, this, [this] { CategoryGrid_Click(); });
     connect(CategoryGrid, &QTableView::doubleClicked, this, [this] { CategoryGrid_DblClick(); });
@@ -424,7 +485,10 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
     const bool fileEmpty = view.recordCount == 0;
     const std::array<std::string, 5> panels = view.panels;
     mainGridModel_->setHeaderFormat(view.headerFormat);
-    applyHeaderWidths(MainGrid, mainGridModel_->columns());
+    if (view.headerFormat != widthsHeader_) {
+        widthsHeader_ = view.headerFormat;
+        applyColumnWidths();
+    }
     if (state_.ReportMode)
         mainGridModel_->appendRows(std::move(view));
     else
@@ -478,6 +542,28 @@ void QBK_3_Main::bookChangedOutside(bool categories) {
             break;
         }
     }
+}
+
+void QBK_3_Main::applyColumnWidths() {
+    settingWidths_ = true;
+    // Characters of average width: at its first size the window shows every data column.
+    applyHeaderWidths(MainGrid, mainGridModel_->columns(),
+                      MainGrid->fontMetrics().averageCharWidth());
+    const auto saved = columnWidths_.find(state_.ProgramSettings.gridOrder());
+    if (saved != columnWidths_.end())
+        for (int i = 0; i < saved->second.size() && i < mainGridModel_->columnCount(); ++i)
+            MainGrid->horizontalHeader()->resizeSection(i, saved->second[i]);
+    settingWidths_ = false;
+}
+
+QSize QBK_3_Main::defaultSize() const {
+    // The data columns: every column but the stamp column at the end.
+    int columns = 0;
+    for (int i = 0; i + 1 < mainGridModel_->columnCount(); ++i)
+        columns += MainGrid->horizontalHeader()->sectionSize(i);
+    const int grid = columns + MainGrid->verticalScrollBar()->sizeHint().width() +
+                     2 * MainGrid->frameWidth() + 2;
+    return {std::max(grid, kCategoryGridWidth + 100) + kCategoryGridWidth, 720};
 }
 
 void QBK_3_Main::selectMainGridRow(int row) {

@@ -14,8 +14,10 @@
 #ifndef QBK_MAINWINDOW_QT_QBK3_MAIN_H_
 #define QBK_MAINWINDOW_QT_QBK3_MAIN_H_
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
@@ -98,6 +100,9 @@ class QBK_3_Main : public QMainWindow {
     // Sets RangeStart, RangeEnd and the range label (no refresh).
     void SetRange(int numDays, int endInYear);
     void setRangeLabel(const std::string& label);
+    // The alternate data folder items name their folders and are enabled only when a
+    // folder is set (and macro editing is off).
+    void updateAlternateFolderItems();
     // Gives MainGrid the focus when it is enabled.
     void focusMainGrid();
     // The common error message.
@@ -108,6 +113,13 @@ class QBK_3_Main : public QMainWindow {
     void setGridBackground(QTableView* grid, const QColor& colour);
     // Selects data row `row` (0-based) of MainGrid across the whole width.
     void selectMainGridRow(int row);
+
+    // Where the window keeps its size, position and column widths between runs (a
+    // QSettings file in the user's config folder; never qbk3.ini, whose layout is fixed).
+    // Empty, as in tests by default: nothing is remembered.
+    void setWindowStateFile(const QString& path) { windowStateFile_ = path; }
+    // The size at which every data column of the list shows, Category included.
+    QSize defaultSize() const;
 
     // ---- The window's own commands ----
     // The start-up sequence: start-up window, settings, range, data folder, lists.
@@ -172,6 +184,12 @@ class QBK_3_Main : public QMainWindow {
     void bookChangedOutside(bool categories);
     void switchToAlternate(const std::string& storedPath);
     void applyStartupCaptions();
+    // Window memory: restored when the window loads, saved when it unloads.
+    void restoreWindowState();
+    void saveWindowState() const;
+    // The widths of MainGrid's columns for its header: as wide as the header's texts, or
+    // as the user left them for this column order.
+    void applyColumnWidths();
     QAction* addToolButton(QToolBar* bar, const struct ToolButtonDef& def);
 
     Services& services_;
@@ -184,6 +202,14 @@ class QBK_3_Main : public QMainWindow {
     std::map<std::string, QAction*, std::less<>> mainButtons_, reportButtons_;
     std::map<QAction*, std::string> buttonCommands_;
     QPointer<qbk3Splash> splash_;
+    // Tool tips turned off stay off until the next start.
+    bool toolTipsRemoved_ = false;
+    QString windowStateFile_;
+    // The header the column widths were set for, and the widths the user chose for each
+    // column order.
+    std::string widthsHeader_;
+    bool settingWidths_ = false;
+    std::map<std::string, QList<int>> columnWidths_;
 
     BookWatcher* bookWatcher_ = nullptr;
     QWidget* central_ = nullptr;

@@ -67,9 +67,12 @@ void RangeCommands::mu_SelectDates_Click() {
     const std::string oldEnd = state.RangeEnd;
     const QString oldLabel = window_.generalStatusBar()->panelText(1);
     auto restore = [&] {
+        // An Esc meanwhile showed the default range; the list goes back with the range.
+        const bool moved = state.RangeStart != oldStart || state.RangeEnd != oldEnd;
         state.RangeStart = oldStart;
         state.RangeEnd = oldEnd;
         window_.setRangeLabel(utf8(oldLabel));
+        if (moved) finish();
     };
     for (;;) {
         const auto start = selector_.ask(std::string(kEarliestDateQuestion), state.RangeStart);
@@ -79,14 +82,13 @@ void RangeCommands::mu_SelectDates_Click() {
         // taken into the range only once both are known.
         const auto end = selector_.ask(std::string(kLatestDateQuestion), std::nullopt);
         if (!end) return restore();
-        state.RangeStart = *start;
-        state.RangeEnd = *end;
-        if (const auto refusal =
-                selectedDatesRefusal(state.RangeStart, state.RangeEnd, window_.regional())) {
+        if (const auto refusal = selectedDatesRefusal(*start, *end, window_.regional())) {
             window_.prompts().message(*refusal);
             restore();
             continue;
         }
+        state.RangeStart = *start;
+        state.RangeEnd = *end;
         window_.setRangeLabel(selectedRangeLabel(state.RangeStart, state.RangeEnd));
         finish();
         return;

@@ -47,7 +47,7 @@ qbk3Splash::qbk3Splash(Services& services) : QWidget(nullptr, Qt::Window), servi
     UserPasswordBox->setObjectName(QStringLiteral("UserPasswordBox"));
     UserPasswordBox->setEchoMode(QLineEdit::Password);
     UserPasswordBox->setToolTip(QStringLiteral("Enter (optional) password here"));
-    Command1 = new QPushButton(QStringLiteral("Continue"), this);
+    Command1 = new QPushButton(QStringLiteral("&Continue"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setToolTip(QStringLiteral("Click to continue"));
     Command1->setDefault(true);

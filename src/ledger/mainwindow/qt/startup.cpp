@@ -4,13 +4,19 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTableView>
 #include <QToolBar>
 
 #include "mainwindow/date_range.h"
 #include "mainwindow/qt/book_watcher.h"
+#include "mainwindow/qt/category_grid_model.h"
+#include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/splash.h"
 #include "mainwindow/qt/status_panels.h"
@@ -46,6 +52,7 @@ void QBK_3_Main::Form_Load() {
     applyStartupCaptions();
     if (hooks.startupDone) hooks.startupDone();
     finishCommands();
+    restoreWindowState();
 
     if (trimField(s.userPassword()).empty()) splash_->closeWithAccess();
 
@@ -65,12 +72,21 @@ void QBK_3_Main::applyStartupCaptions() {
         label->setText(qs(s.udf2Name()));
     action("mu_SearchUDF1")->setText(qs("Search by " + s.udf1Name()));
     action("mu_SearchUDF2")->setText(qs("Search by " + s.udf2Name()));
-    if (!isEmptySetting(s.altFolder1Path()))
-        action("mu_AlternateFolder1")
-            ->setText(qs("Data Folder: " + std::string(trimField(s.altFolder1Path()))));
-    if (!isEmptySetting(s.altFolder2Path()))
-        action("mu_AlternateFolder2")
-            ->setText(qs("Data Folder: " + std::string(trimField(s.altFolder2Path()))));
+    updateAlternateFolderItems();
+}
+
+void QBK_3_Main::updateAlternateFolderItems() {
+    const SettingsRecord& s = state_.ProgramSettings;
+    const std::pair<const char*, std::string> folders[] = {
+        {"mu_AlternateFolder1", std::string(trimField(s.altFolder1Path()))},
+        {"mu_AlternateFolder2", std::string(trimField(s.altFolder2Path()))}};
+    for (const auto& [name, path] : folders) {
+        QAction* item = action(name);
+        for (const MenuItemDef& def : menuItemDefs())
+            if (name == std::string_view(def.name)) item->setText(qs(def.caption));
+        if (!path.empty()) item->setText(qs("Data Folder: " + path));
+        item->setEnabled(!path.empty() && !state_.MacroMode);
+    }
 }
 
 void QBK_3_Main::closeEvent(QCloseEvent* event) {
@@ -81,6 +97,67 @@ void QBK_3_Main::closeEvent(QCloseEvent* event) {
 void QBK_3_Main::Form_Unload() {
     QuitHelp();
     SaveConfig();
+    saveWindowState();
+}
+
+// ---- Window memory ----
+
+namespace {
+
+QList<int> widthsOf(const QHeaderView* header, int count) {
+    QList<int> widths;
+    for (int i = 0; i < count; ++i)
+        widths.append(header->sectionSize(i));
+    return widths;
+}
+
+QList<int> readWidths(const QSettings& settings, const QString& key) {
+    QList<int> widths;
+    for (const QVariant& v : settings.value(key).toList())
+        if (v.toInt() > 0) widths.append(v.toInt());
+    return widths;
+}
+
+QVariantList variantList(const QList<int>& widths) {
+    QVariantList list;
+    for (int w : widths)
+        list.append(w);
+    return list;
+}
+
+}  // namespace
+
+void QBK_3_Main::restoreWindowState() {
+    const QSettings settings(windowStateFile_, QSettings::IniFormat);
+    if (windowStateFile_.isEmpty() || !restoreGeometry(settings.value("geometry").toByteArray())) {
+        // At first every column of the list shows, as far as the screen allows.
+        QSize size = defaultSize();
+        if (const QScreen* s = screen())
+            size = size.boundedTo(s->availableGeometry().size() * 0.95);
+        resize(size);
+    }
+    if (windowStateFile_.isEmpty()) return;
+    for (const QString& order : settings.value("columns/orders").toStringList())
+        columnWidths_[utf8(order)] = readWidths(settings, "columns/" + order);
+    const QList<int> categories = readWidths(settings, "categoryColumns");
+    for (int i = 0; i < categories.size() && i < categoryGridModel_->columnCount(); ++i)
+        CategoryGrid->horizontalHeader()->resizeSection(i, categories[i]);
+    applyColumnWidths();
+}
+
+void QBK_3_Main::saveWindowState() const {
+    if (windowStateFile_.isEmpty()) return;
+    QSettings settings(windowStateFile_, QSettings::IniFormat);
+    settings.setValue("geometry", saveGeometry());
+    settings.remove("columns");
+    QStringList orders;
+    for (const auto& [order, widths] : columnWidths_) {
+        orders.append(qs(order));
+        settings.setValue("columns/" + qs(order), variantList(widths));
+    }
+    if (!orders.isEmpty()) settings.setValue("columns/orders", orders);
+    settings.setValue("categoryColumns", variantList(widthsOf(CategoryGrid->horizontalHeader(),
+                                                              categoryGridModel_->columnCount())));
 }
 
 void QBK_3_Main::mu_Exit_Click() {
@@ -163,6 +240,7 @@ void QBK_3_Main::mu_ToolTipsOff_Click() {
     for (QToolBar* bar : {MainToolBar, ReportToolBar})
         for (QAction* a : bar->actions())
             a->setToolTip(QString());
+    toolTipsRemoved_ = true;
     action("mu_ToolTipsOff")->setVisible(false);
     action("mu_ToolTipsOn")->setVisible(true);
     state_.ProgramSettings.setToolTipsFlag("N");

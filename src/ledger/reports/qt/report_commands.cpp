@@ -51,6 +51,9 @@ void ReportMode::runReport(ReportKind kind) {
         return;
     }
 
+    // The split went through the list row by row and leaves the last row current: a
+    // Delete after Return to List takes that one.
+    window_.selectMainGridRow(window_.mainGridModel()->rowCount() - 1);
     QPlainTextEdit* viewer = window_.viewer();
     viewer->setPlainText(qs(viewerText(*text)));
     viewer->show();
@@ -60,16 +63,30 @@ void ReportMode::runReport(ReportKind kind) {
 }
 
 void ReportMode::mu_PrintReport_Click() {
+    Printer& printer = window_.services().printer;
+    if (!printer.available()) {
+        if (window_.prompts().message(noPrinterQuestion()) == Answer::Yes) mu_SaveAsPdf_Click();
+        return;
+    }
     std::optional<OperationError> failure;
     {
         WaitCursor wait;
         try {
-            printReport(paths_.reportText, window_.state().WideReport, window_.services().printer);
+            printReport(paths_.reportText, window_.state().WideReport, printer);
         } catch (const OperationError& e) {
             failure = e;
         }
     }
     if (failure) window_.showError(*failure);
+}
+
+void ReportMode::mu_SaveAsPdf_Click() {
+    try {
+        saveReportAsPdf(window_.prompts(), paths_.reportText, window_.state().WideReport,
+                        window_.services().printer);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
 }
 
 void ReportMode::mu_WriteText_Click() {
@@ -83,8 +100,10 @@ void ReportMode::mu_WriteText_Click() {
 void ReportMode::mu_EditReport_Click() {
     const MainState& state = window_.state();
     try {
-        editReport(paths_.reportText, state.DataFolder, state.ProgramSettings.editorName(),
-                   window_.services().shell);
+        if (const auto refusal =
+                editReport(paths_.reportText, state.DataFolder, state.ProgramSettings.editorName(),
+                           window_.services().shell))
+            window_.prompts().message(*refusal);
     } catch (const OperationError& e) {
         window_.showError(e);
     }

@@ -24,9 +24,9 @@ constexpr const char* kReportItems[] = {"mu_QuitReports",       "mu_ReportSummar
                                         "mu_ReportFull",        "mu_ReportFullUser",
                                         "mu_ReportSummaryWide", "mu_ReportCharts"};
 // Open once a report has been built.
-constexpr const char* kOutputItems[] = {"mu_ReturnToList", "mu_PrintReport",
-                                        "mu_EditReport",   "mu_WriteText",
-                                        "mu_WriteComma",   "mu_WriteCommaSummary"};
+constexpr const char* kOutputItems[] = {"mu_ReturnToList",     "mu_PrintReport", "mu_SaveAsPdf",
+                                        "mu_EditReport",       "mu_WriteText",   "mu_WriteComma",
+                                        "mu_WriteCommaSummary"};
 // ReportToolBar: buttons 1 to 4, then 5 to 9.
 constexpr const char* kReportButtons[] = {"New", "Quit", "Quick", "Full", "Charts"};
 constexpr const char* kOutputButtons[] = {"Build", "Print", "Edit", "File", "Export"};
@@ -49,6 +49,7 @@ ReportMode::ReportMode(QBK_3_Main& window)
     window.setCommand("mu_ReportSummaryWide", [this] { mu_ReportSummaryWide_Click(); });
     window.setCommand("mu_ReportFullUser", [this] { mu_ReportFullUser_Click(); });
     window.setCommand("mu_PrintReport", [this] { mu_PrintReport_Click(); });
+    window.setCommand("mu_SaveAsPdf", [this] { mu_SaveAsPdf_Click(); });
     window.setCommand("mu_WriteText", [this] { mu_WriteText_Click(); });
     window.setCommand("mu_EditReport", [this] { mu_EditReport_Click(); });
     window.setCommand("mu_WriteComma", [this] { mu_WriteComma_Click(); });

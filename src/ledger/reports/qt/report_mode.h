@@ -45,7 +45,10 @@ class ReportMode : public QObject {
     void mu_ReportSummaryWide_Click() { runReport(ReportKind::WideSummary); }
     void mu_ReportFullUser_Click() { runReport(ReportKind::WideFull); }
 
+    // Prints on the default printer; without one, offers a PDF file instead.
     void mu_PrintReport_Click();
+    // Prints into a PDF file that the user names, with the printer's pages.
+    void mu_SaveAsPdf_Click();
     void mu_WriteText_Click();
     void mu_EditReport_Click();
     void mu_WriteComma_Click() { runExport(ExportKind::Full); }

@@ -1,6 +1,7 @@
 #include "tools/qt/accessory_commands.h"
 
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/command_line.h"
 #include "platform/errors.h"
 #include "tools/accessory_texts.h"
 #include "tools/notes_file.h"
@@ -47,6 +48,7 @@ void AccessoryCommands::mu_ConfigSettings_Click() {
     // "Use Current" takes the data folder in use: the folder the user works in.
     QBK3Config dialog(window_, folderText(window_.state().DataFolder));
     if (dialog.Form_Load()) dialog.exec();
+    window_.updateAlternateFolderItems();
 }
 
 void AccessoryCommands::mu_NotesOpen_Click() {
@@ -60,8 +62,7 @@ void AccessoryCommands::mu_NotesOpen_Click() {
         if (launch.openWithDesktop) {
             // Said, so that F4 never seems to do nothing.
             if (!services.shell.openDocument(launch.document))
-                throw OperationError(errnum::kFileNotFound,
-                                     "No program was found to open " + launch.document);
+                window_.prompts().message(noEditorMessage(launch.document));
         } else if (!services.shell.startProgram(launch.program, launch.arguments,
                                                 launch.workingFolder)) {
             throw OperationError(errnum::kFileNotFound, "File not found (" + launch.program + ")");

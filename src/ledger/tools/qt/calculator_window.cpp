@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/qt/named_widgets.h"
@@ -48,12 +49,12 @@ TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     TCResult->setBackgroundRole(QPalette::Base);
     TCResult->installEventFilter(this);
 
-    TCAdd = namedButton(this, "TCAdd", "Add");
-    TCSub = namedButton(this, "TCSub", "Subtract");
-    TCMul = namedButton(this, "TCMul", "Multiply");
-    TCDiv = namedButton(this, "TCDiv", "Divide");
-    TCClear = namedButton(this, "TCClear", "Clear");
-    TCRepeat = namedButton(this, "TCRepeat", "result on top");
+    TCAdd = namedButton(this, "TCAdd", "&Add");
+    TCSub = namedButton(this, "TCSub", "&Subtract");
+    TCMul = namedButton(this, "TCMul", "&Multiply");
+    TCDiv = namedButton(this, "TCDiv", "&Divide");
+    TCClear = namedButton(this, "TCClear", "&Clear");
+    TCRepeat = namedButton(this, "TCRepeat", "result on &top");
 
     auto* grid = new QGridLayout;
     grid->addWidget(TCTopNum, 0, 1);
@@ -82,6 +83,9 @@ TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     connect(tcmnuExit, &QAction::triggered, this, &TinyCalc::tcmnuExit_Click);
 
     showDisplay(calculator_.display());
+    // Esc closes the window, as it closes the other small windows of the desktop.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool TinyCalc::eventFilter(QObject* watched, QEvent* event) {

@@ -89,9 +89,9 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
         namedButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
     AltFolder2Save =
         namedButton(this, "AltFolder2Save", "Use Current", "Make the CURRENT folder Alternate 2");
-    SaveConfig = namedButton(this, "SaveConfig", "Save", "Quit Settings - save any changes");
+    SaveConfig = namedButton(this, "SaveConfig", "&Save", "Quit Settings - save any changes");
     QuitConfig =
-        namedButton(this, "QuitConfig", "Quit", "Quit Settings without saving any changes");
+        namedButton(this, "QuitConfig", "&Quit", "Quit Settings without saving any changes");
 
     InitDisplayFrame = new QGroupBox(QStringLiteral("At Start Up Display..."), this);
     InitDisplayFrame->setObjectName(QStringLiteral("InitDisplayFrame"));

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/ports.h"
@@ -84,6 +85,9 @@ QBKGame::QBKGame(Prompts& prompts, QWidget* parent)
     connect(mu_new, &QAction::triggered, this, &QBKGame::mu_new_Click);
     connect(mu_GameHelp, &QAction::triggered, this, &QBKGame::mu_GameHelp_Click);
     showGame();
+    // Esc closes the window, as it closes the other small windows of the desktop.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void QBKGame::showGame() {

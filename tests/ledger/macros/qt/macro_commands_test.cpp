@@ -15,7 +15,10 @@ using testing::fileOf;
 class MacroEditTest : public testing::EntryWindowTest {
   protected:
     void SetUp() override {
-        writeSettings(SettingsRecord::defaults());
+        // One alternate folder set: leaving the mode enables only that one.
+        SettingsRecord s = SettingsRecord::defaults();
+        s.setAltFolder1Path(program.path());
+        writeSettings(s);
         writeSampleBook();
         writeBook(book);
         start();
@@ -61,7 +64,7 @@ class MacroEditTest : public testing::EntryWindowTest {
 constexpr const char* kNormalLook =
     "mu_File+ mu_Categories+ mu_Search+ mu_DisplayRange+ mu_ReportS+ mu_Records+ mu_Macro+ "
     "mu_PlayMacro+ mu_MacroCreate+ mu_MacroQuit+ mu_DefaultDataFolder+ mu_AlternateFolder1+ "
-    "mu_AlternateFolder2+ mu_SelectDataFolder+ mu_SortData+ mu_PurgeDeletedRecords+ "
+    "mu_AlternateFolder2- mu_SelectDataFolder+ mu_SortData+ mu_PurgeDeletedRecords+ "
     "mu_NewEntry+ New+ Macro+ Notes+ Search+ Reports+ Web+ Help+ ";
 constexpr const char* kMacroLook =
     "mu_File- mu_Categories- mu_Search- mu_DisplayRange- mu_ReportS- mu_Records+ mu_Macro+ "
@@ -119,7 +122,7 @@ TEST_F(MacroEditTest, QuitMacroEditGoesBackToTheBookTheDefaultRangeAndTheNormalM
     EXPECT_EQ(cell(0, 0), "06/03/2001");
 }
 
-TEST_F(MacroEditTest, EscapeLeavesMacroEditAndOutsideItOnlyPutsTheDefaultRangeBack) {
+TEST_F(MacroEditTest, EscapeLeavesMacroEditAndOutsideItPutsTheDefaultRangeAndItsListBack) {
     enterMacroEdit(macros.file("bills.qbk"));
     key(window->mainGrid(), Qt::Key_Escape);
     EXPECT_FALSE(window->state().MacroMode);
@@ -132,7 +135,7 @@ TEST_F(MacroEditTest, EscapeLeavesMacroEditAndOutsideItOnlyPutsTheDefaultRangeBa
     EXPECT_EQ(rows(), 0);
     key(window->mainGrid(), Qt::Key_Escape);
     EXPECT_EQ(panel(window->generalStatusBar(), 1), rangeLabel);
-    EXPECT_EQ(rows(), 0);  // the list is not rebuilt
+    EXPECT_EQ(listedStamps(), (std::vector<double>{3, 2}));
     EXPECT_EQ(modeLook(), kNormalLook);
 }
 
@@ -257,6 +260,24 @@ class PlayMacroTest : public MacroEditTest {
         window->runCommand("mu_PlayMacro");
     }
 };
+
+TEST_F(PlayMacroTest, AMacroOfDeletedEntriesOnlySaysThatNothingWasAdded) {
+    EntryRecord gone = entry(1990, 1, 1, "CAR", -999, "cancelled", 8);
+    gone.deletedMark = "Y";
+    macros.write("gone.qbk", fileOf({gone, gone}));
+    const std::string before = program.read("quillbank.dat");
+    answerDateSelector({[&] { click("DateDialOK"); }});
+    prompts.answers = {Answer::Yes};
+    play(macros.file("gone.qbk"));
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.last().text, "No entries were added: every entry of the macro file\r\n\r\n" +
+                                       macros.file("gone.qbk") +
+                                       "\r\n\r\nis marked deleted. To play them, open the file "
+                                       "with Create / Edit Macro and restore them (Records, "
+                                       "Restore Deleted Records).");
+    EXPECT_EQ(prompts.last().title, "Nothing to do!");
+    EXPECT_EQ(program.read("quillbank.dat"), before);
+}
 
 TEST_F(PlayMacroTest, ThreeEntriesArePlayedUnderTheChosenDateInDateOrder) {
     writeBook({book[0], book[1], entry(2001, 3, 1, "OLD", -100, "march", 1)});

@@ -49,8 +49,14 @@ TEST_F(DataFolderTest, AMissingAlternateFolderIsAnErrorAndChangesNothing) {
     EXPECT_EQ(listedStamps(), (std::vector<double>{1}));
 }
 
-TEST_F(DataFolderTest, AnAlternateFolderNotSetDoesNothing) {
+TEST_F(DataFolderTest, AnAlternateFolderNotSetIsDisabledAndDoesNothing) {
     startWith("");
+    EXPECT_FALSE(window->action("mu_AlternateFolder1")->isEnabled());
+    EXPECT_FALSE(window->action("mu_AlternateFolder2")->isEnabled());
+    window->state().ProgramSettings.setAltFolder1Path(other.path());
+    window->updateAlternateFolderItems();
+    EXPECT_TRUE(window->action("mu_AlternateFolder1")->isEnabled());
+    EXPECT_EQ(window->action("mu_AlternateFolder1")->text(), qs("Data Folder: " + other.path()));
     window->runCommand("mu_AlternateFolder2");
     EXPECT_EQ(window->state().DataFolder, program.path());
     EXPECT_TRUE(prompts.messages.empty());

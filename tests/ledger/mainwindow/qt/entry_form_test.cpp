@@ -1,5 +1,7 @@
 // The entry form: new entries, opening, replacing and deleting entries, the date
 // buttons, the category list and the user-field pick lists.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <filesystem>
 
 #include "entry_window.h"
@@ -157,6 +159,60 @@ TEST_F(EntryFormTest, NewWithoutCategoryOrWithoutANumberIsRefusedAndKeepsTheForm
     EXPECT_EQ(text("UserList1"), "fresh");
     EXPECT_EQ(program.read("quillbank.dat"), before);
     EXPECT_EQ(program.read("udf1.dat"), "card\r\n shop \r\ncash\r\n");
+}
+
+TEST_F(EntryFormTest, ANumberTooLargeForAnAmountIsSaidToBeSo) {
+    startWith();
+    newEntry();
+    clickCategory(1);
+    type("AmountBox", "12345678901234567890123");
+    click("NewIncomeButton");
+    EXPECT_EQ(prompts.last().text,
+              "The amount \"12345678901234567890123\" is too large - amounts go up to "
+              "$922,337,203,685,477.58.\r\n\r\nNew record entry failed.");
+    EXPECT_EQ(prompts.last().title, "Nothing to do!");
+    EXPECT_TRUE(formOpen());
+    EXPECT_EQ(records().size(), 4u);
+}
+
+TEST_F(EntryFormTest, TabGoesFromTheAmountThroughTheTypedBoxesToTheButtons) {
+    startWith();
+    newEntry();
+    activate();
+    box("AmountBox")->setFocus();
+    std::vector<std::string> visited;
+    for (int i = 0; i < 6; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        // An editable combo box has the focus through its line edit.
+        if (qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
+        visited.push_back(utf8(focus->objectName()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"AmountBox", "NoteBox", "UserList1", "UserList2",
+                                                 "NewIncomeButton", "NewExpenseButton"}));
+    for (const char* name : {"DateBox", "CategoryCodeBox", "CategoryBox"})
+        EXPECT_FALSE(box(name)->focusPolicy() & Qt::TabFocus) << name;
+}
+
+TEST_F(EntryFormTest, ButtonsAnswerTheirAltKeys) {
+    startWith();
+    newEntry();
+    clickCategory(1);
+    type("AmountBox", "5");
+    const std::vector<std::pair<const char*, const char*>> captions = {
+        {"NewIncomeButton", "New &Income"},
+        {"NewExpenseButton", "New Ex&pense"},
+        {"ReplaceIncomeButton", "Replace Inc&ome"},
+        {"ReplaceExpenseButton", "Replace E&xpense"},
+        {"DeleteButton", "&Delete"},
+        {"CloseButton", "C&lose"}};
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(button(name)->text(), caption);
+    activate();
+    key(box("NoteBox"), Qt::Key_P, Qt::AltModifier);
+    QTest::qWait(200);  // a mnemonic shows the button pressed before it clicks
+    EXPECT_FALSE(formOpen());
+    EXPECT_EQ(records()[0].amount, Money::fromUnits(-5));
 }
 
 TEST_F(EntryFormTest, ARecordFileThatCannotBeWrittenKeepsWhatWasTyped) {
@@ -419,6 +475,39 @@ TEST_F(EntryFormTest, PickListValuesAreFoundAgainWithoutTheirBlanksAndCutToTen) 
     newEntry();
     EXPECT_EQ(combo("UserList2")->count(), 1);
     EXPECT_EQ(combo("UserList2")->itemText(0), "fourteen c");
+}
+
+TEST_F(EntryFormTest, RememberedValuesAreOfferedButNotFilledIn) {
+    program.write("udf1.dat", "shopping\r\ncard\r\n");
+    startWith();
+    newEntry();
+    clickCategory(1);
+    activate();
+    QLineEdit* typed = combo("UserList1")->lineEdit();
+    typed->setFocus();
+    QTest::keyClicks(typed, "shopp");
+    EXPECT_EQ(typed->text(), "shopp");
+    EXPECT_EQ(typed->selectedText(), "");
+    QCompleter* offered = combo("UserList1")->completer();
+    EXPECT_TRUE(offered->popup()->isVisible());
+    EXPECT_EQ(offered->completionCount(), 1);
+    EXPECT_EQ(offered->currentCompletion(), "shopping");
+    offered->popup()->hide();
+    click("NewExpenseButton");
+    EXPECT_EQ(records()[0].userField1, "shopp     ");
+    EXPECT_EQ(program.read("udf1.dat"), "shopping\r\ncard\r\nshopp\r\n");
+}
+
+TEST_F(EntryFormTest, AnOpenedEntryKeepsTheLeadingBlanksOfItsUserFields) {
+    writeBook({entry(2001, 6, 10, "FOOD", -1250, "many fish", kStamp1, "  lead", " x y")});
+    startWith();
+    openRow(0);
+    EXPECT_EQ(text("UserList1"), "  lead");
+    EXPECT_EQ(text("UserList2"), " x y");
+    prompts.answers = {Answer::Yes};
+    click("ReplaceExpenseButton");
+    EXPECT_EQ(records()[0].userField1, "  lead    ");
+    EXPECT_EQ(records()[0].userField2, " x y      ");
 }
 
 TEST_F(EntryFormTest, AFieldWithoutAPickListRemembersNothing) {

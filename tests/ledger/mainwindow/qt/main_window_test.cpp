@@ -1,6 +1,8 @@
 // The list and the category list of the main window, its keys and its layout.
 #include <QFrame>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 
 #include "mainwindow/qt/category_grid_model.h"
 #include "platform/windows1252.h"
@@ -113,6 +115,41 @@ TEST_F(ListWindowTest, TheLayoutEndsBothGridsOnOneLine) {
     const QRect frame = window->editFrame()->geometry();
     EXPECT_NEAR(frame.center().x(), window->mainGrid()->geometry().center().x(), 1);
     EXPECT_NEAR(frame.center().y(), window->mainGrid()->geometry().center().y(), 1);
+}
+
+TEST_F(ListWindowTest, AtItsFirstSizeTheListShowsEveryDataColumn) {
+    const QSize screen = window->screen()->availableGeometry().size() * 0.95;
+    EXPECT_EQ(window->size(), window->defaultSize().boundedTo(screen));
+    window->resize(window->defaultSize());
+    QApplication::processEvents();
+    const QHeaderView* header = window->mainGrid()->horizontalHeader();
+    EXPECT_EQ(
+        utf8(window->mainGridModel()->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString())
+            .substr(0, 8),
+        "Category");
+    EXPECT_LE(header->sectionViewportPosition(5) + header->sectionSize(5),
+              window->mainGrid()->viewport()->width());
+}
+
+TEST_F(ListWindowTest, SizeAndColumnWidthsAreRememberedOutsideTheSettingsFile) {
+    windowStateFile = qs(program.file("config/qbk3-window.conf"));
+    window.reset();
+    start();
+    window->resize(900, 640);
+    window->mainGrid()->horizontalHeader()->resizeSection(2, 333);
+    window->runCommand("mu_Exit");
+    EXPECT_EQ(program.read("qbk3.ini"), SettingsRecord::defaults().bytes());
+    window.reset();
+    start();
+    EXPECT_EQ(window->size(), QSize(900, 640));
+    const QHeaderView* header = window->mainGrid()->horizontalHeader();
+    EXPECT_EQ(header->sectionSize(2), 333);
+    // Another column order has widths of its own; coming back brings the chosen ones.
+    window->runCommand("mu_GridFormat");
+    EXPECT_NE(header->sectionSize(2), 333);
+    for (int i = 0; i < 6; ++i)
+        window->runCommand("mu_GridFormat");
+    EXPECT_EQ(header->sectionSize(2), 333);
 }
 
 TEST_F(ListWindowTest, MenuItemsWithoutACommandAreNotShown) {

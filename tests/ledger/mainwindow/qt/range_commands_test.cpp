@@ -230,28 +230,51 @@ TEST_F(RangeTest, EscapeAcceptsTheDateShown) {
     EXPECT_FALSE(window->dateDialFrame()->isVisible());
 }
 
-TEST_F(RangeTest, QuitKeepsTheRangeItHad) {
-    startWith();
-    run("mu_90days");
-    const std::string start = window->state().RangeStart;
-    window->state().SearchText = "fish";
+TEST_F(RangeTest, QuitKeepsTheRangeItHadAndTheListFollows) {
+    startWith(fiscalYearFrom(1, 1, 90));
+    run("mu_previousYear");
     answerDateSelector({[&] {
+                            // Esc takes the date shown and shows the default range meanwhile.
                             click("DateDial30Less");
-                            click("DateDialOK");
+                            key(button("DateDialOK"), Qt::Key_Escape);
+                            EXPECT_EQ(label(), "90 Days - 03/17/2001  >>  06/15/2001");
+                            EXPECT_EQ(rows(), 4);
                         },
-                        [&] {
-                            // Esc meanwhile puts the default range back; Quit undoes that too.
-                            window->SetRange(0, 0);
-                            click("DateDialQuit");
-                        }});
+                        [&] { click("DateDialQuit"); }});
     run("mu_SelectDates");
-    EXPECT_EQ(window->state().RangeStart, start);
-    EXPECT_EQ(window->state().RangeEnd, "06/15/2001");
-    EXPECT_EQ(label(), "90 Days - 03/17/2001  >>  06/15/2001");
+    EXPECT_EQ(window->state().RangeStart, "01/01/2000");
+    EXPECT_EQ(label(), "FY 2000 - 01/01/2000  >>  12/31/2000");
+    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(panel(window->displayStatusBar(), 4), "0 Items");
     EXPECT_FALSE(window->dateDialFrame()->isVisible());
-    // The list was not rebuilt: the search set meanwhile shows only on the next refresh.
-    EXPECT_EQ(rows(), 4);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(RangeTest, EscapePutsTheDefaultRangeBackAndTheListWithIt) {
+    startWith(fiscalYearFrom(1, 1, 90));
+    const auto previousYear = [&] {
+        run("mu_previousYear");
+        EXPECT_EQ(rows(), 0);
+    };
+    const auto expectDefault = [&](const char* how) {
+        EXPECT_EQ(label(), "90 Days - 03/17/2001  >>  06/15/2001") << how;
+        EXPECT_EQ(rows(), 4) << how;
+        EXPECT_EQ(panel(window->displayStatusBar(), 4), "4 Items") << how;
+        EXPECT_EQ(panel(window->displayStatusBar(), 3), "(=) ($33.50)") << how;
+    };
+    previousYear();
+    key(window->mainGrid(), Qt::Key_Escape);
+    expectDefault("on the list");
+    previousYear();
+    window->runCommand("mu_NewEntry");
+    key(box("AmountBox"), Qt::Key_Escape);
+    EXPECT_FALSE(formOpen());
+    expectDefault("closing the entry form");
+    window->runCommand("mu_NewReport");
+    previousYear();
+    key(window->mainGrid(), Qt::Key_Escape);
+    EXPECT_FALSE(window->state().ReportMode);
+    expectDefault("leaving report mode");
 }
 
 TEST_F(RangeTest, TheSelectorShowsTodayAfterStartUpAndStepsStayInTheCalendar) {

@@ -1,9 +1,14 @@
 // Start-up, the start-up password and the end of the program.
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolTip>
 
 #include "mainwindow/qt/splash.h"
 #include "platform/files.h"
+#include "platform/qt/help_window.h"
 #include "support/window_fixture.h"
 
 namespace qbk {
@@ -126,9 +131,19 @@ TEST_F(WindowTest, ToolTipsOffIsWrittenAtOnceAndHoldsAtTheNextStart) {
     writeSettings(SettingsRecord::defaults());
     start();
     EXPECT_FALSE(window->action("mu_ToolTipsOn")->isVisible());
+    QWidget* newButton = window->mainToolBar()->widgetForAction(window->mainToolButton("New"));
+    const auto tipShown = [&] {
+        QToolTip::hideText();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), newButton->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(newButton, &hover);
+        return QToolTip::isVisible() ? utf8(QToolTip::text()) : std::string();
+    };
+    EXPECT_EQ(tipShown(), "Create a new income or expense record");
     window->runCommand("mu_ToolTipsOff");
     EXPECT_EQ(loadSettings(program.file("qbk3.ini")).settings.toolTipsFlag(), "N");
     EXPECT_TRUE(window->mainGrid()->toolTip().isEmpty());
+    EXPECT_EQ(tipShown(), "");
     EXPECT_TRUE(window->action("mu_ToolTipsOn")->isVisible());
     window.reset();
     start();
@@ -148,6 +163,31 @@ TEST_F(WindowTest, HelpContentsOpenInTheHelpViewer) {
     EXPECT_EQ(help.shown, 1);
     window->mainToolButton("Help")->trigger();
     EXPECT_EQ(help.shown, 2);
+    key(window->mainGrid(), Qt::Key_F1);
+    EXPECT_EQ(help.shown, 3);
+}
+
+TEST_F(WindowTest, TheHelpWindowGoesBackAndForwardAndEscClosesIt) {
+    program.write("help.html",
+                  "<a href='#keys'>Keys</a><p style='margin-top:2000px'>"
+                  "<a name='keys'>Keys</a></p>");
+    HelpWindow viewer(QUrl::fromLocalFile(qs(program.file("help.html"))).toString());
+    viewer.showContents();
+    QWidget* shown = viewer.window();
+    auto* browser = shown->findChild<QTextBrowser*>("HelpBrowser");
+    auto* back = shown->findChild<QAction*>("HelpBack");
+    auto* forward = shown->findChild<QAction*>("HelpForward");
+    EXPECT_FALSE(back->isEnabled());
+    browser->setSource(QUrl(browser->source().toString() + "#keys"));
+    EXPECT_EQ(browser->source().fragment(), "keys");
+    back->trigger();
+    EXPECT_EQ(browser->source().fragment(), "");
+    ASSERT_TRUE(forward->isEnabled());
+    forward->trigger();
+    EXPECT_EQ(browser->source().fragment(), "keys");
+    QApplication::setActiveWindow(shown);
+    key(browser, Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isShown());
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // The report commands of report mode: the report in Viewer, printing, the text file,
 // the word processor and the exports.
 #include "platform/errors.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_prompts.h"
 #include "report_window.h"
+#include "reports/print_pages.h"
+#include "reports/report_output.h"
 
 #include <QDir>
 
@@ -153,14 +157,46 @@ TEST_F(ReportCommandsTest, PrintingSendsTheReportLastBuiltInItsLayout) {
     EXPECT_EQ(printer.jobs[1].lines.size(), 44u);  // a wide page: 41 report lines
 }
 
-TEST_F(ReportCommandsTest, WithoutAPrinterTheErrorMessageSaysSo) {
+TEST_F(ReportCommandsTest, WithoutAPrinterAPdfFileIsOffered) {
     printer.installed = false;
     buildList();
     ctrl(Qt::Key_A);
+    prompts.answers = {Answer::No, Answer::Yes};
     ctrl(Qt::Key_P);
+    EXPECT_EQ(prompts.last(), noPrinterQuestion());
+    EXPECT_TRUE(printer.pdfs.empty());
+    prompts.fileAnswers = {program.file("june.pdf")};
+    window->reportToolButton("Print")->trigger();
+    ASSERT_EQ(printer.pdfs.size(), 1u);
+    EXPECT_EQ(printer.pdfs[0].path, program.file("june.pdf"));
+    ASSERT_EQ(printer.pdfs[0].jobs.size(), 1u);
+    EXPECT_EQ(printer.pdfs[0].jobs[0].lines.size(), linesOf(reportText()).size() + 3);
+    EXPECT_EQ(prompts.last().title, "Finished");
     EXPECT_TRUE(printer.jobs.empty());
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.last(), commonError(482, "No printer is installed"));
+    // Save as PDF is there with or without a printer, in the layout of the report.
+    EXPECT_EQ(window->action("mu_SaveAsPdf")->text(), "Save as PDF...");
+    window->reportToolButton("Full")->trigger();
+    prompts.fileAnswers = {program.file("wide.pdf")};
+    window->runCommand("mu_SaveAsPdf");
+    ASSERT_EQ(printer.pdfs.size(), 2u);
+    EXPECT_TRUE(printer.pdfs[1].jobs[0].setup.landscape);
+    EXPECT_EQ(printer.pdfs[1].jobs[0].lines.size(), 44u);
+    prompts.expectAllUsed();
+}
+
+TEST_F(ReportCommandsTest, TheDesktopsPdfFileHoldsThePagesOfTheReport) {
+    QtPrinter desktop;
+    std::string report;
+    for (int i = 1; i <= 60; ++i)
+        report += "line " + std::to_string(i) + "\r\n";
+    program.write("qbk_rep.tmp", report);
+    printReportToPdf(program.file("qbk_rep.tmp"), false, desktop, program.file("r.pdf"));
+    const std::string pdf = program.read("r.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    std::size_t pages = 0;
+    for (std::size_t at = 0; (at = pdf.find("/Type /Page\n", at)) != std::string::npos; ++at)
+        ++pages;
+    EXPECT_EQ(pages, 2u);  // 57 lines, then 3
 }
 
 TEST_F(ReportCommandsTest, TheReportIsCopiedToATextFile) {
@@ -198,10 +234,16 @@ TEST_F(ReportCommandsTest, WithoutAnEditorTheDesktopOpensTheCopy) {
     EXPECT_EQ(shell.documents, (std::vector<std::string>{program.file("qbk_rep.doc")}));
     EXPECT_TRUE(shell.starts.empty());
     EXPECT_EQ(program.read("qbk_rep.doc"), reportText());
-    // A failure of the desktop is not reported.
+    // With no editor set and no program of the desktop for the copy, the user is told.
     shell.succeed = false;
     window->reportToolButton("Edit")->trigger();
-    EXPECT_TRUE(prompts.messages.empty());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last().text, "No program was found to open the file\r\n\r\n" +
+                                       program.file("qbk_rep.doc") +
+                                       "\r\n\r\nName your word processor in File, Settings... "
+                                       "(Editor), or choose a program for .doc files in your "
+                                       "desktop's settings.");
+    EXPECT_EQ(prompts.last().title, "No word processor");
 }
 
 class ReportEditorTest : public ReportCommandsTest {
@@ -256,6 +298,20 @@ TEST_F(ReportCommandsTest, TheExportsWriteTheReportsEntriesAndTotals) {
     window->reportToolButton("Export")->trigger();  // cancelled
     EXPECT_EQ(prompts.messages.size(), shown);
     prompts.expectAllUsed();
+}
+
+TEST(SaveDialog, ANewNameWithoutExtensionTakesThatOfTheChosenFilter) {
+    const QStringList filters =
+        qtNameFilters(
+            "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
+            "Quillbank 3.x Macro Files|*.qbk|Quillbank Data Files|quillbank.dat")
+            .split(";;");
+    ASSERT_EQ(filters.size(), 4);
+    EXPECT_EQ(withFilterSuffix("/d/june", filters[0]), "/d/june.txt");
+    EXPECT_EQ(withFilterSuffix("/d/june", filters[1]), "/d/june.csv");
+    EXPECT_EQ(withFilterSuffix("/d/june.txt", filters[1]), "/d/june.txt");
+    EXPECT_EQ(withFilterSuffix("/d/bills", filters[2]), "/d/bills.qbk");
+    EXPECT_EQ(withFilterSuffix("/d/book", filters[3]), "/d/book");
 }
 
 }  // namespace

@@ -163,6 +163,17 @@ TEST_F(ReportModeTest, DeleteTakesTheRowOffTheListButKeepsItsEntryInTheListFile)
     EXPECT_EQ(panel(window->displayStatusBar(), 3), "Reporting: 1 items selected.");
 }
 
+TEST_F(ReportModeTest, AfterAReportTheLastRowIsCurrentAndDeleteTakesIt) {
+    newReport();
+    pickCategory(kFood);
+    selectRow(0);
+    key(window->mainGrid(), Qt::Key_A, Qt::ControlModifier);
+    window->runCommand("mu_ReturnToList");
+    EXPECT_EQ(window->mainGrid()->currentIndex().row(), 2);
+    key(window->mainGrid(), Qt::Key_Delete);
+    EXPECT_EQ(listedStamps(), (std::vector<double>{5, 3}));
+}
+
 TEST_F(ReportModeTest, EscapeOnTheListLeavesReportModeAndKeepsTheLastReportsFiles) {
     newReport();
     pickCategory(kFood);

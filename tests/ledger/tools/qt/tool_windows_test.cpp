@@ -2,8 +2,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
+#include "platform/qt/qt_prompts.h"
 #include "support/window_fixture.h"
 #include "tools/qt/accessory_commands.h"
 
@@ -68,18 +71,19 @@ TEST_F(CalculatorTest, OperationsChainThroughResultOnTop) {
 }
 
 TEST_F(CalculatorTest, ErrorsLeaveTheDisplayAsItWas) {
-    type("TCTopNum", "1");
-    type("TCBotNum", "3");
-    press("TCDiv");
-    EXPECT_EQ(text("TCResult"), " 0.3333333");
+    type("TCTopNum", "123456.78");
+    type("TCBotNum", "1");
+    press("TCAdd");
+    EXPECT_EQ(text("TCResult"), " 123457.78");
     type("TCBotNum", "0");
     press("TCDiv");
-    EXPECT_EQ(text("TCResult"), " 0.3333333");
+    EXPECT_EQ(text("TCResult"), " 123457.78");
     EXPECT_EQ(text("TCOp"), "/");
     // Text that is no number keeps the previous operand (0 is the last bottom value).
+    type("TCTopNum", "1234567.89");
     type("TCBotNum", "abc");
     press("TCAdd");
-    EXPECT_EQ(text("TCResult"), " 1");
+    EXPECT_EQ(text("TCResult"), " 1234567.89");
     press("TCClear");
     EXPECT_EQ(text("TCTopNum"), "");
     EXPECT_EQ(text("TCResult"), "");
@@ -188,6 +192,33 @@ TEST_F(GameTest, NewGameScoresTheBoardAndHelpExplains) {
     EXPECT_EQ(prompts.last().title, "How to play");
     EXPECT_EQ(prompts.last().text.substr(0, 40), "First click on any box  to be the starti");
     EXPECT_NE(prompts.last().text.find("begin).\r\n\r\nAfter this first one,"), std::string::npos);
+}
+
+TEST_F(GameTest, HowToPlayStandsOverTheGameAndEscClosesEitherWindow) {
+    // The message boxes of the desktop, over the window the user works in.
+    QtPrompts desktop(window.get());
+    game->activateWindow();
+    QApplication::setActiveWindow(game);
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, game, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        owner = box->parentWidget();
+        box->accept();
+    });
+    desktop.message({"How to play", "How to play", Icon::None, Buttons::Ok, 1});
+    EXPECT_EQ(owner, game);
+
+    QApplication::setActiveWindow(game);
+    key(game, Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(commands->game(), nullptr);
+    window->runCommand("mu_TinyCalc");
+    TinyCalc* calc = commands->calculator();
+    QApplication::setActiveWindow(calc);
+    key(calc->findChild<QLineEdit*>("TCTopNum"), Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(commands->calculator(), nullptr);
 }
 
 }  // namespace
