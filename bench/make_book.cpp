@@ -1,10 +1,13 @@
-// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]: writes a deterministic
-// sample book, making FOLDER (and its parents) when missing; with --settings also a settings file
-// with the defaults (so that a program started in that folder shows no first-start notice).
+// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--years N] [--settings]: writes a
+// deterministic sample book, making FOLDER (and its parents) when missing; with --years
+// its entries spread over N years back from the newest day instead of about a dozen a
+// day; with --settings also a settings file with the defaults (so that a program started
+// in that folder shows no first-start notice).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "book_generator.h"
 #include "platform/errors.h"
@@ -13,36 +16,47 @@
 
 int main(int argc, char** argv) {
     bool settings = false;
-    if (argc > 1 && std::string(argv[argc - 1]) == "--settings") {
-        settings = true;
-        --argc;
+    qbk::bench::BookOptions options;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--settings") {
+            settings = true;
+        } else if (arg == "--years" && i + 1 < argc) {
+            options.years = std::strtod(argv[++i], nullptr);
+            if (!(options.years > 0)) positional.assign(4, "");  // reported as a usage error
+        } else {
+            positional.push_back(arg);
+        }
     }
-    if (argc < 2 || argc > 4) {
+    if (positional.empty() || positional.size() > 3) {
         std::fprintf(stderr,
-                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]\n");
+                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--years N] "
+                     "[--settings]\n");
         return 2;
     }
-    qbk::bench::BookOptions options;
-    if (argc >= 3) options.entries = std::strtoul(argv[2], nullptr, 10);
-    if (argc >= 4) {
+    if (positional.size() >= 2) options.entries = std::strtoul(positional[1].c_str(), nullptr, 10);
+    if (positional.size() >= 3) {
         int y = 0, m = 0, d = 0;
-        if (std::sscanf(argv[3], "%d-%d-%d", &y, &m, &d) != 3 || !qbk::isValidDate(y, m, d)) {
-            std::fprintf(stderr, "make_book: not a date: %s\n", argv[3]);
+        if (std::sscanf(positional[2].c_str(), "%d-%d-%d", &y, &m, &d) != 3 ||
+            !qbk::isValidDate(y, m, d)) {
+            std::fprintf(stderr, "make_book: not a date: %s\n", positional[2].c_str());
             return 2;
         }
         options.newest = qbk::serialFromDate(y, m, d);
     }
+    const char* folder = positional[0].c_str();
     std::error_code made;
-    std::filesystem::create_directories(argv[1], made);
-    if (made || !qbk::folderExists(argv[1])) {
-        std::fprintf(stderr, "make_book: cannot make the folder %s: %s\n", argv[1],
+    std::filesystem::create_directories(folder, made);
+    if (made || !qbk::folderExists(folder)) {
+        std::fprintf(stderr, "make_book: cannot make the folder %s: %s\n", folder,
                      made ? made.message().c_str() : "it is not a folder");
         return 1;
     }
     try {
-        qbk::bench::writeBook(argv[1], options);
+        qbk::bench::writeBook(folder, options);
         if (settings)
-            qbk::writeFileAtomically(qbk::joinPath(argv[1], "qbk3.ini"),
+            qbk::writeFileAtomically(qbk::joinPath(folder, "qbk3.ini"),
                                      qbk::SettingsRecord::defaults().bytes());
     } catch (const qbk::OperationError& e) {
         std::fprintf(stderr, "make_book: %s\n", e.what());

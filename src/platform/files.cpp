@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <ctime>
@@ -57,6 +59,36 @@ void writeAll(int fd, std::string_view bytes, const std::string& path) {
             fail(path);
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+// Writes the pieces in order, many per system call.
+void writeAll(int fd, std::span<const std::string_view> pieces, const std::string& path) {
+    std::vector<iovec> vec;
+    vec.reserve(std::min<std::size_t>(pieces.size(), IOV_MAX));
+    std::size_t next = 0;
+    while (next < pieces.size()) {
+        vec.clear();
+        for (; next < pieces.size() && vec.size() < IOV_MAX; ++next)
+            if (!pieces[next].empty())
+                vec.push_back({const_cast<char*>(pieces[next].data()), pieces[next].size()});
+        std::size_t first = 0;
+        while (first < vec.size()) {
+            const ssize_t n =
+                ::writev(fd, vec.data() + first, static_cast<int>(vec.size() - first));
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                fail(path);
+            }
+            // Skip what was written; a short write resumes inside a piece.
+            auto left = static_cast<std::size_t>(n);
+            while (first < vec.size() && left >= vec[first].iov_len)
+                left -= vec[first++].iov_len;
+            if (left > 0) {
+                vec[first].iov_base = static_cast<char*>(vec[first].iov_base) + left;
+                vec[first].iov_len -= left;
+            }
+        }
     }
 }
 
@@ -143,20 +175,25 @@ std::string readFile(const std::string& path) {
         failOpen(path);
     }
     Fd fd(raw);
-    std::string content;
+    // Read straight into a buffer of the file's size: one copy, no staging buffer. A file
+    // that grows while being read is read to its end all the same.
     struct stat st {};
-    if (::fstat(fd.get(), &st) == 0 && st.st_size > 0)
-        content.reserve(static_cast<std::size_t>(st.st_size));
-    char buf[1 << 16];
+    const std::size_t capacity = ::fstat(fd.get(), &st) == 0 && st.st_size > 0
+                                     ? static_cast<std::size_t>(st.st_size) + 1
+                                     : std::size_t{1} << 16;
+    std::string content(capacity, '\0');
+    std::size_t got = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (got == content.size()) content.resize(content.size() * 2);
+        const ssize_t n = ::read(fd.get(), content.data() + got, content.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             fail(path);
         }
         if (n == 0) break;
-        content.append(buf, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
+    content.resize(got);
     return content;
 }
 
@@ -193,6 +230,28 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
         struct stat st {};
         ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
         writeAll(fd.get(), bytes, path);
+        if (::fsync(fd.get()) != 0) fail(path);
+        fd.close(path);
+        if (::rename(temp.c_str(), path.c_str()) != 0) fail(path);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    syncFolder(path);
+}
+
+void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces) {
+    const std::string folder = parentFolder(path);
+    if (!folder.empty() && !folderExists(folder))
+        throw OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")");
+    std::string temp = path + ".XXXXXX";
+    const int raw = ::mkstemp(temp.data());
+    if (raw < 0) fail(path);
+    Fd fd(raw);
+    try {
+        struct stat st {};
+        ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+        writeAll(fd.get(), pieces, path);
         if (::fsync(fd.get()) != 0) fail(path);
         fd.close(path);
         if (::rename(temp.c_str(), path.c_str()) != 0) fail(path);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,9 @@ std::string readAt(const std::string& path, std::uint64_t offset, std::size_t le
 // Replaces the content of `path` as a whole: writes a temporary sibling, flushes and
 // syncs it, and renames it over `path`. A crash leaves the old file or the new one.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
+// The same with the content given as pieces written one after the other, so that a big
+// file made of parts of others needs no joined copy in memory.
+void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces);
 
 // Writes `bytes` at `offset` of an existing file, in place, and syncs it. For
 // fixed-length records: the write replaces whole records only.
