@@ -197,6 +197,33 @@ std::string readFile(const std::string& path) {
     return content;
 }
 
+std::uint64_t readInBlocks(const std::string& path, std::size_t blockSize,
+                           const std::function<void(std::string_view block)>& block) {
+    const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (raw < 0) failOpen(path);
+    Fd fd(raw);
+    std::string buffer(blockSize, '\0');
+    std::uint64_t total = 0;
+    for (bool end = false; !end;) {
+        std::size_t got = 0;
+        while (got < blockSize) {
+            const ssize_t n = ::read(fd.get(), buffer.data() + got, blockSize - got);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                fail(path);
+            }
+            if (n == 0) {
+                end = true;
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        total += got;
+        if (got > 0 || total == 0) block(std::string_view(buffer.data(), got));
+    }
+    return total;
+}
+
 std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length) {
     const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (raw < 0) failOpen(path);

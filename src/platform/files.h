@@ -4,6 +4,7 @@
 #define QBK_PLATFORM_FILES_H_
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -41,6 +42,13 @@ void ensureFileExists(const std::string& path);
 // The whole content of `path`; an empty string for a missing file whose folder exists.
 // Throws when the folder is missing or the file cannot be read.
 std::string readFile(const std::string& path);
+
+// Reads `path` from its start in blocks of `blockSize` bytes into one reused buffer and
+// passes each to `block`: every block is full but the last, which may be shorter (or
+// empty for an empty file). Returns the number of bytes read. Same errors as readFile,
+// except that a missing file is an error too.
+std::uint64_t readInBlocks(const std::string& path, std::size_t blockSize,
+                           const std::function<void(std::string_view block)>& block);
 
 // `length` bytes from `offset`, fewer at the end of the file.
 std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length);

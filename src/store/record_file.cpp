@@ -22,6 +22,20 @@ RecordFileContent readRecordFile(const std::string& path) {
     return split(readFile(path));
 }
 
+std::size_t scanRecordFile(const std::string& path,
+                           const std::function<void(std::size_t, const char*)>& visit) {
+    ensureFileExists(path);
+    // Whole records per block, in a buffer small enough to stay in the caches.
+    constexpr std::size_t kBlock = entry_layout::kSize * 2048;
+    std::size_t number = 0;
+    readInBlocks(path, kBlock, [&](std::string_view block) {
+        for (std::size_t at = 0; at + entry_layout::kSize <= block.size();
+             at += entry_layout::kSize)
+            visit(++number, block.data() + at);
+    });
+    return number;
+}
+
 std::vector<EntryRecord> readRecords(const std::string& path) {
     const RecordFileContent content = readRecordFile(path);
     std::vector<EntryRecord> records;

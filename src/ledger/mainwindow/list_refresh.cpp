@@ -229,19 +229,16 @@ ListView refresh(const std::string& recordFilePath, const ListQuery& query,
     view.headerFormat = listHeaderFormat(settings);
 
     const ListFilter filter(query, settings);
-    const RecordFileContent content = readRecordFile(recordFilePath);
-    view.recordCount = content.count();
+    if (sink == nullptr) {
+        // Address room only: pages that no row reaches are never touched.
+        const std::size_t records = recordCount(recordFilePath);
+        view.rows.reserve(records);
+        view.text.reserve(records * 100);
+    }
     std::size_t listed = 0;
     std::string reportRecords;
-    for (std::size_t i = 1; i <= content.count(); ++i) {
-        const char* r = content.at(i);
-        if (!filter.keeps(r)) continue;
-        // Room is made when the first row is kept: a search that finds nothing costs
-        // no memory for rows.
-        if (listed++ == 0 && sink == nullptr) {
-            view.rows.reserve(content.count() - i + 1);
-            view.text.reserve((content.count() - i + 1) * 100);
-        }
+    view.recordCount = scanRecordFile(recordFilePath, [&](std::size_t i, const char* r) {
+        if (!filter.keeps(r)) return;
         ListRow row = buildRow(r, columns, query.macroMode, regional, view.text);
         row.recordNumber = static_cast<std::uint32_t>(i);
         if (sink != nullptr) {
@@ -250,6 +247,7 @@ ListView refresh(const std::string& recordFilePath, const ListQuery& query,
         } else {
             view.rows.push_back(row);
         }
+        ++listed;
         const Money amount = entry_bytes::amount(r);
         view.balance += amount;
         if (amount.isNegative())
@@ -257,7 +255,7 @@ ListView refresh(const std::string& recordFilePath, const ListQuery& query,
         else
             view.income += amount;
         if (reportListPath != nullptr) reportRecords.append(r, entry_layout::kSize);
-    }
+    });
     if (reportListPath != nullptr && !reportRecords.empty())
         appendToReportList(*reportListPath, reportRecords);
 
