@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <memory>
 
 #include "book_generator.h"
@@ -24,7 +23,7 @@ namespace {
 
 // One generated book per size for the whole run, in a temporary folder.
 struct Book {
-    explicit Book(std::size_t entries) {
+    explicit Book(std::size_t size) : entries(size) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "qbk-bench-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
@@ -33,18 +32,18 @@ struct Book {
         original = readFile(records);
     }
     ~Book() { std::filesystem::remove_all(folder); }
+    std::size_t entries;
     std::string folder, records, original;
 };
 
 Book& book(const benchmark::State& state) {
-    static std::map<std::size_t, std::unique_ptr<Book>> books;
+    static std::unique_ptr<Book> b;  // one book on disk and in memory at a time
     const auto entries = static_cast<std::size_t>(state.range(0));
-    auto& b = books[entries];
-    if (!b) {
-        books.clear();  // one book on disk and in memory at a time
+    if (!b || b->entries != entries) {
+        b.reset();
         b = std::make_unique<Book>(entries);
     }
-    return *books[entries];
+    return *b;
 }
 
 void sizes(benchmark::internal::Benchmark* b) {
