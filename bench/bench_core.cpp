@@ -1,38 +1,81 @@
-// Benchmarks of the core on a 100,000-entry book: the list refresh and the insert.
+// Benchmarks of the core on books of 10,000, 100,000 and 1,000,000 entries: the list
+// refresh, the insert and the purge, beside the two yardsticks they are held to: one
+// read of the file as `wc -l` does it, and one copy of it synced to disk.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "book_generator.h"
 #include "mainwindow/list_refresh.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
+#include "store/maintenance.h"
 #include "store/record_file.h"
 
 namespace qbk::bench {
 namespace {
 
-constexpr std::size_t kEntries = 100000;
-
-// One generated book for the whole run, in a temporary folder.
+// One generated book per size for the whole run, in a temporary folder.
 struct Book {
-    Book() {
+    explicit Book(std::size_t size) : entries(size) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "qbk-bench-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
-        writeBook(folder, BookOptions{kEntries});
+        writeBook(folder, BookOptions{entries});
         records = joinPath(folder, "quillbank.dat");
         original = readFile(records);
     }
     ~Book() { std::filesystem::remove_all(folder); }
+    std::size_t entries;
     std::string folder, records, original;
 };
 
-Book& book() {
-    static Book b;
-    return b;
+Book& book(const benchmark::State& state) {
+    static std::unique_ptr<Book> b;  // one book on disk and in memory at a time
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    if (!b || b->entries != entries) {
+        b.reset();
+        b = std::make_unique<Book>(entries);
+    }
+    return *b;
 }
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+}
+
+// The yardstick of a scan: the file read in 128 KiB blocks and its line ends counted.
+void BM_WcLines(benchmark::State& state) {
+    const std::string path = book(state).records;
+    std::vector<char> buf(1 << 17);
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        std::size_t lines = 0;
+        for (ssize_t n; (n = ::read(fd, buf.data(), buf.size())) > 0;)
+            for (const char* p = buf.data();
+                 (p = static_cast<const char*>(std::memchr(p, '\n', buf.data() + n - p))) !=
+                 nullptr;
+                 ++p)
+                ++lines;
+        ::close(fd);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_WcLines)->Apply(sizes);
+
+// The yardstick of a rewrite: the file copied to a sibling and synced.
+void BM_CopyAndSync(benchmark::State& state) {
+    const Book& b = book(state);
+    for (auto _ : state)
+        writeFileAtomically(joinPath(b.folder, "copy.dat"), readFile(b.records));
+}
+BENCHMARK(BM_CopyAndSync)->Apply(sizes);
 
 ListQuery wholeBook() {
     ListQuery q;
@@ -43,32 +86,48 @@ ListQuery wholeBook() {
     return q;
 }
 
-void BM_RefreshWholeBook(benchmark::State& state) {
+void refresh(benchmark::State& state, const ListQuery& q) {
     const SettingsRecord settings = SettingsRecord::defaults();
     const RegionalSettings regional = RegionalSettings::unitedStates();
-    const ListQuery q = wholeBook();
+    const std::string& path = book(state).records;
+    std::size_t rows = 0;
     for (auto _ : state) {
-        ListView v = PopMainGrid(book().records, q, settings, regional);
+        ListView v = PopMainGrid(path, q, settings, regional);
+        rows = v.rows.size();
         benchmark::DoNotOptimize(v.rows.data());
     }
-    state.counters["rows"] =
-        static_cast<double>(PopMainGrid(book().records, q, settings, regional).rows.size());
+    state.counters["rows"] = static_cast<double>(rows);
 }
-BENCHMARK(BM_RefreshWholeBook)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshWholeBook(benchmark::State& state) {
+    refresh(state, wholeBook());
+}
+BENCHMARK(BM_RefreshWholeBook)->Apply(sizes);
+
+void BM_RefreshOneYear(benchmark::State& state) {
+    ListQuery q = wholeBook();
+    q.rangeStart = BookOptions{}.newest - 364;
+    q.rangeEnd = BookOptions{}.newest;
+    refresh(state, q);
+}
+BENCHMARK(BM_RefreshOneYear)->Apply(sizes);
 
 void BM_RefreshWordSearch(benchmark::State& state) {
-    const SettingsRecord settings = SettingsRecord::defaults();
-    const RegionalSettings regional = RegionalSettings::unitedStates();
     ListQuery q = wholeBook();
     q.searchArgument = " FISH ";
-    for (auto _ : state) {
-        ListView v = PopMainGrid(book().records, q, settings, regional);
-        benchmark::DoNotOptimize(v.rows.data());
-    }
+    refresh(state, q);
 }
-BENCHMARK(BM_RefreshWordSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshWordSearch)->Apply(sizes);
+
+void BM_RefreshSearchFindingNothing(benchmark::State& state) {
+    ListQuery q = wholeBook();
+    q.searchArgument = "ZQXJ";
+    refresh(state, q);
+}
+BENCHMARK(BM_RefreshSearchFindingNothing)->Apply(sizes);
 
 void BM_FileNewEntryToday(benchmark::State& state) {
+    const Book& b = book(state);
     EntryRecord r;
     r.entryDate = BookOptions{}.newest;
     r.categoryCode = fitField("FOOD", 10);
@@ -77,13 +136,30 @@ void BM_FileNewEntryToday(benchmark::State& state) {
     SortKeyMemory memory;
     for (auto _ : state) {
         r.recordStamp += 1;
-        FileNewEntry(book().records, r, memory);
+        FileNewEntry(b.records, r, memory);
         state.PauseTiming();
-        writeFileAtomically(book().records, book().original);
+        writeFileAtomically(b.records, b.original);
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_FileNewEntryToday)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FileNewEntryToday)->Apply(sizes);
+
+// A purge of a book with every hundredth entry marked deleted.
+void BM_PurgeDeleted(benchmark::State& state) {
+    const Book& b = book(state);
+    std::string marked = b.original;
+    for (std::size_t at = 0; at + entry_layout::kSize <= marked.size();
+         at += 100 * entry_layout::kSize)
+        marked[at + entry_layout::kDeletedMark] = 'Y';
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeFileAtomically(b.records, marked);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(purgeDeletedRecords(b.records, b.folder));
+    }
+    writeFileAtomically(b.records, b.original);
+}
+BENCHMARK(BM_PurgeDeleted)->Apply(sizes);
 
 }  // namespace
 }  // namespace qbk::bench

@@ -1,11 +1,12 @@
-// Benchmarks of the record-file sort on 100,000-entry books in three orders: shuffled,
-// reversed, and sorted with 1,000 newer entries appended at the end (the state after
-// an import). Each run reads the file, sorts it and writes it back atomically.
+// Benchmarks of the record-file sort on books of 100,000 and 1,000,000 entries in three orders:
+// shuffled, reversed, and sorted with 1,000 newer entries appended at the end (the state after an
+// import). Each run reads the file, sorts it and writes it back atomically.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <random>
 
 #include "book_generator.h"
@@ -17,7 +18,6 @@
 namespace qbk::bench {
 namespace {
 
-constexpr std::size_t kEntries = 100000;
 constexpr std::size_t kRecord = entry_layout::kSize;
 
 std::vector<std::string> recordsOf(const std::string& bytes) {
@@ -37,11 +37,11 @@ std::string join(const std::vector<std::string>& records) {
 
 // One generated book for the whole run and the three files made from it.
 struct Books {
-    Books() {
+    explicit Books(std::size_t entries) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "qbk-bench-sort-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
-        const BookOptions options{kEntries};
+        const BookOptions options{entries};
         writeBook(folder, options);
         path = joinPath(folder, "quillbank.dat");
         std::vector<std::string> records = recordsOf(readFile(path));
@@ -56,7 +56,7 @@ struct Books {
 
         // The last 1,000 entries of the book, moved to ten days after its newest day.
         std::vector<std::string> newer(records.end() - 1000, records.end());
-        records.resize(kEntries - 1000);
+        records.resize(entries - 1000);
         for (std::size_t i = 0; i < newer.size(); ++i) {
             EntryRecord r = decodeEntry(newer[i].data());
             r.entryDate = options.newest + 1 + static_cast<double>(i % 10);
@@ -67,20 +67,28 @@ struct Books {
     }
     ~Books() { std::filesystem::remove_all(folder); }
     std::string folder, path, shuffled, reversed, appended;
+    std::size_t entries = 0;
 };
 
-Books& books() {
-    static Books b;
-    return b;
+Books& books(const benchmark::State& state) {
+    static std::unique_ptr<Books> b;
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    if (!b || b->entries != entries) {
+        b.reset();
+        b = std::make_unique<Books>(entries);
+        b->entries = entries;
+    }
+    return *b;
 }
 
 void sortFile(benchmark::State& state, std::string Books::*which) {
-    const std::string& bytes = books().*which;
+    Books& b = books(state);
+    const std::string& bytes = b.*which;
     for (auto _ : state) {
         state.PauseTiming();
-        writeFileAtomically(books().path, bytes);
+        writeFileAtomically(b.path, bytes);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(sortRecordFile(books().path));
+        benchmark::DoNotOptimize(sortRecordFile(b.path));
     }
     state.counters["records"] = static_cast<double>(bytes.size() / kRecord);
 }
@@ -88,17 +96,20 @@ void sortFile(benchmark::State& state, std::string Books::*which) {
 void BM_SortShuffledBook(benchmark::State& state) {
     sortFile(state, &Books::shuffled);
 }
-BENCHMARK(BM_SortShuffledBook)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortShuffledBook)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_SortReversedBook(benchmark::State& state) {
     sortFile(state, &Books::reversed);
 }
-BENCHMARK(BM_SortReversedBook)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortReversedBook)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_SortBookWithNewerEntriesAtTheEnd(benchmark::State& state) {
     sortFile(state, &Books::appended);
 }
-BENCHMARK(BM_SortBookWithNewerEntriesAtTheEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortBookWithNewerEntriesAtTheEnd)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qbk::bench

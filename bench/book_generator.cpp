@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <random>
 
 #include "platform/files.h"
@@ -86,7 +87,11 @@ void writeBook(const std::string& folder, const BookOptions& options) {
     DaySerial day = options.newest;
     double stamp = options.newest + 30000;
     for (std::size_t i = 0; i < options.entries; ++i) {
-        if (random() % 12 == 0) day -= 1;  // about a dozen entries a day, newest first
+        if (options.years > 0)
+            day = options.newest - std::floor(static_cast<double>(i) * options.years * 365.25 /
+                                              static_cast<double>(options.entries));
+        else if (random() % 12 == 0)
+            day -= 1;  // about a dozen entries a day, newest first
         const Category& c = kCategories[random() % kCategories.size()];
         EntryRecord r;
         r.entryDate = day;

@@ -1,13 +1,15 @@
-// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]: writes a deterministic
-// sample book, making FOLDER (and its parents) when missing; with --settings also a
-// settings file with the defaults (so that a program started in that folder shows no
-// first-start notice).
+// make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--years N] [--settings]: writes a
+// deterministic sample book, making FOLDER (and its parents) when missing; with --years
+// its entries spread over N years back from the newest day instead of about a dozen a
+// day; with --settings also a settings file with the defaults (so that a program started
+// in that folder shows no first-start notice).
 // make_book FOLDER --demo [NEWEST-YYYY-MM-DD]: the small household book of the README's
 // pictures, with its settings.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "book_generator.h"
 #include "demo_book.h"
@@ -54,24 +56,34 @@ int main(int argc, char** argv) {
         return 0;
     }
     bool settings = false;
-    if (argc > 1 && std::string(argv[argc - 1]) == "--settings") {
-        settings = true;
-        --argc;
+    qbk::bench::BookOptions options;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--settings") {
+            settings = true;
+        } else if (arg == "--years" && i + 1 < argc) {
+            options.years = std::strtod(argv[++i], nullptr);
+            if (!(options.years > 0)) positional.assign(4, "");  // reported as a usage error
+        } else {
+            positional.push_back(arg);
+        }
     }
-    if (argc < 2 || argc > 4) {
+    if (positional.empty() || positional.size() > 3) {
         std::fprintf(stderr,
-                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--settings]\n"
+                     "usage: make_book FOLDER [ENTRIES] [NEWEST-YYYY-MM-DD] [--years N] "
+                     "[--settings]\n"
                      "       make_book FOLDER --demo [NEWEST-YYYY-MM-DD]\n");
         return 2;
     }
-    qbk::bench::BookOptions options;
-    if (argc >= 3) options.entries = std::strtoul(argv[2], nullptr, 10);
-    if (argc >= 4 && !readDate(argv[3], options.newest)) return 2;
-    if (!makeFolder(argv[1])) return 1;
+    if (positional.size() >= 2) options.entries = std::strtoul(positional[1].c_str(), nullptr, 10);
+    if (positional.size() >= 3 && !readDate(positional[2].c_str(), options.newest)) return 2;
+    const char* folder = positional[0].c_str();
+    if (!makeFolder(folder)) return 1;
     try {
-        qbk::bench::writeBook(argv[1], options);
+        qbk::bench::writeBook(folder, options);
         if (settings)
-            qbk::writeFileAtomically(qbk::joinPath(argv[1], "qbk3.ini"),
+            qbk::writeFileAtomically(qbk::joinPath(folder, "qbk3.ini"),
                                      qbk::SettingsRecord::defaults().bytes());
     } catch (const qbk::OperationError& e) {
         std::fprintf(stderr, "make_book: %s\n", e.what());

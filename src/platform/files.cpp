@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <ctime>
@@ -58,6 +60,36 @@ void writeAll(int fd, std::string_view bytes, const std::string& path) {
             fail(path);
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+// Writes the pieces in order, many per system call.
+void writeAll(int fd, std::span<const std::string_view> pieces, const std::string& path) {
+    std::vector<iovec> vec;
+    vec.reserve(std::min<std::size_t>(pieces.size(), IOV_MAX));
+    std::size_t next = 0;
+    while (next < pieces.size()) {
+        vec.clear();
+        for (; next < pieces.size() && vec.size() < IOV_MAX; ++next)
+            if (!pieces[next].empty())
+                vec.push_back({const_cast<char*>(pieces[next].data()), pieces[next].size()});
+        std::size_t first = 0;
+        while (first < vec.size()) {
+            const ssize_t n =
+                ::writev(fd, vec.data() + first, static_cast<int>(vec.size() - first));
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                fail(path);
+            }
+            // Skip what was written; a short write resumes inside a piece.
+            auto left = static_cast<std::size_t>(n);
+            while (first < vec.size() && left >= vec[first].iov_len)
+                left -= vec[first++].iov_len;
+            if (left > 0) {
+                vec[first].iov_base = static_cast<char*>(vec[first].iov_base) + left;
+                vec[first].iov_len -= left;
+            }
+        }
     }
 }
 
@@ -144,21 +176,53 @@ std::string readFile(const std::string& path) {
         failOpen(path);
     }
     Fd fd(raw);
-    std::string content;
+    // Read straight into a buffer of the file's size: one copy, no staging buffer. A file
+    // that grows while being read is read to its end all the same.
     struct stat st {};
-    if (::fstat(fd.get(), &st) == 0 && st.st_size > 0)
-        content.reserve(static_cast<std::size_t>(st.st_size));
-    char buf[1 << 16];
+    const std::size_t capacity = ::fstat(fd.get(), &st) == 0 && st.st_size > 0
+                                     ? static_cast<std::size_t>(st.st_size) + 1
+                                     : std::size_t{1} << 16;
+    std::string content(capacity, '\0');
+    std::size_t got = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (got == content.size()) content.resize(content.size() * 2);
+        const ssize_t n = ::read(fd.get(), content.data() + got, content.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             fail(path);
         }
         if (n == 0) break;
-        content.append(buf, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
+    content.resize(got);
     return content;
+}
+
+std::uint64_t readInBlocks(const std::string& path, std::size_t blockSize,
+                           const std::function<void(std::string_view block)>& block) {
+    const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (raw < 0) failOpen(path);
+    Fd fd(raw);
+    std::string buffer(blockSize, '\0');
+    std::uint64_t total = 0;
+    for (bool end = false; !end;) {
+        std::size_t got = 0;
+        while (got < blockSize) {
+            const ssize_t n = ::read(fd.get(), buffer.data() + got, blockSize - got);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                fail(path);
+            }
+            if (n == 0) {
+                end = true;
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        total += got;
+        if (got > 0 || total == 0) block(std::string_view(buffer.data(), got));
+    }
+    return total;
 }
 
 std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length) {
@@ -182,6 +246,11 @@ std::string readAt(const std::string& path, std::uint64_t offset, std::size_t le
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string_view pieces[] = {bytes};
+    writeFileAtomically(path, pieces);
+}
+
+void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces) {
     undo_hooks::beforeReplace(path);
     const std::string folder = parentFolder(path);
     if (!folder.empty() && !folderExists(folder))
@@ -194,7 +263,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
         // Keep the permissions of the file being replaced.
         struct stat st {};
         ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
-        writeAll(fd.get(), bytes, path);
+        writeAll(fd.get(), pieces, path);
         if (::fsync(fd.get()) != 0) fail(path);
         fd.close(path);
         if (::rename(temp.c_str(), path.c_str()) != 0) fail(path);

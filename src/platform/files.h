@@ -4,7 +4,9 @@
 #define QBK_PLATFORM_FILES_H_
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,12 +43,22 @@ void ensureFileExists(const std::string& path);
 // Throws when the folder is missing or the file cannot be read.
 std::string readFile(const std::string& path);
 
+// Reads `path` from its start in blocks of `blockSize` bytes into one reused buffer and
+// passes each to `block`: every block is full but the last, which may be shorter (or
+// empty for an empty file). Returns the number of bytes read. Same errors as readFile,
+// except that a missing file is an error too.
+std::uint64_t readInBlocks(const std::string& path, std::size_t blockSize,
+                           const std::function<void(std::string_view block)>& block);
+
 // `length` bytes from `offset`, fewer at the end of the file.
 std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length);
 
 // Replaces the content of `path` as a whole: writes a temporary sibling, flushes and
 // syncs it, and renames it over `path`. A crash leaves the old file or the new one.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
+// The same with the content given as pieces written one after the other, so that a big
+// file made of parts of others needs no joined copy in memory.
+void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces);
 
 // Writes `bytes` at `offset` of an existing file, in place, and syncs it. For
 // fixed-length records: the write replaces whole records only.

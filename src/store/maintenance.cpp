@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "platform/book_lock.h"
@@ -67,7 +68,7 @@ void keepPermissions(const std::string& model, const std::string& path) {
 // file system than the data folder (a macro file) cannot be renamed onto; its new
 // content is then written beside it and renamed over it instead.
 void moveIntoPlace(const std::string& work, const std::string& recordFilePath,
-                   std::string_view bytes) {
+                   std::span<const std::string_view> bytes) {
     undo_hooks::beforeReplace(recordFilePath);
     if (std::rename(work.c_str(), recordFilePath.c_str()) == 0) return;
     const int err = errno;
@@ -113,7 +114,11 @@ Message information(std::string text, std::string title) {
 
 // ---- Sort ----
 
-bool sortRecords(RecordFileContent& content) {
+namespace {
+
+// The records of `content` in sorted order, by their index from 0; empty when they are
+// in that order already.
+std::vector<SortEntry> sortedOrder(const RecordFileContent& content) {
     const std::size_t n = content.count();
     std::vector<SortEntry> keys(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -125,15 +130,19 @@ bool sortRecords(RecordFileContent& content) {
             k.code[c] = ansiUpperByte(static_cast<unsigned char>(code[c]));
         k.index = static_cast<std::uint32_t>(i);
     }
+    // A sorted book is the common case: one pass finds it.
+    if (std::is_sorted(keys.begin(), keys.end(), before)) return {};
     std::sort(keys.begin(), keys.end(), before);
+    return keys;
+}
 
-    bool moved = false;
-    for (std::size_t i = 0; i < n && !moved; ++i)
-        moved = keys[i].index != i;
-    if (!moved) return false;
+}  // namespace
 
+bool sortRecords(RecordFileContent& content) {
+    const std::vector<SortEntry> keys = sortedOrder(content);
+    if (keys.empty()) return false;
     std::string sorted(content.records.size(), '\0');
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < keys.size(); ++i)
         std::memcpy(sorted.data() + i * kRecord, content.at(keys[i].index + 1), kRecord);
     content.records = std::move(sorted);
     return true;
@@ -141,8 +150,17 @@ bool sortRecords(RecordFileContent& content) {
 
 std::size_t sortRecordFile(const std::string& path) {
     const BookLock lock(parentFolder(path));
-    RecordFileContent content = readRecordFile(path);
-    if (sortRecords(content)) writeRecordFile(path, content);
+    const RecordFileContent content = readRecordFile(path);
+    std::vector<SortEntry> keys = sortedOrder(content);
+    if (keys.empty()) return content.count();
+    // The new file is written from the records where they lie, not from a sorted copy.
+    std::vector<std::string_view> pieces;
+    pieces.reserve(keys.size() + 1);
+    for (const SortEntry& k : keys)
+        pieces.emplace_back(content.at(k.index + 1), kRecord);
+    keys = {};
+    pieces.emplace_back(content.partialTail);
+    writeFileAtomically(path, pieces);
     return content.count();
 }
 
@@ -163,16 +181,21 @@ Message purgeQuestion() {
 std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::string& dataFolder) {
     const BookLock lock(parentFolder(recordFilePath));
     const RecordFileContent old = readRecordFile(recordFilePath);
-    std::string live;
-    live.reserve(old.records.size() + old.partialTail.size());
+    // The live records as runs of the old content, written from where they lie.
+    std::vector<std::string_view> live;
     std::size_t removed = 0;
-    for (std::size_t i = 1; i <= old.count(); ++i) {
-        if (entry_bytes::isDeleted(old.at(i)))
-            ++removed;
-        else
-            live.append(old.at(i), kRecord);
+    const std::string_view records = old.records;
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < old.count(); ++i) {
+        if (!entry_bytes::isDeleted(old.at(i + 1))) continue;
+        ++removed;
+        if (i * kRecord > runStart)
+            live.push_back(records.substr(runStart, i * kRecord - runStart));
+        runStart = (i + 1) * kRecord;
     }
-    live += old.partialTail;
+    live.push_back(records.substr(runStart));
+    live.emplace_back(old.partialTail);
+    const std::string_view whole[] = {old.records, old.partialTail};
 
     const std::string work = joinPath(dataFolder, kPurgeWorkFileName);
     const std::string backup = joinPath(dataFolder, kBackupFileName);
@@ -181,7 +204,7 @@ std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::st
         writeFileAtomically(work, live);
         workWritten = true;
         keepPermissions(recordFilePath, work);
-        writeFileAtomically(backup, old.records + old.partialTail);
+        writeFileAtomically(backup, whole);
         keepPermissions(recordFilePath, backup);
         moveIntoPlace(work, recordFilePath, live);
     } catch (const OperationError&) {

@@ -22,6 +22,20 @@ RecordFileContent readRecordFile(const std::string& path) {
     return split(readFile(path));
 }
 
+std::size_t scanRecordFile(const std::string& path,
+                           const std::function<void(std::size_t, const char*)>& visit) {
+    ensureFileExists(path);
+    // Whole records per block, in a buffer small enough to stay in the caches.
+    constexpr std::size_t kBlock = entry_layout::kSize * 2048;
+    std::size_t number = 0;
+    readInBlocks(path, kBlock, [&](std::string_view block) {
+        for (std::size_t at = 0; at + entry_layout::kSize <= block.size();
+             at += entry_layout::kSize)
+            visit(++number, block.data() + at);
+    });
+    return number;
+}
+
 std::vector<EntryRecord> readRecords(const std::string& path) {
     const RecordFileContent content = readRecordFile(path);
     std::vector<EntryRecord> records;
@@ -36,16 +50,15 @@ std::size_t recordCount(const std::string& path) {
 }
 
 void writeRecordFile(const std::string& path, const RecordFileContent& content) {
-    if (content.partialTail.empty()) {
-        writeFileAtomically(path, content.records);
-        return;
-    }
-    writeFileAtomically(path, content.records + content.partialTail);
+    const std::string_view pieces[] = {content.records, content.partialTail};
+    writeFileAtomically(path, pieces);
 }
 
-std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& record,
+namespace {
+
+// The record number the encoded record `bytes` takes in key order (insertInKeyOrder).
+std::size_t keyOrderPosition(const RecordFileContent& content, const std::string& bytes,
                              SortKeyMemory& memory) {
-    const std::string bytes = encodeEntry(record);
     const double key = sortformat(entry_bytes::entryDate(bytes.data()),
                                   entry_bytes::categoryCode(bytes.data()), memory);
     const std::size_t n = content.count();
@@ -57,6 +70,26 @@ std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& reco
             break;
         }
     }
+    return position;
+}
+
+// Writes the file as `content` with `bytes` inserted as record `position`, straight
+// from the pieces: a big book is not copied once more in memory.
+void writeInserted(const std::string& path, const RecordFileContent& content, std::size_t position,
+                   std::string_view bytes) {
+    const std::string_view records = content.records;
+    const std::size_t split = (position - 1) * entry_layout::kSize;
+    const std::string_view pieces[] = {records.substr(0, split), bytes, records.substr(split),
+                                       content.partialTail};
+    writeFileAtomically(path, pieces);
+}
+
+}  // namespace
+
+std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& record,
+                             SortKeyMemory& memory) {
+    const std::string bytes = encodeEntry(record);
+    const std::size_t position = keyOrderPosition(content, bytes, memory);
     content.records.insert((position - 1) * entry_layout::kSize, bytes);
     return position;
 }
@@ -76,17 +109,19 @@ std::size_t FileNewEntry(const std::string& path, EntryRecord& record, SortKeyMe
     RecordFileContent content = readRecordFile(path);
     stamps.noteExisting(largestStamp(content));
     record.recordStamp = stamps.next();
-    const std::size_t position = insertInKeyOrder(content, record, memory);
-    writeRecordFile(path, content);
+    const std::string bytes = encodeEntry(record);
+    const std::size_t position = keyOrderPosition(content, bytes, memory);
+    writeInserted(path, content, position, bytes);
     return position;
 }
 
 std::size_t FileNewEntry(const std::string& path, const EntryRecord& record,
                          SortKeyMemory& memory) {
     const BookLock lock(parentFolder(path));
-    RecordFileContent content = readRecordFile(path);
-    const std::size_t position = insertInKeyOrder(content, record, memory);
-    writeRecordFile(path, content);
+    const RecordFileContent content = readRecordFile(path);
+    const std::string bytes = encodeEntry(record);
+    const std::size_t position = keyOrderPosition(content, bytes, memory);
+    writeInserted(path, content, position, bytes);
     return position;
 }
 
@@ -143,19 +178,21 @@ namespace {
 void appendEncoded(const std::string& path, std::vector<EntryRecord>* fresh,
                    const std::vector<EntryRecord>& records, StampSource* stamps) {
     const BookLock lock(parentFolder(path));
-    RecordFileContent content = readRecordFile(path);
+    const RecordFileContent content = readRecordFile(path);
     if (stamps) stamps->noteExisting(largestStamp(content));
-    content.records.reserve(content.records.size() + records.size() * entry_layout::kSize);
+    std::string added(records.size() * entry_layout::kSize, '\0');
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (fresh) (*fresh)[i].recordStamp = stamps->next();
-        content.records += encodeEntry(records[i]);
+        encodeEntry(records[i], added.data() + i * entry_layout::kSize);
     }
-    writeRecordFile(path, content);
+    const std::string_view pieces[] = {content.records, added, content.partialTail};
+    writeFileAtomically(path, pieces);
 }
 
 }  // namespace
 
-void appendRecords(const std::string& path, std::vector<EntryRecord>& records, StampSource& stamps) {
+void appendRecords(const std::string& path, std::vector<EntryRecord>& records,
+                   StampSource& stamps) {
     appendEncoded(path, &records, records, &stamps);
 }
 

@@ -11,12 +11,13 @@
 #define QBK_STORE_RECORD_FILE_H_
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "store/entry_record.h"
 #include "platform/stamps.h"
+#include "store/entry_record.h"
 #include "store/sort_key.h"
 
 namespace qbk {
@@ -37,6 +38,13 @@ struct RecordFileContent {
 
 // Reads the whole file (the scan), creating it empty when missing.
 RecordFileContent readRecordFile(const std::string& path);
+
+// The scan without the whole file in memory: `visit(number, bytes)` for each whole
+// record in file order (number from 1, 125 bytes valid during the call). Creates the
+// file empty when missing. Returns the number of whole records.
+std::size_t scanRecordFile(
+    const std::string& path,
+    const std::function<void(std::size_t number, const char* record)>& visit);
 
 // All records of the file, decoded, in file order.
 std::vector<EntryRecord> readRecords(const std::string& path);

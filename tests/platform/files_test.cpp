@@ -55,6 +55,37 @@ TEST(FileReads, AMissingFileIsEmptyButAMissingFolderIsAnError) {
               errnum::kPathNotFound);
 }
 
+TEST(FileWrites, PiecesAndBlocksCoverEveryByteInOrder) {
+    TempFolder dir;
+    // More pieces than one system call takes, some empty, one crossing a block end.
+    std::vector<std::string> parts;
+    std::string expected;
+    for (int i = 0; i < 3000; ++i) {
+        parts.push_back(i % 7 == 0 ? std::string() : std::to_string(i) + ",");
+        expected += parts.back();
+    }
+    std::vector<std::string_view> pieces(parts.begin(), parts.end());
+    writeFileAtomically(dir.file("p.dat"), pieces);
+    EXPECT_EQ(readFile(dir.file("p.dat")), expected);
+
+    std::vector<std::size_t> sizes;
+    std::string joined;
+    EXPECT_EQ(readInBlocks(dir.file("p.dat"), 4096,
+                           [&](std::string_view b) {
+                               sizes.push_back(b.size());
+                               joined += b;
+                           }),
+              expected.size());
+    EXPECT_EQ(joined, expected);
+    ASSERT_EQ(sizes.size(), expected.size() / 4096 + 1);
+    EXPECT_EQ(sizes.back(), expected.size() % 4096);
+    dir.write("empty.dat", "");
+    sizes.clear();
+    readInBlocks(dir.file("empty.dat"), 4096,
+                 [&](std::string_view b) { sizes.push_back(b.size()); });
+    EXPECT_EQ(sizes, std::vector<std::size_t>{0});
+}
+
 TEST(FileWrites, AFullDiskIsReportedAsDiskFull) {
     if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
     EXPECT_EQ(errorNumberOf([] { appendToFile("/dev/full", std::string(1 << 16, 'x')); }),

@@ -22,15 +22,26 @@ struct ListArguments {
     std::string format = "tsv";
 };
 
-void printGrid(const ListView& view, CliContext& cx) {
-    std::string header;
-    for (const HeaderColumn& c : parseHeaderFormat(view.headerFormat)) {
-        if (!header.empty()) header += '\t';
-        header += trimBlanks(c.title);
-    }
-    cx.out << header << '\n';
-    for (std::size_t i = 0; i < view.rows.size(); ++i)
-        cx.out << view.rowText(i) << '\n';
+// The grid as text: the header, the rows as they are made, then the status panels.
+// The header waits for the first row, so that a book that cannot be read prints nothing.
+void printGrid(const std::string& recordFile, const ListQuery& query,
+               const SettingsRecord& settings, CliContext& cx) {
+    bool headerPrinted = false;
+    const auto printHeader = [&] {
+        std::string header;
+        for (const HeaderColumn& c : parseHeaderFormat(listHeaderFormat(settings))) {
+            if (!header.empty()) header += '\t';
+            header += trimBlanks(c.title);
+        }
+        cx.out << header << '\n';
+        headerPrinted = true;
+    };
+    const ListView view =
+        PopMainGrid(recordFile, query, settings, cx.regional, [&](std::string_view row) {
+            if (!headerPrinted) printHeader();
+            cx.out << row << '\n';
+        });
+    if (!headerPrinted) printHeader();
     for (const std::string& panel : view.panels)
         cx.out << panel << '\n';
 }
@@ -58,7 +69,7 @@ int list(const ListArguments& a, CliContext& cx) {
 
     const std::string recordFile = folder + "quillbank.dat";
     if (a.format == "tsv") {
-        printGrid(PopMainGrid(recordFile, query, settings, cx.regional), cx);
+        printGrid(recordFile, query, settings, cx);
         return kExitDone;
     }
     // The records listed, as the report mode of the window collects them.

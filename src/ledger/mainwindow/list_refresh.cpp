@@ -36,26 +36,41 @@ Search parseSearch(const std::string& argument) {
     return s;
 }
 
-void appendUpperBytes(std::string& out, std::string_view bytes) {
-    for (char c : bytes)
-        out += static_cast<char>(ansiUpperByte(static_cast<unsigned char>(c)));
+// Upper-case of every Windows-1252 byte, looked up once per refresh rather than
+// computed for each byte of each record.
+using UpperTable = std::array<unsigned char, 256>;
+
+UpperTable upperTable() {
+    UpperTable t{};
+    for (std::size_t b = 0; b < t.size(); ++b)
+        t[b] = ansiUpperByte(static_cast<unsigned char>(b));
+    return t;
+}
+
+char* appendUpperBytes(char* out, const char* bytes, std::size_t n, const UpperTable& upper) {
+    for (std::size_t i = 0; i < n; ++i)
+        *out++ = static_cast<char>(upper[static_cast<unsigned char>(bytes[i])]);
+    return out;
 }
 
 bool matchesWordSearch(const char* r, const Search& s, bool withUser1, bool withUser2,
-                       std::string& haystack) {
+                       const UpperTable& upper) {
     using namespace entry_layout;
-    haystack.assign(1, ' ');
-    appendUpperBytes(haystack, {r + kNote, kNoteWidth});
+    char haystack[1 + kNoteWidth + 2 * (1 + kUserFieldWidth) + 1];
+    char* end = haystack;
+    *end++ = ' ';
+    end = appendUpperBytes(end, r + kNote, kNoteWidth, upper);
     if (withUser1) {
-        haystack += ' ';
-        appendUpperBytes(haystack, {r + kUserField1, kUserFieldWidth});
+        *end++ = ' ';
+        end = appendUpperBytes(end, r + kUserField1, kUserFieldWidth, upper);
     }
     if (withUser2) {
-        haystack += ' ';
-        appendUpperBytes(haystack, {r + kUserField2, kUserFieldWidth});
+        *end++ = ' ';
+        end = appendUpperBytes(end, r + kUserField2, kUserFieldWidth, upper);
     }
-    haystack += ' ';
-    return haystack.find(s.bytes) != std::string::npos;
+    *end++ = ' ';
+    return std::string_view(haystack, static_cast<std::size_t>(end - haystack)).find(s.bytes) !=
+           std::string_view::npos;
 }
 
 bool matchesPickList(const char* fieldBytes, const Search& s) {
@@ -156,7 +171,7 @@ struct ListFilter::State {
     bool user2Free = false;
     bool allCategories = true;
     std::string filterBytes;
-    mutable std::string haystack;
+    UpperTable upper{};
 };
 
 ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
@@ -168,6 +183,7 @@ ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
     s.user2Free = settings.udf2Save() == "N";
     s.filterBytes = toWindows1252(fitField(query.categoryFilterCode, 10));
     s.allCategories = trimBlanks(s.filterBytes).empty();
+    if (s.search.kind == SearchKind::Word) s.upper = upperTable();
 }
 
 ListFilter::~ListFilter() = default;
@@ -182,7 +198,7 @@ bool ListFilter::keeps(const char* r) const {
         case SearchKind::None:
             return s.allCategories || entry_bytes::categoryCode(r) == s.filterBytes;
         case SearchKind::Word:
-            return matchesWordSearch(r, s.search, s.user1Free, s.user2Free, s.haystack);
+            return matchesWordSearch(r, s.search, s.user1Free, s.user2Free, s.upper);
         case SearchKind::PickList1:
             return matchesPickList(r + entry_layout::kUserField1, s.search);
         case SearchKind::PickList2:
@@ -191,28 +207,47 @@ bool ListFilter::keeps(const char* r) const {
     return false;
 }
 
-ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
-                     const SettingsRecord& settings, const RegionalSettings& regional,
-                     const std::string* reportListPath) {
+std::string listHeaderFormat(const SettingsRecord& settings) {
+    std::string order = settings.gridOrder();
+    if (!gridColumns(order)) order = std::string(kGridOrders[0]);
+    return *headerFormat(order, settings.udf1Name(), settings.udf2Name());
+}
+
+namespace {
+
+using RowSink = std::function<void(std::string_view row)>;
+
+ListView refresh(const std::string& recordFilePath, const ListQuery& query,
+                 const SettingsRecord& settings, const RegionalSettings& regional,
+                 const std::string* reportListPath, const RowSink* sink) {
     ListView view;
     const Search search = parseSearch(query.searchArgument);
 
     std::string order = settings.gridOrder();
     if (!gridColumns(order)) order = std::string(kGridOrders[0]);
     const GridColumns columns = *gridColumns(order);
-    view.headerFormat = *headerFormat(order, settings.udf1Name(), settings.udf2Name());
+    view.headerFormat = listHeaderFormat(settings);
 
     const ListFilter filter(query, settings);
-    const RecordFileContent content = readRecordFile(recordFilePath);
-    view.recordCount = content.count();
-    view.rows.reserve(content.count());
-    view.text.reserve(content.count() * 100);
+    if (sink == nullptr) {
+        // Address room only: pages that no row reaches are never touched.
+        const std::size_t records = recordCount(recordFilePath);
+        view.rows.reserve(records);
+        view.text.reserve(records * 100);
+    }
+    std::size_t listed = 0;
     std::string reportRecords;
-    for (std::size_t i = 1; i <= content.count(); ++i) {
-        const char* r = content.at(i);
-        if (!filter.keeps(r)) continue;
-        view.rows.push_back(buildRow(r, columns, query.macroMode, regional, view.text));
-        view.rows.back().recordNumber = static_cast<std::uint32_t>(i);
+    view.recordCount = scanRecordFile(recordFilePath, [&](std::size_t i, const char* r) {
+        if (!filter.keeps(r)) return;
+        ListRow row = buildRow(r, columns, query.macroMode, regional, view.text);
+        row.recordNumber = static_cast<std::uint32_t>(i);
+        if (sink != nullptr) {
+            (*sink)(std::string_view(view.text).substr(0, row.cellStart[7] - 1u));
+            view.text.clear();
+        } else {
+            view.rows.push_back(row);
+        }
+        ++listed;
         const Money amount = entry_bytes::amount(r);
         view.balance += amount;
         if (amount.isNegative())
@@ -220,14 +255,14 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
         else
             view.income += amount;
         if (reportListPath != nullptr) reportRecords.append(r, entry_layout::kSize);
-    }
+    });
     if (reportListPath != nullptr && !reportRecords.empty())
         appendToReportList(*reportListPath, reportRecords);
 
     view.panels[0] = "(+) " + regional.currencyText(view.income);
     view.panels[1] = "(-) " + regional.currencyText(view.expense);
     view.panels[2] = "(=) " + regional.currencyText(view.balance);
-    view.panels[3] = std::to_string(view.rows.size()) + " Items";
+    view.panels[3] = std::to_string(listed) + " Items";
     switch (search.kind) {
         case SearchKind::None:
             view.panels[4] =
@@ -246,6 +281,20 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
             break;
     }
     return view;
+}
+
+}  // namespace
+
+ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath) {
+    return refresh(recordFilePath, query, settings, regional, reportListPath, nullptr);
+}
+
+ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const RowSink& row) {
+    return refresh(recordFilePath, query, settings, regional, nullptr, &row);
 }
 
 std::string reportPanelText(std::size_t items) {

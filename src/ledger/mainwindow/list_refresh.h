@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -105,6 +106,16 @@ class ListFilter {
 ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const std::string* reportListPath = nullptr);
+
+// The header format of the grid for the settings' GridOrder (see PopMainGrid).
+std::string listHeaderFormat(const SettingsRecord& settings);
+
+// PopMainGrid for a printout of a whole book: each row's text (its cells joined by
+// tabs) goes to `row` as soon as it is made, instead of into the view, whose `rows` and
+// `text` stay empty; totals, count and panels are as PopMainGrid computes them.
+ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::function<void(std::string_view row)>& row);
 
 // Panel 3 of the status bar in report mode, for `items` rows on the report list.
 std::string reportPanelText(std::size_t items);
