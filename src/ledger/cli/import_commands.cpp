@@ -1,7 +1,7 @@
-// qbk3-cli import: the comma-delimited import of the import window, for scripts.
+// qbk3-cli import: the import of the import window, for scripts: comma-delimited files
+// with field numbers, and bank statements (.ofx, .qfx, .qif) by the payee rules.
 #include "cli/command.h"
-#include "import/comma_import.h"
-#include "import/delimited_line.h"
+#include "import/import_run.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
 
@@ -14,6 +14,7 @@ struct ImportArguments {
     std::string folder, file;
     // The field numbers linked to the entry fields, as typed.
     std::optional<std::string> date, amount, note, category, user1, user2;
+    bool skipHeader = false, keepDuplicates = false;
 };
 
 // A field number given on the command line, as the caption of its link box.
@@ -27,20 +28,24 @@ std::string linkOption(const std::optional<std::string>& value, const std::strin
 }
 
 int importFile(const ImportArguments& a, CliContext& cx) {
-    const std::string folder = dataFolder(a.folder);
-    const ImportLinks links{linkOption(a.date, "date"),   linkOption(a.amount, "amount"),
-                            linkOption(a.note, "note"),   linkOption(a.category, "category"),
-                            linkOption(a.user1, "user1"), linkOption(a.user2, "user2")};
-    if (!importLinksComplete(links)) throw UsageError{importNeedsDateAndAmountMessage().text};
-    if (!delimitedStyleOf(a.file)) throw UsageError{"FILE must end in .txt or .csv: " + a.file};
+    ImportRequest request;
+    request.dataFolder = dataFolder(a.folder);
+    request.importPath = a.file;
+    request.links = {linkOption(a.date, "date"),   linkOption(a.amount, "amount"),
+                     linkOption(a.note, "note"),   linkOption(a.category, "category"),
+                     linkOption(a.user1, "user1"), linkOption(a.user2, "user2")};
+    request.skipHeader = a.skipHeader;
+    request.keepDuplicates = a.keepDuplicates;
+    // A QIF file whose dates read both ways is read in the order of the regional settings.
+    request.ambiguousDateOrder = cx.regional.dateOrder == DateOrder::DayMonthYear
+                                     ? DateOrder::DayMonthYear
+                                     : DateOrder::MonthDayYear;
+    if (const std::string problem = importRequestProblem(request); !problem.empty())
+        throw UsageError{problem};
     if (!fileExists(a.file)) throw UsageError{"no such file: " + a.file};
 
     StampSource stamps(cx.clock);
-    const std::size_t imported =
-        importIntoRecordFile(a.file, folder + "quillbank.dat", links, cx.regional, stamps);
-    cx.out << imported << " records have been imported.\n";
-    if (imported > 0)
-        cx.out << "They stand at the end of the record file: sort it before you use the book.\n";
+    cx.out << runImport(request, cx.regional, stamps).text;
     return kExitDone;
 }
 
@@ -48,16 +53,23 @@ int importFile(const ImportArguments& a, CliContext& cx) {
 
 Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
     auto* c = tool.add_subcommand(
-        "import", "Append the lines of a .txt or .csv file to the book: all lines or none.");
+        "import",
+        "Append a .txt or .csv file (with field numbers) or a bank statement (.ofx, .qfx, "
+        ".qif) to the book: all lines or none; lines the book already holds are skipped.");
     auto a = std::make_shared<ImportArguments>();
     addFolder(*c, a->folder);
-    c->add_option("FILE", a->file, "the file to import (.txt or .csv)")->required();
+    c->add_option("FILE", a->file, "the file to import (.txt, .csv, .ofx, .qfx or .qif)")
+        ->required();
     const std::pair<const char*, std::optional<std::string>*> links[] = {
         {"--date", &a->date},         {"--amount", &a->amount}, {"--note", &a->note},
         {"--category", &a->category}, {"--user1", &a->user1},   {"--user2", &a->user2}};
     for (const auto& [name, value] : links)
         c->add_option(name, *value, "the field number of the entry's " + std::string(name + 2))
             ->type_name("N");
+    c->add_flag("--skip-header", a->skipHeader,
+                "the first line holds column names (.txt and .csv)");
+    c->add_flag("--keep-duplicates", a->keepDuplicates,
+                "also import the lines the book already holds");
     return {c, [a, &cx] { return importFile(*a, cx); }};
 }
 

@@ -66,13 +66,29 @@ TEST_F(ImportCommand, BadArgumentsExplainThemselves) {
     EXPECT_EQ(run({"import", data.path(), file, "--date", "1", "--amount", "two"}), 2);
     EXPECT_EQ(run({"import", data.path(), data.file("bank.dat"), "--date", "1", "--amount", "2"}),
               2);
-    EXPECT_NE(err.str().find("FILE must end in .txt or .csv"), std::string::npos);
+    EXPECT_NE(err.str().find("FILE must end in .txt, .csv, .ofx, .qfx or .qif"), std::string::npos);
     EXPECT_EQ(run({"import", data.path(), data.file("gone.csv"), "--date", "1", "--amount", "2"}),
               2);
     EXPECT_NE(err.str().find("no such file"), std::string::npos);
     EXPECT_EQ(run({"import", data.path(), "--date", "1"}), 2);
     EXPECT_EQ(err.str().substr(0, 28), "qbk3-cli: FILE is required\nU");
     EXPECT_FALSE(data.exists("quillbank.dat"));
+}
+
+// A bank statement twice: the second time every transaction is a duplicate.
+TEST_F(ImportCommand, AStatementImportedTwiceAddsNothingTheSecondTime) {
+    const std::string statement = std::string(QBK_TEST_STATEMENTS) + "/checking.ofx";
+    ASSERT_EQ(run({"import", data.path(), statement}), 0) << err.str();
+    const std::size_t added = readRecords(data.file("quillbank.dat")).size();
+    ASSERT_GT(added, 0u);
+    EXPECT_NE(out.str().find(std::to_string(added) + " records have been imported."),
+              std::string::npos)
+        << out.str();
+    ASSERT_EQ(run({"import", data.path(), statement}), 0) << err.str();
+    EXPECT_EQ(readRecords(data.file("quillbank.dat")).size(), added);
+    EXPECT_NE(out.str().find("0 records have been imported."), std::string::npos) << out.str();
+    ASSERT_EQ(run({"import", data.path(), statement, "--keep-duplicates"}), 0);
+    EXPECT_EQ(readRecords(data.file("quillbank.dat")).size(), 2 * added);
 }
 
 }  // namespace
