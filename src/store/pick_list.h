@@ -1,7 +1,8 @@
 // The pick lists of user-field values, udf1.dat and udf2.dat in the data folder: plain
 // text, one value per line, each line ended by CR LF, in the order values were first
-// used. A value the program writes is at most 10 characters. The program writes UTF-8
-// and reads files from older installations in Windows-1252 too.
+// used. A value the program writes is at most 10 characters. The program writes
+// Windows-1252, like every file of the data folder; it reads UTF-8 lists (written by
+// early versions of this program) too.
 #ifndef QBK_STORE_PICK_LIST_H_
 #define QBK_STORE_PICK_LIST_H_
 

@@ -2,11 +2,13 @@
 #ifndef QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
 #define QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace qbk::testing {
 
@@ -35,6 +37,14 @@ class TempFolder {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+    // The names in the folder, sorted: what a command left behind.
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& e : std::filesystem::directory_iterator(path_))
+            found.push_back(e.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
 
   private:
     std::string path_;

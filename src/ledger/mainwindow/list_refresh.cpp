@@ -175,8 +175,9 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
         const char* r = content.at(i);
         if (entry_bytes::isDeleted(r)) continue;
         if (!query.macroMode) {
+            // Written so that no date (NaN included) is never inside the range.
             const DaySerial date = entry_bytes::entryDate(r);
-            if (date < query.rangeStart || date > query.rangeEnd) continue;
+            if (!(isDate(date) && date >= query.rangeStart && date <= query.rangeEnd)) continue;
             switch (search.kind) {
                 case SearchKind::None:
                     if (!allCategories && entry_bytes::categoryCode(r) != filterBytes) continue;

@@ -5,6 +5,7 @@
 
 #include "app/qt/controllers.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/files.h"
 #include "platform/program_folder.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_printer.h"
@@ -12,6 +13,7 @@
 #include "platform/qt/qt_shell.h"
 
 int main(int argc, char** argv) {
+    qbk::reportFileSizeLimitAsError();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillbank 3"));
     QApplication::setQuitOnLastWindowClosed(true);
