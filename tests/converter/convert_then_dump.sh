@@ -21,6 +21,11 @@ LC_ALL=C "$converter" --convert "$work/old" --into "$work/book" >"$work/out.txt"
 fold -b -w 540 "$work/book/category.dat" | cut -b1-30 >>"$work/dump.txt"
 
 expected=$(cat <<'END'
+#	EntryDate	CategoryCode	Amount	Note	UserField1	UserField2	DeletedMark
+1	01/02/2000	PA        	100	Salary	          	          	N
+2	12/31/1999	FO        	-123.4644	Café	          	          	N
+FO        Food                
+PA        Pay                 
 END
 )
 diff <(printf '%s\n' "$expected") "$work/dump.txt"

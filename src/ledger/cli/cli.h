@@ -43,7 +43,8 @@ class Options {
     std::map<std::string, std::vector<std::string>> values_;
 };
 
-// The settings of the program folder's qbk3.ini (read only), or the defaults.
+// The settings of the program folder's qbk3.ini (read only), or the defaults; throws
+// OperationError as readSettings does.
 SettingsRecord programSettings(const CliContext& cx);
 // args[1] as an existing data folder, with a trailing "/".
 std::string dataFolderArgument(const std::vector<std::string>& args);
