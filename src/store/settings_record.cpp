@@ -148,7 +148,8 @@ void checkSettingsValues(const SettingsRecord& settings, const std::string& path
     if (settings.fyDay() < 1 || settings.fyDay() > lastDay)
         refuse("FYDay", settings.fyDay(), 1, lastDay);
     if (settings.startupRange() < 0)
-        refuse("StartupRange", settings.startupRange(), 0, std::numeric_limits<std::int16_t>::max());
+        refuse("StartupRange", settings.startupRange(), 0,
+               std::numeric_limits<std::int16_t>::max());
 }
 
 SettingsRecord readSettings(const std::string& path) {

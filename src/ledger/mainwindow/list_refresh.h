@@ -3,10 +3,11 @@
 //
 // It reads the record file from the first record to the last (newest first) and keeps
 // a live record when, in macro mode, always; otherwise when its date lies in the range
-// (a record with no date lies in none) and, with no search, it is of the filtered category (or no category is filtered),
-// or, with a word search, the search argument occurs in " NOTE [USER1] [USER2] "
-// (upper-cased; a user field takes part when its pick list is off), or, with a pick-list
-// search, the field's trimmed upper-cased value equals the argument.
+// (a record with no date lies in none) and, with no search, it is of the filtered
+// category (or no category is filtered), or, with a word search, the search argument
+// occurs in " NOTE [USER1] [USER2] " (upper-cased; a user field takes part when its
+// pick list is off), or, with a pick-list search, the field's trimmed upper-cased value
+// equals the argument.
 #ifndef QBK_MAINWINDOW_LIST_REFRESH_H_
 #define QBK_MAINWINDOW_LIST_REFRESH_H_
 

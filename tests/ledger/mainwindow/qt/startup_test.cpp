@@ -108,9 +108,9 @@ TEST_F(WindowTest, ASettingsFileThatCannotBeReadEndsTheProgramNamingIt) {
         programEnded = 0;
         start();
         ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.last(), (Message{commonErrorText(number, description),
-                                           "Error - operation aborted", Icon::Critical,
-                                           Buttons::Ok, 1}));
+        EXPECT_EQ(prompts.last(),
+                  (Message{commonErrorText(number, description), "Error - operation aborted",
+                           Icon::Critical, Buttons::Ok, 1}));
         EXPECT_EQ(programEnded, 1);
         EXPECT_FALSE(window->isVisible());
         EXPECT_FALSE(window->splash()->isVisible());
