@@ -27,12 +27,14 @@ std::vector<std::string> readPickList(const std::string& path) {
 }
 
 bool rememberPickListValue(const std::string& path, std::string_view typed) {
-    const std::string_view value = trimBlanks(typed);
+    // Compared as it would be stored, so that a longer value typed again finds its line.
+    const std::string stored = leftChars(typed, kPickListValueWidth);
+    const std::string_view value = trimBlanks(stored);
     if (value.empty()) return false;
     std::vector<std::string> lines = readPickList(path);
     for (const std::string& line : lines)
         if (trimBlanks(line) == value) return false;
-    lines.push_back(leftChars(typed, kPickListValueWidth));
+    lines.push_back(stored);
     writePickList(path, lines);
     return true;
 }

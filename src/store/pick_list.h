@@ -18,9 +18,9 @@ inline constexpr std::size_t kPickListValueWidth = 10;
 // Text that is not valid UTF-8 is read as Windows-1252.
 std::vector<std::string> readPickList(const std::string& path);
 
-// Remembers `typed` unless a line equal to it (both without surrounding blanks, exact)
-// is there already or it is blank: appends its first 10 characters, as typed. Returns
-// whether a line was added.
+// Remembers `typed`: appends its first 10 characters, as typed, unless a line equal to
+// them (both without surrounding blanks, exact) is there already or they are blank.
+// Returns whether a line was added.
 bool rememberPickListValue(const std::string& path, std::string_view typed);
 
 // Removes every line whose trimmed text equals `value` trimmed (duplicates included),

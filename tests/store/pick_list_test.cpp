@@ -20,6 +20,8 @@ TEST(PickList, RemembersNewValuesCutToTenAsTyped) {
     EXPECT_FALSE(rememberPickListValue(path, "  card  "));  // found again without its blanks
     EXPECT_FALSE(rememberPickListValue(path, "   "));
     EXPECT_TRUE(rememberPickListValue(path, " fourteen chars"));
+    EXPECT_FALSE(rememberPickListValue(path, " fourteen chars"));  // found as stored
+    EXPECT_FALSE(rememberPickListValue(path, std::string(10, ' ') + "x"));
     EXPECT_EQ(dir.read("udf1.dat"), "card\r\n fourteen \r\n");
 }
 
