@@ -91,7 +91,7 @@ void writeDemoBook(const std::string& folder, DaySerial newest) {
         return low + static_cast<long>(random() % static_cast<unsigned>(high - low + 1));
     };
     Book book(newest);
-    const CivilDate today = dateFromSerial(newest);
+    const CivilDate today = dateFromSerial(newest).value();
     for (int back = 8; back >= 0; --back) {
         int year = today.year, month = today.month - back;
         while (month < 1) {

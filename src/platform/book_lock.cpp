@@ -37,10 +37,12 @@ std::map<std::string, Held>& heldLocks() {
 
 bool isTemporaryCopy(std::string_view name) {
     if (name == "temp.dat") return true;
-    // mkstemp's suffix: a dot and six characters after a file name of the book.
-    if (name.size() < 12 || name[name.size() - 7] != '.') return false;
-    const std::string_view base = name.substr(0, name.size() - 7);
-    for (const std::string_view ext : {".dat", ".DAT", ".ini", ".txt", ".mac", ".qbk"})
+    // The atomic writer's copies: a book file's name, a dot and eight hex digits.
+    if (name.size() < 14 || name[name.size() - 9] != '.') return false;
+    const std::string_view suffix = name.substr(name.size() - 8);
+    if (suffix.find_first_not_of("0123456789abcdef") != std::string_view::npos) return false;
+    const std::string_view base = name.substr(0, name.size() - 9);
+    for (const std::string_view ext : {".dat", ".DAT", ".ini", ".txt", ".mac", ".qbk", ".ids", ".rules"})
         if (base.ends_with(ext)) return true;
     return false;
 }

@@ -28,7 +28,7 @@ class BookLock {
     // or the failure of creating the lock file (a missing or read-only folder).
     //
     // The first holder in a process also removes the temporary copies an interrupted
-    // write of another run left in the folder ("<file>.XXXXXX" beside a book file, and
+    // write of another run left in the folder ("<file>.xxxxxxxx" beside a book file, and
     // "temp.dat"): nobody else can be writing them, and they are never read.
     explicit BookLock(const std::string& folder,
                       std::chrono::milliseconds wait = kBookLockWait);

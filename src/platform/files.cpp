@@ -6,9 +6,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstdio>
 #include <ctime>
+#include <random>
 
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -93,6 +97,25 @@ void writeAll(int fd, std::span<const std::string_view> pieces, const std::strin
     }
 }
 
+// Creates a new file beside `target` under a name no other file has, with `mode`
+// less the umask; its name goes to `name`.
+int createSibling(const std::string& target, mode_t mode, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    std::mt19937 random(static_cast<unsigned>(::getpid()) ^ counter++ ^
+                        static_cast<unsigned>(std::time(nullptr)));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(random()));
+        name = target + suffix;
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) break;
+    }
+    const int err = errno;
+    name.clear();
+    throw OperationError::fromErrno(err, target);
+}
+
 void syncFolder(const std::string& path) {
     const std::string folder = parentFolder(path);
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -130,6 +153,26 @@ std::string fileName(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+std::string resolveLinks(const std::string& path) {
+    std::string current = path;
+    // As many links as the system itself follows before it gives up (ELOOP).
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX), '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n < 0) fail(current);
+        target.resize(static_cast<std::size_t>(n));
+        if (target.empty() || target.front() == '/') {
+            current = target;
+        } else {
+            const std::string folder = parentFolder(current);
+            current = folder.empty() ? target : joinPath(folder, target);
+        }
+    }
+    throw OperationError::fromErrno(ELOOP, path);
+}
+
 bool fileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -161,7 +204,7 @@ FileTime lastModified(const std::string& path) {
 
 void ensureFileExists(const std::string& path) {
     if (fileExists(path)) return;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, kNewFileMode);
     if (fd < 0) failOpen(path);
     ::close(fd);
 }
@@ -245,33 +288,63 @@ std::string readAt(const std::string& path, std::uint64_t offset, std::size_t le
     return out;
 }
 
-void writeFileAtomically(const std::string& path, std::string_view bytes) {
+void writeFileAtomically(const std::string& path, std::string_view bytes, unsigned newFileMode) {
     const std::string_view pieces[] = {bytes};
-    writeFileAtomically(path, pieces);
+    writeFileAtomically(path, pieces, newFileMode);
 }
 
-void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces) {
-    undo_hooks::beforeReplace(path);
-    const std::string folder = parentFolder(path);
+void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces,
+                         unsigned newFileMode) {
+    const StagedFile staged = stageFile(path, pieces, newFileMode);
+    try {
+        commitStagedFile(staged);
+    } catch (...) {
+        discardStagedFile(staged);
+        throw;
+    }
+}
+
+StagedFile stageFile(const std::string& path, std::string_view bytes, unsigned newFileMode) {
+    const std::string_view pieces[] = {bytes};
+    return stageFile(path, pieces, newFileMode);
+}
+
+StagedFile stageFile(const std::string& path, std::span<const std::string_view> pieces,
+                     unsigned newFileMode) {
+    StagedFile staged;
+    staged.target = resolveLinks(path);
+    const std::string& target = staged.target;
+    const std::string folder = parentFolder(target);
     if (!folder.empty() && !folderExists(folder))
         throw OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")");
-    std::string temp = path + ".XXXXXX";
-    const int raw = ::mkstemp(temp.data());
-    if (raw < 0) fail(path);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // Created with the mode as the file is to have it, so that the umask applies to a
+    // new file and the content is never readable by more users than the final file.
+    const auto mode = static_cast<mode_t>(replacing ? (old.st_mode & 0777) : newFileMode);
+    const int raw = createSibling(target, mode, staged.temporary);
     Fd fd(raw);
     try {
-        // Keep the permissions of the file being replaced.
-        struct stat st {};
-        ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+        // The umask must not narrow the permissions the replaced file has.
+        if (replacing && ::fchmod(fd.get(), old.st_mode & 07777) != 0) fail(target);
         writeAll(fd.get(), pieces, path);
         if (::fsync(fd.get()) != 0) fail(path);
         fd.close(path);
-        if (::rename(temp.c_str(), path.c_str()) != 0) fail(path);
     } catch (...) {
-        ::unlink(temp.c_str());
+        discardStagedFile(staged);
         throw;
     }
-    syncFolder(path);
+    return staged;
+}
+
+void commitStagedFile(const StagedFile& staged) {
+    undo_hooks::beforeReplace(staged.target);
+    if (::rename(staged.temporary.c_str(), staged.target.c_str()) != 0) fail(staged.target);
+    syncFolder(staged.target);
+}
+
+void discardStagedFile(const StagedFile& staged) noexcept {
+    if (!staged.temporary.empty()) ::unlink(staged.temporary.c_str());
 }
 
 void writeAt(const std::string& path, std::uint64_t offset, std::string_view bytes) {
@@ -295,7 +368,7 @@ void writeAt(const std::string& path, std::uint64_t offset, std::string_view byt
 
 void appendToFile(const std::string& path, std::string_view bytes) {
     undo_hooks::beforeWriteAt(path, fileLength(path), bytes.size());
-    const int raw = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int raw = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
     if (raw < 0) failOpen(path);
     Fd fd(raw);
     struct stat st {};
@@ -339,6 +412,10 @@ std::vector<std::string> splitLines(std::string_view text) {
         start = end + 1;
     }
     return lines;
+}
+
+void reportFileSizeLimitAsError() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::string currentFolder() {

@@ -35,6 +35,16 @@ struct FileTime {
 };
 FileTime lastModified(const std::string& path);
 
+// Permissions a new file is created with, less the umask: as open as the user's umask
+// allows, and for the settings file, which holds the password, the owner's alone.
+inline constexpr unsigned kNewFileMode = 0666;
+inline constexpr unsigned kPrivateFileMode = 0600;
+
+// The file a write to `path` changes: `path` itself, or, when it is a symbolic link,
+// the file at the end of its chain of links (which need not exist yet). Links in the
+// folders of the path are left as they are; the file system follows them anyway.
+std::string resolveLinks(const std::string& path);
+
 // Creates `path` empty when it does not exist. Throws when its folder is missing or
 // cannot be written.
 void ensureFileExists(const std::string& path);
@@ -55,19 +65,42 @@ std::string readAt(const std::string& path, std::uint64_t offset, std::size_t le
 
 // Replaces the content of `path` as a whole: writes a temporary sibling, flushes and
 // syncs it, and renames it over `path`. A crash leaves the old file or the new one.
-void writeFileAtomically(const std::string& path, std::string_view bytes);
+// A symbolic link stays and its target gets the content; a replaced file keeps its
+// permissions, a new one gets `newFileMode` less the umask.
+void writeFileAtomically(const std::string& path, std::string_view bytes,
+                         unsigned newFileMode = kNewFileMode);
 // The same with the content given as pieces written one after the other, so that a big
 // file made of parts of others needs no joined copy in memory.
-void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces);
+void writeFileAtomically(const std::string& path, std::span<const std::string_view> pieces,
+                         unsigned newFileMode = kNewFileMode);
+
+// The new content of a file, written and synced beside the file it is to replace (as
+// writeFileAtomically places and permits it), for replacing several files as one set:
+// stage them all, then commit each. Until committed, the target is untouched.
+struct StagedFile {
+    std::string temporary;  // the new content, in the target's folder
+    std::string target;     // the file it replaces, links resolved
+};
+StagedFile stageFile(const std::string& path, std::string_view bytes,
+                     unsigned newFileMode = kNewFileMode);
+StagedFile stageFile(const std::string& path, std::span<const std::string_view> pieces,
+                     unsigned newFileMode = kNewFileMode);
+// Renames the new content over its target.
+void commitStagedFile(const StagedFile& staged);
+// Removes an uncommitted temporary file; failures are ignored.
+void discardStagedFile(const StagedFile& staged) noexcept;
 
 // Writes `bytes` at `offset` of an existing file, in place, and syncs it. For
 // fixed-length records: the write replaces whole records only.
 void writeAt(const std::string& path, std::uint64_t offset, std::string_view bytes);
 
-// Appends `bytes` to `path` (created when missing) and syncs it.
+// Appends `bytes` to `path` (created when missing, with kNewFileMode less the umask) and
+// syncs it. A symbolic link is followed, and the file keeps its permissions. When the
+// append fails, the file is cut back to its old length.
 void appendToFile(const std::string& path, std::string_view bytes);
 
-// Copies `from` to `to` byte for byte; `to` is replaced atomically.
+// Copies `from` to `to` byte for byte; `to` is replaced atomically (as
+// writeFileAtomically does).
 void copyFile(const std::string& from, const std::string& to);
 
 // Renames `from` to `to` (replacing `to`).
@@ -81,6 +114,11 @@ std::vector<std::string> splitLines(std::string_view text);
 
 // The current working folder, without a trailing "/".
 std::string currentFolder();
+
+// Makes a write beyond the file-size limit (RLIMIT_FSIZE) fail with EFBIG, which is
+// reported like a full disk, instead of killing the process with SIGXFSZ in the middle
+// of a write. Every program calls it first.
+void reportFileSizeLimitAsError();
 
 }  // namespace qbk
 

@@ -356,7 +356,9 @@ std::optional<Money> RegionalSettings::parseAmount(std::string_view text) const 
 }
 
 std::string RegionalSettings::shortDate(DaySerial day) const {
-    const CivilDate d = dateFromSerial(day);
+    const std::optional<CivilDate> date = dateFromSerial(day);
+    if (!date) return std::string(kNoValueText);
+    const CivilDate& d = *date;
     std::string out;
     out.reserve(12);
     switch (dateOrder) {
@@ -438,6 +440,7 @@ std::optional<DaySerial> RegionalSettings::parseDate(std::string_view text) cons
 }
 
 std::string RegionalSettings::dateTimeText(DaySerial day, int secondsOfDay) const {
+    if (!isDate(day)) return std::string(kNoValueText);
     int h = secondsOfDay / 3600;
     const int m = secondsOfDay / 60 % 60;
     const int s = secondsOfDay % 60;

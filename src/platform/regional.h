@@ -17,6 +17,10 @@
 
 namespace qbk {
 
+// The text shown for a value that has no text of its own: an open (zero) amount in
+// the record list, a day serial that is no date, a stamp that is no stamp.
+inline constexpr std::string_view kNoValueText = "****?****";
+
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
 // Where the sign of a negative money text goes (the POSIX n_sign_posn values).
@@ -76,7 +80,8 @@ struct RegionalSettings {
     // separators. nullopt when it is not a number.
     std::optional<Money> parseAmount(std::string_view text) const;
 
-    // Short date text ("general date" of a date without time): 12/31/2000, 31.12.2000.
+    // Short date text ("general date" of a date without time): 12/31/2000, 31.12.2000;
+    // kNoValueText for no date.
     std::string shortDate(DaySerial day) const;
     // Reads a date: the short date form with one- or two-digit day and month and a two-
     // or four-digit year (two digits: 00-29 are 2000-2029, 30-99 are 1930-1999), with
@@ -85,7 +90,8 @@ struct RegionalSettings {
     // is not a valid date, or when anything else follows it.
     std::optional<DaySerial> parseDate(std::string_view text) const;
 
-    // Date and time text ("general date" with a time): 12/31/2000 3:04:05 PM.
+    // Date and time text ("general date" with a time): 12/31/2000 3:04:05 PM;
+    // kNoValueText for no date.
     std::string dateTimeText(DaySerial day, int secondsOfDay) const;
 };
 

@@ -1,8 +1,11 @@
 #include "platform/stamps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "platform/dates.h"
+#include "platform/regional.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -43,22 +46,25 @@ double StampSource::next() {
 }
 
 void StampSource::noteExisting(double stamp) {
+    if (isStamp(stamp) && stamp > last_) last_ = stamp;
+}
+
+bool isStamp(double value) {
     // 31 December 9999 plus a whole day of seconds: no clock reading adds up to more.
-    constexpr double kLargestStamp = 2958465.0 + 86400.0;
-    if (!std::isfinite(stamp) || stamp < 0 || stamp > kLargestStamp) return;
-    if (stamp > last_) last_ = stamp;
+    return value >= kFirstDaySerial && value <= kLastDaySerial + 86400.0;
 }
 
 std::string stampText(double stamp) {
-    char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::general, 15);
-    std::string text(buf, result.ptr);
-    // A shortest form without exponent for the values stamps take.
-    if (text.find('e') != std::string::npos) {
-        const auto fixed = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::fixed);
-        text.assign(buf, fixed.ptr);
-    }
-    return text;
+    if (!isStamp(stamp)) return std::string(kNoValueText);
+    // Large enough for the fixed form of any stamp: a sign, seven digits before the
+    // point and the 1074 places of the smallest subnormal number after it.
+    char buf[1100];
+    auto result = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::general, 15);
+    // Only magnitudes below 1e-5 take an exponent; they get the shortest fixed form.
+    if (result.ec == std::errc() && std::find(buf, result.ptr, 'e') != result.ptr)
+        result = std::to_chars(buf, buf + sizeof buf, stamp, std::chars_format::fixed);
+    if (result.ec != std::errc()) return std::string(kNoValueText);
+    return std::string(buf, result.ptr);
 }
 
 std::optional<double> parseStamp(std::string_view text) {

@@ -30,8 +30,7 @@ class StampSource {
     // Makes later stamps greater than `stamp` too. A writer notes the largest stamp of
     // the record file it is about to change (read under the book lock), so that stamps
     // stay unique within a book across processes and runs, even when an earlier run's
-    // stamps went ahead of the clock. Values that cannot be stamps (not finite,
-    // negative, or beyond any day and time the clock can show) are ignored.
+    // stamps went ahead of the clock. Values that are no stamp are ignored.
     void noteExisting(double stamp);
     double last() const { return last_; }
 
@@ -40,8 +39,14 @@ class StampSource {
     double last_ = 0;
 };
 
-// Decimal text of a stamp with up to 15 significant digits ("." as decimal point,
-// whatever the regional settings: the text is an identity, not a number to read).
+// True for a value a stamp can take: a finite number from the first day of the year 1
+// to the last day of 9999 plus a day of seconds. Any other value read from a file is
+// "no stamp"; it names no entry.
+bool isStamp(double value);
+
+// Decimal text of a stamp with up to 15 significant digits and no exponent ("." as
+// decimal point, whatever the regional settings: the text is an identity, not a
+// number to read); kNoValueText for no stamp.
 std::string stampText(double stamp);
 // The stamp of a stamp text; nullopt for an empty or malformed text.
 std::optional<double> parseStamp(std::string_view text);

@@ -35,16 +35,11 @@ struct SortEntry {
     std::uint32_t index;
 };
 
-// The whole day of a date as a number that orders like the date; a date that is not a
-// number gets the lowest value, so that it sorts after every other.
+// The whole day of a date as a number that orders like the date; no date gets the
+// lowest value, so that it sorts as the oldest, after every date.
 std::int64_t dayKey(double serial) {
-    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
-    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-    if (std::isnan(serial)) return kMin;
-    const double day = std::floor(serial);
-    if (day <= -9.0e18) return kMin + 1;
-    if (day >= 9.0e18) return kMax;
-    return static_cast<std::int64_t>(day);
+    if (!isDate(serial)) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(std::floor(serial));
 }
 
 bool before(const SortEntry& a, const SortEntry& b) {
@@ -64,13 +59,14 @@ void keepPermissions(const std::string& model, const std::string& path) {
     if (::stat(model.c_str(), &st) == 0) ::chmod(path.c_str(), st.st_mode & 07777);
 }
 
-// Moves the completed work file to the record file's place. A record file on another
-// file system than the data folder (a macro file) cannot be renamed onto; its new
-// content is then written beside it and renamed over it instead.
+// Moves the completed work file to the record file's place (a link's target, so that
+// the link stays). A record file on another file system than the data folder (a macro
+// file, a link's target) cannot be renamed onto; its new content is then written
+// beside it and renamed over it instead.
 void moveIntoPlace(const std::string& work, const std::string& recordFilePath,
                    std::span<const std::string_view> bytes) {
     undo_hooks::beforeReplace(recordFilePath);
-    if (std::rename(work.c_str(), recordFilePath.c_str()) == 0) return;
+    if (std::rename(work.c_str(), resolveLinks(recordFilePath).c_str()) == 0) return;
     const int err = errno;
     if (err != EXDEV) throw OperationError::fromErrno(err, recordFilePath);
     writeFileAtomically(recordFilePath, bytes);

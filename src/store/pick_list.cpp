@@ -5,6 +5,20 @@
 #include "platform/windows1252.h"
 
 namespace qbk {
+namespace {
+
+// The lines as the file holds them: Windows-1252, each ended by CR LF (a character
+// without a Windows-1252 form becomes "?"), written atomically.
+void writePickList(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += toWindows1252(line);
+        bytes += "\r\n";
+    }
+    writeFileAtomically(path, bytes);
+}
+
+}  // namespace
 
 std::vector<std::string> readPickList(const std::string& path) {
     ensureFileExists(path);
@@ -15,32 +29,30 @@ std::vector<std::string> readPickList(const std::string& path) {
 
 bool rememberPickListValue(const std::string& path, std::string_view typed) {
     const BookLock lock(parentFolder(path));
-    const std::string_view value = trimBlanks(typed);
+    // Compared as it would be stored, so that a longer value typed again finds its line.
+    const std::string stored = leftChars(typed, kPickListValueWidth);
+    const std::string_view value = trimBlanks(stored);
     if (value.empty()) return false;
     std::vector<std::string> lines = readPickList(path);
     for (const std::string& line : lines)
         if (trimBlanks(line) == value) return false;
-    lines.push_back(leftChars(typed, kPickListValueWidth));
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    writeFileAtomically(path, text);
+    lines.push_back(stored);
+    writePickList(path, lines);
     return true;
 }
 
 std::size_t removePickListValue(const std::string& path, std::string_view value) {
     const BookLock lock(parentFolder(path));
     const std::string_view wanted = trimBlanks(value);
-    std::string kept;
+    std::vector<std::string> kept;
     std::size_t removed = 0;
-    for (const std::string& line : readPickList(path)) {
-        if (trimBlanks(line) == wanted) {
+    for (std::string& line : readPickList(path)) {
+        if (trimBlanks(line) == wanted)
             ++removed;
-            continue;
-        }
-        kept += line + "\r\n";
+        else
+            kept.push_back(std::move(line));
     }
-    writeFileAtomically(path, kept);
+    writePickList(path, kept);
     return removed;
 }
 

@@ -1,8 +1,11 @@
 #include "store/settings_record.h"
 
 #include <cstring>
+#include <limits>
 
 #include "platform/book_lock.h"
+#include "platform/dates.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
 
@@ -132,17 +135,42 @@ bool isEmptySetting(std::string_view asStored) {
     return trimField(asStored).empty();
 }
 
+void checkSettingsValues(const SettingsRecord& settings, const std::string& path) {
+    const auto refuse = [&](const char* field, int value, int least, int most) {
+        throw OperationError(errnum::kInvalidCall, std::string(field) + " " +
+                                                       std::to_string(value) + " out of range " +
+                                                       std::to_string(least) + " to " +
+                                                       std::to_string(most) + " (" + path + ")");
+    };
+    const int month = settings.fyMonth();
+    if (month < 1 || month > 12) refuse("FYMonth", month, 1, 12);
+    // Any year's days: a fiscal year may start on 29 February.
+    const int lastDay = daysInMonth(2000, month);
+    if (settings.fyDay() < 1 || settings.fyDay() > lastDay)
+        refuse("FYDay", settings.fyDay(), 1, lastDay);
+    if (settings.startupRange() < 0)
+        refuse("StartupRange", settings.startupRange(), 0,
+               std::numeric_limits<std::int16_t>::max());
+}
+
+SettingsRecord readSettings(const std::string& path) {
+    const std::string bytes = readFile(path);
+    if (bytes.empty()) return SettingsRecord::defaults();
+    if (bytes.size() < kSize)
+        throw OperationError(errnum::kBadRecordLength, "Bad record length (" + path + ")");
+    SettingsRecord settings = SettingsRecord::fromBytes(bytes);
+    checkSettingsValues(settings, path);
+    return settings;
+}
+
 SettingsLoad loadSettings(const std::string& path) {
     SettingsLoad load;
-    const std::string bytes = readFile(path);
-    if (bytes.empty()) {
+    load.settings = readSettings(path);
+    if (fileLength(path) == 0) {
         const BookLock lock(parentFolder(path));
-        load.settings = SettingsRecord::defaults();
         load.created = true;
-        writeFileAtomically(path, load.settings.bytes());
-        return load;
+        writeFileAtomically(path, load.settings.bytes(), kPrivateFileMode);
     }
-    load.settings = SettingsRecord::fromBytes(bytes);
     return load;
 }
 
@@ -151,7 +179,7 @@ void SaveConfig(const std::string& path, const SettingsRecord& settings) {
     std::string bytes = readFile(path);
     if (bytes.size() < kSize) bytes.resize(kSize, '\0');
     bytes.replace(0, kSize, settings.bytes());
-    writeFileAtomically(path, bytes);
+    writeFileAtomically(path, bytes, kPrivateFileMode);
 }
 
 }  // namespace qbk

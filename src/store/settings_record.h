@@ -111,19 +111,30 @@ class SettingsRecord {
 // True when a text field holds nothing but blanks and zero bytes.
 bool isEmptySetting(std::string_view asStored);
 
+// Refuses values the programs cannot work with: FYMonth outside 1..12, FYDay outside
+// the days of that month (29 February included), a negative StartupRange. Throws
+// OperationError (invalid call, 5) naming the field, its value, its range and `path`,
+// the same for the window and the command-line tool.
+void checkSettingsValues(const SettingsRecord& settings, const std::string& path);
+
+// Record 1 of `path`, nothing written: a missing or empty file gives the defaults.
+// Throws OperationError when the file cannot be read, when it is shorter than one
+// record (bad record length, 59: a damaged file, whose password cannot be trusted), or
+// when checkSettingsValues refuses it. The description names the file.
+SettingsRecord readSettings(const std::string& path);
+
 struct SettingsLoad {
     SettingsRecord settings;
     bool created = false;  // the file was missing or empty and got the defaults
 };
 
-// The start-up load: reads record 1 of `path`. A missing or empty file gets the
-// defaults, written at once (`created` is then true). A shorter file is read with the
-// missing bytes as zero. Throws OperationError when the file cannot be read or the
-// defaults cannot be written.
+// The start-up load: readSettings, and a missing or empty file gets the defaults
+// written at once (`created` is then true), readable by the user alone. Throws as
+// readSettings, or when the defaults cannot be written.
 SettingsLoad loadSettings(const std::string& path);
 
 // SaveConfig: writes `settings` as record 1 of `path`, atomically; bytes after record 1
-// (if any) are kept.
+// (if any) are kept. A new file is readable by the user alone.
 void SaveConfig(const std::string& path, const SettingsRecord& settings);
 
 }  // namespace qbk

@@ -27,7 +27,8 @@ class SortKeyMemory {
     std::string previous_;
 };
 
-// The key yyyymmdd * 10 + tie digit of a record, as a number.
+// The key yyyymmdd * 10 + tie digit of a record, as a number; a record with no date
+// has the date part 0.
 double sortformat(const EntryRecord& record, SortKeyMemory& memory);
 
 // The same from a date and the 10 Windows-1252 bytes of a category code as stored.

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/errors.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 namespace qbk {
@@ -110,6 +111,96 @@ TEST(FileWrites, UnwritableFolderIsPermissionDenied) {
     EXPECT_EQ(errorNumberOf([&] { writeFileAtomically(dir.file("ro/x.dat"), "x"); }),
               errnum::kPermissionDenied);
     ::chmod(dir.file("ro").c_str(), 0755);
+}
+
+// A umask for one test.
+class Umask {
+  public:
+    explicit Umask(mode_t mask) : old_(::umask(mask)) {}
+    ~Umask() { ::umask(old_); }
+
+  private:
+    mode_t old_;
+};
+
+unsigned modeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+bool isLink(const std::string& path) {
+    return std::filesystem::is_symlink(path);
+}
+
+TEST(LinksAndPermissions, ARewriteThroughLinksReplacesTheLastTarget) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.file("real"));
+    dir.write("real/book.dat", "old");
+    ::chmod(dir.file("real/book.dat").c_str(), 0640);
+    std::filesystem::create_symlink("real/book.dat", dir.file("middle.dat"));
+    std::filesystem::create_symlink(dir.file("middle.dat"), dir.file("quillbank.dat"));
+    const Umask mask(077);
+    writeFileAtomically(dir.file("quillbank.dat"), "new");
+    EXPECT_TRUE(isLink(dir.file("quillbank.dat")));
+    EXPECT_TRUE(isLink(dir.file("middle.dat")));
+    EXPECT_EQ(dir.read("real/book.dat"), "new");
+    EXPECT_EQ(modeOf(dir.file("real/book.dat")), 0640u);
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"middle.dat", "quillbank.dat", "real"}));
+    // A link to a file not yet there creates it; one into a missing folder names that.
+    std::filesystem::create_symlink("real/new.dat", dir.file("dangling.dat"));
+    writeFileAtomically(dir.file("dangling.dat"), "x");
+    EXPECT_EQ(dir.read("real/new.dat"), "x");
+    std::filesystem::create_symlink("gone/x.dat", dir.file("lost.dat"));
+    EXPECT_EQ(errorNumberOf([&] { writeFileAtomically(dir.file("lost.dat"), "x"); }),
+              errnum::kPathNotFound);
+}
+
+TEST(LinksAndPermissions, NewFilesFollowTheUmaskAndPrivateOnesAreTheOwnersAlone) {
+    TempFolder dir;
+    {
+        const Umask mask(077);
+        writeFileAtomically(dir.file("a.csv"), "x");
+        appendToFile(dir.file("b.csv"), "x");
+        ensureFileExists(dir.file("c.dat"));
+    }
+    {
+        const Umask mask(022);
+        writeFileAtomically(dir.file("d.csv"), "x");
+        writeFileAtomically(dir.file("qbk3.ini"), "x", kPrivateFileMode);
+    }
+    EXPECT_EQ(modeOf(dir.file("a.csv")), 0600u);
+    EXPECT_EQ(modeOf(dir.file("b.csv")), 0600u);
+    EXPECT_EQ(modeOf(dir.file("c.dat")), 0600u);
+    EXPECT_EQ(modeOf(dir.file("d.csv")), 0644u);
+    EXPECT_EQ(modeOf(dir.file("qbk3.ini")), 0600u);
+}
+
+TEST(LinksAndPermissions, AnAppendGoesThroughTheLinkAndKeepsTheMode) {
+    TempFolder dir;
+    dir.write("real.csv", "a\r\n");
+    ::chmod(dir.file("real.csv").c_str(), 0604);
+    std::filesystem::create_symlink("real.csv", dir.file("export.csv"));
+    appendToFile(dir.file("export.csv"), "b\r\n");
+    EXPECT_TRUE(isLink(dir.file("export.csv")));
+    EXPECT_EQ(dir.read("real.csv"), "a\r\nb\r\n");
+    EXPECT_EQ(modeOf(dir.file("real.csv")), 0604u);
+}
+
+TEST(FileWrites, AFileSizeLimitIsDiskFullAndLeavesTheFileAsItWas) {
+    TempFolder dir;
+    dir.write("r.dat", std::string(100, 'r'));
+    {
+        const testing::FileSizeLimit limit(150);
+        // The first 50 bytes go in before the limit stops the write: they are cut away.
+        EXPECT_EQ(errorNumberOf([&] { appendToFile(dir.file("r.dat"), std::string(100, 'a')); }),
+                  errnum::kDiskFull);
+        EXPECT_EQ(
+            errorNumberOf([&] { writeFileAtomically(dir.file("r.dat"), std::string(200, 'n')); }),
+            errnum::kDiskFull);
+    }
+    EXPECT_EQ(dir.read("r.dat"), std::string(100, 'r'));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"r.dat"}));
 }
 
 TEST(Paths, JoinAndSplit) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/windows1252.h"
 
@@ -113,6 +115,23 @@ TEST(RegionalDates, DateTimeTextFollowsTheClockStyle) {
     EXPECT_EQ(us.dateTimeText(d, 15 * 3600 + 4 * 60 + 5), "12/31/2000 3:04:05 PM");
     EXPECT_EQ(us.dateTimeText(d, 0), "12/31/2000 12:00:00 AM");
     EXPECT_EQ(de.dateTimeText(d, 15 * 3600 + 4 * 60 + 5), "31.12.2000 15:04:05");
+}
+
+TEST(RegionalDates, WhatIsNoDateShowsTheNoValueText) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double serial : {std::nan(""), inf, -inf, 1e100, -1e100, 2958466.0, -693593.5}) {
+        EXPECT_EQ(us.shortDate(serial), "****?****") << serial;
+        EXPECT_EQ(yyyymmdd(serial), "00000000") << serial;
+        EXPECT_FALSE(dateFromSerial(serial).has_value()) << serial;
+    }
+    EXPECT_EQ(us.dateTimeText(1e100, 0), "****?****");
+    EXPECT_EQ(us.shortDate(2958465.99), "12/31/9999");
+    EXPECT_EQ(de.shortDate(-693593), "01.01.0001");
+    EXPECT_EQ(yyyymmdd(36526), "20000101");
+    EXPECT_TRUE(std::isnan(serialFromDate(10000, 1, 1)));
+    EXPECT_TRUE(std::isnan(serialFromDate(0, 12, 31)));
+    EXPECT_TRUE(std::isnan(serialFromDate(2001, 2, 29)));
+    EXPECT_EQ(daysInMonth(100000, 2), 29);  // calendar rules hold beyond the date years
 }
 
 TEST(RegionalEnvironment, TheCLocaleMeansUnitedStatesConventions) {

@@ -83,5 +83,18 @@ TEST(StampText, RefusesWhatIsNotANumber) {
     EXPECT_EQ(stampText(89200.00390625), "89200.00390625");
 }
 
+TEST(StampText, NeverExceedsItsTextAndShowsNoStampPlainly) {
+    for (const double junk : {1e100, -1e100, std::nan(""), -std::numeric_limits<double>::infinity(),
+                              -693594.0, 2958465.0 + 86400.5})
+        EXPECT_EQ(stampText(junk), "****?****") << junk;
+    // The smallest number a double holds is a stamp value, in its shortest fixed form.
+    const std::string tiny = stampText(5e-324);
+    EXPECT_EQ(tiny, "0." + std::string(323, '0') + "5");
+    EXPECT_EQ(parseStamp(tiny), 5e-324);
+    EXPECT_EQ(stampText(-693593.0), "-693593");
+    EXPECT_EQ(stampText(3044865.0), "3044865");
+    EXPECT_EQ(stampText(1.5e-5), "0.000015");
+}
+
 }  // namespace
 }  // namespace qbk

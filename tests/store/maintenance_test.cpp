@@ -98,15 +98,19 @@ TEST(SortRecords, KeepsASortedFileAndItsPartialTailAsTheyAre) {
     EXPECT_FALSE(sortRecords(c));
 }
 
-TEST(SortRecords, DatesThatAreNotNumbersGoLastAndTimesOfDayDoNotCount) {
+TEST(SortRecords, NoDateSortsAsTheOldestAndTimesOfDayDoNotCount) {
     EntryRecord broken = entry(2001, 4, 1, "A", 1, "", 1);
     broken.entryDate = std::nan("");
+    EntryRecord huge = entry(2001, 4, 1, "A", 1, "", 5);
+    huge.entryDate = 1e100;
     EntryRecord lateInTheDay = entry(2001, 4, 1, "B", 1, "", 2);
     lateInTheDay.entryDate += 0.75;
-    RecordFileContent c = contentOf(
-        {broken, lateInTheDay, entry(2001, 4, 1, "A", 1, "", 3), entry(1850, 1, 1, "A", 1, "", 4)});
+    RecordFileContent c = contentOf({broken, huge, lateInTheDay, entry(2001, 4, 1, "A", 1, "", 3),
+                                     entry(1, 1, 1, "A", 1, "", 4)});
     sortRecords(c);
-    EXPECT_EQ(stampsOf(c), (std::vector<double>{3, 2, 4, 1}));
+    EXPECT_EQ(stampsOf(c), (std::vector<double>{3, 2, 4, 1, 5}));
+    // Records keep every byte, a NaN's included.
+    EXPECT_EQ(c.records.substr(3 * entry_layout::kSize, entry_layout::kSize), encodeEntry(broken));
 }
 
 TEST(SortRecordFile, WritesTheSortedFileAndCountsItsRecords) {
@@ -220,6 +224,19 @@ TEST_F(PurgeTest, TheNewFileAndTheBackupAreAsPrivateAsTheRecordFile) {
     createInternalBackup(dir.path());
     ::stat(dir.file("quillbank.bak").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(PurgeTest, ALinkedRecordFileStaysALinkAndItsTargetIsPurged) {
+    TempFolder elsewhere;  // any folder, as a link may point to another file system
+    const std::vector<EntryRecord> r = {deleted(entry(2001, 4, 1, "A", 1, "", 1)),
+                                        entry(2001, 4, 1, "B", 1, "", 2)};
+    elsewhere.write("real.dat", fileOf(r));
+    std::filesystem::create_symlink(elsewhere.file("real.dat"), records());
+    EXPECT_EQ(purgeDeletedRecords(records(), dir.path()), 1u);
+    EXPECT_TRUE(std::filesystem::is_symlink(records()));
+    EXPECT_EQ(elsewhere.read("real.dat"), fileOf({r[1]}));
+    EXPECT_EQ(dir.read("quillbank.bak"), fileOf(r));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"quillbank.bak", "quillbank.dat"}));
 }
 
 TEST_F(PurgeTest, AnEmptyFileStillReplacesTheBackup) {

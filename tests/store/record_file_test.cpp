@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "support/records.h"
@@ -65,6 +67,9 @@ TEST_F(RecordFileTest, SortKeyIsTheDateDigitsAndATieDigit) {
     EXPECT_EQ(sortformat(entry(2001, 4, 1, "CAR", 1), m), 200104011.0);   // "FOOD" > "CAR"
     EXPECT_EQ(sortformat(entry(2001, 4, 1, "car", 1), m), 200104010.0);   // upper-cased: equal
     EXPECT_EQ(m.previous(), "CAR       ");
+    // No date keys below every date.
+    EXPECT_EQ(sortformat(1e100, "BUS       ", m), 1.0);
+    EXPECT_EQ(sortformat(std::nan(""), "BUS       ", m), 0.0);
 }
 
 TEST_F(RecordFileTest, APartialLastRecordIsIgnoredByReadersAndKeptByWriters) {

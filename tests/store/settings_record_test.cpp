@@ -1,9 +1,13 @@
 #include "store/settings_record.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
+#include <functional>
 
+#include "platform/errors.h"
 #include "support/temp_folder.h"
 
 namespace qbk {
@@ -51,16 +55,74 @@ TEST(SettingsRecord, AlternateFoldersOfANewFileReadAsEmpty) {
     EXPECT_FALSE(isEmptySetting(s.udf1Name()));
 }
 
-TEST(SettingsRecord, AShortFileReadsAsZerosAndIsWrittenWholeOnSave) {
+// The description of the failure of `f`, after its number.
+std::string failureOf(int number, const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const OperationError& e) {
+        EXPECT_EQ(e.number(), number) << e.what();
+        return e.what();
+    }
+    return "no failure";
+}
+
+TEST(SettingsRecord, ADamagedFileIsRefusedNamingItAndStaysAsItWas) {
     TempFolder dir;
+    const std::string path = dir.file("qbk3.ini");
+    // Too short to be a whole record: its password cannot be trusted.
     dir.write("qbk3.ini", defaultBytes().substr(0, 500));
-    const SettingsLoad load = loadSettings(dir.file("qbk3.ini"));
-    EXPECT_FALSE(load.created);
-    EXPECT_EQ(load.settings.gridOrder(), std::string(5, '\0'));
-    EXPECT_EQ(load.settings.udf1Name(), "user 1    ");
-    EXPECT_EQ(dir.read("qbk3.ini").size(), 500u);  // reading leaves it alone
-    SaveConfig(dir.file("qbk3.ini"), load.settings);
-    EXPECT_EQ(dir.read("qbk3.ini").size(), 1276u);
+    EXPECT_EQ(failureOf(59, [&] { loadSettings(path); }), "Bad record length (" + path + ")");
+    EXPECT_EQ(dir.read("qbk3.ini"), defaultBytes().substr(0, 500));
+
+    const auto withValues = [&](std::int16_t month, std::int16_t day, std::int16_t range) {
+        SettingsRecord s = SettingsRecord::defaults();
+        s.setFyMonth(month);
+        s.setFyDay(day);
+        s.setStartupRange(range);
+        dir.write("qbk3.ini", s.bytes());
+    };
+    withValues(-32768, 1, 0);
+    EXPECT_EQ(failureOf(5, [&] { readSettings(path); }),
+              "FYMonth -32768 out of range 1 to 12 (" + path + ")");
+    withValues(13, 1, 0);
+    EXPECT_EQ(failureOf(5, [&] { loadSettings(path); }),
+              "FYMonth 13 out of range 1 to 12 (" + path + ")");
+    withValues(2, 30, 0);
+    EXPECT_EQ(failureOf(5, [&] { readSettings(path); }),
+              "FYDay 30 out of range 1 to 29 (" + path + ")");
+    withValues(4, 0, 0);
+    EXPECT_EQ(failureOf(5, [&] { readSettings(path); }),
+              "FYDay 0 out of range 1 to 30 (" + path + ")");
+    withValues(2, 29, -1);
+    EXPECT_EQ(failureOf(5, [&] { readSettings(path); }),
+              "StartupRange -1 out of range 0 to 32767 (" + path + ")");
+    withValues(2, 29, 32767);
+    EXPECT_EQ(readSettings(path).fyDay(), 29);
+
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(failureOf(75, [&] { loadSettings(path); }), "Is a directory (" + path + ")");
+}
+
+TEST(SettingsRecord, ANewFileIsTheUsersAloneAndAReplacedOneKeepsItsMode) {
+    TempFolder dir;
+    const mode_t oldMask = ::umask(022);
+    loadSettings(dir.file("qbk3.ini"));
+    SaveConfig(dir.file("new.ini"), SettingsRecord::defaults());
+    ::chmod(dir.file("qbk3.ini").c_str(), 0640);
+    SaveConfig(dir.file("qbk3.ini"), SettingsRecord::defaults());
+    ::umask(oldMask);
+    struct stat st {};
+    ::stat(dir.file("new.ini").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ::stat(dir.file("qbk3.ini").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(SettingsRecord, AMissingFileReadsAsTheDefaultsWithoutBeingCreated) {
+    TempFolder dir;
+    EXPECT_EQ(readSettings(dir.file("qbk3.ini")), SettingsRecord::defaults());
+    EXPECT_FALSE(dir.exists("qbk3.ini"));
 }
 
 TEST(SettingsRecord, SaveKeepsReservedBytesAndAnythingAfterTheRecord) {

@@ -2,11 +2,13 @@
 #ifndef QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
 #define QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace qbk::testing {
 
@@ -35,6 +37,18 @@ class TempFolder {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+    // The names in the folder, sorted: what a command left behind.
+    // The names of the files, without the book lock and the undo history every writer
+    // keeps beside a book.
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) {
+            const std::string name = e.path().filename().string();
+            if (name != "quillbank.lock" && name != ".quillbank-undo") found.push_back(name);
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }
 
   private:
     std::string path_;

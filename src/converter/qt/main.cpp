@@ -7,11 +7,13 @@
 #include "converter/headless.h"
 #include "converter/qt/main_form.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/program_folder.h"
 #include "platform/qt/qt_prompts.h"
 
 int main(int argc, char** argv) {
     using namespace qbk::converter;
+    qbk::reportFileSizeLimitAsError();
     const std::vector<std::string> args(argv + 1, argv + argc);
     qbk::SystemClock clock;
     if (wantsHeadless(args)) {

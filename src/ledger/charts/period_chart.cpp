@@ -24,7 +24,7 @@ class Calendar {
             case PeriodLength::Week:
                 return static_cast<long>(std::floor((std::floor(day) - kFirstMonday) / 7));
             case PeriodLength::Month: {
-                const CivilDate d = dateFromSerial(day);
+                const CivilDate d = dateFromSerial(day).value();
                 return d.year * 12L + d.month - 1;
             }
             case PeriodLength::Year:
@@ -52,7 +52,7 @@ class Calendar {
                 const int year = static_cast<int>(n);
                 p.first = fiscalYearStart(year, fyMonth_, fyDay_);
                 p.last = fiscalYearStart(year + 1, fyMonth_, fyDay_) - 1;
-                const std::string endYear = std::to_string(dateFromSerial(p.last).year);
+                const std::string endYear = std::to_string(dateFromSerial(p.last).value().year);
                 p.label = p.first == serialFromDate(year, 1, 1) ? endYear : "FY " + endYear;
                 break;
             }
@@ -69,7 +69,7 @@ class Calendar {
 
 PeriodLength periodLengthFor(DaySerial first, DaySerial last) {
     if (last - first + 1 < 90) return PeriodLength::Week;
-    const CivilDate start = dateFromSerial(first);
+    const CivilDate start = dateFromSerial(first).value();
     const int year = start.year + 5;
     const DaySerial fiveYearsOn =
         serialFromDate(year, start.month, std::min(start.day, daysInMonth(year, start.month)));

@@ -35,8 +35,7 @@ std::string oneLine(std::string_view text) {
 }
 
 SettingsRecord programSettings(const CliContext& cx) {
-    const std::string bytes = readFile(cx.programFolder + "qbk3.ini");
-    return bytes.empty() ? SettingsRecord::defaults() : SettingsRecord::fromBytes(bytes);
+    return readSettings(cx.programFolder + "qbk3.ini");
 }
 
 std::string dataFolder(const std::string& typed) {

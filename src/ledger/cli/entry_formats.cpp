@@ -22,10 +22,9 @@ struct Fields {
 };
 
 std::optional<std::string> isoDate(DaySerial day) {
-    if (!std::isfinite(day) || day < serialFromDate(1, 1, 1) ||
-        day >= serialFromDate(9999, 12, 31) + 1)
-        return std::nullopt;
-    const CivilDate d = dateFromSerial(day);
+    const std::optional<CivilDate> date = dateFromSerial(day);
+    if (!date) return std::nullopt;
+    const CivilDate& d = *date;
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
     return text;

@@ -91,9 +91,11 @@ int dump(const std::string& path, CliContext& cx) {
               "\tDeletedMark\n";
     for (std::size_t i = 1; i <= content.count(); ++i) {
         const EntryRecord r = content.record(i);
-        cx.out << i << '\t' << cx.regional.shortDate(r.entryDate) << '\t' << r.categoryCode << '\t'
-               << cx.regional.numberText(r.amount) << '\t' << trimBlanks(r.note) << '\t'
-               << r.userField1 << '\t' << r.userField2 << '\t' << stampText(r.recordStamp) << '\t'
+        cx.out << i << '\t'
+               << (isDate(r.entryDate) ? cx.regional.shortDate(r.entryDate) : "no date") << '\t'
+               << r.categoryCode << '\t' << cx.regional.numberText(r.amount) << '\t'
+               << trimBlanks(r.note) << '\t' << r.userField1 << '\t' << r.userField2 << '\t'
+               << (isStamp(r.recordStamp) ? stampText(r.recordStamp) : "no stamp") << '\t'
                << r.deletedMark << '\n';
     }
     if (!content.partialTail.empty())

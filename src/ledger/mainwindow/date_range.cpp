@@ -15,8 +15,9 @@ DaySerial fiscalYearStart(int year, int fyMonth, int fyDay) {
 }
 
 int FiscalYearOf(DaySerial date, int fyMonth, int fyDay) {
-    const int year = dateFromSerial(date).year;
-    return date < fiscalYearStart(year, fyMonth, fyDay) ? year - 1 : year;
+    const std::optional<CivilDate> d = dateFromSerial(date);
+    if (!d) return 0;
+    return date < fiscalYearStart(d->year, fyMonth, fyDay) ? d->year - 1 : d->year;
 }
 
 DateRange fiscalYearRange(int fyStartYear, int fyMonth, int fyDay,
@@ -26,7 +27,9 @@ DateRange fiscalYearRange(int fyStartYear, int fyMonth, int fyDay,
     DateRange r;
     r.start = regional.shortDate(start);
     r.end = regional.shortDate(end);
-    r.label = "FY " + std::to_string(dateFromSerial(end).year) + " - " + r.start + "  >>  " + r.end;
+    const std::optional<CivilDate> last = dateFromSerial(end);
+    r.label = "FY " + (last ? std::to_string(last->year) : std::string(kNoValueText)) + " - " +
+              r.start + "  >>  " + r.end;
     return r;
 }
 

@@ -15,10 +15,11 @@ namespace qbk {
 // `fyMonth`/`fyDay`. A month outside 1..12 carries into the neighbouring years (month
 // 13 is January of the next year); a day that the month does not have means the
 // month's last day (29 February in a common year is 28 February), a day below 1 the
-// first.
+// first. kNoDate when that day lies outside the years 1 to 9999.
 DaySerial fiscalYearStart(int year, int fyMonth, int fyDay);
 
-// FiscalYearOf: the calendar year in which the fiscal year containing `date` begins.
+// FiscalYearOf: the calendar year in which the fiscal year containing `date` begins;
+// 0 for no date.
 int FiscalYearOf(DaySerial date, int fyMonth, int fyDay);
 
 struct DateRange {
@@ -28,7 +29,8 @@ struct DateRange {
 };
 
 // The fiscal year that begins in `fyStartYear`: its first day to the day before the
-// next one begins, labelled "FY " + the year of its last day + " - " + the dates.
+// next one begins, labelled "FY " + the year of its last day + " - " + the dates. A
+// bound outside the years 1 to 9999 is kNoValueText, which reads as no date.
 DateRange fiscalYearRange(int fyStartYear, int fyMonth, int fyDay,
                           const RegionalSettings& regional);
 

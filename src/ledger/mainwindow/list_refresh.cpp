@@ -193,7 +193,8 @@ bool ListFilter::keeps(const char* r) const {
     if (entry_bytes::isDeleted(r)) return false;
     if (s.query.macroMode) return true;
     const DaySerial date = entry_bytes::entryDate(r);
-    if (date < s.query.rangeStart || date > s.query.rangeEnd) return false;
+    // Written so that no date (NaN included) is never inside the range.
+    if (!(isDate(date) && date >= s.query.rangeStart && date <= s.query.rangeEnd)) return false;
     switch (s.search.kind) {
         case SearchKind::None:
             return s.allCategories || entry_bytes::categoryCode(r) == s.filterBytes;

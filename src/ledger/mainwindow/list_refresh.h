@@ -3,10 +3,11 @@
 //
 // It reads the record file from the first record to the last (newest first) and keeps
 // a live record when, in macro mode, always; otherwise when its date lies in the range
-// and, with no search, it is of the filtered category (or no category is filtered),
-// or, with a word search, the search argument occurs in " NOTE [USER1] [USER2] "
-// (upper-cased; a user field takes part when its pick list is off), or, with a pick-list
-// search, the field's trimmed upper-cased value equals the argument.
+// (a record with no date lies in none) and, with no search, it is of the filtered
+// category (or no category is filtered), or, with a word search, the search argument
+// occurs in " NOTE [USER1] [USER2] " (upper-cased; a user field takes part when its
+// pick list is off), or, with a pick-list search, the field's trimmed upper-cased value
+// equals the argument.
 #ifndef QBK_MAINWINDOW_LIST_REFRESH_H_
 #define QBK_MAINWINDOW_LIST_REFRESH_H_
 
@@ -27,7 +28,7 @@
 namespace qbk {
 
 // Text shown in the amount cell of an entry of amount 0 (an open item).
-inline constexpr std::string_view kZeroAmountText = "****?****";
+inline constexpr std::string_view kZeroAmountText = kNoValueText;
 // Marker that starts a pick-list search argument, upper-cased: "|UDF1|SHOP".
 inline constexpr std::string_view kUdf1Marker = "|UDF1|";
 inline constexpr std::string_view kUdf2Marker = "|UDF2|";

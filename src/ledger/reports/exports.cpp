@@ -105,7 +105,7 @@ void writeExport(ExportKind kind, const ReportPaths& paths, const std::string& c
     const ReportSplit split = readReportFiles(paths);
     const std::string text =
         exportText(kind, split, readCategories(categoryFilePath), exportStyleFor(target), regional);
-    writeFileAtomically(target, readFile(target) + text);
+    appendToFile(target, text);
 }
 
 FileDialog exportFileDialog() {

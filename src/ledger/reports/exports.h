@@ -58,8 +58,9 @@ std::string exportText(ExportKind kind, const ReportSplit& split,
                        const RegionalSettings& regional);
 
 // Appends the export of the split files at `paths` to the file `target` (created when
-// missing), rewriting it atomically: the file holds its old content and all new lines,
-// or stays as it was. Throws OperationError when a file cannot be read or written.
+// missing), in one append that is cut back when it fails: the file holds its old
+// content and all new lines, or its old content alone. Throws OperationError when a
+// file cannot be read or written.
 void writeExport(ExportKind kind, const ReportPaths& paths, const std::string& categoryFilePath,
                  const std::string& target, const RegionalSettings& regional);
 

@@ -8,8 +8,6 @@
 namespace qbk {
 namespace {
 
-constexpr std::string_view kStagedSuffix = ".next";
-
 RecordFileContent contentOf(const std::string& bytes) {
     RecordFileContent content;
     const std::size_t whole = bytes.size() / entry_layout::kSize * entry_layout::kSize;
@@ -78,25 +76,17 @@ void discardReportList(const ReportPaths& paths) {
 }
 
 void writeFilesTogether(const std::vector<std::pair<std::string, std::string>>& files) {
-    std::vector<std::string> staged;
+    std::vector<StagedFile> staged;
     try {
-        for (const auto& [path, bytes] : files) {
-            const std::string next = path + std::string(kStagedSuffix);
-            writeFileAtomically(next, bytes);
-            staged.push_back(next);
-        }
+        for (const auto& [path, bytes] : files)
+            staged.push_back(stageFile(path, bytes));
     } catch (const OperationError&) {
-        for (const std::string& next : staged) {
-            try {
-                removeFile(next);
-            } catch (const OperationError&) {
-                // The original failure is the one to report.
-            }
-        }
+        for (const StagedFile& next : staged)
+            discardStagedFile(next);
         throw;
     }
-    for (std::size_t i = 0; i < files.size(); ++i)
-        renameFile(staged[i], files[i].first);
+    for (const StagedFile& next : staged)
+        commitStagedFile(next);
 }
 
 }  // namespace qbk

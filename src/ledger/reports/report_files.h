@@ -70,8 +70,8 @@ ReportSplit readReportFiles(const ReportPaths& paths);
 // Deletes report.tmp (a new report list starts empty); a missing file is no error.
 void discardReportList(const ReportPaths& paths);
 
-// Replaces several files as one set: each is written to a sibling "<path>.next" (synced)
-// first, and only when all are written are they renamed over their targets. When a
+// Replaces several files as one set: each is staged beside its target (synced) first,
+// and only when all are written are they renamed over their targets. When a
 // write fails, the siblings are removed, the targets are untouched and the
 // OperationError is passed on.
 void writeFilesTogether(const std::vector<std::pair<std::string, std::string>>& files);

@@ -65,7 +65,7 @@ std::vector<EntryRecord> randomBook() {
     std::vector<EntryRecord> book;
     for (int i = 0; i < 400; ++i) {
         const DaySerial day = serialFromDate(2001, 1, 1) + static_cast<double>(random() % 730);
-        const CivilDate d = dateFromSerial(day);
+        const CivilDate d = dateFromSerial(day).value();
         long long amount = static_cast<long long>(random() % 200000) - 120000;
         if (i % 37 == 0) amount = 0;
         book.push_back(entry(d.year, d.month, d.day, codes[random() % 6], amount,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "store/settings_record.h"
@@ -143,6 +144,33 @@ TEST_F(CliTest, DumpShowsEveryRecordAndWarnsOfAPartialOne) {
               "edMark\n"
               "1\t04/01/2001\tA         \t12.5\told\tu1        \t          \t7\tY\n");
     EXPECT_NE(err.str().find("ends with 3 bytes"), std::string::npos);
+}
+
+TEST_F(CliTest, DumpSaysNoDateAndNoStampPlainly) {
+    EntryRecord a = entry(2001, 4, 1, "A", 100, "", 1e100),
+                b = entry(2001, 4, 1, "B", 100, "", 5e-324);
+    a.entryDate = std::nan("");
+    b.entryDate = -1e100;
+    data.write("book.dat", fileOf({a, b}));
+    ASSERT_EQ(run({"dump", data.file("book.dat")}), 0);
+    EXPECT_EQ(out.str().substr(out.str().find('\n') + 1),
+              "1\tno date\tA         \t1\t\t          \t          \tno stamp\tN\n"
+              "2\tno date\tB         \t1\t\t          \t          \t0." +
+                  std::string(323, '0') + "5\tN\n");
+}
+
+TEST_F(CliTest, SettingsOutOfRangeAreRefusedAsInTheWindow) {
+    SettingsRecord s = SettingsRecord::defaults();
+    s.setFyMonth(-32768);
+    program.write("qbk3.ini", s.bytes());
+    data.write("quillbank.dat", fileOf({entry(2001, 4, 1, "FOOD", -1250, "lunch", 1)}));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"list", data.path()}, {"report", data.path(), "summary"}}) {
+        EXPECT_EQ(run(args), 1);
+        EXPECT_EQ(err.str(), "qbk3-cli: FYMonth -32768 out of range 1 to 12 (" +
+                                 program.file("qbk3.ini") + ") (error 5)\n");
+        EXPECT_EQ(out.str(), "");
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qbk {
 namespace {
 
@@ -37,6 +39,16 @@ TEST(FiscalYear, AStartDayTheMonthLacksMeansItsLastDay) {
 TEST(FiscalYear, MonthsOutsideTheYearCarryOver) {
     EXPECT_EQ(fiscalYearStart(2000, 13, 1), serialFromDate(2001, 1, 1));
     EXPECT_EQ(fiscalYearStart(2000, 0, 1), serialFromDate(1999, 12, 1));
+}
+
+TEST(FiscalYear, DaysBeyondTheCalendarAreNoDate) {
+    const DateRange r = fiscalYearRange(9999, 4, 1, us);
+    EXPECT_EQ(r.start, "04/01/9999");
+    EXPECT_EQ(r.end, "****?****");
+    EXPECT_EQ(r.label, "FY ****?**** - 04/01/9999  >>  ****?****");
+    EXPECT_TRUE(std::isnan(fiscalYearStart(2001, -32768, 1)));
+    EXPECT_TRUE(std::isnan(fiscalYearStart(40000, 1, 1)));
+    EXPECT_EQ(FiscalYearOf(std::nan(""), 1, 1), 0);
 }
 
 TEST(DayCountRange, GoesBackTheCountAndIncludesBothEnds) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "platform/windows1252.h"
 #include "store/record_file.h"
 #include "support/records.h"
@@ -93,6 +96,30 @@ TEST_F(ListRefreshTest, DeletedRecordsNeverShowAndTheRangeIncludesBothEnds) {
     const ListView macro = refresh();
     EXPECT_EQ(stampsOf(macro), (std::vector<double>{1, 2, 8, 3, 4}));
     EXPECT_EQ(macro.cell(0, 0), "(macro)");
+}
+
+TEST_F(ListRefreshTest, NoDateIsInNoRangeAndNoStampShowsTheNoValueText) {
+    std::vector<EntryRecord> records;
+    for (const double date : {std::nan(""), -std::nan(""), 1e100, -1e100,
+                              std::numeric_limits<double>::infinity(), 2958466.0}) {
+        records.push_back(entry(2000, 1, 1, "A", 700, "", 9));
+        records.back().entryDate = date;
+    }
+    records.push_back(entry(2000, 1, 2, "A", 100, "", 1e100));
+    records.push_back(entry(2000, 1, 1, "A", -200, "", 5e-324));
+    book(records);
+    query.rangeStart = serialFromDate(2000, 1, 1);
+    query.rangeEnd = serialFromDate(2000, 1, 2);
+    const ListView v = refresh();
+    ASSERT_EQ(v.rows.size(), 2u);
+    EXPECT_EQ(v.rowText(0), "01/02/2000\t$1.00\t\t          \t          \tA         \t****?****");
+    EXPECT_EQ(v.cell(1, 6), "0." + std::string(323, '0') + "5");
+    EXPECT_EQ(v.panels[2], "(=) ($1.00)");
+    query.rangeStart = kFirstDaySerial;
+    query.rangeEnd = kLastDaySerial;
+    EXPECT_EQ(refresh().rows.size(), 2u);
+    query.macroMode = true;  // macro entries have no date of their own
+    EXPECT_EQ(refresh().rows.size(), 8u);
 }
 
 TEST_F(ListRefreshTest, TheCategoryFilterComparesTheStoredCodeExactly) {

@@ -1,5 +1,8 @@
 // The comma-delimited exports of the test books, byte for byte, and the export command.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "platform/errors.h"
 #include "reports/exports.h"
@@ -133,6 +136,15 @@ TEST_F(Export, NewLinesAreAppendedToAnExistingFile) {
     write(ExportKind::Summary, "sum.csv");
     write(ExportKind::Summary, "sum.csv");
     EXPECT_EQ(target.read("sum.csv"), "older line\r\n" + lines + lines);
+    // Through a link, into the file it points to, which keeps its permissions.
+    target.write("real.csv", "older line\r\n");
+    ::chmod(target.file("real.csv").c_str(), 0640);
+    std::filesystem::create_symlink("real.csv", target.file("link.csv"));
+    write(ExportKind::Summary, "link.csv");
+    EXPECT_TRUE(std::filesystem::is_symlink(target.file("link.csv")));
+    EXPECT_EQ(target.read("real.csv"), "older line\r\n" + lines);
+    EXPECT_EQ(std::filesystem::status(target.file("real.csv")).permissions(),
+              std::filesystem::perms(0640));
 }
 
 TEST(ExportStyle, ChosenByTheNamesEnding) {

@@ -1,5 +1,6 @@
 // The report view, printing, the text-file copy and the word processor.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -201,6 +202,17 @@ TEST_F(WriteTextFile, AnExistingFileIsReplacedOnlyAfterOk) {
     EXPECT_TRUE(run());
     EXPECT_EQ(target.read("out.txt"), "report\r\nlines\r\n");
     EXPECT_EQ(prompts.messages.size(), 3u);
+    // A link stays; the file it points to is replaced and keeps its permissions.
+    target.write("real.txt", "keep me");
+    ::chmod(target.file("real.txt").c_str(), 0604);
+    std::filesystem::create_symlink("real.txt", target.file("link.txt"));
+    prompts.fileAnswers = {target.file("link.txt")};
+    prompts.answers = {Answer::Ok};
+    EXPECT_TRUE(run());
+    EXPECT_TRUE(std::filesystem::is_symlink(target.file("link.txt")));
+    EXPECT_EQ(target.read("real.txt"), "report\r\nlines\r\n");
+    EXPECT_EQ(std::filesystem::status(target.file("real.txt")).permissions(),
+              std::filesystem::perms(0604));
 }
 
 TEST_F(WriteTextFile, AnEmptyFileIsReplacedWithoutAQuestion) {

@@ -8,6 +8,7 @@
 
 #include "app/qt/controllers.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/files.h"
 #include "platform/program_folder.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_printer.h"
@@ -16,6 +17,7 @@
 #include "version.h"
 
 int main(int argc, char** argv) {
+    qbk::reportFileSizeLimitAsError();
     // Answered before any window exists, so that they work without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {

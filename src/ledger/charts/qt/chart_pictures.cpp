@@ -29,7 +29,7 @@ constexpr std::size_t kLevelLabels = 8;
 // Qt's time axis counts milliseconds and labels them in local time: a day stands at
 // its local noon, clear of daylight-saving shifts.
 double msOf(DaySerial day) {
-    const CivilDate d = dateFromSerial(day);
+    const CivilDate d = dateFromSerial(day).value();
     return static_cast<double>(
         QDateTime(QDate(d.year, d.month, d.day), QTime(12, 0)).toMSecsSinceEpoch());
 }

@@ -46,6 +46,7 @@ qbk3Splash::qbk3Splash(Services& services) : QWidget(nullptr, Qt::Window), servi
     UserPasswordBox = new QLineEdit(this);
     UserPasswordBox->setObjectName(QStringLiteral("UserPasswordBox"));
     UserPasswordBox->setEchoMode(QLineEdit::Password);
+    UserPasswordBox->setMaxLength(static_cast<int>(settings_layout::kUserPasswordWidth));
     UserPasswordBox->setToolTip(QStringLiteral("Enter (optional) password here"));
     Command1 = new QPushButton(QStringLiteral("&Continue"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -66,7 +67,7 @@ qbk3Splash::qbk3Splash(Services& services) : QWidget(nullptr, Qt::Window), servi
     connect(UserPasswordBox, &QLineEdit::returnPressed, this, &qbk3Splash::Command1_Click);
 }
 
-SettingsRecord qbk3Splash::Form_Load() {
+std::optional<SettingsRecord> qbk3Splash::Form_Load() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
@@ -77,10 +78,14 @@ SettingsRecord qbk3Splash::Form_Load() {
             services_.prompts.message(
                 {upgradeNoticeText(), "Upgrading?", Icon::Information, Buttons::Ok, 1});
     } catch (const OperationError& e) {
-        // The program runs with the defaults; they are written again at the end.
-        settings_ = SettingsRecord::defaults();
+        // Running on the defaults would skip the password the file may hold: the
+        // message names the file, which the user can repair or remove, and the program
+        // ends.
         services_.prompts.message(
             {commonErrorText(e), std::string(kCommonErrorTitle), Icon::Critical, Buttons::Ok, 1});
+        hide();
+        services_.endProgram();
+        return std::nullopt;
     }
     QApplication::processEvents();  // let the window be drawn
     if (trimField(settings_.userPassword()).empty()) {
@@ -98,7 +103,9 @@ void qbk3Splash::Command1_Click() {
     }
     const std::string stored = settings_.userPassword();
     const std::string_view password = trimField(stored);
-    const std::string typed(trimBlanks(utf8(UserPasswordBox->text())));
+    // Compared as stored: a character Windows-1252 lacks was saved as "?".
+    const std::string typed =
+        fromWindows1252(toWindows1252(trimBlanks(utf8(UserPasswordBox->text()))));
     if (!password.empty() && typed != password) {
         ++failedAttempts_;
         services_.prompts.message(

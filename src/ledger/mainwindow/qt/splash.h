@@ -4,6 +4,7 @@
 #define QBK_MAINWINDOW_QT_SPLASH_H_
 
 #include <QWidget>
+#include <optional>
 
 #include "mainwindow/qt/services.h"
 #include "store/settings_record.h"
@@ -21,8 +22,10 @@ class qbk3Splash : public QWidget {
 
     // The load handler: shows the window, runs the start-up load of the settings file
     // (creating it with the one-time notice on the first start) and readies the password
-    // prompt. Returns the settings record read.
-    SettingsRecord Form_Load();
+    // prompt. Returns the settings record read. A settings file that cannot be read or
+    // is damaged gives the common error message naming it and ends the program (the
+    // defaults would skip its password): nullopt.
+    std::optional<SettingsRecord> Form_Load();
 
     // The password check of the button.
     void Command1_Click();

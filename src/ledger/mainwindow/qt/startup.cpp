@@ -40,8 +40,10 @@ void QBK_3_Main::Form_Load() {
         show();
         focusMainGrid();
     });
-    state_.ProgramSettings = splash_->Form_Load();
+    const std::optional<SettingsRecord> settings = splash_->Form_Load();
     hide();
+    if (!settings) return;  // the program ends
+    state_.ProgramSettings = *settings;
 
     const SettingsRecord& s = state_.ProgramSettings;
     state_.FYStartYear = FiscalYearOf(services_.clock.today(), s.fyMonth(), s.fyDay());

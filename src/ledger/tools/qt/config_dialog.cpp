@@ -70,6 +70,12 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
         e->setMaximumWidth(60);
     PasswordLabel = makeLabel("PasswordLabel", "Password");
     PasswordEd = makeEdit("PasswordEd", "Start-up password - Max 10 characters");
+    // The start-up box takes no more than the field holds, so neither does this one.
+    PasswordEd->setMaxLength(static_cast<int>(settings_layout::kUserPasswordWidth));
+    PasswordEd->setEchoMode(QLineEdit::Password);
+    ShowPassword = new QCheckBox(QStringLiteral("Show"), this);
+    ShowPassword->setObjectName(QStringLiteral("ShowPassword"));
+    ShowPassword->setToolTip(QStringLiteral("Show the password as typed"));
     OwnerNameLabel = makeLabel("OwnerNameLabel", "Owner Name");
     OwnerNameEd =
         makeEdit("OwnerNameEd", "Your name, as the report headings show it - Max 40 characters");
@@ -115,7 +121,8 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     fields->addWidget(Label1, row, 0);
     fields->addLayout(fiscal, row++, 1, 1, 2);
     fields->addWidget(PasswordLabel, row, 0);
-    fields->addWidget(PasswordEd, row++, 1);
+    fields->addWidget(PasswordEd, row, 1);
+    fields->addWidget(ShowPassword, row++, 2);
     fields->addWidget(OwnerNameLabel, row, 0);
     fields->addWidget(OwnerNameEd, row++, 1, 1, 2);
     fields->addWidget(UDF1NameLabel, row, 0);
@@ -150,6 +157,9 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     connect(AltFolder2Save, &QPushButton::clicked, this, &QBK3Config::AltFolder2Save_Click);
     connect(SaveConfig, &QPushButton::clicked, this, &QBK3Config::SaveConfig_Click);
     connect(QuitConfig, &QPushButton::clicked, this, &QBK3Config::QuitConfig_Click);
+    connect(ShowPassword, &QCheckBox::toggled, this, [this](bool shown) {
+        PasswordEd->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    });
 }
 
 QLineEdit* QBK3Config::makeEdit(const char* name, const char* tip) {

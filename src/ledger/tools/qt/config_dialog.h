@@ -61,7 +61,8 @@ class QBK3Config : public QDialog {
     QLabel* Label2;
     QLineEdit* FYDay;
     QLabel* PasswordLabel;
-    QLineEdit* PasswordEd;
+    QLineEdit* PasswordEd;  // masked, at most the 10 characters the field holds
+    QCheckBox* ShowPassword;
     QLabel* OwnerNameLabel;
     QLineEdit* OwnerNameEd;
     QGroupBox* InitDisplayFrame;

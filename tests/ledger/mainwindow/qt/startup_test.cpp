@@ -6,7 +6,10 @@
 #include <QToolBar>
 #include <QToolTip>
 
+#include <filesystem>
+
 #include "mainwindow/qt/splash.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/qt/help_window.h"
 #include "support/window_fixture.h"
@@ -101,6 +104,45 @@ TEST_F(WindowTest, ThreeWrongPasswordsAndTheNextPressEndsTheProgram) {
     button->click();
     EXPECT_EQ(programEnded, 1);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, ASettingsFileThatCannotBeReadEndsTheProgramNamingIt) {
+    const std::string path = program.file("qbk3.ini");
+    const auto expectEnd = [&](int number, const std::string& description) {
+        prompts.messages.clear();
+        programEnded = 0;
+        start();
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.last(),
+                  (Message{commonErrorText(number, description), "Error - operation aborted",
+                           Icon::Critical, Buttons::Ok, 1}));
+        EXPECT_EQ(programEnded, 1);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(window->splash()->isVisible());
+        window.reset();
+    };
+    // Damaged: the password it holds is never skipped.
+    program.write("qbk3.ini", withPassword("Secret").bytes().substr(0, 100));
+    expectEnd(59, "Bad record length (" + path + ")");
+    SettingsRecord farOut = withPassword("Secret");
+    farOut.setFyMonth(-32768);
+    writeSettings(farOut);
+    expectEnd(5, "FYMonth -32768 out of range 1 to 12 (" + path + ")");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    expectEnd(75, "Is a directory (" + path + ")");
+    EXPECT_FALSE(program.exists("quillbank.dat"));
+}
+
+TEST_F(WindowTest, ThePasswordBoxTakesWhatTheFieldHolds) {
+    writeSettings(withPassword("zł0123456789"));  // "ł" is stored as "?"
+    start();
+    auto* box = window->splash()->findChild<QLineEdit*>("UserPasswordBox");
+    box->setText("zł0123456789");
+    EXPECT_EQ(box->text(), "zł01234567");
+    window->splash()->findChild<QPushButton*>("Command1")->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(WindowTest, ClosingTheStartUpWindowWithoutThePasswordEndsTheProgram) {

@@ -81,7 +81,8 @@ TEST_F(ConfigDialogTest, SaveStoresWhatWasTypedAndTheWindowUsesItAtOnce) {
     ASSERT_TRUE(dialog->Form_Load());
     type("FYMonth", " 4 ");
     type("FYDay", "6");
-    type("PasswordEd", "  open sesame ");
+    type("PasswordEd", "  open sesame ");  // the box takes 10 characters, as the field
+    EXPECT_EQ(edit("PasswordEd")->text(), "  open ses");
     type("OwnerNameEd", "Ada Lovelace");
     type("UDF1NameEd", "Project code");
     check("UDF1Save")->click();
@@ -95,7 +96,7 @@ TEST_F(ConfigDialogTest, SaveStoresWhatWasTypedAndTheWindowUsesItAtOnce) {
     EXPECT_EQ(s.fyMonth(), 4);
     EXPECT_EQ(s.fyDay(), 6);
     EXPECT_EQ(s.startupRange(), 90);
-    EXPECT_EQ(s.userPassword(), "open sesam");
+    EXPECT_EQ(s.userPassword(), "open ses  ");
     EXPECT_EQ(s.ownerName(), fitField("Ada Lovelace", 40));
     EXPECT_EQ(s.udf1Name(), "Project co");
     EXPECT_EQ(s.udf1Save(), "N");
@@ -104,6 +105,16 @@ TEST_F(ConfigDialogTest, SaveStoresWhatWasTypedAndTheWindowUsesItAtOnce) {
     EXPECT_EQ(s.gridOrder(), "-12n-");
     EXPECT_EQ(window->state().ProgramSettings, s);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ConfigDialogTest, ThePasswordIsMaskedUntilShown) {
+    ASSERT_TRUE(dialog->Form_Load());
+    EXPECT_EQ(edit("PasswordEd")->echoMode(), QLineEdit::Password);
+    check("ShowPassword")->click();
+    EXPECT_EQ(edit("PasswordEd")->echoMode(), QLineEdit::Normal);
+    check("ShowPassword")->click();
+    EXPECT_EQ(edit("PasswordEd")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(check("ShowPassword")->toolTip(), "Show the password as typed");
 }
 
 TEST_F(ConfigDialogTest, SavingWithoutChangesWritesTheSameBytes) {
