@@ -44,7 +44,8 @@ void checkLines(std::string_view text, DelimitedStyle style) {
     }
 }
 
-// All or nothing: the record file grows by exactly the converted entries, or stays.
+// All or nothing: the record file grows by exactly the converted entries that are no
+// duplicates, or stays.
 void checkImport(const std::string& text, DelimitedStyle style, const RegionalSettings& regional) {
     const std::string importPath =
         fuzz::scratchFolder() + (style == DelimitedStyle::Csv ? "in.csv" : "in.txt");
@@ -63,23 +64,34 @@ void checkImport(const std::string& text, DelimitedStyle style, const RegionalSe
     }
     for (const EntryRecord& r : converted)
         FUZZ_CHECK(isDate(r.entryDate));
+    // A line whose date, amount and note the book or an earlier line holds is a duplicate
+    // and left out.
+    std::vector<EntryRecord> kept;
+    std::vector<std::tuple<double, std::int64_t, std::string>> seen{
+        {EntryRecord().entryDate, EntryRecord().amount.raw(), EntryRecord().note}};
+    for (const EntryRecord& r : converted) {
+        const auto key = std::make_tuple(r.entryDate, r.amount.raw(), r.note);
+        if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
+        seen.push_back(key);
+        kept.push_back(r);
+    }
 
     ManualClock clock(45000, 100);
     StampSource stamps(clock);
     try {
         const std::size_t n =
             importIntoRecordFile(importPath, recordPath, kAllLinks, regional, stamps);
-        FUZZ_CHECK(!refused && n == converted.size());
+        FUZZ_CHECK(!refused && n == kept.size());
     } catch (const OperationError& e) {
         FUZZ_CHECK(refused && e.number() == errnum::kTypeMismatch);
         FUZZ_CHECK(fuzz::readBytes(recordPath) == book);
         return;
     }
     const RecordFileContent after = readRecordFile(recordPath);
-    FUZZ_CHECK(after.count() == 1 + converted.size());
+    FUZZ_CHECK(after.count() == 1 + kept.size());
     FUZZ_CHECK(std::string(after.at(1), entry_layout::kSize) == book);
-    for (std::size_t i = 0; i < converted.size(); ++i) {
-        EntryRecord r = converted[i];
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        EntryRecord r = kept[i];
         r.recordStamp = entry_bytes::recordStamp(after.at(i + 2));
         FUZZ_CHECK(r.recordStamp > 45000);
         FUZZ_CHECK(std::string(after.at(i + 2), entry_layout::kSize) == encodeEntry(r));
