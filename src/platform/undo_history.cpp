@@ -38,8 +38,9 @@ std::string storeOf(const std::string& folder) {
 }
 
 std::string signature(const std::string& path) {
+    // The file a link names: in-place writes go through the link to it.
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) return "-";
+    if (::stat(path.c_str(), &st) != 0) return "-";
     return std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
            std::to_string(static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL +
                           st.st_mtim.tv_nsec);
@@ -78,7 +79,8 @@ std::vector<long> entries(const std::string& folder) {
     if (DIR* dir = ::opendir(folder.c_str())) {
         while (const dirent* e = ::readdir(dir)) {
             const std::string name = e->d_name;
-            if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos)
+            if (!name.empty() && name.size() <= 9 &&
+                name.find_first_not_of("0123456789") == std::string::npos)
                 numbers.push_back(std::stol(name));
         }
         ::closedir(dir);
@@ -155,7 +157,14 @@ std::string manifest(const std::string& writer, const std::string& folder,
     return m.str();
 }
 
+// A name the undo store may put back: a file of the book's folder itself. A manifest
+// naming anything else was not written by this program and is not followed.
+bool isPlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
 struct Manifest {
+    bool sound = true;
     std::string by;
     std::vector<Step> steps;
     std::map<std::string, std::string> after;  // name -> signature
@@ -175,11 +184,13 @@ Manifest readManifest(const std::string& entry) {
             if (!s.whole) in >> s.offset >> s.oldSize >> s.oldMtimeNs;
             in >> std::ws;
             std::getline(in, s.name);
+            m.sound = m.sound && isPlainName(s.name);
             m.steps.push_back(s);
         } else if (kind == "after") {
             std::string sig, name;
             in >> sig >> std::ws;
             std::getline(in, name);
+            m.sound = m.sound && isPlainName(name);
             m.after[name] = sig;
         } else {
             std::string rest;
@@ -227,6 +238,7 @@ void file(const std::string& work, const std::string& store) {
 UndoResult apply(const std::string& folder, const std::string& entry, const std::string& oppositeStore,
                  const std::string& onlyWriter) {
     const Manifest m = readManifest(entry);
+    if (!m.sound) return UndoResult::ChangedSince;
     if (!onlyWriter.empty() && m.by != onlyWriter) return UndoResult::OtherWriter;
     for (const auto& [name, sig] : m.after)
         if (signature(joinPath(folder, name)) != sig) return UndoResult::ChangedSince;
