@@ -1,5 +1,6 @@
-// Benchmarks of the main window on a 100,000-entry book (offscreen platform): start-up
-// to a shown window, the refresh of a category double-click, and the Charts window.
+// Benchmarks of the main window (offscreen platform) on books of 10,000, 100,000 and
+// 1,000,000 entries: start-up to a shown window, the interactions of the list (refresh,
+// category double-click, search), and the Charts window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "app/qt/controllers.h"
 #include "book_generator.h"
@@ -15,20 +17,23 @@
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/cached_file.h"
 #include "platform/files.h"
 #include "store/settings_record.h"
 
 namespace qbk::bench {
 namespace {
 
-// Answers every message box with its first button; the benchmarks expect none.
+// Answers every message box with its first button (the benchmarks expect none) and
+// every input box with `answer`.
 class SilentPrompts final : public Prompts {
   public:
     Answer message(const Message&) override { return Answer::Ok; }
     std::optional<std::string> input(const std::string&, const std::string&,
                                      const std::string&) override {
-        return std::nullopt;
+        return answer;
     }
+    std::optional<std::string> answer;
     std::string openFile(const FileDialog&, bool) override { return {}; }
     std::string saveFile(const FileDialog&) override { return {}; }
 };
@@ -55,24 +60,31 @@ class NoHelp final : public HelpViewer {
     void quit() override {}
 };
 
-// A program folder holding a 100,000-entry book and settings that show five years.
+// A program folder holding a book of `entries` entries and settings that show five years.
 struct ProgramFolder {
-    ProgramFolder() {
+    ProgramFolder(std::size_t entries, double years) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "qbk-bench-XXXXXX").string();
         path = withTrailingSlash(::mkdtemp(pattern.data()));
-        writeBook(path, BookOptions{100000});
+        BookOptions options;
+        options.entries = entries;
+        options.years = years;
+        writeBook(path, options);
         SettingsRecord s = SettingsRecord::defaults();
         s.setStartupRange(1825);
         writeFileAtomically(path + "qbk3.ini", s.bytes());
+        // A book written this instant is read again at each refresh, as it may still be
+        // changing; a user's book has been still for longer than that.
+        std::this_thread::sleep_for(CachedFile::kSettleTime);
     }
     ~ProgramFolder() { std::filesystem::remove_all(path); }
     std::string path;
 };
 
 struct Fixture {
-    Fixture()
-        : services{prompts,     shell, printer, help, clock, RegionalSettings::unitedStates(),
+    Fixture(std::size_t entries, double years)
+        : folder(entries, years),
+          services{prompts,     shell, printer, help, clock, RegionalSettings::unitedStates(),
                    folder.path, [] {}} {}
     std::unique_ptr<QBK_3_Main> startWindow() {
         auto window = std::make_unique<QBK_3_Main>(services);
@@ -88,17 +100,29 @@ struct Fixture {
     NoHelp help;
     ManualClock clock{BookOptions{}.newest, 43200};
     Services services;
+    std::size_t entries = 0;
+    double years = 0;
 };
 
-Fixture& fixture() {
-    static Fixture f;
-    return f;
+// One book on disk at a time (a million entries take 125 MB): `entries` entries, about a
+// dozen a day or, when `years` is above 0, spread over that many years.
+Fixture& fixture(std::size_t entries = 100000, double years = 0) {
+    static std::unique_ptr<Fixture> f;
+    if (!f || f->entries != entries || f->years != years) {
+        f.reset();
+        f = std::make_unique<Fixture>(entries, years);
+        f->entries = entries;
+        f->years = years;
+    }
+    return *f;
 }
 
 void BM_StartUpToShownWindow(benchmark::State& state) {
+    Fixture& f = fixture(static_cast<std::size_t>(state.range(0)),
+                         static_cast<double>(state.range(1)));
     std::size_t rows = 0;
     for (auto _ : state) {
-        auto window = fixture().startWindow();
+        auto window = f.startWindow();
         if (!window->isVisible()) state.SkipWithError("the window is not shown");
         rows = static_cast<std::size_t>(window->mainGridModel()->rowCount());
         state.PauseTiming();
@@ -107,25 +131,47 @@ void BM_StartUpToShownWindow(benchmark::State& state) {
     }
     state.counters["rows"] = static_cast<double>(rows);
 }
-BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartUpToShownWindow)
+    ->Args({10000, 0})->Args({100000, 0})->Args({1000000, 0})->Args({1000000, 20})
+    ->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_CategoryDoubleClick(benchmark::State& state) {
-    auto window = fixture().startWindow();
-    const bool wholeBook = state.range(0) == 1;
-    if (wholeBook) window->state().RangeStart = "01/01/1900";
-    int row = 0;
+// One interaction with the list, from the user's action to the repainted window:
+// a refresh of the same list, a double-click on a category, or a word search (F5)
+// followed, as a user widens again, by Show All Categories (F8) in the next iteration.
+enum Interaction { kRefresh, kCategoryDoubleClick, kWordSearch };
+
+void BM_Interaction(benchmark::State& state) {
+    Fixture& f = fixture(static_cast<std::size_t>(state.range(0)));
+    auto window = f.startWindow();
+    if (state.range(2) == 1) window->state().RangeStart = "01/01/1900";
+    window->refreshList();
+    f.prompts.answer = "FISH";
+    const auto interaction = static_cast<Interaction>(state.range(1));
+    bool widen = false;
     for (auto _ : state) {
-        // Alternate between a category and all categories, as a user narrows and widens.
-        if (row++ % 2 == 0) {
-            window->categoryGrid()->setCurrentIndex(window->categoryGridModel()->index(8, 0));
-            window->CategoryGrid_DblClick();
-        } else {
-            window->mu_AllCats_Click();
+        switch (interaction) {
+            case kRefresh:
+                window->refreshList();
+                break;
+            case kCategoryDoubleClick:
+                window->categoryGrid()->setCurrentIndex(window->categoryGridModel()->index(8, 0));
+                window->CategoryGrid_DblClick();
+                break;
+            case kWordSearch:
+                window->runCommand(widen ? "mu_AllCats" : "mu_SearchFragment");
+                widen = !widen;
+                break;
         }
         QApplication::processEvents();
+        benchmark::DoNotOptimize(window->grab());
     }
+    f.prompts.answer.reset();
+    state.counters["rows"] = window->mainGridModel()->rowCount();
 }
-BENCHMARK(BM_CategoryDoubleClick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Book size, interaction, and 0 = the start-up range of five years or 1 = every entry.
+BENCHMARK(BM_Interaction)
+    ->ArgsProduct({{10000, 100000, 1000000}, {kRefresh, kCategoryDoubleClick, kWordSearch}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 // From the menu item to the Charts window painted: the list's entries over 20 years
 // (about 88,000 of the book's 100,000), its three charts' numbers and the chart shown.

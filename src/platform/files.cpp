@@ -209,7 +209,30 @@ void ensureFileExists(const std::string& path) {
     ::close(fd);
 }
 
+namespace {
+
+FileIdentity identityOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::uint64_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+}  // namespace
+
+FileIdentity fileIdentity(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return identityOf(st);
+}
+
 std::string readFile(const std::string& path) {
+    FileIdentity unused;
+    return readFile(path, unused);
+}
+
+std::string readFile(const std::string& path, FileIdentity& identity) {
+    identity = {};
     const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (raw < 0) {
         if (errno == ENOENT) {
@@ -222,7 +245,9 @@ std::string readFile(const std::string& path) {
     // Read straight into a buffer of the file's size: one copy, no staging buffer. A file
     // that grows while being read is read to its end all the same.
     struct stat st {};
-    const std::size_t capacity = ::fstat(fd.get(), &st) == 0 && st.st_size > 0
+    const bool known = ::fstat(fd.get(), &st) == 0;
+    if (known) identity = identityOf(st);
+    const std::size_t capacity = known && st.st_size > 0
                                      ? static_cast<std::size_t>(st.st_size) + 1
                                      : std::size_t{1} << 16;
     std::string content(capacity, '\0');

@@ -53,6 +53,21 @@ void ensureFileExists(const std::string& path);
 // Throws when the folder is missing or the file cannot be read.
 std::string readFile(const std::string& path);
 
+// What tells one state of a file from another without reading it: a writer that
+// replaces the file (rename) changes the inode, one that appends changes the size, one
+// that overwrites bytes in place changes the times (at the file system's granularity).
+struct FileIdentity {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modifiedNs = 0, changedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// The identity of `path` now; all zero for a missing file.
+FileIdentity fileIdentity(const std::string& path);
+
+// readFile that also gives the identity of the file as it was opened, taken before the
+// first byte is read: a change made during the read shows as a later identity.
+std::string readFile(const std::string& path, FileIdentity& identity);
+
 // Reads `path` from its start in blocks of `blockSize` bytes into one reused buffer and
 // passes each to `block`: every block is full but the last, which may be shorter (or
 // empty for an empty file). Returns the number of bytes read. Same errors as readFile,

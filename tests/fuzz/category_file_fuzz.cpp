@@ -81,9 +81,11 @@ void checkNarrowedList(const std::string& path, const RecordFileContent& content
         FUZZ_CHECK(e.number() == errnum::kOverflow);
         return;
     }
-    FUZZ_CHECK(view.rows.size() == expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        FUZZ_CHECK(std::memcmp(&view.rows[i].stamp, &expected[i], sizeof(double)) == 0);
+    FUZZ_CHECK(view.size() == expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const double stamp = view.stamp(i);
+        FUZZ_CHECK(std::memcmp(&stamp, &expected[i], sizeof(double)) == 0);
+    }
 }
 
 void checkChaseCat(const std::string& path, const RecordFileContent& content,

@@ -57,13 +57,25 @@ Expected expectedList(const RecordFileContent& content, const ListQuery& query) 
     return e;
 }
 
+void checkListView(const std::string& path, const RecordFileContent& content,
+                   const ListQuery& query, const Expected& expected, bool inMemory);
+
 void checkList(const std::string& path, const RecordFileContent& content, const ListQuery& query) {
+    const Expected expected = expectedList(content, query);
+    // Read block by block (the command line) and whole into memory (the window) alike.
+    for (const bool inMemory : {false, true})
+        checkListView(path, content, query, expected, inMemory);
+}
+
+void checkListView(const std::string& path, const RecordFileContent& content,
+                   const ListQuery& query, const Expected& expected, bool inMemory) {
     static const RegionalSettings us = RegionalSettings::unitedStates();
     static const SettingsRecord settings = SettingsRecord::defaults();
-    const Expected expected = expectedList(content, query);
     ListView view;
     try {
-        view = PopMainGrid(path, query, settings, us);
+        CachedFile book;
+        view = inMemory ? PopMainGrid(path, book, query, settings, us)
+                        : PopMainGrid(path, query, settings, us);
     } catch (const OperationError& e) {
         // Only a total out of the currency range may stop the list.
         FUZZ_CHECK(e.number() == errnum::kOverflow);
@@ -71,9 +83,9 @@ void checkList(const std::string& path, const RecordFileContent& content, const 
         return;
     }
     FUZZ_CHECK(view.recordCount == content.count());
-    FUZZ_CHECK(view.rows.size() == expected.stamps.size());
-    for (std::size_t i = 0; i < view.rows.size(); ++i) {
-        const double stamp = view.rows[i].stamp;
+    FUZZ_CHECK(view.size() == expected.stamps.size());
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        const double stamp = view.stamp(i);
         FUZZ_CHECK(std::memcmp(&stamp, &expected.stamps[i], sizeof stamp) == 0);
         if (query.macroMode) continue;
         const std::optional<DaySerial> shown = us.parseDate(view.cell(i, 0));

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/cached_file.h"
 #include "platform/errors.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
@@ -54,6 +55,29 @@ TEST(FileReads, AMissingFileIsEmptyButAMissingFolderIsAnError) {
     EXPECT_EQ(errorNumberOf([&] { readFile(dir.file("gone/none.dat")); }), errnum::kPathNotFound);
     EXPECT_EQ(errorNumberOf([&] { ensureFileExists(dir.file("gone/x.dat")); }),
               errnum::kPathNotFound);
+}
+
+TEST(FileReads, AKeptContentLastsUntilTheFileIsReplacedOrGrows) {
+    TempFolder dir;
+    const std::string path = dir.file("book.dat");
+    CachedFile trusting(std::chrono::hours(-1));  // every file counts as settled
+    EXPECT_EQ(*trusting.read(path), "");          // missing: nothing to keep
+    dir.write("book.dat", "abc");
+    const auto first = trusting.read(path);
+    EXPECT_EQ(*first, "abc");
+    EXPECT_EQ(trusting.read(path).get(), first.get());
+    writeFileAtomically(path, "xyz");
+    EXPECT_EQ(*trusting.read(path), "xyz");
+    appendToFile(path, "!");
+    EXPECT_EQ(*trusting.read(path), "xyz!");
+    EXPECT_EQ(*first, "abc");  // a holder keeps what it was given
+
+    // A file changed just now may change again within its time stamps' granularity:
+    // an overwrite in place at once after a read is seen.
+    CachedFile cautious;
+    EXPECT_EQ(*cautious.read(path), "xyz!");
+    writeAt(path, 0, "XYZ?");
+    EXPECT_EQ(*cautious.read(path), "XYZ?");
 }
 
 TEST(FileWrites, PiecesAndBlocksCoverEveryByteInOrder) {

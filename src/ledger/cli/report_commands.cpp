@@ -53,8 +53,8 @@ ReportList buildReportList(const ReportArguments& a, const std::string& dataFold
         }
         const ListView view =
             PopMainGrid(recordFile, query, settings, cx.regional, &paths.reportList);
-        for (const ListRow& row : view.rows)
-            list.rowStamps.push_back(row.stamp);
+        for (std::size_t row = 0; row < view.size(); ++row)
+            list.rowStamps.push_back(view.stamp(row));
     }
     return list;
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/list_refresh.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "mainwindow/grid_layout.h"
@@ -73,80 +74,104 @@ bool matchesWordSearch(const char* r, const Search& s, bool withUser1, bool with
            std::string_view::npos;
 }
 
-bool matchesPickList(const char* fieldBytes, const Search& s) {
-    const std::string value =
-        ansiUpperBytes(trimBlanks({fieldBytes, entry_layout::kUserFieldWidth}));
-    return value == s.bytes;
+bool matchesPickList(const char* fieldBytes, const Search& s, const UpperTable& upper) {
+    const std::string_view value = trimBlanks({fieldBytes, entry_layout::kUserFieldWidth});
+    if (value.size() != s.bytes.size()) return false;
+    for (std::size_t i = 0; i < value.size(); ++i)
+        if (upper[static_cast<unsigned char>(value[i])] != static_cast<unsigned char>(s.bytes[i]))
+            return false;
+    return true;
 }
 
-// Builds rows into the shared text of the list.
-class RowWriter {
+// A quick test that turns away most records of a word search before its haystack is
+// built: the longest run of the argument without blanks must occur, in any letter
+// case, in the note and user fields taken as the one run of bytes they are in the
+// record. The haystack only adds blanks between those fields, and a run without blanks
+// cannot span one, so a record this test turns away cannot match.
+class WordPrefilter {
   public:
-    RowWriter(std::string& text, ListRow& row) : text_(text), row_(row) {
-        row_.offset = static_cast<std::uint32_t>(text_.size());
+    WordPrefilter() = default;
+    WordPrefilter(const std::string& argument, const UpperTable& upper) : upper_(&upper) {
+        std::size_t at = 0;
+        while (at < argument.size()) {
+            const std::size_t from = argument.find_first_not_of(' ', at);
+            if (from == std::string::npos) break;
+            const std::size_t to = std::min(argument.find(' ', from), argument.size());
+            if (to - from > piece_.size()) piece_ = argument.substr(from, to - from);
+            at = to;
+        }
+        if (piece_.empty()) return;
+        for (std::size_t b = 0; b < 256; ++b)
+            if (upper[b] == static_cast<unsigned char>(piece_[0]))
+                firstBytes_.push_back(static_cast<char>(b));
     }
-    void cell(std::string_view utf8) {
-        start();
-        text_ += utf8;
-    }
-    void cellBytes(std::string_view windows1252) {
-        start();
-        appendFromWindows1252(text_, windows1252);
-    }
-    void finish() {
-        row_.cellStart[7] = static_cast<std::uint16_t>(text_.size() - row_.offset + 1);
+
+    bool mayMatch(const char* r) const {
+        using namespace entry_layout;
+        if (piece_.empty()) return true;
+        const char* begin = r + kNote;
+        const char* end = r + kUserField2 + kUserFieldWidth;
+        for (const char first : firstBytes_) {
+            for (const char* p = begin;
+                 (p = static_cast<const char*>(std::memchr(p, first, static_cast<std::size_t>(end - p)))) != nullptr;
+                 ++p) {
+                if (static_cast<std::size_t>(end - p) < piece_.size()) break;
+                if (equalsUpper(p + 1, 1)) return true;
+            }
+        }
+        return false;
     }
 
   private:
-    void start() {
-        if (index_ > 0) text_ += '\t';
-        row_.cellStart[static_cast<std::size_t>(index_++)] =
-            static_cast<std::uint16_t>(text_.size() - row_.offset);
+    bool equalsUpper(const char* p, std::size_t from) const {
+        for (std::size_t i = from; i < piece_.size(); ++i, ++p)
+            if ((*upper_)[static_cast<unsigned char>(*p)] != static_cast<unsigned char>(piece_[i]))
+                return false;
+        return true;
     }
-    std::string& text_;
-    ListRow& row_;
-    int index_ = 0;
+    const UpperTable* upper_ = nullptr;
+    std::string piece_;
+    std::string firstBytes_;
 };
 
-ListRow buildRow(const char* r, const GridColumns& columns, bool macroMode,
-                 const RegionalSettings& regional, std::string& text) {
+void appendCell(std::string& out, const char* r, GridColumn column, const RowFormat& format) {
     using namespace entry_layout;
-    ListRow row;
-    const Money amount = entry_bytes::amount(r);
-    row.stamp = entry_bytes::recordStamp(r);
-    row.amountColour = amount.isZero()       ? AmountColour::Blue
-                       : amount.isNegative() ? AmountColour::Red
-                                             : AmountColour::Black;
-    RowWriter w(text, row);
-    for (GridColumn c : columns) {
-        switch (c) {
-            case GridColumn::Date:
-                w.cell(macroMode ? std::string("(macro)")
-                                 : regional.shortDate(entry_bytes::entryDate(r)));
-                break;
-            case GridColumn::Amount:
-                w.cell(amount.isZero() ? std::string(kZeroAmountText)
-                                       : regional.currencyText(amount));
-                break;
-            case GridColumn::Note:
-                w.cellBytes(trimBlanks({r + kNote, kNoteWidth}));
-                break;
-            case GridColumn::UserField1:
-                w.cellBytes({r + kUserField1, kUserFieldWidth});
-                break;
-            case GridColumn::UserField2:
-                w.cellBytes({r + kUserField2, kUserFieldWidth});
-                break;
-            case GridColumn::Category:
-                w.cellBytes({r + kCategoryCode, kCategoryCodeWidth});
-                break;
-            case GridColumn::Stamp:
-                w.cell(stampText(row.stamp));
-                break;
+    switch (column) {
+        case GridColumn::Date:
+            out += format.macroMode ? std::string("(macro)")
+                                    : format.regional.shortDate(entry_bytes::entryDate(r));
+            return;
+        case GridColumn::Amount: {
+            const Money amount = entry_bytes::amount(r);
+            out += amount.isZero() ? std::string(kZeroAmountText)
+                                   : format.regional.currencyText(amount);
+            return;
         }
+        case GridColumn::Note:
+            appendFromWindows1252(out, trimBlanks({r + kNote, kNoteWidth}));
+            return;
+        case GridColumn::UserField1:
+            appendFromWindows1252(out, {r + kUserField1, kUserFieldWidth});
+            return;
+        case GridColumn::UserField2:
+            appendFromWindows1252(out, {r + kUserField2, kUserFieldWidth});
+            return;
+        case GridColumn::Category:
+            appendFromWindows1252(out, {r + kCategoryCode, kCategoryCodeWidth});
+            return;
+        case GridColumn::Stamp:
+            out += stampText(entry_bytes::recordStamp(r));
+            return;
     }
-    w.finish();
-    return row;
+}
+
+void appendRowText(std::string& out, const char* r, const RowFormat& format) {
+    bool first = true;
+    for (const GridColumn c : format.columns) {
+        if (!first) out += '\t';
+        first = false;
+        appendCell(out, r, c, format);
+    }
 }
 
 // Appends records to the report list file, first dropping a partial last record so
@@ -172,6 +197,7 @@ struct ListFilter::State {
     bool allCategories = true;
     std::string filterBytes;
     UpperTable upper{};
+    WordPrefilter prefilter;
 };
 
 ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
@@ -183,7 +209,8 @@ ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
     s.user2Free = settings.udf2Save() == "N";
     s.filterBytes = toWindows1252(fitField(query.categoryFilterCode, 10));
     s.allCategories = trimBlanks(s.filterBytes).empty();
-    if (s.search.kind == SearchKind::Word) s.upper = upperTable();
+    s.upper = upperTable();
+    if (s.search.kind == SearchKind::Word) s.prefilter = WordPrefilter(s.search.bytes, s.upper);
 }
 
 ListFilter::~ListFilter() = default;
@@ -199,11 +226,12 @@ bool ListFilter::keeps(const char* r) const {
         case SearchKind::None:
             return s.allCategories || entry_bytes::categoryCode(r) == s.filterBytes;
         case SearchKind::Word:
-            return matchesWordSearch(r, s.search, s.user1Free, s.user2Free, s.upper);
+            return s.prefilter.mayMatch(r) &&
+                   matchesWordSearch(r, s.search, s.user1Free, s.user2Free, s.upper);
         case SearchKind::PickList1:
-            return matchesPickList(r + entry_layout::kUserField1, s.search);
+            return matchesPickList(r + entry_layout::kUserField1, s.search, s.upper);
         case SearchKind::PickList2:
-            return matchesPickList(r + entry_layout::kUserField2, s.search);
+            return matchesPickList(r + entry_layout::kUserField2, s.search, s.upper);
     }
     return false;
 }
@@ -214,52 +242,84 @@ std::string listHeaderFormat(const SettingsRecord& settings) {
     return *headerFormat(order, settings.udf1Name(), settings.udf2Name());
 }
 
-namespace {
-
 using RowSink = std::function<void(std::string_view row)>;
 
-ListView refresh(const std::string& recordFilePath, const ListQuery& query,
-                 const SettingsRecord& settings, const RegionalSettings& regional,
-                 const std::string* reportListPath, const RowSink* sink) {
-    ListView view;
-    const Search search = parseSearch(query.searchArgument);
-
-    std::string order = settings.gridOrder();
-    if (!gridColumns(order)) order = std::string(kGridOrders[0]);
-    const GridColumns columns = *gridColumns(order);
-    view.headerFormat = listHeaderFormat(settings);
-
-    const ListFilter filter(query, settings);
-    if (sink == nullptr) {
-        // Address room only: pages that no row reaches are never touched.
-        const std::size_t records = recordCount(recordFilePath);
-        view.rows.reserve(records);
-        view.text.reserve(records * 100);
+// What one refresh keeps of the records it is shown: the totals, the numbers of the
+// records listed, and the records themselves when the view or the report list needs
+// them; or, for a printout, each row's text handed on at once.
+class ListBuilder {
+  public:
+    ListBuilder(const ListQuery& query, const SettingsRecord& settings,
+                const RegionalSettings& regional, const RowSink* sink, bool keepRecords)
+        : filter_(query, settings), sink_(sink), keepRecords_(keepRecords) {
+        std::string order = settings.gridOrder();
+        if (!gridColumns(order)) order = std::string(kGridOrders[0]);
+        auto format = std::make_shared<RowFormat>();
+        format->columns = *gridColumns(order);
+        format->macroMode = query.macroMode;
+        format->regional = regional;
+        view_.format_ = std::move(format);
+        view_.headerFormat = listHeaderFormat(settings);
     }
-    std::size_t listed = 0;
-    std::string reportRecords;
-    view.recordCount = scanRecordFile(recordFilePath, [&](std::size_t i, const char* r) {
-        if (!filter.keeps(r)) return;
-        ListRow row = buildRow(r, columns, query.macroMode, regional, view.text);
-        row.recordNumber = static_cast<std::uint32_t>(i);
-        if (sink != nullptr) {
-            (*sink)(std::string_view(view.text).substr(0, row.cellStart[7] - 1u));
-            view.text.clear();
-        } else {
-            view.rows.push_back(row);
-        }
-        ++listed;
-        const Money amount = entry_bytes::amount(r);
-        view.balance += amount;
-        if (amount.isNegative())
-            view.expense += amount;
-        else
-            view.income += amount;
-        if (reportListPath != nullptr) reportRecords.append(r, entry_layout::kSize);
-    });
-    if (reportListPath != nullptr && !reportRecords.empty())
-        appendToReportList(*reportListPath, reportRecords);
 
+    // Address room only: pages that no row reaches are never touched.
+    void reserve(std::size_t records) {
+        if (sink_ != nullptr) return;
+        view_.numbers_.reserve(records);
+        if (keepRecords_) kept_.reserve(records * entry_layout::kSize);
+    }
+
+    void visit(std::size_t number, const char* r) {
+        if (!filter_.keeps(r)) return;
+        ++listed_;
+        const Money amount = entry_bytes::amount(r);
+        view_.balance += amount;
+        if (amount.isNegative())
+            view_.expense += amount;
+        else
+            view_.income += amount;
+        if (sink_ != nullptr) {
+            line_.clear();
+            appendRowText(line_, r, *view_.format_);
+            (*sink_)(line_);
+            return;
+        }
+        view_.numbers_.push_back(static_cast<std::uint32_t>(number));
+        if (keepRecords_) kept_.append(r, entry_layout::kSize);
+    }
+
+    // The view of `recordCount` records: its rows find their records in `wholeFile`
+    // when given, else among the records kept.
+    ListView finish(std::size_t recordCount, std::shared_ptr<const std::string> wholeFile,
+                    const std::string* reportListPath) {
+        if (reportListPath != nullptr && !kept_.empty()) appendToReportList(*reportListPath, kept_);
+        view_.recordCount = recordCount;
+        if (wholeFile) {
+            view_.records_ = std::move(wholeFile);
+            view_.wholeFile_ = true;
+        } else {
+            view_.records_ = std::make_shared<const std::string>(std::move(kept_));
+        }
+        return std::move(view_);
+    }
+
+    std::size_t listed() const { return listed_; }
+
+  private:
+    ListFilter filter_;
+    const RowSink* sink_;
+    bool keepRecords_;
+    ListView view_;
+    std::string kept_;
+    std::string line_;
+    std::size_t listed_ = 0;
+};
+
+namespace {
+
+void fillPanels(ListView& view, std::size_t listed, const ListQuery& query,
+                const SettingsRecord& settings, const RegionalSettings& regional) {
+    const Search search = parseSearch(query.searchArgument);
     view.panels[0] = "(+) " + regional.currencyText(view.income);
     view.panels[1] = "(-) " + regional.currencyText(view.expense);
     view.panels[2] = "(=) " + regional.currencyText(view.balance);
@@ -281,6 +341,19 @@ ListView refresh(const std::string& recordFilePath, const ListQuery& query,
                 std::string(trimField(settings.udf2Name())) + " = " + search.argument + " ";
             break;
     }
+}
+
+// The refresh that reads the file block by block: the view keeps the listed records
+// alone (or, with a sink, nothing).
+ListView scanRefresh(const std::string& recordFilePath, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath, const RowSink* sink) {
+    ListBuilder builder(query, settings, regional, sink, sink == nullptr);
+    builder.reserve(recordCount(recordFilePath));
+    const std::size_t count = scanRecordFile(
+        recordFilePath, [&](std::size_t number, const char* r) { builder.visit(number, r); });
+    ListView view = builder.finish(count, nullptr, reportListPath);
+    fillPanels(view, builder.listed(), query, settings, regional);
     return view;
 }
 
@@ -289,13 +362,56 @@ ListView refresh(const std::string& recordFilePath, const ListQuery& query,
 ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const std::string* reportListPath) {
-    return refresh(recordFilePath, query, settings, regional, reportListPath, nullptr);
+    return scanRefresh(recordFilePath, query, settings, regional, reportListPath, nullptr);
 }
 
 ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const RowSink& row) {
-    return refresh(recordFilePath, query, settings, regional, nullptr, &row);
+    return scanRefresh(recordFilePath, query, settings, regional, nullptr, &row);
+}
+
+ListView PopMainGrid(const std::string& recordFilePath, CachedFile& book, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath) {
+    ensureFileExists(recordFilePath);
+    std::shared_ptr<const std::string> bytes = book.read(recordFilePath);
+    const std::size_t count = bytes->size() / entry_layout::kSize;
+    ListBuilder builder(query, settings, regional, nullptr, reportListPath != nullptr);
+    builder.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        builder.visit(i + 1, bytes->data() + i * entry_layout::kSize);
+    ListView view = builder.finish(count, std::move(bytes), reportListPath);
+    fillPanels(view, builder.listed(), query, settings, regional);
+    return view;
+}
+
+const char* ListView::record(std::size_t row) const {
+    const std::size_t at = wholeFile_ ? numbers_[row] - std::size_t{1} : row;
+    return records_->data() + at * entry_layout::kSize;
+}
+
+std::string ListView::cell(std::size_t row, int column) const {
+    std::string out;
+    appendCell(out, record(row), format_->columns[static_cast<std::size_t>(column)], *format_);
+    return out;
+}
+
+std::string ListView::rowText(std::size_t row) const {
+    std::string out;
+    appendRowText(out, record(row), *format_);
+    return out;
+}
+
+double ListView::stamp(std::size_t row) const {
+    return entry_bytes::recordStamp(record(row));
+}
+
+AmountColour ListView::amountColour(std::size_t row) const {
+    const Money amount = entry_bytes::amount(record(row));
+    return amount.isZero()       ? AmountColour::Blue
+           : amount.isNegative() ? AmountColour::Red
+                                 : AmountColour::Black;
 }
 
 std::string reportPanelText(std::size_t items) {

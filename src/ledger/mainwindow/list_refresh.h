@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+#include "mainwindow/grid_layout.h"
+#include "platform/cached_file.h"
 #include "platform/dates.h"
 #include "platform/money.h"
 #include "platform/regional.h"
@@ -47,20 +49,19 @@ struct ListQuery {
 
 enum class AmountColour { Black, Red, Blue };
 
-// One row of the grid: its seven cell texts in column order, joined by tabs, kept in
-// the text of the whole list (ListView::text) to spare an allocation per row.
-struct ListRow {
-    std::uint32_t offset = 0;                  // start of the row in ListView::text
-    std::array<std::uint16_t, 8> cellStart{};  // cell starts from `offset`; [7] = length + 1
-    AmountColour amountColour = AmountColour::Black;
-    double stamp = 0;
-    std::uint32_t recordNumber = 0;  // from 1, in the file the list was read from
+// How a row's record becomes its cell texts.
+struct RowFormat {
+    GridColumns columns{};
+    bool macroMode = false;  // the date cell reads "(macro)"
+    RegionalSettings regional;
 };
 
-struct ListView {
+// The rows of a list and what its status bar shows. A row is the record it shows; its
+// cell texts are made when asked for, so that a list of a million rows costs four
+// bytes a row and a grid formats only the rows it paints.
+class ListView {
+  public:
     std::string headerFormat;
-    std::string text;  // the rows' texts, one after the other
-    std::vector<ListRow> rows;
     Money income;                 // sum of the positive amounts listed
     Money expense;                // sum of the negative amounts listed
     Money balance;                // sum of all amounts listed
@@ -68,18 +69,28 @@ struct ListView {
     // Panels 1 to 5 of the status bar outside report mode.
     std::array<std::string, 5> panels;
 
-    // Cell `column` (0..6) of row `row` (0-based), and the whole row with its tabs.
-    std::string_view cell(std::size_t row, int column) const {
-        const ListRow& r = rows[row];
-        const auto b = r.cellStart[static_cast<std::size_t>(column)];
-        const auto e = r.cellStart[static_cast<std::size_t>(column) + 1];
-        return std::string_view(text).substr(r.offset + b, static_cast<std::size_t>(e - b - 1));
-    }
-    std::string_view rowText(std::size_t row) const {
-        const ListRow& r = rows[row];
-        return std::string_view(text).substr(r.offset,
-                                             static_cast<std::size_t>(r.cellStart[7] - 1));
-    }
+    std::size_t size() const { return numbers_.size(); }
+    bool empty() const { return numbers_.empty(); }
+
+    // Cell `column` (0..6) of row `row` (0-based), and the whole row, its cells joined
+    // by tabs.
+    std::string cell(std::size_t row, int column) const;
+    std::string rowText(std::size_t row) const;
+    double stamp(std::size_t row) const;
+    AmountColour amountColour(std::size_t row) const;
+    // The number of the record the row shows, from 1, in the file the list was read from.
+    std::size_t recordNumber(std::size_t row) const { return numbers_[row]; }
+    // The 125 bytes of that record.
+    const char* record(std::size_t row) const;
+
+  private:
+    friend class ListBuilder;
+    // Either the whole record file, where a row finds its record by number, or the
+    // listed records alone, one after the other in row order.
+    std::shared_ptr<const std::string> records_;
+    bool wholeFile_ = false;
+    std::vector<std::uint32_t> numbers_;
+    std::shared_ptr<const RowFormat> format_;
 };
 
 // The test by which the list refresh keeps a record, for work that needs the entries
@@ -108,12 +119,18 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const std::string* reportListPath = nullptr);
 
+// PopMainGrid of the record file as `book` holds it: read again only when it changed
+// since the last refresh, so that a refresh is one pass over the records in memory.
+ListView PopMainGrid(const std::string& recordFilePath, CachedFile& book, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath = nullptr);
+
 // The header format of the grid for the settings' GridOrder (see PopMainGrid).
 std::string listHeaderFormat(const SettingsRecord& settings);
 
 // PopMainGrid for a printout of a whole book: each row's text (its cells joined by
-// tabs) goes to `row` as soon as it is made, instead of into the view, whose `rows` and
-// `text` stay empty; totals, count and panels are as PopMainGrid computes them.
+// tabs) goes to `row` as soon as it is made, instead of into the view, which stays
+// empty; totals, count and panels are as PopMainGrid computes them.
 ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const std::function<void(std::string_view row)>& row);

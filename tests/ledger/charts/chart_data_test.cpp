@@ -107,7 +107,7 @@ TEST_F(ChartDataTest, CategoryTotalsAreTheSummaryReportsAndTheListsTotals) {
         EXPECT_EQ(chart.moneyOut.total, list.expense);
         EXPECT_EQ(chart.moneyIn.total, list.income);
         EXPECT_EQ(split.todo.count() + split.income.count() + split.expense.count(),
-                  list.rows.size());
+                  list.size());
 
         std::string summary;
         WriteSummary(summary, ReportSources(categories, split, settings, regional));

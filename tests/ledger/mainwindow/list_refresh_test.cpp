@@ -27,13 +27,28 @@ class ListRefreshTest : public ::testing::Test {
     void book(const std::vector<EntryRecord>& records) {
         dir.write("quillbank.dat", fileOf(records));
     }
+    // The list as the window makes it, from the book read whole into memory, must be the
+    // list read from the file block by block.
     ListView refresh(const std::string* report = nullptr) {
-        return PopMainGrid(dir.file("quillbank.dat"), query, settings, regional, report);
+        const std::string path = dir.file("quillbank.dat");
+        if (report != nullptr) return PopMainGrid(path, book_, query, settings, regional, report);
+        ListView scanned = PopMainGrid(path, query, settings, regional);
+        const ListView kept = PopMainGrid(path, book_, query, settings, regional);
+        EXPECT_EQ(textsOf(kept), textsOf(scanned));
+        EXPECT_EQ(kept.panels, scanned.panels);
+        EXPECT_EQ(kept.recordCount, scanned.recordCount);
+        return scanned;
+    }
+    static std::vector<std::string> textsOf(const ListView& v) {
+        std::vector<std::string> texts;
+        for (std::size_t row = 0; row < v.size(); ++row)
+            texts.push_back(std::to_string(v.recordNumber(row)) + "\t" + v.rowText(row));
+        return texts;
     }
     std::vector<double> stampsOf(const ListView& v) {
         std::vector<double> s;
-        for (const ListRow& r : v.rows)
-            s.push_back(r.stamp);
+        for (std::size_t row = 0; row < v.size(); ++row)
+            s.push_back(v.stamp(row));
         return s;
     }
 
@@ -41,11 +56,12 @@ class ListRefreshTest : public ::testing::Test {
     ListQuery query;
     SettingsRecord settings = SettingsRecord::defaults();
     RegionalSettings regional = RegionalSettings::unitedStates();
+    CachedFile book_;
 };
 
 TEST_F(ListRefreshTest, AnEmptyBookShowsZerosAndNoRows) {
     const ListView v = refresh();
-    EXPECT_TRUE(v.rows.empty());
+    EXPECT_TRUE(v.empty());
     EXPECT_EQ(v.panels, (std::array<std::string, 5>{"(+) $0.00", "(-) $0.00", "(=) $0.00",
                                                     "0 Items", "Category = All Categories "}));
 }
@@ -54,16 +70,16 @@ TEST_F(ListRefreshTest, RowsHoldTheCellTextsInColumnOrderWithColours) {
     book({entry(2001, 4, 1, "FOOD", -1250, "  lunch at café  ", 89200.5, "shop", "card"),
           entry(2001, 3, 1, "PAY", 200000, "salary", 2), entry(2001, 2, 1, "OPEN", 0, "to do", 3)});
     const ListView v = refresh();
-    ASSERT_EQ(v.rows.size(), 3u);
+    ASSERT_EQ(v.size(), 3u);
     EXPECT_EQ(v.rowText(0),
               "04/01/2001\t($12.50)\tlunch at café\tshop      \tcard      \tFOOD      \t89200.5");
     EXPECT_EQ(v.cell(0, 2), "lunch at café");
     EXPECT_EQ(v.cell(0, 6), "89200.5");
-    EXPECT_EQ(v.rows[0].amountColour, AmountColour::Red);
+    EXPECT_EQ(v.amountColour(0), AmountColour::Red);
     EXPECT_EQ(v.cell(1, 1), "$2,000.00");
-    EXPECT_EQ(v.rows[1].amountColour, AmountColour::Black);
+    EXPECT_EQ(v.amountColour(1), AmountColour::Black);
     EXPECT_EQ(v.cell(2, 1), "****?****");
-    EXPECT_EQ(v.rows[2].amountColour, AmountColour::Blue);
+    EXPECT_EQ(v.amountColour(2), AmountColour::Blue);
     EXPECT_EQ(v.panels[0], "(+) $2,000.00");
     EXPECT_EQ(v.panels[1], "(-) ($12.50)");
     EXPECT_EQ(v.panels[2], "(=) $1,987.50");
@@ -111,15 +127,15 @@ TEST_F(ListRefreshTest, NoDateIsInNoRangeAndNoStampShowsTheNoValueText) {
     query.rangeStart = serialFromDate(2000, 1, 1);
     query.rangeEnd = serialFromDate(2000, 1, 2);
     const ListView v = refresh();
-    ASSERT_EQ(v.rows.size(), 2u);
+    ASSERT_EQ(v.size(), 2u);
     EXPECT_EQ(v.rowText(0), "01/02/2000\t$1.00\t\t          \t          \tA         \t****?****");
     EXPECT_EQ(v.cell(1, 6), "0." + std::string(323, '0') + "5");
     EXPECT_EQ(v.panels[2], "(=) ($1.00)");
     query.rangeStart = kFirstDaySerial;
     query.rangeEnd = kLastDaySerial;
-    EXPECT_EQ(refresh().rows.size(), 2u);
+    EXPECT_EQ(refresh().size(), 2u);
     query.macroMode = true;  // macro entries have no date of their own
-    EXPECT_EQ(refresh().rows.size(), 8u);
+    EXPECT_EQ(refresh().size(), 8u);
 }
 
 TEST_F(ListRefreshTest, TheCategoryFilterComparesTheStoredCodeExactly) {
@@ -145,6 +161,19 @@ TEST_F(ListRefreshTest, WordSearchLooksInNoteAndInFreeTextUserFields) {
     const ListView v = refresh();
     EXPECT_EQ(stampsOf(v), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(v.panels[4], "Word Search = ALPHA ");
+}
+
+TEST_F(ListRefreshTest, WordSearchSeesTheFieldsJoinedByBlanksInAnyLetterCase) {
+    const std::string note(56, '.');
+    book({entry(2001, 4, 1, "A", 100, note + "fish", 1, "Market"),
+          entry(2001, 4, 1, "A", 100, "Café Noir", 2)});
+    settings.setUdf1Save("N");
+    query.searchArgument = "FISH MARKET";
+    EXPECT_EQ(stampsOf(refresh()), (std::vector<double>{1}));
+    query.searchArgument = "SHMA";  // the bytes run on in the record, but not in the text
+    EXPECT_EQ(stampsOf(refresh()), (std::vector<double>{}));
+    query.searchArgument = ansiUpper("café n");
+    EXPECT_EQ(stampsOf(refresh()), (std::vector<double>{2}));
 }
 
 TEST_F(ListRefreshTest, CompleteWordsNeedBlanksAroundThem) {
@@ -177,7 +206,7 @@ TEST_F(ListRefreshTest, ReportModeAppendsEveryListedRecordToTheReportList) {
     book({b, a});
     const std::string report = dir.file("report.tmp");
     refresh(&report);
-    refresh(&report);
+    PopMainGrid(dir.file("quillbank.dat"), query, settings, regional, &report);
     EXPECT_EQ(dir.read("report.tmp"), fileOf({b, a, b, a}));
     EXPECT_EQ(reportPanelText(4), "Reporting: 4 items selected.");
 }

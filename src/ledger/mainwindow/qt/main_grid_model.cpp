@@ -43,20 +43,20 @@ void MainGridModel::setRows(ListView view) {
     chunks_.clear();
     rows_.clear();
     auto chunk = std::make_shared<const ListView>(std::move(view));
-    rows_.reserve(chunk->rows.size());
-    for (std::size_t i = 0; i < chunk->rows.size(); ++i)
+    rows_.reserve(chunk->size());
+    for (std::size_t i = 0; i < chunk->size(); ++i)
         rows_.push_back({0, static_cast<std::uint32_t>(i)});
     chunks_.push_back(std::move(chunk));
     endResetModel();
 }
 
 void MainGridModel::appendRows(ListView view) {
-    if (view.rows.empty()) return;
+    if (view.empty()) return;
     const int first = rowCount();
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(view.rows.size()) - 1);
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(view.size()) - 1);
     const auto chunkIndex = static_cast<std::uint32_t>(chunks_.size());
     auto chunk = std::make_shared<const ListView>(std::move(view));
-    for (std::size_t i = 0; i < chunk->rows.size(); ++i)
+    for (std::size_t i = 0; i < chunk->size(); ++i)
         rows_.push_back({chunkIndex, static_cast<std::uint32_t>(i)});
     chunks_.push_back(std::move(chunk));
     endInsertRows();
@@ -76,26 +76,26 @@ void MainGridModel::removeDataRow(int row) {
     endRemoveRows();
 }
 
-std::string_view MainGridModel::cell(int row, int column) const {
+std::string MainGridModel::cell(int row, int column) const {
     const RowRef& r = rows_.at(static_cast<std::size_t>(row));
     return chunks_[r.chunk]->cell(r.row, column);
 }
 
 double MainGridModel::stamp(int row) const {
     const RowRef& r = rows_.at(static_cast<std::size_t>(row));
-    return chunks_[r.chunk]->rows[r.row].stamp;
+    return chunks_[r.chunk]->stamp(r.row);
 }
 
 std::size_t MainGridModel::recordNumber(int row) const {
     const RowRef& r = rows_.at(static_cast<std::size_t>(row));
-    return chunks_[r.chunk]->rows[r.row].recordNumber;
+    return chunks_[r.chunk]->recordNumber(r.row);
 }
 
 std::vector<double> MainGridModel::stamps() const {
     std::vector<double> s;
     s.reserve(rows_.size());
     for (const RowRef& r : rows_)
-        s.push_back(chunks_[r.chunk]->rows[r.row].stamp);
+        s.push_back(chunks_[r.chunk]->stamp(r.row));
     return s;
 }
 
@@ -117,7 +117,7 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
             if (column == kStampColumn) return QBrush(QColor(255, 255, 255));
             if (column == kAmountColumn) {
                 const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
-                return QBrush(colourOf(chunks_[r.chunk]->rows[r.row].amountColour));
+                return QBrush(colourOf(chunks_[r.chunk]->amountColour(r.row)));
             }
             return {};
         }

@@ -29,7 +29,7 @@ class MainGridModel : public QAbstractTableModel {
     void removeDataRow(int row);
 
     // The cell text and the stamp of data row `row` (0-based).
-    std::string_view cell(int row, int column) const;
+    std::string cell(int row, int column) const;
     double stamp(int row) const;
     // The number of the record row `row` shows, from 1 (0 for rows of a report list).
     std::size_t recordNumber(int row) const;

@@ -474,7 +474,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
     {
         WaitCursor wait;
         try {
-            view = qbk::PopMainGrid(state_.RecordFilePath, query, state_.ProgramSettings,
+            view = qbk::PopMainGrid(state_.RecordFilePath, book_, query, state_.ProgramSettings,
                                     regional(), state_.ReportMode ? &reportList : nullptr);
         } catch (const OperationError& e) {
             showError(e);

@@ -27,6 +27,7 @@
 #include "mainwindow/qt/main_state.h"
 #include "mainwindow/qt/services.h"
 #include "mainwindow/qt/splash.h"
+#include "platform/cached_file.h"
 #include "platform/errors.h"
 #include "platform/stamps.h"
 #include "store/sort_key.h"
@@ -212,6 +213,9 @@ class QBK_3_Main : public QMainWindow {
     std::map<std::string, QList<int>> columnWidths_;
 
     BookWatcher* bookWatcher_ = nullptr;
+    // The record file as the last refresh read it: refreshes of an unchanged book
+    // filter it in memory instead of reading it again.
+    CachedFile book_;
     QWidget* central_ = nullptr;
     QTableView* MainGrid = nullptr;
     MainGridModel* mainGridModel_ = nullptr;
