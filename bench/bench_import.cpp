@@ -1,6 +1,6 @@
-// Benchmarks of the import: a bank file of 100,000 comma-delimited lines, statements of
-// 100,000 transactions (OFX and QIF, with payee rules), and a 10 MB line of commas, each
-// into an empty book.
+// Benchmarks of the import: bank files of 10,000, 100,000 and 1,000,000 comma-delimited
+// lines, statements of 100,000 transactions (OFX and QIF, with payee rules), and a 10 MB
+// line of commas, each into an empty book.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -19,10 +19,10 @@ namespace {
 
 constexpr std::size_t kLines = 100000;
 
-// One CSV file for the whole run, in a temporary folder: date, amount, note,
-// category, two user fields, as a bank's export would have them.
+// A CSV file of `lines` lines in a temporary folder: date, amount, note, category, two
+// user fields, as a bank's export would have them.
 struct BankFile {
-    BankFile() {
+    explicit BankFile(std::size_t lines = kLines) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "qbk-bench-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
@@ -33,8 +33,8 @@ struct BankFile {
             "Caf\xC3\xA9 du Parc"};
         static const char* const kCodes[] = {"FOOD", "CAR", "HOUSE", "JOB", "FUN"};
         std::string text;
-        text.reserve(kLines * 64);
-        for (std::size_t i = 0; i < kLines; ++i) {
+        text.reserve(lines * 64);
+        for (std::size_t i = 0; i < lines; ++i) {
             text += std::to_string(i % 12 + 1) + "/" + std::to_string(i % 28 + 1) + "/" +
                     std::to_string(1990 + i % 30) + ",";
             text += (i % 7 == 0 ? "" : "-") + std::to_string(i % 5000) + "." +
@@ -48,8 +48,8 @@ struct BankFile {
     std::string folder, csv, book;
 };
 
-void BM_ImportCsv100k(benchmark::State& state) {
-    static BankFile file;
+void BM_ImportCsv(benchmark::State& state) {
+    const BankFile file(static_cast<std::size_t>(state.range(0)));
     const RegionalSettings regional = RegionalSettings::unitedStates();
     const ImportLinks links{"1", "2", "3", "4", "5", "6"};
     const ManualClock clock(serialFromDate(2026, 12, 7), 43200);
@@ -63,7 +63,7 @@ void BM_ImportCsv100k(benchmark::State& state) {
     }
     state.counters["entries"] = static_cast<double>(imported);
 }
-BENCHMARK(BM_ImportCsv100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportCsv)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // A statement of kLines transactions in one of the two formats, and a rules file of
 // twenty rules, in a temporary folder that is also the book.

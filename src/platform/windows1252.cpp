@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace qbk {
 namespace {
@@ -138,8 +139,25 @@ std::string toWindows1252(std::string_view utf8) {
     return out;
 }
 
+void putWindows1252Field(std::string_view utf8, std::size_t width, char* out) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < utf8.size() && n < width; ++n) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out[n] = utf8[i++];
+            continue;
+        }
+        const int b = byteOf(nextCodePoint(utf8, i));
+        out[n] = b < 0 ? '?' : static_cast<char>(b);
+    }
+    std::memset(out + n, ' ', width - n);
+}
+
 bool isValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const bool replacementChar = text.substr(i, 3) == "\xEF\xBF\xBD";
         if (nextCodePoint(text, i) == 0xFFFD && !replacementChar) return false;
     }

@@ -26,6 +26,11 @@ std::string displayText(std::string_view bytes);
 // sequence) becomes "?".
 std::string toWindows1252(std::string_view utf8);
 
+// The text field of `width` bytes that `utf8` becomes on disk, written at `out`: the
+// first `width` characters of toWindows1252(utf8), padded with blanks. Makes no copy,
+// for writers of many records.
+void putWindows1252Field(std::string_view utf8, std::size_t width, char* out);
+
 // True when `text` is well-formed UTF-8.
 bool isValidUtf8(std::string_view text);
 

@@ -13,10 +13,7 @@ static_assert(std::endian::native == std::endian::little,
               "record files are little-endian; this build assumes a little-endian machine");
 
 void putText(char* out, std::string_view utf8, std::size_t width) {
-    const std::string bytes = toWindows1252(utf8);
-    const std::size_t n = bytes.size() < width ? bytes.size() : width;
-    std::memcpy(out, bytes.data(), n);
-    std::memset(out + n, ' ', width - n);
+    putWindows1252Field(utf8, width, out);
 }
 
 std::string getText(const char* in, std::size_t width) {
@@ -83,6 +80,15 @@ double recordStamp(const char* record) {
 }
 bool isDeleted(const char* record) {
     return record[entry_layout::kDeletedMark] == 'Y';
+}
+void setEntryDate(char* record, DaySerial day) {
+    store<double>(record + entry_layout::kEntryDate, day);
+}
+void setAmount(char* record, Money amount) {
+    store<std::int64_t>(record + entry_layout::kAmount, amount.raw());
+}
+void setRecordStamp(char* record, double stamp) {
+    store<double>(record + entry_layout::kRecordStamp, stamp);
 }
 }  // namespace entry_bytes
 

@@ -74,6 +74,11 @@ bool isDeleted(const char* record);
 inline std::string_view categoryCode(const char* record) {
     return {record + entry_layout::kCategoryCode, entry_layout::kCategoryCodeWidth};
 }
+// Writers of single fields, for writers of many records that fill a blank record's
+// bytes in place (text fields: putWindows1252Field at their offset).
+void setEntryDate(char* record, DaySerial day);
+void setAmount(char* record, Money amount);
+void setRecordStamp(char* record, double stamp);
 }  // namespace entry_bytes
 
 }  // namespace qbk

@@ -55,69 +55,95 @@ Fields fieldsOf(const EntryRecord& e) {
             numberText(e.recordStamp),  e.isDeleted()};
 }
 
-void writeJsonString(std::ostream& out, std::string_view text) {
-    out << '"';
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
     for (const char c : text) {
         if (c == '"' || c == '\\') {
-            out << '\\' << c;
+            out += '\\';
+            out += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out << escaped;
+            out += escaped;
         } else {
-            out << c;
+            out += c;
         }
     }
-    out << '"';
+    out += '"';
 }
 
-void writeCsvField(std::ostream& out, std::string_view text) {
+void appendCsvField(std::string& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out << text;
+        out += text;
         return;
     }
-    out << '"';
-    for (const char c : text)
-        out << (c == '"' ? "\"\"" : std::string(1, c));
-    out << '"';
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendJsonObject(std::string& out, const Fields& f) {
+    out += "{\"date\":";
+    if (f.date)
+        appendJsonString(out, *f.date);
+    else
+        out += "null";
+    out += ",\"amount\":";
+    appendJsonString(out, f.amount);
+    const std::pair<const char*, std::string_view> texts[] = {
+        {"category", f.category}, {"note", f.note}, {"user1", f.user1}, {"user2", f.user2}};
+    for (const auto& [key, value] : texts) {
+        out += ",\"";
+        out += key;
+        out += "\":";
+        appendJsonString(out, value);
+    }
+    out += ",\"stamp\":";
+    out += f.stamp.value_or("null");
+    out += ",\"deleted\":";
+    out += f.deleted ? "true}" : "false}";
+}
+
+void appendCsvLine(std::string& out, const Fields& f) {
+    out += f.date.value_or("");
+    out += ',';
+    out += f.amount;
+    for (const std::string_view text : {f.category, f.note, f.user1, f.user2}) {
+        out += ',';
+        appendCsvField(out, text);
+    }
+    out += ',';
+    out += f.stamp.value_or("");
+    out += f.deleted ? ",true\n" : ",false\n";
 }
 
 }  // namespace
 
-void writeEntriesJson(std::ostream& out, const std::vector<EntryRecord>& entries) {
-    out << '[';
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Fields f = fieldsOf(entries[i]);
-        out << (i == 0 ? "\n" : ",\n") << "{\"date\":";
-        if (f.date)
-            writeJsonString(out, *f.date);
-        else
-            out << "null";
-        out << ",\"amount\":";
-        writeJsonString(out, f.amount);
-        const std::pair<const char*, std::string_view> texts[] = {
-            {"category", f.category}, {"note", f.note}, {"user1", f.user1}, {"user2", f.user2}};
-        for (const auto& [key, value] : texts) {
-            out << ",\"" << key << "\":";
-            writeJsonString(out, value);
-        }
-        out << ",\"stamp\":" << f.stamp.value_or("null")
-            << ",\"deleted\":" << (f.deleted ? "true" : "false") << '}';
-    }
-    out << (entries.empty() ? "]\n" : "\n]\n");
+void EntryWriter::begin() {
+    out_ << (format_ == EntryFormat::Json
+                 ? "["
+                 : "date,amount,category,note,user1,user2,stamp,deleted\n");
 }
 
-void writeEntriesCsv(std::ostream& out, const std::vector<EntryRecord>& entries) {
-    out << "date,amount,category,note,user1,user2,stamp,deleted\n";
-    for (const EntryRecord& e : entries) {
-        const Fields f = fieldsOf(e);
-        out << f.date.value_or("") << ',' << f.amount;
-        for (std::string_view text : {f.category, f.note, f.user1, f.user2}) {
-            out << ',';
-            writeCsvField(out, text);
-        }
-        out << ',' << f.stamp.value_or("") << ',' << (f.deleted ? "true" : "false") << '\n';
+void EntryWriter::write(const EntryRecord& entry) {
+    if (written_ == 0) begin();
+    line_.clear();
+    if (format_ == EntryFormat::Json) {
+        line_ += written_ == 0 ? "\n" : ",\n";
+        appendJsonObject(line_, fieldsOf(entry));
+    } else {
+        appendCsvLine(line_, fieldsOf(entry));
     }
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    ++written_;
+}
+
+void EntryWriter::finish() {
+    if (written_ == 0) begin();
+    if (format_ == EntryFormat::Json) out_ << (written_ == 0 ? "]\n" : "\n]\n");
 }
 
 }  // namespace qbk

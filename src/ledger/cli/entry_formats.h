@@ -7,20 +7,41 @@
 #ifndef QBK_CLI_ENTRY_FORMATS_H_
 #define QBK_CLI_ENTRY_FORMATS_H_
 
+#include <cstddef>
 #include <ostream>
-#include <vector>
+#include <string>
 
 #include "store/entry_record.h"
 
 namespace qbk {
 
-// A JSON array of objects with the keys date, amount, category, note, user1, user2,
-// stamp and deleted; one object a line.
-void writeEntriesJson(std::ostream& out, const std::vector<EntryRecord>& entries);
+enum class EntryFormat {
+    // A JSON array of objects with the keys date, amount, category, note, user1, user2,
+    // stamp and deleted; one object a line.
+    Json,
+    // Comma-separated values: a header line of the same names, then one line per entry;
+    // a field with a comma, a double quote or a line break stands in double quotes.
+    Csv,
+};
 
-// Comma-separated values: a header line of the same names, then one line per entry;
-// a field with a comma, a double quote or a line break stands in double quotes.
-void writeEntriesCsv(std::ostream& out, const std::vector<EntryRecord>& entries);
+// Writes entries to `out` one at a time as they come, so that a list of any length
+// needs memory for one entry only. Nothing is written before the first entry (a book
+// that cannot be read prints nothing); finish() ends the text, and makes the empty
+// array or the header alone when no entry came.
+class EntryWriter {
+  public:
+    EntryWriter(std::ostream& out, EntryFormat format) : out_(out), format_(format) {}
+    void write(const EntryRecord& entry);
+    void finish();
+
+  private:
+    void begin();
+
+    std::ostream& out_;
+    EntryFormat format_;
+    std::size_t written_ = 0;
+    std::string line_;  // reused for every entry
+};
 
 }  // namespace qbk
 

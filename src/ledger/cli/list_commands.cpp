@@ -3,7 +3,6 @@
 // show) and dump (every record of a record file).
 #include "cli/command.h"
 #include "cli/entry_formats.h"
-#include "cli/work_folder.h"
 #include "mainwindow/grid_layout.h"
 #include "mainwindow/list_refresh.h"
 #include "platform/files.h"
@@ -72,15 +71,13 @@ int list(const ListArguments& a, CliContext& cx) {
         printGrid(recordFile, query, settings, cx);
         return kExitDone;
     }
-    // The records listed, as the report mode of the window collects them.
-    const WorkFolder work;
-    const std::string listed = work.path() + "/listed.dat";
-    ensureFileExists(listed);
-    PopMainGrid(recordFile, query, settings, cx.regional, &listed);
-    if (a.format == "json")
-        writeEntriesJson(cx.out, readRecords(listed));
-    else
-        writeEntriesCsv(cx.out, readRecords(listed));
+    // The records the list shows, in file order, each written as the scan reaches it.
+    const ListFilter filter(query, settings);
+    EntryWriter writer(cx.out, a.format == "json" ? EntryFormat::Json : EntryFormat::Csv);
+    scanRecordFile(recordFile, [&](std::size_t, const char* record) {
+        if (filter.keeps(record)) writer.write(decodeEntry(record));
+    });
+    writer.finish();
     return kExitDone;
 }
 

@@ -1,9 +1,11 @@
 #include "import/comma_import.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "import/import_batch.h"
 #include "import/import_preview.h"
+#include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
@@ -16,10 +18,13 @@ namespace {
 // no line ends) still gives a message that fits on the screen.
 constexpr std::size_t kShownLineChars = 200;
 
-[[noreturn]] void failLine(std::size_t lineNumber, std::string_view line, std::string_view field,
-                           std::string_view what) {
-    std::string shown = leftChars(line, kShownLineChars);
-    if (shown.size() < line.size()) shown += "...";
+// `field` is UTF-8; `line` is too, or Windows-1252 bytes with `windows1252`.
+[[noreturn]] void failLine(std::size_t lineNumber, std::string_view line, bool windows1252,
+                           std::string_view field, std::string_view what) {
+    // A Windows-1252 byte is one character.
+    std::string shown = windows1252 ? fromWindows1252(line.substr(0, kShownLineChars))
+                                    : leftChars(line, kShownLineChars);
+    if (windows1252 ? line.size() > kShownLineChars : shown.size() < line.size()) shown += "...";
     throw OperationError(errnum::kTypeMismatch,
                          "Type mismatch in line " + std::to_string(lineNumber) + " (\"" +
                              std::string(field) + "\" is not " + std::string(what) + "): " + shown);
@@ -35,40 +40,117 @@ LinkNumbers numbersOf(const ImportLinks& links) {
             linkNumber(links.category), linkNumber(links.user1),  linkNumber(links.user2)};
 }
 
-// The entry of one line; nullopt for a blank line (every field empty), which is
-// skipped like a line without a date. Fields past the highest linked number are not
-// read.
-std::optional<EntryRecord> convert(std::string_view line, std::size_t lineNumber,
-                                   DelimitedStyle style, const LinkNumbers& link,
-                                   const RegionalSettings& regional) {
-    EntryRecord r;
+// `field` as UTF-8: the view itself, or, for Windows-1252 bytes beyond ASCII, their
+// decoded copy in `scratch`.
+std::string_view asUtf8(std::string_view field, bool windows1252, std::string& scratch) {
+    if (!windows1252 || std::all_of(field.begin(), field.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return field;
+    scratch = fromWindows1252(field);
+    return scratch;
+}
+
+// Stores the linked fields of one line into `out`, which takes date(), amount() and
+// text(offset, width, field) with the entry_layout offset of a text field. The line and
+// its fields are UTF-8, or Windows-1252 bytes with `windows1252`. False for a blank
+// line (every field empty), which is skipped like a line without a date. Fields past
+// the highest linked number are not read.
+template <typename Fields>
+bool convertInto(Fields& out, std::string_view line, std::size_t lineNumber, DelimitedStyle style,
+                 const LinkNumbers& link, const RegionalSettings& regional, bool windows1252) {
+    using namespace entry_layout;
     FieldReader reader(line, style);
+    std::string scratch;
     const std::size_t highest = link.highest();
     for (std::size_t k = 1; k <= highest; ++k) {
         const std::optional<std::string_view> f = reader.next();
         if (!f) break;
         if (k == link.date) {
-            const auto day = regional.parseDate(*f);
+            const std::string_view text = asUtf8(*f, windows1252, scratch);
+            const auto day = regional.parseDate(text);
             if (!day) {
-                if (isBlankLine(line, style)) return std::nullopt;
-                failLine(lineNumber, line, *f, "a date");
+                if (isBlankLine(line, style)) return false;
+                failLine(lineNumber, line, windows1252, text, "a date");
             }
-            r.entryDate = *day;
+            out.date(*day);
         }
         if (k == link.amount) {
-            const auto amount = regional.parseAmount(*f);
+            const std::string_view text = asUtf8(*f, windows1252, scratch);
+            const auto amount = regional.parseAmount(text);
             if (!amount) {
-                if (isBlankLine(line, style)) return std::nullopt;
-                failLine(lineNumber, line, *f, "an amount");
+                if (isBlankLine(line, style)) return false;
+                failLine(lineNumber, line, windows1252, text, "an amount");
             }
-            r.amount = *amount;
+            out.amount(*amount);
         }
-        if (k == link.note) r.note = fitField(*f, entry_layout::kNoteWidth);
-        if (k == link.category) r.categoryCode = fitField(*f, entry_layout::kCategoryCodeWidth);
-        if (k == link.user1) r.userField1 = fitField(*f, entry_layout::kUserFieldWidth);
-        if (k == link.user2) r.userField2 = fitField(*f, entry_layout::kUserFieldWidth);
+        if (k == link.note) out.text(kNote, kNoteWidth, *f);
+        if (k == link.category) out.text(kCategoryCode, kCategoryCodeWidth, *f);
+        if (k == link.user1) out.text(kUserField1, kUserFieldWidth, *f);
+        if (k == link.user2) out.text(kUserField2, kUserFieldWidth, *f);
     }
+    return true;
+}
+
+// The fields of a line into an entry record, for the window's batch.
+struct RecordFields {
+    EntryRecord& r;
+    void date(DaySerial day) { r.entryDate = day; }
+    void amount(Money amount) { r.amount = amount; }
+    void text(std::size_t offset, std::size_t width, std::string_view field) {
+        using namespace entry_layout;
+        std::string& to = offset == kNote           ? r.note
+                          : offset == kCategoryCode ? r.categoryCode
+                          : offset == kUserField1   ? r.userField1
+                                                    : r.userField2;
+        to = fitField(field, width);
+    }
+};
+
+// The fields of a line into the bytes of a blank encoded record, for the streamed
+// import: the same bytes encodeEntry writes for the record RecordFields fills.
+struct EncodedFields {
+    char* record;
+    bool windows1252;
+    void date(DaySerial day) { entry_bytes::setEntryDate(record, day); }
+    void amount(Money amount) { entry_bytes::setAmount(record, amount); }
+    void text(std::size_t offset, std::size_t width, std::string_view field) {
+        if (!windows1252) return putWindows1252Field(field, width, record + offset);
+        // Each byte is a character already.
+        const std::size_t n = std::min(field.size(), width);
+        std::copy_n(field.data(), n, record + offset);
+        std::fill_n(record + offset + n, width - n, ' ');
+    }
+};
+
+// The entry of one line of decoded text; nullopt for a blank line.
+std::optional<EntryRecord> convert(std::string_view line, std::size_t lineNumber,
+                                   DelimitedStyle style, const LinkNumbers& link,
+                                   const RegionalSettings& regional) {
+    EntryRecord r;
+    RecordFields fields{r};
+    if (!convertInto(fields, line, lineNumber, style, link, regional, false)) return std::nullopt;
     return r;
+}
+
+// The records of every line of the file that has a date, encoded (without stamps) into
+// one buffer: the file is read twice in blocks, first for its encoding and size.
+std::string encodeImportFile(const std::string& path, DelimitedStyle style, const LinkNumbers& link,
+                             const RegionalSettings& regional, bool skipHeader) {
+    const ImportFileShape shape = importFileShape(path);
+    const bool windows1252 = !shape.utf8;
+    const std::string blank = encodeEntry(EntryRecord());
+    std::string records;
+    records.reserve(shape.lines * entry_layout::kSize);
+    forEachImportLine(path, [&](std::size_t number, std::string_view line) {
+        if (skipHeader && number == 1) return;
+        const std::size_t at = records.size();
+        records += blank;
+        EncodedFields fields{records.data() + at, windows1252};
+        if (!convertInto(fields, line, number, style, link, regional, windows1252) ||
+            !(entry_bytes::entryDate(fields.record) > 0))
+            records.resize(at);
+    });
+    return records;
 }
 
 }  // namespace
@@ -137,17 +219,50 @@ bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size
     return true;
 }
 
+DelimitedImportResult importDelimitedFile(const std::string& importPath, DelimitedStyle style,
+                                          const std::string& recordFilePath,
+                                          const ImportLinks& links,
+                                          const RegionalSettings& regional, bool skipHeader,
+                                          bool keepDuplicates, StampSource& stamps) {
+    using entry_layout::kSize;
+    std::string added = encodeImportFile(importPath, style, numbersOf(links), regional, skipHeader);
+    // A missing folder fails here, before the lock, as it does for the window.
+    ensureFileExists(recordFilePath);
+
+    DelimitedImportResult result;
+    const BookLock lock(parentFolder(recordFilePath));
+    const RecordFileContent content = readRecordFile(recordFilePath);
+    stamps.noteExisting(largestStamp(content));
+    std::optional<DuplicateFinder> finder;
+    if (!keepDuplicates) finder.emplace(content.records, added.size() / kSize);
+    // The entries kept move down over the duplicates left out, in place.
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < added.size(); at += kSize) {
+        char* const record = added.data() + kept;
+        if (at != kept) std::memcpy(record, added.data() + at, kSize);
+        if (finder && finder->offer(record)) {
+            ++result.duplicates;
+            continue;
+        }
+        entry_bytes::setRecordStamp(record, stamps.next());
+        kept += kSize;
+    }
+    added.resize(kept);
+    result.added = kept / kSize;
+    if (result.added == 0) return result;
+    const std::string_view pieces[] = {content.records, added, content.partialTail};
+    writeFileAtomically(recordFilePath, pieces);
+    return result;
+}
+
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
                                  const ImportLinks& links, const RegionalSettings& regional,
                                  StampSource& stamps) {
     const std::optional<DelimitedStyle> style = delimitedStyleOf(importPath);
     if (!style)
         throw OperationError(errnum::kInvalidCall, "Not a .txt or .csv file (" + importPath + ")");
-    ImportBatch batch = delimitedBatch(readImportText(importPath), *style, links, regional, false);
-    markDuplicates(batch, readBookIndex(recordFilePath));
-    return commitImport(batch,
-                        {recordFilePath, joinPath(parentFolder(recordFilePath), "category.dat")},
-                        kDefaultImportCategory, stamps)
+    return importDelimitedFile(importPath, *style, recordFilePath, links, regional, false, false,
+                               stamps)
         .added;
 }
 

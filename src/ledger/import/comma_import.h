@@ -61,13 +61,29 @@ std::vector<EntryRecord> convertImportText(std::string_view text, DelimitedStyle
 bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size_t dateField,
                      const RegionalSettings& regional);
 
-// Reads the file at `importPath` (its style by its name), converts every line, leaves
-// out the lines the book already holds (see import_batch.h) and appends the others with
-// increasing stamps from `stamps`, in one atomic write. Returns the number of entries
-// appended. On any failure (unreadable file, a name ending neither in TXT nor CSV, a
-// line that does not convert, a failed write) throws OperationError and the record file
-// is as before. qbk3-cli's import goes through runImport (import_run.h), which also
-// reports the duplicates.
+struct DelimitedImportResult {
+    std::size_t added = 0;
+    std::size_t duplicates = 0;  // left out; 0 when they were kept
+};
+
+// The import of a .txt or .csv file in `style` into the record file, with what
+// delimitedBatch, markDuplicates and commitImport do for the window, without an entry
+// in memory: the file is read in blocks and every line with a date encoded into one
+// buffer; then, under the book lock, the lines the book or an earlier line holds are
+// left out (kept with `keepDuplicates`; see import_batch.h) and the others appended
+// with increasing stamps from `stamps`, in one atomic write. With `skipHeader` the
+// first line is passed over. On any failure (unreadable file, a line that does not
+// convert, a failed write) throws OperationError and the record file is as before.
+DelimitedImportResult importDelimitedFile(const std::string& importPath, DelimitedStyle style,
+                                          const std::string& recordFilePath,
+                                          const ImportLinks& links,
+                                          const RegionalSettings& regional, bool skipHeader,
+                                          bool keepDuplicates, StampSource& stamps);
+
+// importDelimitedFile with the style by the file's name (a name ending neither in TXT
+// nor CSV is an OperationError), every line read and duplicates left out. Returns the
+// number of entries appended. qbk3-cli's import goes through runImport (import_run.h),
+// which also reports the duplicates.
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
                                  const ImportLinks& links, const RegionalSettings& regional,
                                  StampSource& stamps);

@@ -126,6 +126,60 @@ std::string readImportText(const std::string& path) {
     return decodeImportBytes(readFile(path));
 }
 
+std::size_t forEachImportLine(const std::string& path,
+                              const std::function<void(std::size_t, std::string_view)>& line) {
+    if (!fileExists(path)) throw OperationError::fromErrno(ENOENT, path);
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string carried;  // the start of a line that runs on into the next block
+    bool first = true, lfMayFollow = false;
+    std::size_t number = 0;
+    readInBlocks(path, kBlock, [&](std::string_view block) {
+        if (first && block.starts_with(kUtf8ByteOrderMark))
+            block.remove_prefix(kUtf8ByteOrderMark.size());
+        first = false;
+        // A CR at the end of the last block and an LF at the start of this one end one line.
+        if (lfMayFollow && !block.empty() && block.front() == '\n') block.remove_prefix(1);
+        lfMayFollow = false;
+        const char* const data = block.data();
+        std::size_t start = 0;
+        for (;;) {
+            std::size_t end = start;
+            while (end < block.size() && data[end] != '\n' && data[end] != '\r')
+                ++end;
+            if (end == block.size()) {
+                carried.append(data + start, end - start);
+                return;
+            }
+            if (carried.empty()) {
+                line(++number, block.substr(start, end - start));
+            } else {
+                carried.append(data + start, end - start);
+                line(++number, carried);
+                carried.clear();
+            }
+            start = end + 1;
+            if (data[end] == '\r') {
+                if (start == block.size())
+                    lfMayFollow = true;
+                else if (data[start] == '\n')
+                    ++start;
+            }
+        }
+    });
+    if (!carried.empty()) line(++number, carried);
+    return number;
+}
+
+ImportFileShape importFileShape(const std::string& path) {
+    ImportFileShape shape;
+    // A line end never falls inside a well-formed character, so the file is valid UTF-8
+    // exactly when each of its lines is.
+    shape.lines = forEachImportLine(path, [&](std::size_t, std::string_view line) {
+        if (shape.utf8 && !isValidUtf8(line)) shape.utf8 = false;
+    });
+    return shape;
+}
+
 std::vector<std::string_view> importLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;

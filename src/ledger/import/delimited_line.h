@@ -9,6 +9,8 @@
 #ifndef QBK_IMPORT_DELIMITED_LINE_H_
 #define QBK_IMPORT_DELIMITED_LINE_H_
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,6 +73,24 @@ std::string decodeImportBytes(std::string_view bytes);
 // The decoded text of the file at `path`. Throws OperationError when it is missing or
 // cannot be read.
 std::string readImportText(const std::string& path);
+
+// The lines of the file at `path` as importLines splits its bytes (a leading byte-order
+// mark left out), passed to `line` one at a time with their number from 1, undecoded:
+// the file is read in blocks, so a big file costs no more memory than its longest
+// line. A view is valid during its call only. Returns the number of lines. Throws
+// OperationError when the file is missing or cannot be read.
+std::size_t forEachImportLine(
+    const std::string& path,
+    const std::function<void(std::size_t number, std::string_view line)>& line);
+
+// Whether the file at `path` is text as decodeImportBytes reads it: UTF-8 when all of
+// it (after a byte-order mark) is valid UTF-8, otherwise Windows-1252; and its number
+// of lines. Reads the file once, in blocks.
+struct ImportFileShape {
+    bool utf8 = true;
+    std::size_t lines = 0;
+};
+ImportFileShape importFileShape(const std::string& path);
 
 // The lines of `text`, ended by CR LF, LF or CR, without their ends. A last line
 // without an end counts; an end at the very end of the text starts no further line.

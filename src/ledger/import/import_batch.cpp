@@ -16,13 +16,33 @@ namespace {
 
 // Date, amount and note of an encoded entry record, as the duplicate check compares
 // them: the bytes as stored, the note without its surrounding blanks.
+std::string_view keyNote(const char* record) {
+    return trimBlanks(std::string_view(record + entry_layout::kNote, entry_layout::kNoteWidth));
+}
 std::string entryKey(const char* record) {
-    const std::string_view note =
-        trimBlanks(std::string_view(record + entry_layout::kNote, entry_layout::kNoteWidth));
     std::string key(record + entry_layout::kEntryDate, 8);
     key.append(record + entry_layout::kAmount, 8);
-    key.append(note);
+    key.append(keyNote(record));
     return key;
+}
+bool sameKey(const char* a, const char* b) {
+    return std::memcmp(a + entry_layout::kEntryDate, b + entry_layout::kEntryDate, 8) == 0 &&
+           std::memcmp(a + entry_layout::kAmount, b + entry_layout::kAmount, 8) == 0 &&
+           keyNote(a) == keyNote(b);
+}
+std::uint64_t keyHash(const char* record) {
+    std::uint64_t date = 0, amount = 0;
+    std::memcpy(&date, record + entry_layout::kEntryDate, 8);
+    std::memcpy(&amount, record + entry_layout::kAmount, 8);
+    std::uint64_t h = std::hash<std::string_view>{}(keyNote(record));
+    // splitmix64's finaliser spreads the bits of the two numbers over the whole hash.
+    for (const std::uint64_t part : {date, amount}) {
+        h ^= part + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+        h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+        h ^= h >> 31;
+    }
+    return h;
 }
 
 std::string trimmedCode(std::string_view code) {
@@ -180,6 +200,32 @@ void markDuplicates(ImportBatch& batch, const BookIndex& book) {
                                                                       : Duplicate::None;
         }
         row.included = row.duplicate == Duplicate::None;
+    }
+}
+
+DuplicateFinder::DuplicateFinder(std::string_view book, std::size_t more) {
+    const std::size_t count = book.size() / entry_layout::kSize;
+    // At most half full, so that a search ends after a probe or two.
+    std::size_t slots = 16;
+    while (slots < 2 * (count + more))
+        slots *= 2;
+    records_.assign(slots, nullptr);
+    hashes_.assign(slots, 0);
+    mask_ = slots - 1;
+    for (std::size_t n = 0; n < count; ++n)
+        offer(book.data() + n * entry_layout::kSize);
+}
+
+bool DuplicateFinder::offer(const char* record) {
+    const std::uint64_t h = keyHash(record);
+    const auto tag = static_cast<std::uint32_t>(h >> 32);
+    for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
+        if (!records_[i]) {
+            records_[i] = record;
+            hashes_[i] = tag;
+            return false;
+        }
+        if (hashes_[i] == tag && sameKey(records_[i], record)) return true;
     }
 }
 

@@ -13,6 +13,7 @@
 #define QBK_IMPORT_IMPORT_BATCH_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -106,6 +107,24 @@ BookIndex readBookIndex(const std::string& recordFilePath);
 
 // Marks every row's duplicate state and includes exactly the rows that are none.
 void markDuplicates(ImportBatch& batch, const BookIndex& book);
+
+// The same check of date, amount and note for encoded records, with no copy of a key:
+// a table of where the records known so far lie, for imports of millions of lines.
+class DuplicateFinder {
+  public:
+    // Knows the whole records of `book`, with room for `more` records offered later.
+    // `book` must outlive the finder.
+    DuplicateFinder(std::string_view book, std::size_t more);
+    // True when a known record has the date, amount and note of the 125 bytes at
+    // `record`. Otherwise `record` becomes known: its bytes must stay where they are,
+    // and its date, amount and note unchanged, while the finder is used.
+    bool offer(const char* record);
+
+  private:
+    std::vector<const char*> records_;   // open addressing; nullptr marks a free slot
+    std::vector<std::uint32_t> hashes_;  // the upper half of each record's hash
+    std::size_t mask_ = 0;
+};
 
 struct ImportTarget {
     std::string recordFilePath;

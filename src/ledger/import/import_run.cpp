@@ -26,11 +26,18 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
     const ImportFormat format = *importFormatOf(request.importPath);
     const ImportTarget target{joinPath(request.dataFolder, kRecordFileName),
                               joinPath(request.dataFolder, "category.dat")};
-    const std::string text = readImportText(request.importPath);
-
-    ImportBatch batch;
+    ImportSummary summary;
     bool ambiguousDates = false;
-    if (isStatement(format)) {
+    if (!isStatement(format)) {
+        const DelimitedStyle style =
+            format == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
+        const DelimitedImportResult result =
+            importDelimitedFile(request.importPath, style, target.recordFilePath, request.links,
+                                regional, request.skipHeader, request.keepDuplicates, stamps);
+        summary.added = result.added;
+        summary.duplicatesSkipped = result.duplicates;
+    } else {
+        const std::string text = readImportText(request.importPath);
         const PayeeRules rules = readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName));
         Statement statement;
         if (format == ImportFormat::Ofx) {
@@ -40,22 +47,17 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
             ambiguousDates = qif.ambiguous.has_value();
             statement = std::move(qif.transactions);
         }
-        batch = statementBatch(statement, format, rules, readCategories(target.categoryFilePath));
-    } else {
-        const DelimitedStyle style =
-            format == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
-        batch = delimitedBatch(text, style, request.links, regional, request.skipHeader);
+        ImportBatch batch =
+            statementBatch(statement, format, rules, readCategories(target.categoryFilePath));
+        markDuplicates(batch, readBookIndex(target.recordFilePath));
+        summary.duplicatesSkipped = request.keepDuplicates ? 0 : batch.duplicates();
+        if (request.keepDuplicates)
+            for (ImportRow& row : batch.rows)
+                row.included = true;
+        const ImportCommit commit = commitImport(batch, target, kDefaultImportCategory, stamps);
+        summary.added = commit.added;
+        summary.createdCategories = commit.createdCategories;
     }
-    markDuplicates(batch, readBookIndex(target.recordFilePath));
-    ImportSummary summary;
-    summary.duplicatesSkipped = request.keepDuplicates ? 0 : batch.duplicates();
-    if (request.keepDuplicates)
-        for (ImportRow& row : batch.rows)
-            row.included = true;
-
-    const ImportCommit commit = commitImport(batch, target, kDefaultImportCategory, stamps);
-    summary.added = commit.added;
-    summary.createdCategories = commit.createdCategories;
 
     summary.text = std::to_string(summary.added) + " records have been imported.\n";
     if (summary.duplicatesSkipped > 0)

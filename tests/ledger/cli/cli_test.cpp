@@ -119,6 +119,8 @@ TEST_F(CliTest, ListGivesTheListedEntriesAsTypedData) {
               "2001-04-02,-12.50,FOOD,\"fish, \"\"fresh\"\"\",card,,89200.5,false\n");
     ASSERT_EQ(run({"list", data.path(), "--format", "json", "--search", "nothing"}), 0);
     EXPECT_EQ(out.str(), "[]\n");
+    ASSERT_EQ(run({"list", data.path(), "--format", "csv", "--search", "nothing"}), 0);
+    EXPECT_EQ(out.str(), "date,amount,category,note,user1,user2,stamp,deleted\n");
     EXPECT_EQ(run({"list", data.path(), "--format", "xml"}), 2);
 }
 

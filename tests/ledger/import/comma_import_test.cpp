@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
+#include "import/import_batch.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/windows1252.h"
@@ -223,6 +227,86 @@ TEST_F(CommaImport, AHundredThousandLinesAreAllImported) {
     EXPECT_EQ(last.amount, Money::fromRaw(-999992500));
     EXPECT_EQ(trimBlanks(last.note), "entry 99999");
     EXPECT_GT(last.recordStamp, content.record(99999).recordStamp);
+}
+
+// The streamed import writes the bytes the window's batch writes (delimitedBatch,
+// markDuplicates, commitImport), stamps included, and fails with the same message, on
+// random files of both styles and encodings against a book holding some of the lines.
+TEST(StreamedImport, WritesWhatTheWindowsBatchWrites) {
+    static const char* const kDates[] = {"1/2/2001", " 12/31/2000 ", "12/30/1899", "1/3/2001"};
+    static const char* const kAmounts[] = {"5", "-5", "5.00 ", "(5)", "$1,000.25"};
+    static const char* const kTexts[] = {
+        "fish",
+        " fish ",
+        "Caf\xC3\xA9 \xE2\x82\xAC",
+        "Caf\xE9 \x80",
+        "\xF0\x9F\x98\x80 smile",
+        "a\"b",
+        "",
+        "\"q,uoted\"",
+        "seventy n's nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn"};
+    static const char* const kEnds[] = {"\r\n", "\n", "\r"};
+    std::mt19937 random(20261207);
+    const auto pick = [&](const auto& pool) {
+        return std::string(pool[random() % std::size(pool)]);
+    };
+    EntryRecord gone = entry(2001, 1, 2, "X", 500, " fish");
+    gone.deletedMark = "Y";
+    const std::string book =
+        fileOf({entry(2000, 12, 31, "A", -500, "fish", 45000.5), gone}) + "partial";
+    for (int round = 0; round < 400; ++round) {
+        const bool csv = round % 2 == 0;
+        const bool bad = round % 8 == 7;  // a date or amount that does not read
+        const bool skipHeader = round % 3 == 0, keepDuplicates = round % 5 == 0;
+        std::string text;
+        for (int line = 0, lines = static_cast<int>(random() % 12); line < lines; ++line) {
+            std::vector<std::string> fields = {pick(kDates), pick(kAmounts), pick(kTexts),
+                                               pick(kTexts), pick(kTexts)};
+            if (bad && random() % 4 == 0) fields[random() % 2] = "2/30/2001";
+            if (random() % 8 == 0) fields.assign(3, " ");  // a blank line, passed over
+            fields.resize(random() % 6);
+            std::string joined;
+            for (const std::string& f : fields)
+                joined += (joined.empty() ? "" : csv ? "," : "\",\"") + f;
+            text += (csv || fields.empty() ? joined : "\"" + joined + "\"") + pick(kEnds);
+        }
+        const ImportLinks links = round % 4 == 1 ? linked("1", "2", "3", "4", "5", "1")
+                                                 : linked("1", "2", "3", "3", "", "4");
+        const DelimitedStyle style = csv ? DelimitedStyle::Csv : DelimitedStyle::Txt;
+        testing::TempFolder window, streamed;
+        window.write("quillbank.dat", book);
+        streamed.write("quillbank.dat", book);
+        streamed.write(csv ? "in.csv" : "in.txt", text);
+        const ManualClock clock(serialFromDate(2001, 6, 15), 45000);
+        StampSource windowStamps(clock), streamedStamps(clock);
+
+        std::string windowResult, streamedResult;
+        try {
+            ImportBatch batch =
+                delimitedBatch(decodeImportBytes(text), style, links, kUs, skipHeader);
+            markDuplicates(batch, readBookIndex(window.file("quillbank.dat")));
+            const std::size_t duplicates = keepDuplicates ? 0 : batch.duplicates();
+            for (ImportRow& row : batch.rows)
+                row.included = row.included || keepDuplicates;
+            const ImportCommit commit =
+                commitImport(batch, {window.file("quillbank.dat"), window.file("category.dat")},
+                             kDefaultImportCategory, windowStamps);
+            windowResult = std::to_string(commit.added) + " " + std::to_string(duplicates);
+        } catch (const OperationError& e) {
+            windowResult = e.what();
+        }
+        try {
+            const DelimitedImportResult r = importDelimitedFile(
+                streamed.file(csv ? "in.csv" : "in.txt"), style, streamed.file("quillbank.dat"),
+                links, kUs, skipHeader, keepDuplicates, streamedStamps);
+            streamedResult = std::to_string(r.added) + " " + std::to_string(r.duplicates);
+        } catch (const OperationError& e) {
+            streamedResult = e.what();
+        }
+        ASSERT_EQ(streamedResult, windowResult) << "round " << round << ": " << text;
+        ASSERT_EQ(streamed.read("quillbank.dat"), window.read("quillbank.dat"))
+            << "round " << round << ": " << text;
+    }
 }
 
 TEST(ImportHeader, AFirstLineWhoseDateFieldIsNoDateHoldsColumnNames) {

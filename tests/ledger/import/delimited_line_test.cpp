@@ -120,6 +120,43 @@ TEST(ImportText, LinesEndInCrLfLfOrCr) {
     EXPECT_EQ(importLines(""), Lines{});
 }
 
+// The file read in blocks gives the lines of the text read whole, wherever a line end
+// falls against the 1 MiB blocks: a CR LF split between two blocks ends one line.
+TEST(ImportText, AFileReadInBlocksGivesTheLinesOfTheWholeText) {
+    testing::TempFolder folder;
+    constexpr std::size_t kBlock = 1 << 20;
+    for (const std::string_view end : {"\r\n", "\r", "\n"}) {
+        for (std::size_t before = kBlock - 3; before <= kBlock + 1; ++before) {
+            const std::string text = "\xEF\xBB\xBF" + std::string(before - 3, 'x') +
+                                     std::string(end) + "y" + std::string(kBlock, 'z') +
+                                     std::string(end) + std::string(end) + "last";
+            folder.write("big.csv", text);
+            std::vector<std::string> lines;
+            const std::size_t count = forEachImportLine(
+                folder.file("big.csv"), [&](std::size_t number, std::string_view line) {
+                    EXPECT_EQ(number, lines.size() + 1);
+                    lines.emplace_back(line);
+                });
+            const std::vector<std::string_view> whole =
+                importLines(std::string_view(text).substr(3));
+            EXPECT_EQ(count, whole.size());
+            EXPECT_EQ(lines, std::vector<std::string>(whole.begin(), whole.end()))
+                << "line end "
+                << (end == "\n"   ? "LF"
+                    : end == "\r" ? "CR"
+                                  : "CR LF")
+                << " at " << before;
+        }
+    }
+    // One byte that is not UTF-8, far beyond the first block, makes the file Windows-1252.
+    folder.write("late.csv", "Caf\xC3\xA9\n" + std::string(3 * kBlock, 'a') + "\xE9\n");
+    EXPECT_FALSE(importFileShape(folder.file("late.csv")).utf8);
+    folder.write("utf8.csv", "Caf\xC3\xA9\n" + std::string(3 * kBlock, 'a') + "\n\n");
+    EXPECT_TRUE(importFileShape(folder.file("utf8.csv")).utf8);
+    EXPECT_EQ(importFileShape(folder.file("utf8.csv")).lines, 3u);
+    EXPECT_THROW(importFileShape(folder.file("gone.csv")), OperationError);
+}
+
 TEST(ImportText, AFileThatIsNotThereIsAnError) {
     testing::TempFolder folder;
     folder.write("bank.csv",
