@@ -50,9 +50,17 @@ best() {
 }
 
 now() { date +%s.%N; }
-# waitwin NAME-REGEX START: seconds from START until a visible window of that name.
+# waitwin NAME-REGEX START: seconds from START until a visible window of that name at
+# least 800 pixels wide (qbk3's start-up notice has the main window's title).
+shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        (eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" && [ "${WIDTH:-0}" -ge 800 ]) && return 0
+    done
+    return 1
+}
 waitwin() {
-    while ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    while ! shown "$1"; do
         [ "$(echo "$(now) - $2 > $limit" | bc)" = 1 ] && return 1
         sleep 0.02
     done
