@@ -5,6 +5,8 @@
 #include "mainwindow/list_refresh.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
+#include "store/entry_record.h"
+#include "store/record_file.h"
 #include "reports/exports.h"
 #include "reports/report_command.h"
 #include "reports/report_files.h"
@@ -31,30 +33,37 @@ struct ReportList {
 };
 
 // Appends to the report list (report.tmp of `paths`) what each --category and --search
-// finds, in the order given, within --from/--to (or the start-up range of the settings).
+// finds, in the order given, within --from/--to (or the start-up range of the settings):
+// the list report mode builds with one refresh per step, made here in one pass over the
+// book, each step collecting its records in file order.
 ReportList buildReportList(const ReportArguments& a, const std::string& dataFolder,
                            const SettingsRecord& settings, const CliContext& cx,
                            const ReportPaths& paths) {
     const ListedDays days = listedDays(chosenRange({}, settings, cx), a.from, a.to, cx);
     ReportList list{{}, days.firstText, days.lastText};
-    ListQuery query;
-    query.rangeStart = days.first;
-    query.rangeEnd = days.last;
-    const std::string recordFile = joinPath(dataFolder, "quillbank.dat");
+    std::vector<std::unique_ptr<ListFilter>> filters;
     for (const ListStep& step : a.steps) {
+        ListQuery query;
+        query.rangeStart = days.first;
+        query.rangeEnd = days.last;
         if (step.category) {
-            query.searchArgument.clear();
             query.categoryFilterCode = fitField(step.value, 10);
-            query.categoryFilterName = step.value;
         } else {
             query.searchArgument = ansiUpper(step.value);
             query.categoryFilterCode = fitField("", 10);
-            query.categoryFilterName = "All Categories";
         }
-        const ListView view =
-            PopMainGrid(recordFile, query, settings, cx.regional, &paths.reportList);
-        for (std::size_t row = 0; row < view.size(); ++row)
-            list.rowStamps.push_back(view.stamp(row));
+        filters.push_back(std::make_unique<ListFilter>(query, settings));
+    }
+    std::vector<std::string> found(filters.size());
+    scanRecordFile(joinPath(dataFolder, "quillbank.dat"), [&](std::size_t, const char* r) {
+        for (std::size_t i = 0; i < filters.size(); ++i)
+            if (filters[i]->keeps(r)) found[i].append(r, entry_layout::kSize);
+    });
+    for (const std::string& records : found) {
+        if (records.empty()) continue;
+        appendToFile(paths.reportList, records);
+        for (std::size_t at = 0; at < records.size(); at += entry_layout::kSize)
+            list.rowStamps.push_back(entry_bytes::recordStamp(records.data() + at));
     }
     return list;
 }
