@@ -48,7 +48,7 @@ void BM_ChartDataTwentyYears(benchmark::State& state) {
     std::size_t periods = 0;
     for (auto _ : state) {
         const ReportSplit entries =
-            listedEntries(readRecordFile(joinPath(b.folder, "quillbank.dat")), query, settings);
+            listedEntries(joinPath(b.folder, "quillbank.dat"), query, settings);
         const ChartData data =
             chartData(entries, query.rangeStart, query.rangeEnd,
                       readCategories(joinPath(b.folder, "category.dat")), settings, regional);

@@ -1,31 +1,37 @@
 #include "charts/chart_entries.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace qbk {
 
-ReportSplit listedEntries(const RecordFileContent& book, const ListQuery& query,
+ReportSplit listedEntries(const std::string& recordFilePath, const ListQuery& query,
                           const SettingsRecord& settings) {
     const ListFilter filter(query, settings);
     ReportSplit split;
-    for (std::size_t i = 1; i <= book.count(); ++i) {
-        if (filter.keeps(book.at(i))) addToSplit(split, book.at(i));
-    }
+    scanRecordFile(recordFilePath, [&](std::size_t, const char* r) {
+        if (filter.keeps(r)) addToSplit(split, r);
+    });
     return split;
 }
 
-ReportSplit reportListEntries(const RecordFileContent& book, const std::vector<ListQuery>& queries,
-                              const SettingsRecord& settings) {
+ReportSplit reportListEntries(const std::string& recordFilePath,
+                              const std::vector<ListQuery>& queries, const SettingsRecord& settings) {
+    std::vector<std::unique_ptr<ListFilter>> filters;
+    for (const ListQuery& query : queries)
+        filters.push_back(std::make_unique<ListFilter>(query, settings));
+    std::vector<std::string> found(queries.size());
+    scanRecordFile(recordFilePath, [&](std::size_t, const char* r) {
+        for (std::size_t i = 0; i < filters.size(); ++i)
+            if (filters[i]->keeps(r)) found[i].append(r, entry_layout::kSize);
+    });
     RecordFileContent reportList;
     std::vector<double> rowStamps;
-    for (const ListQuery& query : queries) {
-        const ListFilter filter(query, settings);
-        for (std::size_t i = 1; i <= book.count(); ++i) {
-            const char* r = book.at(i);
-            if (!filter.keeps(r)) continue;
-            reportList.records.append(r, entry_layout::kSize);
-            rowStamps.push_back(entry_bytes::recordStamp(r));
-        }
+    for (std::string& records : found) {
+        for (std::size_t at = 0; at < records.size(); at += entry_layout::kSize)
+            rowStamps.push_back(entry_bytes::recordStamp(records.data() + at));
+        reportList.records += records;
+        std::string().swap(records);
     }
     return splitReportList(reportList, rowStamps);
 }

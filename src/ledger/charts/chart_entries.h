@@ -4,6 +4,7 @@
 #define QBK_CHARTS_CHART_ENTRIES_H_
 
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,16 +15,18 @@
 
 namespace qbk {
 
-// The entries that the main list shows for `query` in `book` (the record file's
-// content), in file order: the entries behind the status bar's totals.
-ReportSplit listedEntries(const RecordFileContent& book, const ListQuery& query,
+// The entries that the main list shows for `query` in the record file at
+// `recordFilePath`, in file order: the entries behind the status bar's totals. The file
+// is read block by block; only the entries found are held. Throws OperationError.
+ReportSplit listedEntries(const std::string& recordFilePath, const ListQuery& query,
                           const SettingsRecord& settings);
 
 // The entries of a report list built the way report mode builds it: each query in turn
 // appends what the list shows for it (an entry found twice counts twice), and the list
-// is split by its rows' stamps as the report commands split report.tmp.
-ReportSplit reportListEntries(const RecordFileContent& book, const std::vector<ListQuery>& queries,
-                              const SettingsRecord& settings);
+// is split by its rows' stamps as the report commands split report.tmp. One pass over
+// the file serves every query.
+ReportSplit reportListEntries(const std::string& recordFilePath,
+                              const std::vector<ListQuery>& queries, const SettingsRecord& settings);
 
 // The earliest and the latest entry date of `entries`; nullopt when it holds none.
 std::optional<std::pair<DaySerial, DaySerial>> entrySpan(const ReportSplit& entries);

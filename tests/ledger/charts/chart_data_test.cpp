@@ -27,7 +27,6 @@ void PrintTo(const BalancePoint& p, std::ostream* out) {
 namespace {
 
 using testing::categoriesOf;
-using testing::contentOf;
 using testing::entry;
 using testing::fileOf;
 
@@ -44,7 +43,8 @@ class ChartDataTest : public ::testing::Test {
     ReportSplit listed(const std::vector<EntryRecord>& book, DaySerial first, DaySerial last) {
         query.rangeStart = first;
         query.rangeEnd = last;
-        return listedEntries(contentOf(book), query, settings);
+        dir.write("quillbank.dat", fileOf(book));
+        return listedEntries(dir.file("quillbank.dat"), query, settings);
     }
     std::vector<PeriodTotals> periods(const std::vector<EntryRecord>& book, DaySerial first,
                                       DaySerial last, PeriodLength length) {
@@ -52,6 +52,7 @@ class ChartDataTest : public ::testing::Test {
                             settings.fyDay(), regional);
     }
 
+    testing::TempFolder dir;
     ListQuery query;
     SettingsRecord settings = SettingsRecord::defaults();
     RegionalSettings regional = RegionalSettings::unitedStates();
@@ -94,7 +95,6 @@ TEST_F(ChartDataTest, CategoryTotalsAreTheSummaryReportsAndTheListsTotals) {
                                           {"RENT", "Rent"},
                                           {"GIFT", "Gifts"},
                                           {"CAR", "Car upkeep"}});
-    testing::TempFolder dir;
     dir.write("quillbank.dat", fileOf(book));
     for (const std::string search : {"", "FISH"}) {
         SCOPED_TRACE(search);
@@ -316,7 +316,8 @@ TEST_F(ChartDataTest, AReportListCountsAnEntryFoundTwiceAndWidensTheRange) {
         q->rangeStart = serialFromDate(2001, 1, 1);
         q->rangeEnd = serialFromDate(2001, 12, 31);
     }
-    const ReportSplit split = reportListEntries(contentOf(book), {food, fish}, settings);
+    dir.write("quillbank.dat", fileOf(book));
+    const ReportSplit split = reportListEntries(dir.file("quillbank.dat"), {food, fish}, settings);
     EXPECT_EQ(TotalUp(split.expense), cents(-1400));
     EXPECT_EQ(split.todo.count(), 2u);
     EXPECT_EQ(entrySpan(split), std::pair(serialFromDate(2001, 6, 1), serialFromDate(2001, 6, 3)));

@@ -54,7 +54,7 @@ struct ChartList {
 
 ChartList listOf(const ChartRequest& r, const ListQuery& range, const SettingsRecord& settings,
                  const std::vector<CategoryRecord>& categories) {
-    const RecordFileContent book = readRecordFile(joinPath(r.folder, "quillbank.dat"));
+    const std::string book = joinPath(r.folder, "quillbank.dat");
     if (r.categories.empty() && r.searches.empty())
         return {listedEntries(book, range, settings), "All Categories"};
 

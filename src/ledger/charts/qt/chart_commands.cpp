@@ -93,7 +93,7 @@ std::optional<ChartData> ChartCommands::mainListCharts() {
     query.rangeStart = *start;
     query.rangeEnd = *end;
     const ReportSplit entries =
-        listedEntries(readRecordFile(state.RecordFilePath), query, state.ProgramSettings);
+        listedEntries(state.RecordFilePath, query, state.ProgramSettings);
     if (!entrySpan(entries)) {
         window_.prompts().message(emptyMainListMessage());
         return std::nullopt;
