@@ -1,7 +1,6 @@
 #include "charts/chart_entries.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace qbk {
 
@@ -17,14 +16,7 @@ ReportSplit listedEntries(const std::string& recordFilePath, const ListQuery& qu
 
 ReportSplit reportListEntries(const std::string& recordFilePath,
                               const std::vector<ListQuery>& queries, const SettingsRecord& settings) {
-    std::vector<std::unique_ptr<ListFilter>> filters;
-    for (const ListQuery& query : queries)
-        filters.push_back(std::make_unique<ListFilter>(query, settings));
-    std::vector<std::string> found(queries.size());
-    scanRecordFile(recordFilePath, [&](std::size_t, const char* r) {
-        for (std::size_t i = 0; i < filters.size(); ++i)
-            if (filters[i]->keeps(r)) found[i].append(r, entry_layout::kSize);
-    });
+    std::vector<std::string> found = listedRecords(recordFilePath, queries, settings);
     RecordFileContent reportList;
     std::vector<double> rowStamps;
     for (std::string& records : found) {

@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/entry_record.h"
-#include "store/record_file.h"
 #include "reports/exports.h"
 #include "reports/report_command.h"
 #include "reports/report_files.h"
@@ -41,7 +40,7 @@ ReportList buildReportList(const ReportArguments& a, const std::string& dataFold
                            const ReportPaths& paths) {
     const ListedDays days = listedDays(chosenRange({}, settings, cx), a.from, a.to, cx);
     ReportList list{{}, days.firstText, days.lastText};
-    std::vector<std::unique_ptr<ListFilter>> filters;
+    std::vector<ListQuery> queries;
     for (const ListStep& step : a.steps) {
         ListQuery query;
         query.rangeStart = days.first;
@@ -52,13 +51,10 @@ ReportList buildReportList(const ReportArguments& a, const std::string& dataFold
             query.searchArgument = ansiUpper(step.value);
             query.categoryFilterCode = fitField("", 10);
         }
-        filters.push_back(std::make_unique<ListFilter>(query, settings));
+        queries.push_back(std::move(query));
     }
-    std::vector<std::string> found(filters.size());
-    scanRecordFile(joinPath(dataFolder, "quillbank.dat"), [&](std::size_t, const char* r) {
-        for (std::size_t i = 0; i < filters.size(); ++i)
-            if (filters[i]->keeps(r)) found[i].append(r, entry_layout::kSize);
-    });
+    const std::vector<std::string> found =
+        listedRecords(joinPath(dataFolder, "quillbank.dat"), queries, settings);
     for (const std::string& records : found) {
         if (records.empty()) continue;
         appendToFile(paths.reportList, records);

@@ -236,6 +236,20 @@ bool ListFilter::keeps(const char* r) const {
     return false;
 }
 
+std::vector<std::string> listedRecords(const std::string& recordFilePath,
+                                       const std::vector<ListQuery>& queries,
+                                       const SettingsRecord& settings) {
+    std::vector<std::unique_ptr<ListFilter>> filters;
+    for (const ListQuery& query : queries)
+        filters.push_back(std::make_unique<ListFilter>(query, settings));
+    std::vector<std::string> found(queries.size());
+    scanRecordFile(recordFilePath, [&](std::size_t, const char* r) {
+        for (std::size_t i = 0; i < filters.size(); ++i)
+            if (filters[i]->keeps(r)) found[i].append(r, entry_layout::kSize);
+    });
+    return found;
+}
+
 std::string listHeaderFormat(const SettingsRecord& settings) {
     std::string order = settings.gridOrder();
     if (!gridColumns(order)) order = std::string(kGridOrders[0]);

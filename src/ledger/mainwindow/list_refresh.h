@@ -110,6 +110,13 @@ class ListFilter {
     std::unique_ptr<State> state_;
 };
 
+// The records the list shows for each of `queries`, in file order, one string of 125-byte
+// records per query: what report mode appends to its list with one refresh per query,
+// found here in one pass over the file. Throws OperationError on a file failure.
+std::vector<std::string> listedRecords(const std::string& recordFilePath,
+                                       const std::vector<ListQuery>& queries,
+                                       const SettingsRecord& settings);
+
 // PopMainGrid of `recordFilePath`. The column order comes from the settings'
 // GridOrder (an unknown code lays the rows and header out as "-n12-"), the labels and
 // pick-list flags from the settings too. When `reportListPath` is given (report mode),
