@@ -13,6 +13,7 @@
 
 #include "converter/qt/folder_list.h"
 #include "converter/qt/main_form.h"
+#include "support/keyboard_check.h"
 #include "test_support.h"
 
 namespace qbk::converter {
@@ -54,12 +55,13 @@ TEST_F(Window, StartsInEnglishOnItsOwnFolder) {
     EXPECT_EQ(form->NewDataFilePath(), program / "quillbank.dat");
     EXPECT_EQ(form->NewCategoryFilePath(), program / "category.dat");
     EXPECT_EQ(form->windowTitle(), "Quillbank 2.x to 3.x Data Converter");
-    EXPECT_EQ(child<QPushButton>("StartButton")->text(), "Start");
+    EXPECT_EQ(child<QPushButton>("StartButton")->text(), "&Start");
     EXPECT_EQ(child<QPushButton>("StartButton")->toolTip(),
               "Click to start the data conversion process");
     EXPECT_EQ(child<QPushButton>("HelpButton")->toolTip(), "Click for help on data conversion");
-    EXPECT_EQ(child<QLabel>("DatListLabel")->text(), "Data Files");
-    EXPECT_EQ(child<QLabel>("CatListLabel")->text(), "Category Files");
+    EXPECT_EQ(child<QPushButton>("HelpButton")->text(), "&Help");
+    EXPECT_EQ(child<QLabel>("DatListLabel")->text(), "&Data Files");
+    EXPECT_EQ(child<QLabel>("CatListLabel")->text(), "&Category Files");
     EXPECT_EQ(itemsOf(child<QListWidget>("File1")), QStringList({"1999QBK.DAT", "2001qbk.dat"}));
     EXPECT_EQ(itemsOf(child<QListWidget>("File2")), QStringList({"1999cats.dat"}));
     EXPECT_EQ(child<FolderList>("Dir1")->path() + "/", QString::fromStdString(program.path()));
@@ -94,28 +96,30 @@ TEST_F(Window, LanguageMenuChangesEveryCaptionAndNothingElse) {
         const char* helpTitle;
     };
     const Expected cases[] = {
-        {"mu_French", "Matériau Converter", "Activer",
-         "Claquer à activer  matériau conversion procédé", "Aider", "Matériau Fichiers",
-         "Catégorie Fichiers", "Matériau converter aider"},
-        {"mu_German", "Material Converter", "Anstellen",
-         "Klacken an anstellen  material conversion verfahren", "Hilfe", "Material Dateien",
-         "Kategorie Dateien", "Material converter hilfe"},
-        {"mu_Spanish", "Material Converter", "Salida",
-         "Oprima a salida  material conversión process", "Ayuda", "Material Archivos",
-         "Category Archivos", "Material converter ayuda"},
-        {"mu_English", "Quillbank 2.x to 3.x Data Converter", "Start",
-         "Click to start the data conversion process", "Help", "Data Files", "Category Files",
+        {"mu_French", "Matériau Converter", "&Activer",
+         "Claquer à activer  matériau conversion procédé", "A&ider", "&Matériau Fichiers",
+         "&Catégorie Fichiers", "Matériau converter aider"},
+        {"mu_German", "Material Converter", "&Anstellen",
+         "Klacken an anstellen  material conversion verfahren", "&Hilfe", "&Material Dateien",
+         "&Kategorie Dateien", "Material converter hilfe"},
+        {"mu_Spanish", "Material Converter", "&Salida",
+         "Oprima a salida  material conversión process", "&Ayuda", "&Material Archivos",
+         "&Category Archivos", "Material converter ayuda"},
+        {"mu_English", "Quillbank 2.x to 3.x Data Converter", "&Start",
+         "Click to start the data conversion process", "&Help", "&Data Files", "&Category Files",
          "Data converter help"},
     };
     for (const auto& e : cases) {
         chooseLanguage(e.action);
         EXPECT_TRUE(child<QAction>(e.action)->isChecked());
         EXPECT_EQ(form->windowTitle(), e.title);
+        // Each caption takes the first letter that no other control has as its Alt key.
         EXPECT_EQ(child<QPushButton>("StartButton")->text(), e.start);
         EXPECT_EQ(child<QPushButton>("StartButton")->toolTip(), e.startTip);
         EXPECT_EQ(child<QPushButton>("HelpButton")->text(), e.help);
         EXPECT_EQ(child<QLabel>("DatListLabel")->text(), e.dat);
         EXPECT_EQ(child<QLabel>("CatListLabel")->text(), e.cat);
+        EXPECT_EQ(qbk::testing::keyboardGaps(form.get(), {"Drive1", "Dir1"}), "");
         QTest::mouseClick(child<QPushButton>("HelpButton"), Qt::LeftButton);
         ASSERT_FALSE(prompts.messages.empty());
         EXPECT_EQ(prompts.messages.back().title, e.helpTitle);

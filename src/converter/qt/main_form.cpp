@@ -45,6 +45,23 @@ void fillFileList(QListWidget* list, const std::vector<std::string>& names) {
         list->addItem(QFile::decodeName(QByteArray::fromStdString(name)));
 }
 
+// The caption with an Alt key on its first letter or digit that `taken` does not hold
+// yet, which then holds it too. The captions change with the language, so their keys
+// are chosen as they are set, and two captions never share one.
+QString withAccessKey(QString caption, QString& taken) {
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption[i].toUpper();
+        const bool plain = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+        if (!plain || taken.contains(c)) continue;
+        taken += c;
+        caption.insert(i, QLatin1Char('&'));
+        break;
+    }
+    return caption;
+}
+
 }  // namespace
 
 // Shows the conversion's progress: the file being converted is selected in its list,
@@ -130,6 +147,8 @@ void MainForm::buildWindow() {
     File1->setObjectName("File1");
     File2 = new QListWidget(central);
     File2->setObjectName("File2");
+    DatListLabel->setBuddy(File1);
+    CatListLabel->setBuddy(File2);
     ProgressBar1 = new QProgressBar(central);
     ProgressBar1->setObjectName("ProgressBar1");
     QSizePolicy keepPlace = ProgressBar1->sizePolicy();
@@ -198,10 +217,11 @@ QString MainForm::GetString(const QString& key) {
 
 void MainForm::SetFixedCaptions() {
     setWindowTitle(GetString("MainForm"));
-    StartButton->setText(GetString("StartButton"));
-    HelpButton->setText(GetString("HelpButton"));
-    DatListLabel->setText(GetString("DatListLabel"));
-    CatListLabel->setText(GetString("CatListLabel"));
+    QString taken = QStringLiteral("FL");  // the File and Language menus
+    StartButton->setText(withAccessKey(GetString("StartButton"), taken));
+    HelpButton->setText(withAccessKey(GetString("HelpButton"), taken));
+    DatListLabel->setText(withAccessKey(GetString("DatListLabel"), taken));
+    CatListLabel->setText(withAccessKey(GetString("CatListLabel"), taken));
 }
 
 void MainForm::setLanguage(const char* language) {

@@ -72,11 +72,13 @@ void ChartWindow::createTabs() {
     sectionBox_ = new QComboBox(categoryPage);
     sectionBox_->setObjectName(QStringLiteral("ChartSection"));
     sectionBox_->addItems({QStringLiteral("Money out"), QStringLiteral("Money in")});
-    pieBox_ = new QCheckBox(QStringLiteral("&Pie chart"), categoryPage);
+    pieBox_ = new QCheckBox(QStringLiteral("Pi&e chart"), categoryPage);
     pieBox_->setObjectName(QStringLiteral("ChartPie"));
     categoryView_ = newView(categoryPage, "CategoryChart");
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("Show:"), categoryPage));
+    auto* show = new QLabel(QStringLiteral("S&how:"), categoryPage);
+    show->setBuddy(sectionBox_);
+    choices->addWidget(show);
     choices->addWidget(sectionBox_);
     choices->addWidget(pieBox_);
     choices->addStretch();
@@ -97,7 +99,7 @@ void ChartWindow::createTabs() {
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("ChartTabs"));
     tabs_->addTab(categoryPage, QStringLiteral("By &Category"));
-    tabs_->addTab(periodView_, periodTitle(data_.periodLength));
+    tabs_->addTab(periodView_, QLatin1Char('&') + periodTitle(data_.periodLength));
     tabs_->addTab(balanceView_, QStringLiteral("&Balance"));
 }
 
@@ -112,7 +114,7 @@ void ChartWindow::createControls() {
                          "Save the chart shown as a PNG, SVG or PDF file");
     copyButton_ = button("CopyChartButton", "C&opy", "Copy the chart shown to the clipboard");
     printButton_ = button("PrintChartButton", "&Print", "Print the chart shown");
-    closeButton_ = button("CloseChartButton", "Close", "Close the charts");
+    closeButton_ = button("CloseChartButton", "C&lose", "Close the charts");
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveChart(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyChart(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { printChart(); });

@@ -78,20 +78,26 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     BackUpTarget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     BackUpProgress = makeLabel(this, "BackUpProgress", "progress");
 
-    RunBackup = new QPushButton(QStringLiteral("Copy all Source files to Target"), this);
+    RunBackup = new QPushButton(QStringLiteral("&Copy all Source files to Target"), this);
     RunBackup->setObjectName(QStringLiteral("RunBackup"));
     RunBackup->setToolTip(QStringLiteral("Start data backup process"));
     RunBackup->setAutoDefault(false);
-    StopBackup = new QPushButton(QStringLiteral("Close"), this);
+    StopBackup = new QPushButton(QStringLiteral("C&lose"), this);
     StopBackup->setObjectName(QStringLiteral("StopBackup"));
     StopBackup->setToolTip(QStringLiteral("Quit data backup utility"));
     StopBackup->setAutoDefault(false);
+    // Enter copies, as the window is for nothing else; Esc closes it.
+    RunBackup->setDefault(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);
+    auto* source = new QLabel(QStringLiteral("&Source:"), this);
+    source->setBuddy(BackMeUp);
+    auto* target = new QLabel(QStringLiteral("&Target:"), this);
+    target->setBuddy(BackUpDir);
+    grid->addWidget(source, 0, 0);
     grid->addWidget(Backuplist, 1, 0);
     grid->addWidget(BackMeUp, 2, 0, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Target:"), this), 0, 1);
+    grid->addWidget(target, 0, 1);
     grid->addWidget(BackUpTarget, 1, 1);
     grid->addWidget(BackUpDrive, 2, 1);
     grid->addWidget(BackUpDir, 3, 1);
@@ -107,6 +113,8 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     resize(640, 440);
 
     Form_Load();
+    // The target is what the user comes to choose.
+    BackUpDir->setFocus();
 
     connect(BackUpDrive, &QComboBox::currentIndexChanged, this, &frmBackup::BackUpDrive_Change);
     connect(BackUpDir->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -57,14 +58,17 @@ qbk3cdi::qbk3cdi(QBK_3_Main& window) : QDialog(&window), window_(window) {
 qbk3cdi::~qbk3cdi() = default;
 
 void qbk3cdi::createControls() {
-    SelectFile = namedButton(this, "SelectFile", "Select File", "Click to select a file to import");
+    SelectFile =
+        namedButton(this, "SelectFile", "&Select File", "Click to select a file to import");
     ClearFields =
-        namedButton(this, "ClearFields", "Clear Fields", "Clear all fields and start over");
-    Command1 = namedButton(this, "Command1", "Import", "Start the import operation");
+        namedButton(this, "ClearFields", "C&lear Fields", "Clear all fields and start over");
+    Command1 = namedButton(this, "Command1", "&Import", "Start the import operation");
     Command2 =
-        namedButton(this, "Command2", "Cancel", "Quit import utility without further action");
+        namedButton(this, "Command2", "&Cancel", "Quit import utility without further action");
     RulesButton =
-        namedButton(this, "RulesButton", "Payee Rules...", "Which payee goes to which category");
+        namedButton(this, "RulesButton", "Payee &Rules...", "Which payee goes to which category");
+    // Enter imports; the question that follows defaults to No.
+    Command1->setDefault(true);
 
     Instructions = new QLabel(qs(kImportInstructions), this);
     Instructions->setObjectName(QStringLiteral("Instructions"));
@@ -90,7 +94,7 @@ void qbk3cdi::createControls() {
     UDF1Link = makeLinkBox("UDF1Link");
     UDF2Link = makeLinkBox("UDF2Link");
 
-    HeaderCheck = new QCheckBox(QStringLiteral("First line holds column names"), this);
+    HeaderCheck = new QCheckBox(QStringLiteral("First line &holds column names"), this);
     HeaderCheck->setObjectName(QStringLiteral("HeaderCheck"));
     HeaderCheck->setToolTip(QStringLiteral("Leave out the first line of the file"));
     HeaderCheck->setEnabled(false);
@@ -154,12 +158,14 @@ void qbk3cdi::layOut() {
     auto* middle = new QGridLayout;
     middle->addWidget(makeHeading(this, "Quillbank Fields"), 0, 0, 1, 2);
     const std::pair<const char*, QLabel*> rows[] = {
-        {"Date", DateLink},    {"Amount", AmountLink},     {"Note", NoteLink},
-        {"Category", CatLink}, {"User Field 1", UDF1Link}, {"User Field 2", UDF2Link},
+        {"&Date", DateLink},    {"&Amount", AmountLink},     {"&Note", NoteLink},
+        {"Ca&tegory", CatLink}, {"User Field &1", UDF1Link}, {"User Field &2", UDF2Link},
     };
     int row = 1;
     for (const auto& [caption, box] : rows) {
-        middle->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(box);
+        middle->addWidget(label, row, 0);
         middle->addWidget(box, row, 1);
         ++row;
     }
@@ -167,7 +173,9 @@ void qbk3cdi::layOut() {
     middle->setRowStretch(row, 1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(makeHeading(this, "Import File Data Fields"));
+    QLabel* listHeading = makeHeading(this, "Import File Data &Fields");
+    listHeading->setBuddy(InputList);
+    right->addWidget(listHeading);
     right->addWidget(InputList, 1);
 
     auto* status = new QHBoxLayout;
@@ -187,6 +195,14 @@ void qbk3cdi::layOut() {
     grid->addWidget(Label1, 3, 0, 1, 3);
     grid->addWidget(ProgressBar1, 4, 0, 1, 3);
     resize(900, 700);
+
+    // Tab follows the columns from left to right, then the table below.
+    QWidget* order[] = {SelectFile,  ClearFields, Command1,    Command2,   DateLink,
+                        AmountLink,  NoteLink,    CatLink,     UDF1Link,   UDF2Link,
+                        HeaderCheck, InputList,   PreviewGrid, RulesButton};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    SelectFile->setFocus();
 }
 
 QLabel* qbk3cdi::makeLinkBox(const char* name) {
@@ -198,18 +214,40 @@ QLabel* qbk3cdi::makeLinkBox(const char* name) {
     box->setAutoFillBackground(true);
     box->setBackgroundRole(QPalette::Base);
     box->setCursor(Qt::PointingHandCursor);
+    // A link box works like a button from the keyboard as well: its label's Alt key
+    // links it at once, and Space or Enter links it when it has the focus.
+    box->setFocusPolicy(Qt::StrongFocus);
     box->installEventFilter(this);
     return box;
 }
 
 bool qbk3cdi::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (QLabel* box : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link}) {
-            if (watched == box) {
-                if (box->isEnabled()) linkClick(box);
-                return true;
-            }
+    QLabel* box = nullptr;
+    for (QLabel* b : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link})
+        if (watched == b) box = b;
+    if (!box) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (box->isEnabled()) linkClick(box);
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            linkClick(box);
+            return true;
         }
+        case QEvent::FocusIn:
+            box->setBackgroundRole(QPalette::Highlight);
+            box->setForegroundRole(QPalette::HighlightedText);
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::ShortcutFocusReason)
+                linkClick(box);
+            break;
+        case QEvent::FocusOut:
+            box->setBackgroundRole(QPalette::Base);
+            box->setForegroundRole(QPalette::WindowText);
+            break;
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -41,10 +41,11 @@ qbk3Splash::qbk3Splash(Services& services) : QWidget(nullptr, Qt::Window), servi
     auto* version = new QLabel(QStringLiteral("Cashflow record - version 3.0"), this);
     version->setAlignment(Qt::AlignCenter);
 
-    SplashPasswordLabel = new QLabel(QStringLiteral("Password"), this);
+    SplashPasswordLabel = new QLabel(QStringLiteral("&Password"), this);
     SplashPasswordLabel->setObjectName(QStringLiteral("SplashPasswordLabel"));
     UserPasswordBox = new QLineEdit(this);
     UserPasswordBox->setObjectName(QStringLiteral("UserPasswordBox"));
+    SplashPasswordLabel->setBuddy(UserPasswordBox);
     UserPasswordBox->setEchoMode(QLineEdit::Password);
     UserPasswordBox->setMaxLength(static_cast<int>(settings_layout::kUserPasswordWidth));
     UserPasswordBox->setToolTip(QStringLiteral("Enter (optional) password here"));

@@ -62,34 +62,34 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     setWindowTitle(QStringLiteral("Quillbank Configuration Settings"));
     setModal(true);
 
-    Label1 = makeLabel("Label1", "FY Starts Month ?");
+    Label1 = makeLabel("Label1", "FY Starts &Month ?");
     FYMonth = makeEdit("FYMonth", "First month of your fiscal year");
-    Label2 = makeLabel("Label2", "FY Starts Day?");
+    Label2 = makeLabel("Label2", "FY Starts &Day?");
     FYDay = makeEdit("FYDay", "First day of your fiscal year");
     for (QLineEdit* e : {FYMonth, FYDay})
         e->setMaximumWidth(60);
-    PasswordLabel = makeLabel("PasswordLabel", "Password");
+    PasswordLabel = makeLabel("PasswordLabel", "&Password");
     PasswordEd = makeEdit("PasswordEd", "Start-up password - Max 10 characters");
     // The start-up box takes no more than the field holds, so neither does this one.
     PasswordEd->setMaxLength(static_cast<int>(settings_layout::kUserPasswordWidth));
     PasswordEd->setEchoMode(QLineEdit::Password);
-    ShowPassword = new QCheckBox(QStringLiteral("Show"), this);
+    ShowPassword = new QCheckBox(QStringLiteral("Sho&w"), this);
     ShowPassword->setObjectName(QStringLiteral("ShowPassword"));
     ShowPassword->setToolTip(QStringLiteral("Show the password as typed"));
-    OwnerNameLabel = makeLabel("OwnerNameLabel", "Owner Name");
+    OwnerNameLabel = makeLabel("OwnerNameLabel", "&Owner Name");
     OwnerNameEd =
         makeEdit("OwnerNameEd", "Your name, as the report headings show it - Max 40 characters");
-    UDF1NameLabel = makeLabel("UDF1NameLabel", "Name For User Field 1");
+    UDF1NameLabel = makeLabel("UDF1NameLabel", "Name For User Field &1");
     UDF1NameEd = makeEdit("UDF1NameEd", "Name for user-defined field #1 - Max 10 characters");
-    UDF2NameLabel = makeLabel("UDF2NameLabel", "Name For User Field 2");
+    UDF2NameLabel = makeLabel("UDF2NameLabel", "Name For User Field &2");
     UDF2NameEd = makeEdit("UDF2NameEd", "Name for user-defined field #2 - Max 10 characters");
     UDF1Save = makeCheck(this, "UDF1Save");
     UDF2Save = makeCheck(this, "UDF2Save");
-    EditorNameLabel = makeLabel("EditorNameLabel", "Editor");
+    EditorNameLabel = makeLabel("EditorNameLabel", "&Editor");
     EditorName = makeEdit("EditorName", "Leave blank to use Wordpad or Word");
-    AltFolder1NameLabel = makeLabel("AltFolder1NameLabel", "Alt. Folder 1");
+    AltFolder1NameLabel = makeLabel("AltFolder1NameLabel", "&Alt. Folder 1");
     AltFolder1Path = makeEdit("AltFolder1Path", kAltFolderTip);
-    AltFolder2NameLabel = makeLabel("AltFolder2NameLabel", "Alt. Folder 2");
+    AltFolder2NameLabel = makeLabel("AltFolder2NameLabel", "Alt. &Folder 2");
     AltFolder2Path = makeEdit("AltFolder2Path", kAltFolderTip);
     AltFolder1Save =
         namedButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
@@ -98,8 +98,22 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     SaveConfig = namedButton(this, "SaveConfig", "&Save", "Quit Settings - save any changes");
     QuitConfig =
         namedButton(this, "QuitConfig", "&Quit", "Quit Settings without saving any changes");
+    SaveConfig->setDefault(true);
+    // The two "Save List Items?" boxes and the two "Use Current" buttons share their
+    // captions and so take no key; each is one Tab from the field on its row.
+    const std::pair<QLabel*, QWidget*> buddies[] = {{Label1, FYMonth},
+                                                    {Label2, FYDay},
+                                                    {PasswordLabel, PasswordEd},
+                                                    {OwnerNameLabel, OwnerNameEd},
+                                                    {UDF1NameLabel, UDF1NameEd},
+                                                    {UDF2NameLabel, UDF2NameEd},
+                                                    {EditorNameLabel, EditorName},
+                                                    {AltFolder1NameLabel, AltFolder1Path},
+                                                    {AltFolder2NameLabel, AltFolder2Path}};
+    for (const auto& [label, field] : buddies)
+        label->setBuddy(field);
 
-    InitDisplayFrame = new QGroupBox(QStringLiteral("At Start Up Display..."), this);
+    InitDisplayFrame = new QGroupBox(QStringLiteral("At Start &Up Display..."), this);
     InitDisplayFrame->setObjectName(QStringLiteral("InitDisplayFrame"));
     startupOptions_ = new QButtonGroup(this);
     auto* options = new QVBoxLayout(InitDisplayFrame);
@@ -152,6 +166,21 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
+
+    // Tab goes along each row of the fields, then through the start-up options.
+    QWidget* order[] = {FYMonth,        FYDay,          PasswordEd,     ShowPassword,  OwnerNameEd,
+                        UDF1NameEd,     UDF1Save,       UDF2NameEd,     UDF2Save,      EditorName,
+                        AltFolder1Path, AltFolder1Save, AltFolder2Path, AltFolder2Save};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    QWidget* last = order[std::size(order) - 1];
+    for (QAbstractButton* option : startupOptions_->buttons()) {
+        QWidget::setTabOrder(last, option);
+        last = option;
+    }
+    QWidget::setTabOrder(last, SaveConfig);
+    QWidget::setTabOrder(SaveConfig, QuitConfig);
+    FYMonth->setFocus();
 
     connect(AltFolder1Save, &QPushButton::clicked, this, &QBK3Config::AltFolder1Save_Click);
     connect(AltFolder2Save, &QPushButton::clicked, this, &QBK3Config::AltFolder2Save_Click);

@@ -11,6 +11,7 @@
 #include "charts/qt/chart_window.h"
 #include "ledger/reports/qt/report_window.h"
 #include "reports/report_command.h"
+#include "support/keyboard_check.h"
 
 namespace qbk {
 namespace {
@@ -43,7 +44,8 @@ TEST_F(ChartWindowTest, OpensForTheMainListAndForTheReportList) {
     ASSERT_NE(charts(), nullptr);
     EXPECT_TRUE(charts()->isVisible());
     EXPECT_EQ(charts()->windowTitle(), "Charts - Category = All Categories");
-    EXPECT_EQ(tabTitles(), (QStringList{"By &Category", "Month by Month", "&Balance"}));
+    EXPECT_EQ(tabTitles(), (QStringList{"By &Category", "&Month by Month", "&Balance"}));
+    EXPECT_EQ(testing::keyboardGaps(charts()), "");
     // The fiscal year 2001: the entry of December 2000 is not on the list.
     EXPECT_EQ(barTexts(),
               (std::vector<std::string>{"Car upkeep ($40.00) 67.23", "Groceries ($19.50) 32.77"}));
@@ -62,7 +64,7 @@ TEST_F(ChartWindowTest, OpensForTheMainListAndForTheReportList) {
     EXPECT_EQ(charts()->windowTitle(), "Charts - Report list of 3 items");
     EXPECT_EQ(barTexts(), (std::vector<std::string>{"Groceries ($19.50) 100"}));
     // A report list spans its entries' days: weeks.
-    EXPECT_EQ(charts()->tabs()->tabText(ChartWindow::ByPeriod), "Week by Week");
+    EXPECT_EQ(charts()->tabs()->tabText(ChartWindow::ByPeriod), "&Week by Week");
 }
 
 TEST_F(ChartWindowTest, ClickingACategoryBarNarrowsTheList) {

@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeView>
 #include <filesystem>
 
 #include "import/qt/backup_window.h"
+#include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 
 namespace qbk {
@@ -131,6 +133,27 @@ TEST_F(BackupWindowTest, ChoosingADriveMakesItsRootTheTarget) {
     EXPECT_EQ(text("BackUpTarget"), "/");
     EXPECT_EQ(backupWindow->dirPath(), "/");
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(BackupWindowTest, TheKeyboardPicksTheTargetCopiesAndCloses) {
+    // The drive list sits between the two that have keys, one Tab from the folders.
+    EXPECT_EQ(testing::keyboardGaps(backupWindow.get(), {"BackUpDrive"}), "");
+    backupWindow->show();
+    QApplication::setActiveWindow(backupWindow.get());
+    QApplication::processEvents();
+    auto* folders = backupWindow->findChild<QTreeView*>("BackUpDir");
+    EXPECT_EQ(QApplication::focusWidget(), folders);
+    key(folders, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "BackMeUp");
+    key(folders, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), folders);
+
+    ASSERT_TRUE(backupWindow->setTargetFolder(qs(target.path())));
+    key(folders, Qt::Key_Return);  // Enter copies
+    EXPECT_EQ(prompts.last().text, "Backup completed!");
+    EXPECT_EQ(target.read("udf2.dat"), "two");
+    key(folders, Qt::Key_Escape);
+    EXPECT_FALSE(backupWindow->isVisible());
 }
 
 TEST_F(BackupWindowTest, AFolderThatDoesNotExistCannotBePicked) {

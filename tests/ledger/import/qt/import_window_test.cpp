@@ -15,6 +15,7 @@
 #include "platform/dates.h"
 #include "platform/files.h"
 #include "store/record_file.h"
+#include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 
 namespace qbk {
@@ -168,6 +169,41 @@ TEST_F(ImportWindowTest, LinkBoxesFollowTheSelectedLineAndClearFieldsEmptiesThem
          {"DateLink", "AmountLink", "NoteLink", "CatLink", "UDF1Link", "UDF2Link"})
         EXPECT_EQ(box(name)->text(), "") << name;
     EXPECT_EQ(list()->count(), 4);
+}
+
+TEST_F(ImportWindowTest, TheKeyboardAloneLinksFieldsImportsAndCloses) {
+    // Every input but the preview table, which Tab reaches after the list, has a key.
+    EXPECT_EQ(testing::keyboardGaps(importWindow.get(), {"PreviewGrid"}), "");
+    choose("bank.txt", "\"06/01/2001\",\"-3\",\"tea\"\r\n");
+    importWindow->show();
+    QApplication::setActiveWindow(importWindow.get());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "SelectFile");
+
+    // A label's Alt key links its box to the line chosen in the list.
+    list()->setCurrentRow(3);
+    key(list(), Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(box("NoteLink")->text(), "3");
+    EXPECT_EQ(QApplication::focusWidget(), box("NoteLink"));
+    key(box("NoteLink"), Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), list());
+    list()->setCurrentRow(0);
+    key(box("NoteLink"), Qt::Key_Space);  // a header line empties the box
+    EXPECT_EQ(box("NoteLink")->text(), "");
+    // Tab into a box only moves there; Space or Enter links it.
+    list()->setCurrentRow(2);
+    key(box("AmountLink"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), box("NoteLink"));
+    EXPECT_EQ(box("NoteLink")->text(), "");
+    key(box("AmountLink"), Qt::Key_Return);
+    EXPECT_EQ(box("AmountLink")->text(), "2");
+    EXPECT_EQ(prompts.messages.size(), 1u);  // only the backup's
+
+    // Enter in the list presses Import, which wants a date first; Esc closes.
+    key(list(), Qt::Key_Return);
+    EXPECT_EQ(prompts.last().title, "Nothing to do!");
+    key(list(), Qt::Key_Escape);
+    EXPECT_FALSE(importWindow->isVisible());
 }
 
 TEST_F(ImportWindowTest, WithoutDateAndAmountOrWithoutAYesNothingIsImported) {

@@ -12,6 +12,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/qt/help_window.h"
+#include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 
 namespace qbk {
@@ -74,6 +75,7 @@ TEST_F(WindowTest, TheRightPasswordOpensTheWindow) {
     EXPECT_FALSE(window->isVisible());
     qbk3Splash* splash = window->splash();
     ASSERT_TRUE(splash->isVisible());
+    EXPECT_EQ(qbk::testing::keyboardGaps(splash), "");
     auto* box = splash->findChild<QLineEdit*>("UserPasswordBox");
     box->setText("  Secret ");  // both sides are trimmed
     splash->findChild<QPushButton*>("Command1")->click();

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 #include "tools/qt/config_dialog.h"
 
@@ -143,6 +144,26 @@ TEST_F(ConfigDialogTest, AFiscalStartThatIsNoDateIsRefusedAndNothingIsSaved) {
     EXPECT_NE(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(program.read("qbk3.ini"), stored);
     EXPECT_EQ(edit("UDF1NameEd")->text(), "Changed");
+}
+
+TEST_F(ConfigDialogTest, EveryFieldHasItsKeyAndEnterSaves) {
+    EXPECT_EQ(testing::keyboardGaps(dialog.get()), "");
+    ASSERT_TRUE(dialog->Form_Load());
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), edit("FYMonth"));
+    key(edit("FYMonth"), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), edit("OwnerNameEd"));
+    // Tab goes down the fields, each followed by the box or button on its row.
+    key(edit("UDF1NameEd"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), check("UDF1Save"));
+    key(edit("AltFolder2Path"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "AltFolder2Save");
+    type("OwnerNameEd", "Enter Saved");
+    key(edit("OwnerNameEd"), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(trimBlanks(onFile().ownerName()), "Enter Saved");
 }
 
 TEST_F(ConfigDialogTest, TheMenuItemOpensTheDialogModallyWithTheDataFolder) {
