@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/windows1252.h"
@@ -57,12 +58,19 @@ std::string decodeEntities(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         const std::size_t amp = s.find('&', i);
-        const std::size_t semi = amp == std::string_view::npos ? amp : s.find(';', amp);
-        if (semi == std::string_view::npos || semi - amp > 10) {
+        if (amp == std::string_view::npos) {
             out.append(s.substr(i));
             break;
         }
         out.append(s.substr(i, amp - i));
+        // A bare "&" stands for itself; entities after it are still replaced.
+        const std::size_t length = s.substr(amp, 11).find(';');
+        if (length == std::string_view::npos) {
+            out += '&';
+            i = amp + 1;
+            continue;
+        }
+        const std::size_t semi = amp + length;
         const std::string_view name = s.substr(amp + 1, semi - amp - 1);
         bool known = false;
         for (const auto& [entity, text] : kNamed) {
@@ -92,6 +100,12 @@ std::string decodeEntities(std::string_view s) {
         i = semi + 1;
     }
     return out;
+}
+
+// A text of a transaction: the element's text decoded, without the blanks an entity
+// such as "&nbsp;" put around it. (Ids stay as decoded: they are compared as stored.)
+std::string textOf(std::string_view value) {
+    return std::string(trimBlanks(decodeEntities(value)));
 }
 
 // YYYYMMDD, then optionally HHMM or HHMMSS, ".XXX" and "[offset:zone]".
@@ -202,6 +216,11 @@ class OfxParser {
         }
         // An element with no text of its own holds others (or is an empty data element
         // of version 1, which the end tag of its aggregate closes with it).
+        // Transactions do not nest: one that begins inside another would leave the
+        // outer one without its own date, amount and id.
+        if (name == "STMTTRN" && inTransaction_)
+            failAtLine(lineAt(at), "<STMTTRN> begins inside the <STMTTRN> of line " +
+                                       std::to_string(statement_.back().line));
         open_.push_back({name, lineAt(at)});
         if (name == "OFX") sawOfx_ = true;
         if (name == "STMTTRN") {
@@ -256,13 +275,13 @@ class OfxParser {
         } else if (name == "FITID") {
             fitId_ = decodeEntities(value);
         } else if (name == "TRNTYPE") {
-            type_ = decodeEntities(value);
+            type_ = textOf(value);
         } else if (name == "CHECKNUM") {
-            checkNumber_ = decodeEntities(value);
+            checkNumber_ = textOf(value);
         } else if (name == "NAME") {
-            if (t.payee.empty()) t.payee = decodeEntities(value);
+            if (t.payee.empty()) t.payee = textOf(value);
         } else if (name == "MEMO") {
-            t.memo = decodeEntities(value);
+            t.memo = textOf(value);
         }
     }
 

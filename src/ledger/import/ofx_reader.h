@@ -21,9 +21,10 @@ namespace qbk {
 // order, character entities replaced.
 //
 // Throws OperationError (type mismatch) naming the line and the element when the file
-// is not OFX, a transaction lacks its date or amount, a value does not read, an end tag
-// closes nothing that is open, or the file ends before its elements are closed (a file
-// cut short): a statement that does not read gives no transaction at all.
+// is not OFX, a transaction lacks its date or amount or begins inside another, a value
+// does not read, an end tag closes nothing that is open, or the file ends before its
+// elements are closed (a file cut short): a statement that does not read gives no
+// transaction at all.
 Statement readOfx(std::string_view text);
 
 }  // namespace qbk

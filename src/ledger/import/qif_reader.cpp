@@ -184,7 +184,9 @@ struct OrderEvidence {
 OrderEvidence evidenceOf(const std::vector<RawTransaction>& raw) {
     OrderEvidence e;
     for (const RawTransaction& r : raw) {
-        if (r.date.yearFirst) continue;
+        // A date with both parts above 12 fits neither order: it tells nothing, and is
+        // refused as no date once the order is settled.
+        if (r.date.yearFirst || (r.date.first > 12 && r.date.second > 12)) continue;
         if (r.date.first > 12 && !e.dayFirst) e.dayFirst = &r;
         if (r.date.second > 12 && !e.monthFirst) e.monthFirst = &r;
         if (r.date.first <= 12 && r.date.second <= 12 && r.date.first != r.date.second &&

@@ -85,6 +85,13 @@ std::string ofxWith(const std::string& transactions) {
            transactions + "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
 }
 
+TEST(OfxStatements, EntitiesAfterABareAmpersandAndBlanksFromEntities) {
+    EXPECT_EQ(shown(readOfx(ofxWith("<STMTTRN><DTPOSTED>20260301<TRNAMT>-9.99<FITID>E&amp;1"
+                                    "<NAME>&nbsp;AT&T WIRELESS; R&amp;D&#32;<MEMO>&bogus; "
+                                    "&#65;</STMTTRN>\n"))),
+              (Lines{"8 20260301 -99900 [AT&T WIRELESS; R&D] [&bogus; A] [] [77:E&1] []"}));
+}
+
 TEST(OfxStatements, AStatementThatDoesNotReadNamesTheLineAndElement) {
     EXPECT_EQ(failure([] { readOfx(sample("damaged.ofx")); }),
               "13 Damaged OFX file, line 55: the file ends before </STMTTRN>: it is cut short");
@@ -107,6 +114,13 @@ TEST(OfxStatements, AStatementThatDoesNotReadNamesTheLineAndElement) {
               "13 Damaged OFX file, line 8: <STMTTRN> has no <TRNAMT> amount");
     EXPECT_EQ(failure([&] { readOfx(ofxWith("</STMTTRN>\n")); }),
               "13 Damaged OFX file, line 8: </STMTTRN> closes no open element");
+    // A transaction inside another would leave the outer one without date and amount.
+    EXPECT_EQ(failure([&] {
+                  readOfx(
+                      ofxWith("<STMTTRN>\n<STMTTRN><DTPOSTED>20260101<TRNAMT>1</STMTTRN>"
+                              "</STMTTRN>\n"));
+              }),
+              "13 Damaged OFX file, line 9: <STMTTRN> begins inside the <STMTTRN> of line 8");
     EXPECT_EQ(failure([] { readOfx("Date,Amount\n1/2/2026,5\n"); }),
               "13 Damaged OFX file, line 1: the file begins with neither an OFX header nor an "
               "OFX element");
@@ -180,6 +194,9 @@ TEST(QifStatements, AStatementThatDoesNotReadNamesTheLine) {
               "13 Damaged QIF file, line 2: a transaction without an amount (no T line)");
     EXPECT_EQ(failure([] { readQif("!Type:Bank\nD02/30/2026\nT1\n^\nD01/13/2026\nT1\n^\n", {}); }),
               "13 Damaged QIF file, line 2: \"D02/30/2026\" is not a date");
+    // Both parts above 12 fit neither order: no date, rather than a clash of orders.
+    EXPECT_EQ(failure([] { readQif("!Type:Bank\nD13/13/2026\nT1\n^\n", {}); }),
+              "13 Damaged QIF file, line 2: \"D13/13/2026\" is not a date");
     EXPECT_EQ(failure([] { readQif("!Type:Bank\nDyesterday\nT1\n^\n", {}); }),
               "13 Damaged QIF file, line 2: \"Dyesterday\" is not a date");
 }
