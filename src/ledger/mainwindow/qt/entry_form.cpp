@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +54,20 @@ void skipOnTab(QLineEdit* box) {
     box->setFocusPolicy(Qt::ClickFocus);
 }
 
+// The Alt keys of the menu bar and of the form's buttons and labels.
+constexpr char kKeysTaken[] =
+    "FRCASEMNH"
+    "IPOXDLUT";
+
 }  // namespace
+
+void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& settings) {
+    const QString taken = QString::fromLatin1(kKeysTaken);
+    first.setText(withAccessKey(settings.udf1Name(), taken));
+    const QKeySequence firstKey = QKeySequence::mnemonic(first.text());
+    second.setText(withAccessKey(settings.udf2Name(),
+                                 taken + firstKey.toString().remove(QStringLiteral("Alt+"))));
+}
 
 EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("EntryForm"));
@@ -122,8 +136,10 @@ void EntryForm::build() {
     connect(TodayButton, &QPushButton::clicked, this, [this] { TodayButton_Click(); });
     dateRow->addWidget(TodayButton);
     dateRow->addSpacing(24);
-    dateRow->addWidget(label("Amount"));
+    QLabel* amountLabel = label("Amo&unt");
+    dateRow->addWidget(amountLabel);
     AmountBox = namedLineEdit(frame, "AmountBox", "Amount of income or expense");
+    amountLabel->setBuddy(AmountBox);
     AmountBox->setAlignment(Qt::AlignRight);
     AmountBox->setFixedWidth(130);
     dateRow->addWidget(AmountBox);
@@ -152,7 +168,9 @@ void EntryForm::build() {
     NoteBox = namedLineEdit(frame, "NoteBox", "Type a short note here - up to 60 characters");
     NoteBox->setMaxLength(static_cast<int>(entry_layout::kNoteWidth));
     NoteBox->setMinimumWidth(NoteBox->fontMetrics().averageCharWidth() * 62);
-    grid->addWidget(label("Note"), 2, 0);
+    QLabel* noteLabel = label("No&te");
+    noteLabel->setBuddy(NoteBox);
+    grid->addWidget(noteLabel, 2, 0);
     grid->addWidget(NoteBox, 2, 1);
 
     // The two user fields with their pick lists.
@@ -164,6 +182,8 @@ void EntryForm::build() {
     User2Label->setObjectName(QStringLiteral("User2Label"));
     UserList1 = userList(frame, "UserList1");
     UserList2 = userList(frame, "UserList2");
+    User1Label->setBuddy(UserList1);
+    User2Label->setBuddy(UserList2);
     QPushButton* udf1Delete =
         namedButton(frame, "UDF1Delete", QStringLiteral("x"), "Remove item from pick list");
     QPushButton* udf2Delete =
@@ -307,8 +327,7 @@ void EntryForm::PumpUpEditBox() {
     loadPickList(UserList1, 1);
     loadPickList(UserList2, 2);
     const SettingsRecord& s = window_.state().ProgramSettings;
-    User1Label->setText(qs(s.udf1Name()));
-    User2Label->setText(qs(s.udf2Name()));
+    showUserFieldNames(*User1Label, *User2Label, s);
 }
 
 void EntryForm::loadPickList(QComboBox* box, int field) {

@@ -31,6 +31,11 @@ class QPushButton;
 namespace qbk {
 
 class QBK_3_Main;
+class SettingsRecord;
+
+// The user fields' names from the settings on their labels in the entry form, each with
+// an Alt key to its pick list that no menu or button of the form holds.
+void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& settings);
 
 class EntryForm : public QObject {
     Q_OBJECT

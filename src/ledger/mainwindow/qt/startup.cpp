@@ -15,15 +15,16 @@
 #include "mainwindow/date_range.h"
 #include "mainwindow/qt/book_watcher.h"
 #include "mainwindow/qt/category_grid_model.h"
+#include "mainwindow/qt/entry_form.h"
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/splash.h"
 #include "mainwindow/qt/status_panels.h"
+#include "mainwindow/window_texts.h"
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
-#include "mainwindow/window_texts.h"
 
 namespace qbk {
 
@@ -68,12 +69,11 @@ void QBK_3_Main::Form_Load() {
 
 void QBK_3_Main::applyStartupCaptions() {
     const SettingsRecord& s = state_.ProgramSettings;
-    if (auto* label = findChild<QLabel*>(QStringLiteral("User1Label")))
-        label->setText(qs(s.udf1Name()));
-    if (auto* label = findChild<QLabel*>(QStringLiteral("User2Label")))
-        label->setText(qs(s.udf2Name()));
-    action("mu_SearchUDF1")->setText(qs("Search by " + s.udf1Name()));
-    action("mu_SearchUDF2")->setText(qs("Search by " + s.udf2Name()));
+    auto* first = findChild<QLabel*>(QStringLiteral("User1Label"));
+    auto* second = findChild<QLabel*>(QStringLiteral("User2Label"));
+    if (first && second) showUserFieldNames(*first, *second, s);
+    action("mu_SearchUDF1")->setText(qsPlain("Search by " + s.udf1Name()));
+    action("mu_SearchUDF2")->setText(qsPlain("Search by " + s.udf2Name()));
     updateAlternateFolderItems();
 }
 
@@ -86,7 +86,7 @@ void QBK_3_Main::updateAlternateFolderItems() {
         QAction* item = action(name);
         for (const MenuItemDef& def : menuItemDefs())
             if (name == std::string_view(def.name)) item->setText(qs(def.caption));
-        if (!path.empty()) item->setText(qs("Data Folder: " + path));
+        if (!path.empty()) item->setText(qsPlain("Data Folder: " + path));
         item->setEnabled(!path.empty() && !state_.MacroMode);
     }
 }

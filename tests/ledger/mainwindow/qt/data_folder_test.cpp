@@ -27,7 +27,7 @@ class DataFolderTest : public testing::WindowTest {
 TEST_F(DataFolderTest, AnAlternateFolderShowsItsOwnBookAndTheDefaultComesBack) {
     startWith(other.path());
     EXPECT_EQ(window->action("mu_AlternateFolder1")->text(), qs("Data Folder: " + other.path()));
-    EXPECT_EQ(window->action("mu_AlternateFolder2")->text(), "Alternate Data Folder 2");
+    EXPECT_EQ(window->action("mu_AlternateFolder2")->text(), "Alternate Data Folder &2");
     window->runCommand("mu_AlternateFolder1");
     EXPECT_EQ(window->state().DataFolder, other.path());
     EXPECT_EQ(window->state().RecordFilePath, other.file("quillbank.dat"));

@@ -8,6 +8,7 @@
 #include "mainwindow/entry_editing.h"
 #include "platform/errors.h"
 #include "platform/stamps.h"
+#include "support/keyboard_check.h"
 
 namespace qbk {
 namespace {
@@ -48,7 +49,8 @@ TEST_F(EntryFormTest, NewEntryStartsEmptyWithTodayAndOnlyTheSavingButtons) {
     EXPECT_EQ(text("UserList1"), "");
     EXPECT_EQ(combo("UserList1")->count(), 3);
     EXPECT_EQ(combo("UserList1")->itemText(1), " shop ");
-    EXPECT_EQ(find<QLabel>("User1Label")->text(), "user 1    ");
+    EXPECT_EQ(find<QLabel>("User1Label")->text(), "user &1    ");  // Alt+1 leads to its list
+    EXPECT_EQ(qbk::testing::keyboardGaps(window->editFrame()), "");
     for (const char* name : {"NewIncomeButton", "NewExpenseButton", "CloseButton"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
     for (const char* name : {"DeleteButton", "ReplaceIncomeButton", "ReplaceExpenseButton"})

@@ -1,6 +1,8 @@
 // The list and the category list of the main window, its keys and its layout.
 #include <QFrame>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
@@ -159,6 +161,29 @@ TEST_F(ListWindowTest, MenuItemsWithoutACommandAreNotShown) {
     for (const char* name :
          {"mu_AllCats", "mu_GridFormat", "mu_Exit", "mu_HelpContents", "mu_SelectDataFolder"})
         EXPECT_TRUE(window->hasCommand(name)) << name;
+}
+
+// Every item of a menu opens with its own letter once the menu is open; a user's field
+// name with an & in it shows the & instead of taking a key.
+TEST_F(ListWindowTest, EachMenuItemHasItsOwnAltKey) {
+    for (QAction* top : window->menuBar()->actions()) {
+        QStringList keys;
+        for (const QAction* item : top->menu()->actions()) {
+            if (item->isSeparator() || !item->isVisible() ||
+                item == window->action("mu_SearchUDF1") || item == window->action("mu_SearchUDF2"))
+                continue;
+            const QString key = QKeySequence::mnemonic(item->text()).toString();
+            EXPECT_FALSE(key.isEmpty()) << item->text().toStdString();
+            EXPECT_FALSE(keys.contains(key))
+                << key.toStdString() << " twice in " << top->text().toStdString();
+            keys << key;
+        }
+    }
+    SettingsRecord settings = SettingsRecord::defaults();
+    settings.setUdf1Name("R&D");
+    writeSettings(settings);
+    start();
+    EXPECT_EQ(window->action("mu_SearchUDF1")->text(), "Search by R&&D       ");
 }
 
 }  // namespace

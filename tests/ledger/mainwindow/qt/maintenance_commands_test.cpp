@@ -62,11 +62,11 @@ TEST_F(MaintenanceTest, TheCommandsStandInTheirMenusWithoutShortcuts) {
         const char* caption;
     };
     for (const Item& i :
-         {Item{"mu_SortData", "mu_File", "Sort Data"},
-          Item{"mu_CreateBackup", "mu_File", "Create Internal Backup File"},
-          Item{"mu_RestoreBackup", "mu_File", "Restore Internal Backup File"},
-          Item{"mu_PurgeDeletedRecords", "mu_Records", "Purge Deleted Records"},
-          Item{"mu_RestoreDeletedRecords", "mu_Records", "Restore Deleted Records"}}) {
+         {Item{"mu_SortData", "mu_File", "S&ort Data"},
+          Item{"mu_CreateBackup", "mu_File", "&Create Internal Backup File"},
+          Item{"mu_RestoreBackup", "mu_File", "&Restore Internal Backup File"},
+          Item{"mu_PurgeDeletedRecords", "mu_Records", "&Purge Deleted Records"},
+          Item{"mu_RestoreDeletedRecords", "mu_Records", "&Restore Deleted Records"}}) {
         QAction* a = window->action(i.name);
         ASSERT_NE(a, nullptr) << i.name;
         EXPECT_TRUE(a->isVisible()) << i.name;

@@ -103,7 +103,7 @@ TEST_F(RangeTest, DayCountsEndTodayAndIncludeBothEnds) {
         run(item);
         EXPECT_EQ(label(), start + "  >>  03/01/2001") << item;
     }
-    EXPECT_EQ(window->action("mu_180days")->text(), "180 days");
+    EXPECT_EQ(window->action("mu_180days")->text(), "1&80 days");
 }
 
 TEST_F(RangeTest, DefaultRangeIsTheStartUpRange) {

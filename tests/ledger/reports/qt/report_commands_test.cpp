@@ -178,7 +178,7 @@ TEST_F(ReportCommandsTest, WithoutAPrinterAPdfFileIsOffered) {
     EXPECT_EQ(prompts.last().title, "Finished");
     EXPECT_TRUE(printer.jobs.empty());
     // Save as PDF is there with or without a printer, in the layout of the report.
-    EXPECT_EQ(window->action("mu_SaveAsPdf")->text(), "Save as PDF...");
+    EXPECT_EQ(window->action("mu_SaveAsPdf")->text(), "Save as P&DF...");
     window->reportToolButton("Full")->trigger();
     prompts.fileAnswers = {program.file("wide.pdf")};
     window->runCommand("mu_SaveAsPdf");
