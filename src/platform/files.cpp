@@ -16,6 +16,7 @@
 
 #include "platform/dates.h"
 #include "platform/errors.h"
+#include "platform/large_buffer.h"
 #include "platform/undo_history.h"
 
 namespace qbk {
@@ -247,10 +248,9 @@ std::string readFile(const std::string& path, FileIdentity& identity) {
     struct stat st {};
     const bool known = ::fstat(fd.get(), &st) == 0;
     if (known) identity = identityOf(st);
-    const std::size_t capacity = known && st.st_size > 0
-                                     ? static_cast<std::size_t>(st.st_size) + 1
-                                     : std::size_t{1} << 16;
-    std::string content(capacity, '\0');
+    const std::size_t capacity =
+        known && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : std::size_t{1} << 16;
+    std::string content = largeBuffer(capacity);
     std::size_t got = 0;
     for (;;) {
         if (got == content.size()) content.resize(content.size() * 2);

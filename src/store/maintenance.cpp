@@ -14,9 +14,10 @@
 #include <vector>
 
 #include "platform/book_lock.h"
-#include "platform/undo_history.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/large_buffer.h"
+#include "platform/undo_history.h"
 #include "platform/windows1252.h"
 #include "store/entry_record.h"
 
@@ -137,7 +138,7 @@ std::vector<SortEntry> sortedOrder(const RecordFileContent& content) {
 bool sortRecords(RecordFileContent& content) {
     const std::vector<SortEntry> keys = sortedOrder(content);
     if (keys.empty()) return false;
-    std::string sorted(content.records.size(), '\0');
+    std::string sorted = largeBuffer(content.records.size());
     for (std::size_t i = 0; i < keys.size(); ++i)
         std::memcpy(sorted.data() + i * kRecord, content.at(keys[i].index + 1), kRecord);
     content.records = std::move(sorted);

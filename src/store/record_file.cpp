@@ -2,6 +2,7 @@
 
 #include "platform/book_lock.h"
 #include "platform/files.h"
+#include "platform/large_buffer.h"
 
 namespace qbk {
 namespace {
@@ -180,7 +181,7 @@ void appendEncoded(const std::string& path, std::vector<EntryRecord>* fresh,
     const BookLock lock(parentFolder(path));
     const RecordFileContent content = readRecordFile(path);
     if (stamps) stamps->noteExisting(largestStamp(content));
-    std::string added(records.size() * entry_layout::kSize, '\0');
+    std::string added = largeBuffer(records.size() * entry_layout::kSize);
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (fresh) (*fresh)[i].recordStamp = stamps->next();
         encodeEntry(records[i], added.data() + i * entry_layout::kSize);

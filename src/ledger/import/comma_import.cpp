@@ -8,6 +8,7 @@
 #include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/large_buffer.h"
 #include "platform/windows1252.h"
 #include "store/record_file.h"
 
@@ -140,7 +141,7 @@ std::string encodeImportFile(const std::string& path, DelimitedStyle style, cons
     const bool windows1252 = !shape.utf8;
     const std::string blank = encodeEntry(EntryRecord());
     std::string records;
-    records.reserve(shape.lines * entry_layout::kSize);
+    reserveLarge(records, shape.lines * entry_layout::kSize);
     forEachImportLine(path, [&](std::size_t number, std::string_view line) {
         if (skipHeader && number == 1) return;
         const std::size_t at = records.size();

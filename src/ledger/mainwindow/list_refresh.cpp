@@ -5,6 +5,7 @@
 
 #include "mainwindow/grid_layout.h"
 #include "platform/files.h"
+#include "platform/large_buffer.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
 #include "store/entry_record.h"
@@ -113,7 +114,8 @@ class WordPrefilter {
         const char* end = r + kUserField2 + kUserFieldWidth;
         for (const char first : firstBytes_) {
             for (const char* p = begin;
-                 (p = static_cast<const char*>(std::memchr(p, first, static_cast<std::size_t>(end - p)))) != nullptr;
+                 (p = static_cast<const char*>(
+                      std::memchr(p, first, static_cast<std::size_t>(end - p)))) != nullptr;
                  ++p) {
                 if (static_cast<std::size_t>(end - p) < piece_.size()) break;
                 if (equalsUpper(p + 1, 1)) return true;
@@ -280,7 +282,7 @@ class ListBuilder {
     void reserve(std::size_t records) {
         if (sink_ != nullptr) return;
         view_.numbers_.reserve(records);
-        if (keepRecords_) kept_.reserve(records * entry_layout::kSize);
+        if (keepRecords_) reserveLarge(kept_, records * entry_layout::kSize);
     }
 
     void visit(std::size_t number, const char* r) {
