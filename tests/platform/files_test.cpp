@@ -9,6 +9,7 @@
 
 #include "platform/cached_file.h"
 #include "platform/errors.h"
+#include "platform/large_buffer.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
@@ -55,6 +56,23 @@ TEST(FileReads, AMissingFileIsEmptyButAMissingFolderIsAnError) {
     EXPECT_EQ(errorNumberOf([&] { readFile(dir.file("gone/none.dat")); }), errnum::kPathNotFound);
     EXPECT_EQ(errorNumberOf([&] { ensureFileExists(dir.file("gone/x.dat")); }),
               errnum::kPathNotFound);
+}
+
+// A book-sized file goes through the large-page buffer; a buffer grown that way keeps
+// what it held.
+TEST(FileReads, ALargeFileIsReadWholeAndALargeBufferKeepsItsContent) {
+    TempFolder dir;
+    std::string big(kLargeBufferSize + 12345, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>('A' + i % 23);
+    writeFileAtomically(dir.file("big.dat"), big);
+    EXPECT_TRUE(readFile(dir.file("big.dat")) == big);
+
+    std::string buffer = "kept";
+    reserveLarge(buffer, kLargeBufferSize * 2);
+    EXPECT_EQ(buffer, "kept");
+    EXPECT_GE(buffer.capacity(), kLargeBufferSize * 2);
+    EXPECT_EQ(largeBuffer(kLargeBufferSize), std::string(kLargeBufferSize, '\0'));
 }
 
 TEST(FileReads, AKeptContentLastsUntilTheFileIsReplacedOrGrows) {
