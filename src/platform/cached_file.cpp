@@ -4,8 +4,12 @@
 
 namespace qbk {
 
+bool CachedFile::holds(const std::string& path) const {
+    return content_ && path == path_ && fileIdentity(path) == identity_;
+}
+
 std::shared_ptr<const std::string> CachedFile::read(const std::string& path) {
-    if (content_ && path == path_ && fileIdentity(path) == identity_) return content_;
+    if (holds(path)) return content_;
     clear();
     FileIdentity identity;
     auto content = std::make_shared<const std::string>(readFile(path, identity));

@@ -30,6 +30,11 @@ class CachedFile {
     // stays valid for as long as the caller holds it, whatever later reads do.
     std::shared_ptr<const std::string> read(const std::string& path);
 
+    // True when a read of `path` now would give the kept content without going to the
+    // file: a holder of an older content can let go of it before a read that would make
+    // a second copy.
+    bool holds(const std::string& path) const;
+
     // Drops the kept content; the next read goes to the file.
     void clear();
 

@@ -84,7 +84,10 @@ TEST(FileReads, AKeptContentLastsUntilTheFileIsReplacedOrGrows) {
     const auto first = trusting.read(path);
     EXPECT_EQ(*first, "abc");
     EXPECT_EQ(trusting.read(path).get(), first.get());
+    EXPECT_TRUE(trusting.holds(path));
+    EXPECT_FALSE(trusting.holds(dir.file("other.dat")));
     writeFileAtomically(path, "xyz");
+    EXPECT_FALSE(trusting.holds(path));
     EXPECT_EQ(*trusting.read(path), "xyz");
     appendToFile(path, "!");
     EXPECT_EQ(*trusting.read(path), "xyz!");
@@ -94,6 +97,7 @@ TEST(FileReads, AKeptContentLastsUntilTheFileIsReplacedOrGrows) {
     // an overwrite in place at once after a read is seen.
     CachedFile cautious;
     EXPECT_EQ(*cautious.read(path), "xyz!");
+    EXPECT_FALSE(cautious.holds(path));
     writeAt(path, 0, "XYZ?");
     EXPECT_EQ(*cautious.read(path), "XYZ?");
 }

@@ -1,5 +1,5 @@
-#include "mainwindow/qt/book_watcher.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "mainwindow/qt/book_watcher.h"
 
 #include <QAction>
 #include <QApplication>
@@ -470,6 +470,9 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
         return;
     }
     const std::string reportList = services_.programFolder + "report.tmp";
+    // The list's rows point into the book they were read from: a changed book is let go
+    // of before it is read again, so that two copies of a big book are never held at once.
+    if (!state_.ReportMode && !book_.holds(state_.RecordFilePath)) mainGridModel_->clear();
     ListView view;
     {
         WaitCursor wait;
@@ -510,8 +513,10 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
 
 void QBK_3_Main::followOutsideChanges() {
     bookWatcher_ = new BookWatcher(this);
-    connect(bookWatcher_, &BookWatcher::recordFileChanged, this, [this] { bookChangedOutside(false); });
-    connect(bookWatcher_, &BookWatcher::categoryFileChanged, this, [this] { bookChangedOutside(true); });
+    connect(bookWatcher_, &BookWatcher::recordFileChanged, this,
+            [this] { bookChangedOutside(false); });
+    connect(bookWatcher_, &BookWatcher::categoryFileChanged, this,
+            [this] { bookChangedOutside(true); });
 }
 
 // Another program changed the book: the lists show it, and the current entry stays
