@@ -126,49 +126,59 @@ std::size_t FileNewEntry(const std::string& path, const EntryRecord& record,
     return position;
 }
 
-std::optional<OpenedRecord> openRecord(const std::string& path, double stamp, std::size_t number) {
-    const RecordFileContent content = readRecordFile(path);
-    const auto opened = [&](std::size_t i) {
-        return OpenedRecord{i, std::string(content.at(i), entry_layout::kSize)};
-    };
-    if (number >= 1 && number <= content.count() &&
-        entry_bytes::recordStamp(content.at(number)) == stamp)
-        return opened(number);
-    std::size_t found = 0;
-    for (std::size_t i = 1; i <= content.count(); ++i) {
-        if (entry_bytes::recordStamp(content.at(i)) != stamp) continue;
-        if (found != 0) return std::nullopt;
-        found = i;
-    }
-    if (found == 0) return std::nullopt;
-    return opened(found);
+namespace {
+
+// The bytes of record `number` (from 1) when the file holds it whole; empty otherwise.
+std::string recordAt(const std::string& path, std::size_t number) {
+    if (number == 0) return {};
+    std::string bytes = readAt(path, (number - 1) * entry_layout::kSize, entry_layout::kSize);
+    if (bytes.size() != entry_layout::kSize) bytes.clear();
+    return bytes;
 }
 
-std::size_t locateOpened(const RecordFileContent& content, const OpenedRecord& opened) {
-    if (opened.bytes.size() != entry_layout::kSize) return 0;
-    const auto holds = [&](std::size_t i) {
-        return std::string_view(content.at(i), entry_layout::kSize) == opened.bytes;
-    };
-    if (opened.number >= 1 && opened.number <= content.count() && holds(opened.number))
-        return opened.number;
-    std::size_t found = 0;
-    for (std::size_t i = 1; i <= content.count(); ++i) {
-        if (!holds(i)) continue;
-        if (found != 0) return 0;
+}  // namespace
+
+// Opening and replacing read the one record the row names; the book is scanned only
+// when the record moved, or for its largest stamp, and never held whole.
+std::optional<OpenedRecord> openRecord(const std::string& path, double stamp, std::size_t number) {
+    ensureFileExists(path);
+    if (std::string bytes = recordAt(path, number);
+        !bytes.empty() && entry_bytes::recordStamp(bytes.data()) == stamp)
+        return OpenedRecord{number, std::move(bytes)};
+    std::size_t found = 0, holders = 0;
+    std::string foundBytes;
+    scanRecordFile(path, [&](std::size_t i, const char* r) {
+        if (entry_bytes::recordStamp(r) != stamp || holders++ != 0) return;
         found = i;
-    }
-    return found;
+        foundBytes.assign(r, entry_layout::kSize);
+    });
+    if (holders != 1) return std::nullopt;
+    return OpenedRecord{found, std::move(foundBytes)};
 }
 
 bool replaceOpened(const std::string& path, const OpenedRecord& opened, EntryRecord& record,
                    StampSource* stamps) {
     const BookLock lock(parentFolder(path));
-    const RecordFileContent content = readRecordFile(path);
-    const std::size_t number = locateOpened(content, opened);
-    if (number == 0) return false;
-    if (stamps) {
-        stamps->noteExisting(largestStamp(content));
-        record.recordStamp = stamps->next();
+    ensureFileExists(path);
+    if (opened.bytes.size() != entry_layout::kSize) return false;
+    std::size_t number = recordAt(path, opened.number) == opened.bytes ? opened.number : 0;
+    if (number == 0 || stamps) {
+        // One pass finds where the entry moved to and the book's largest stamp.
+        std::size_t found = 0, holders = 0;
+        double largest = 0;
+        scanRecordFile(path, [&](std::size_t i, const char* r) {
+            const double stamp = entry_bytes::recordStamp(r);
+            if (stamp > largest) largest = stamp;
+            if (number == 0 && std::string_view(r, entry_layout::kSize) == opened.bytes &&
+                holders++ == 0)
+                found = i;
+        });
+        if (number == 0 && holders == 1) number = found;
+        if (number == 0) return false;
+        if (stamps) {
+            stamps->noteExisting(largest);
+            record.recordStamp = stamps->next();
+        }
     }
     writeAt(path, (number - 1) * entry_layout::kSize, encodeEntry(record));
     return true;

@@ -86,13 +86,10 @@ struct OpenedRecord {
 // no record, or more than one, holds it.
 std::optional<OpenedRecord> openRecord(const std::string& path, double stamp, std::size_t number);
 
-// Where `opened` is now: its number when the bytes there are unchanged, otherwise the
-// one record with exactly its bytes; 0 when it is gone, changed or ambiguous.
-std::size_t locateOpened(const RecordFileContent& content, const OpenedRecord& opened);
-
-// Writes `record` over the record `opened` describes, in place, under the book lock;
-// with `stamps`, `record` first gets a stamp above every stamp of the file. False, and
-// nothing written, when the record is gone, changed or ambiguous (locateOpened).
+// Writes `record` over the record `opened` describes, in place, under the book lock:
+// record `opened.number` when its bytes are unchanged, otherwise the one record with
+// exactly its bytes. With `stamps`, `record` first gets a stamp above every stamp of the
+// file. False, and nothing written, when the record is gone, changed or ambiguous.
 bool replaceOpened(const std::string& path, const OpenedRecord& opened, EntryRecord& record,
                    StampSource* stamps = nullptr);
 

@@ -86,13 +86,14 @@ void AddToUserFields(const std::string& dataFolder, const SettingsRecord& settin
 NewEntry saveNewEntry(const std::string& recordFilePath, const std::string& dataFolder,
                       const SettingsRecord& settings, const EntryFormText& form, bool income,
                       const RegionalSettings& regional, StampSource& stamps,
-                      SortKeyMemory& sortKeys) {
+                      SortKeyMemory& sortKeys, const std::function<void()>& beforeWrite) {
     NewEntry result;
     EntryReading reading = readEntryForm(form, income, EntryCommand::New, std::nullopt, regional);
     if (reading.refusal) {
         result.refusal = std::move(reading.refusal);
         return result;
     }
+    if (beforeWrite) beforeWrite();
     AddToUserFields(dataFolder, settings, form.user1, form.user2);
     result.record = std::move(reading.record);
     result.position = FileNewEntry(recordFilePath, result.record, sortKeys, stamps);

@@ -10,6 +10,7 @@
 #define QBK_MAINWINDOW_ENTRY_EDITING_H_
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,12 +69,13 @@ struct NewEntry {
 };
 
 // Saves the form as a new entry: readEntryForm, then AddToUserFields, then a stamp from
-// `stamps`, then FileNewEntry into `recordFilePath`. Throws OperationError when a file
-// cannot be read or written; the record file is then as it was.
+// `stamps`, then FileNewEntry into `recordFilePath`. `beforeWrite`, when given, is called
+// once the form is accepted, just before the files are written. Throws OperationError
+// when a file cannot be read or written; the record file is then as it was.
 NewEntry saveNewEntry(const std::string& recordFilePath, const std::string& dataFolder,
                       const SettingsRecord& settings, const EntryFormText& form, bool income,
                       const RegionalSettings& regional, StampSource& stamps,
-                      SortKeyMemory& sortKeys);
+                      SortKeyMemory& sortKeys, const std::function<void()>& beforeWrite = {});
 
 // The amount box of an entry opened for editing: the absolute amount as plain number
 // text (12.5, 1000).

@@ -97,6 +97,7 @@ void MacroCommands::mu_PlayMacro_Click() {
     std::uint64_t records = 0;
     MacroPlayback played;
     std::optional<OperationError> failure;
+    const BookWriteScope write(window_);
     {
         WaitCursor wait;
         try {

@@ -362,9 +362,11 @@ EntryFormText EntryForm::text() const {
 void EntryForm::saveNew(bool income) {
     MainState& state = window_.state();
     NewEntry saved;
+    std::optional<BookWriteScope> write;  // from when the form is accepted
     try {
         saved = saveNewEntry(state.RecordFilePath, state.DataFolder, state.ProgramSettings, text(),
-                             income, window_.regional(), window_.stamps(), window_.sortKeys());
+                             income, window_.regional(), window_.stamps(), window_.sortKeys(),
+                             [&] { write.emplace(window_); });
     } catch (const OperationError& e) {
         window_.showError(e);
         return;

@@ -43,6 +43,7 @@ void MaintenanceCommands::mu_SortData_Click() {
     // Drawn before the sort, which lets no events through; keys and clicks wait.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    const BookWriteScope write(window_);
     std::optional<OperationError> failure;
     {
         WaitCursor wait;
@@ -67,6 +68,7 @@ void MaintenanceCommands::PurgeDeletedRecs() {
     MainState& s = window_.state();
     if (window_.prompts().message(purgeQuestion()) != Answer::Yes) return;
     std::size_t removed = 0;
+    const BookWriteScope write(window_);
     try {
         WaitCursor wait;
         removed = purgeDeletedRecords(s.RecordFilePath, s.DataFolder);
@@ -82,6 +84,7 @@ void MaintenanceCommands::RestoreDeletedRecords() {
     MainState& s = window_.state();
     if (window_.prompts().message(restoreDeletedQuestion()) != Answer::Yes) return;
     std::size_t restored = 0;
+    const BookWriteScope write(window_);
     try {
         WaitCursor wait;
         restored = restoreDeletedRecords(s.RecordFilePath);

@@ -449,11 +449,18 @@ std::string QBK_3_Main::searchArgument() const {
     return upper;
 }
 
-void QBK_3_Main::refreshList() {
-    PopMainGrid(searchArgument());
+void QBK_3_Main::refreshList(bool showErrors) {
+    PopMainGrid(searchArgument(), showErrors);
 }
 
-void QBK_3_Main::PopMainGrid(const std::string& argument) {
+void QBK_3_Main::releaseBook() {
+    book_.clear();
+    if (!state_.ReportMode) mainGridModel_->clear();  // a report's rows hold their own copies
+    bookReleased_ = true;
+}
+
+void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
+    bookReleased_ = false;
     ListQuery query;
     query.searchArgument = argument;
     query.categoryFilterCode = state_.CategoryFilterCode;
@@ -464,9 +471,10 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
     query.rangeStart = start.value_or(0);
     query.rangeEnd = end.value_or(0);
     if ((!start || !end) && !state_.MacroMode) {
-        showError(OperationError(
-            errnum::kTypeMismatch,
-            "Type mismatch (range " + state_.RangeStart + " - " + state_.RangeEnd + ")"));
+        if (showErrors)
+            showError(OperationError(
+                errnum::kTypeMismatch,
+                "Type mismatch (range " + state_.RangeStart + " - " + state_.RangeEnd + ")"));
         return;
     }
     const std::string reportList = services_.programFolder + "report.tmp";
@@ -480,7 +488,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument) {
             view = qbk::PopMainGrid(state_.RecordFilePath, book_, query, state_.ProgramSettings,
                                     regional(), state_.ReportMode ? &reportList : nullptr);
         } catch (const OperationError& e) {
-            showError(e);
+            if (showErrors) showError(e);
             return;
         }
     }

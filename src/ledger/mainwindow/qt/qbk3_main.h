@@ -92,11 +92,17 @@ class QBK_3_Main : public QMainWindow {
     QToolBar* reportToolBar() const { return ReportToolBar; }
 
     // The list refresh with a search argument as the callers of the list pass it.
-    void PopMainGrid(const std::string& searchArgument);
+    // A book that cannot be read shows an error unless `showErrors` is false.
+    void PopMainGrid(const std::string& searchArgument, bool showErrors = true);
     // PopMainGrid with the current search: SearchText upper-cased (framed by blanks
     // for a complete-word search, so it stays one).
-    void refreshList();
+    void refreshList(bool showErrors = true);
     std::string searchArgument() const;
+    // For a write that reads the whole book itself (new entry, sort, purge, play-back):
+    // the list and the kept copy let go of the book, so that a big book is in memory
+    // once. The next list refresh ends it; a BookWriteScope makes sure one comes.
+    void releaseBook();
+    bool bookReleased() const { return bookReleased_; }
     void PopCategoryGrid();
     // Sets RangeStart, RangeEnd and the range label (no refresh).
     void SetRange(int numDays, int endInYear);
@@ -216,6 +222,7 @@ class QBK_3_Main : public QMainWindow {
     // The record file as the last refresh read it: refreshes of an unchanged book
     // filter it in memory instead of reading it again.
     CachedFile book_;
+    bool bookReleased_ = false;
     QWidget* central_ = nullptr;
     QTableView* MainGrid = nullptr;
     MainGridModel* mainGridModel_ = nullptr;
@@ -233,6 +240,23 @@ class QBK_3_Main : public QMainWindow {
     QProgressBar* ProgressBar1 = nullptr;
     QToolBar* MainToolBar = nullptr;
     QToolBar* ReportToolBar = nullptr;
+};
+
+// Held across a write that reads the whole book: releases the window's copies at its
+// start and, unless the list was refreshed meanwhile (as a successful write does),
+// refreshes it at its end, so that a refused or failed write leaves the list filled.
+class BookWriteScope {
+  public:
+    explicit BookWriteScope(QBK_3_Main& window) : window_(window) { window_.releaseBook(); }
+    // A write that failed has shown its error; a list that then cannot be read stays empty.
+    ~BookWriteScope() {
+        if (window_.bookReleased()) window_.refreshList(false);
+    }
+    BookWriteScope(const BookWriteScope&) = delete;
+    BookWriteScope& operator=(const BookWriteScope&) = delete;
+
+  private:
+    QBK_3_Main& window_;
 };
 
 }  // namespace qbk

@@ -8,6 +8,7 @@
 #include "mainwindow/entry_editing.h"
 #include "platform/errors.h"
 #include "platform/stamps.h"
+#include "support/file_size_limit.h"
 #include "support/keyboard_check.h"
 
 namespace qbk {
@@ -234,6 +235,26 @@ TEST_F(EntryFormTest, ARecordFileThatCannotBeWrittenKeepsWhatWasTyped) {
     EXPECT_EQ(text("AmountBox"), "7.25");
     EXPECT_EQ(text("NoteBox"), "typed");
     EXPECT_FALSE(program.exists("gone"));
+}
+
+// The list lets go of the book while the entry is written; a failed write fills it again.
+TEST_F(EntryFormTest, ANewEntryTheDiskCannotHoldLeavesTheListAsItWas) {
+    startWith();
+    const std::string before = program.read("quillbank.dat");
+    newEntry();
+    clickCategory(1);
+    type("AmountBox", "7.25");
+    {
+        const testing::FileSizeLimit full(before.size());
+        click("NewIncomeButton");
+    }
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.last().text.find("Error number: 61"), std::string::npos);
+    const int shown = rows();  // the entries of the category taken, as any refresh shows
+    EXPECT_GT(shown, 0);
+    window->refreshList();
+    EXPECT_EQ(rows(), shown);
+    EXPECT_EQ(program.read("quillbank.dat"), before);
 }
 
 // ---- Opening and closing ----
