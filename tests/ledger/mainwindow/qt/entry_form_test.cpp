@@ -51,7 +51,7 @@ TEST_F(EntryFormTest, NewEntryStartsEmptyWithTodayAndOnlyTheSavingButtons) {
     EXPECT_EQ(combo("UserList1")->count(), 3);
     EXPECT_EQ(combo("UserList1")->itemText(1), " shop ");
     EXPECT_EQ(find<QLabel>("User1Label")->text(), "user &1    ");  // Alt+1 leads to its list
-    EXPECT_EQ(qbk::testing::keyboardGaps(window->editFrame()), "");
+    EXPECT_EQ(qbk::testing::keyboardGaps(window.get(), {"MainGrid", "CategoryGrid"}), "");
     for (const char* name : {"NewIncomeButton", "NewExpenseButton", "CloseButton"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
     for (const char* name : {"DeleteButton", "ReplaceIncomeButton", "ReplaceExpenseButton"})
