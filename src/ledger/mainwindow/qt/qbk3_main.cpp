@@ -454,8 +454,10 @@ void QBK_3_Main::refreshList(bool showErrors) {
 }
 
 void QBK_3_Main::releaseBook() {
+    // A report's rows hold their own copies, and a refresh would add to the report.
+    if (state_.ReportMode) return;
     book_.clear();
-    if (!state_.ReportMode) mainGridModel_->clear();  // a report's rows hold their own copies
+    mainGridModel_->clear();
     bookReleased_ = true;
 }
 

@@ -100,7 +100,8 @@ class QBK_3_Main : public QMainWindow {
     std::string searchArgument() const;
     // For a write that reads the whole book itself (new entry, sort, purge, play-back):
     // the list and the kept copy let go of the book, so that a big book is in memory
-    // once. The next list refresh ends it; a BookWriteScope makes sure one comes.
+    // once (not in report mode). The next list refresh ends it; a BookWriteScope makes
+    // sure one comes.
     void releaseBook();
     bool bookReleased() const { return bookReleased_; }
     void PopCategoryGrid();
