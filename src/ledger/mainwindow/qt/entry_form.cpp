@@ -1,5 +1,6 @@
 #include "mainwindow/qt/entry_form.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
@@ -14,6 +15,7 @@
 
 #include "mainwindow/date_selection.h"
 #include "mainwindow/qt/main_grid_model.h"
+#include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
@@ -54,19 +56,24 @@ void skipOnTab(QLineEdit* box) {
     box->setFocusPolicy(Qt::ClickFocus);
 }
 
-// The Alt keys of the menu bar and of the form's buttons and labels.
-constexpr char kKeysTaken[] =
-    "FRCASEMNH"
-    "IPOXDLUT";
+// The letter of the Alt key a caption gives ("&Delete" gives "D"), or nothing.
+QString accessKeyOf(const QString& caption) {
+    return QKeySequence::mnemonic(caption).toString().remove(QStringLiteral("Alt+"));
+}
 
 }  // namespace
 
 void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& settings) {
-    const QString taken = QString::fromLatin1(kKeysTaken);
+    // The keys of the menu bar and of the other buttons and labels of the form.
+    QString taken;
+    for (const MenuDef& menu : menuDefs())
+        taken += accessKeyOf(QString::fromUtf8(menu.caption));
+    for (const QAbstractButton* b : first.parentWidget()->findChildren<QAbstractButton*>())
+        taken += accessKeyOf(b->text());
+    for (const QLabel* l : first.parentWidget()->findChildren<QLabel*>())
+        if (l != &first && l != &second) taken += accessKeyOf(l->text());
     first.setText(withAccessKey(settings.udf1Name(), taken));
-    const QKeySequence firstKey = QKeySequence::mnemonic(first.text());
-    second.setText(withAccessKey(settings.udf2Name(),
-                                 taken + firstKey.toString().remove(QStringLiteral("Alt+"))));
+    second.setText(withAccessKey(settings.udf2Name(), taken + accessKeyOf(first.text())));
 }
 
 EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {
