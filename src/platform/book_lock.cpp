@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <exception>
 #include <map>
 #include <mutex>
 #include <string_view>
@@ -21,6 +22,7 @@ namespace {
 struct Held {
     int fd = -1;
     int count = 0;
+    int exceptions = 0;  // uncaught when the outermost holder took it
 };
 
 // The locks this process holds, by folder. flock locks belong to an open file
@@ -35,24 +37,15 @@ std::map<std::string, Held>& heldLocks() {
     return held;
 }
 
-bool isTemporaryCopy(std::string_view name) {
-    if (name == "temp.dat") return true;
-    // The atomic writer's copies: a book file's name, a dot and eight hex digits.
-    if (name.size() < 14 || name[name.size() - 9] != '.') return false;
-    const std::string_view suffix = name.substr(name.size() - 8);
-    if (suffix.find_first_not_of("0123456789abcdef") != std::string_view::npos) return false;
-    const std::string_view base = name.substr(0, name.size() - 9);
-    for (const std::string_view ext : {".dat", ".DAT", ".ini", ".txt", ".mac", ".qbk", ".ids", ".rules"})
-        if (base.ends_with(ext)) return true;
-    return false;
-}
-
+// Only names the atomic writer makes are removed: a user's own "quillbank.dat.20261208"
+// beside the book is theirs. "temp.dat" is the purge's work file, which exists only
+// during a purge.
 void removeTemporaryCopies(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* e = ::readdir(dir)) {
         const std::string name = e->d_name;
-        if (isTemporaryCopy(name)) ::unlink(joinPath(folder, name).c_str());
+        if (isTemporaryName(name) || name == "temp.dat") ::unlink(joinPath(folder, name).c_str());
     }
     ::closedir(dir);
 }
@@ -75,25 +68,27 @@ BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
         return;
     }
     if (!folderExists(key)) throw OperationError(errnum::kPathNotFound, "Path not found (" + key + ")");
-    const std::string path = joinPath(key, kLockFileName);
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int exceptions = std::uncaught_exceptions();
+    // The lock is held on the folder itself: unlike a lock file, it cannot be removed,
+    // replaced or made a link while held, and it creates nothing in the folder.
+    const int fd = ::open(key.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        // A read-only folder whose book nobody can change: let the writer meet the
-        // folder's own error on its write, as before.
-        if (errno == EROFS || errno == EACCES) {
-            held[key] = Held{-1, 1};
+        // A folder this user cannot read: let the writer meet the folder's own error on
+        // its write, as before.
+        if (errno == EACCES) {
+            held[key] = Held{-1, 1, exceptions};
             key_ = key;
             undo_hooks::beginChange(key);
             return;
         }
-        throw OperationError::fromErrno(errno, path);
+        throw OperationError::fromErrno(errno, key);
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const int err = errno;
             ::close(fd);
-            throw OperationError::fromErrno(err, path);
+            throw OperationError::fromErrno(err, key);
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
@@ -101,10 +96,25 @@ BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    held[key] = Held{fd, 1};
     key_ = key;
-    removeTemporaryCopies(key);
+    try {
+        removeTemporaryCopies(key);
+        undo_hooks::recoverInterrupted(key);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    held[key] = Held{fd, 1, exceptions};
     undo_hooks::beginChange(key);
+}
+
+void BookLock::commit() {
+    {
+        std::lock_guard guard(heldMutex());
+        auto it = heldLocks().find(key_);
+        if (it == heldLocks().end() || it->second.count > 1) return;
+    }
+    undo_hooks::commitChange(key_);
 }
 
 BookLock::~BookLock() {
@@ -112,8 +122,9 @@ BookLock::~BookLock() {
     auto& held = heldLocks();
     auto it = held.find(key_);
     if (it == held.end() || --it->second.count > 0) return;
-    // The change is kept for undo while no other writer can start the next one.
-    undo_hooks::endChange(key_);
+    // The change commits (or, left by an exception, is put back) while no other writer
+    // can start the next one.
+    undo_hooks::endChange(key_, std::uncaught_exceptions() > it->second.exceptions);
     if (it->second.fd >= 0) ::close(it->second.fd);  // closing releases the flock
     held.erase(it);
 }

@@ -16,6 +16,7 @@
 
 #include "platform/dates.h"
 #include "platform/errors.h"
+#include "platform/fault_injection.h"
 #include "platform/large_buffer.h"
 #include "platform/undo_history.h"
 
@@ -59,6 +60,7 @@ class Fd {
 
 void writeAll(int fd, std::string_view bytes, const std::string& path) {
     while (!bytes.empty()) {
+        fault::point(path);
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -80,6 +82,7 @@ void writeAll(int fd, std::span<const std::string_view> pieces, const std::strin
                 vec.push_back({const_cast<char*>(pieces[next].data()), pieces[next].size()});
         std::size_t first = 0;
         while (first < vec.size()) {
+            fault::point(path);
             const ssize_t n =
                 ::writev(fd, vec.data() + first, static_cast<int>(vec.size() - first));
             if (n < 0) {
@@ -106,8 +109,9 @@ int createSibling(const std::string& target, mode_t mode, std::string& name) {
                         static_cast<unsigned>(std::time(nullptr)));
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(random()));
-        name = target + suffix;
+        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
+        name = target + std::string(kTemporaryInfix) + suffix;
+        fault::point(name);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) return fd;
         if (errno != EEXIST) break;
@@ -119,6 +123,7 @@ int createSibling(const std::string& target, mode_t mode, std::string& name) {
 
 void syncFolder(const std::string& path) {
     const std::string folder = parentFolder(path);
+    if (!fault::passes(path)) return;  // a folder's sync reports no full disk
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
@@ -127,6 +132,13 @@ void syncFolder(const std::string& path) {
 }
 
 }  // namespace
+
+bool isTemporaryName(std::string_view name) {
+    const std::size_t at = name.rfind(kTemporaryInfix);
+    if (at == std::string_view::npos || at == 0) return false;
+    const std::string_view suffix = name.substr(at + kTemporaryInfix.size());
+    return suffix.size() == 8 && suffix.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
 
 std::string joinPath(std::string_view folder, std::string_view name) {
     if (folder.empty()) return std::string(name);
@@ -205,6 +217,9 @@ FileTime lastModified(const std::string& path) {
 
 void ensureFileExists(const std::string& path) {
     if (fileExists(path)) return;
+    // Made by a change, the new file is taken back with it.
+    undo_hooks::beforeReplace(path);
+    fault::point(path);
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, kNewFileMode);
     if (fd < 0) failOpen(path);
     ::close(fd);
@@ -353,6 +368,7 @@ StagedFile stageFile(const std::string& path, std::span<const std::string_view> 
         // The umask must not narrow the permissions the replaced file has.
         if (replacing && ::fchmod(fd.get(), old.st_mode & 07777) != 0) fail(target);
         writeAll(fd.get(), pieces, path);
+        fault::point(path);
         if (::fsync(fd.get()) != 0) fail(path);
         fd.close(path);
     } catch (...) {
@@ -364,6 +380,7 @@ StagedFile stageFile(const std::string& path, std::span<const std::string_view> 
 
 void commitStagedFile(const StagedFile& staged) {
     undo_hooks::beforeReplace(staged.target);
+    fault::point(staged.target);
     if (::rename(staged.temporary.c_str(), staged.target.c_str()) != 0) fail(staged.target);
     syncFolder(staged.target);
 }
@@ -379,6 +396,7 @@ void writeAt(const std::string& path, std::uint64_t offset, std::string_view byt
     Fd fd(raw);
     std::size_t done = 0;
     while (done < bytes.size()) {
+        fault::point(path);
         const ssize_t n = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
                                    static_cast<off_t>(offset + done));
         if (n < 0) {
@@ -387,12 +405,14 @@ void writeAt(const std::string& path, std::uint64_t offset, std::string_view byt
         }
         done += static_cast<std::size_t>(n);
     }
+    fault::point(path);
     if (::fsync(fd.get()) != 0) fail(path);
     fd.close(path);
 }
 
 void appendToFile(const std::string& path, std::string_view bytes) {
     undo_hooks::beforeWriteAt(path, fileLength(path), bytes.size());
+    fault::point(path);
     const int raw = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
     if (raw < 0) failOpen(path);
     Fd fd(raw);
@@ -400,6 +420,7 @@ void appendToFile(const std::string& path, std::string_view bytes) {
     const off_t before = ::fstat(fd.get(), &st) == 0 ? st.st_size : -1;
     try {
         writeAll(fd.get(), bytes, path);
+        fault::point(path);
         if (::fsync(fd.get()) != 0) fail(path);
     } catch (...) {
         // Take back a partial append, so the file ends on a whole record as before.
@@ -415,13 +436,19 @@ void copyFile(const std::string& from, const std::string& to) {
     writeFileAtomically(to, readFile(from));
 }
 
+void syncFolderEntry(const std::string& path) {
+    syncFolder(path);
+}
+
 void renameFile(const std::string& from, const std::string& to) {
     undo_hooks::beforeReplace(to);
+    fault::point(to);
     if (::rename(from.c_str(), to.c_str()) != 0) failOpen(from);
 }
 
 void removeFile(const std::string& path) {
     undo_hooks::beforeReplace(path);
+    fault::point(path);
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) fail(path);
 }
 

@@ -78,6 +78,12 @@ std::uint64_t readInBlocks(const std::string& path, std::size_t blockSize,
 // `length` bytes from `offset`, fewer at the end of the file.
 std::string readAt(const std::string& path, std::uint64_t offset, std::size_t length);
 
+// Every temporary file is named "<target><kTemporaryInfix><8 hex digits>", made only by
+// the writers below, so that the ones a crash left behind are told from the user's own
+// files ("quillbank.dat.20261208") by their name alone.
+inline constexpr std::string_view kTemporaryInfix = ".qbk-tmp-";
+bool isTemporaryName(std::string_view name);
+
 // Replaces the content of `path` as a whole: writes a temporary sibling, flushes and
 // syncs it, and renames it over `path`. A crash leaves the old file or the new one.
 // A symbolic link stays and its target gets the content; a replaced file keeps its
@@ -117,6 +123,9 @@ void appendToFile(const std::string& path, std::string_view bytes);
 // Copies `from` to `to` byte for byte; `to` is replaced atomically (as
 // writeFileAtomically does).
 void copyFile(const std::string& from, const std::string& to);
+
+// Syncs the folder holding `path`, so that a new or renamed name there survives a crash.
+void syncFolderEntry(const std::string& path);
 
 // Renames `from` to `to` (replacing `to`).
 void renameFile(const std::string& from, const std::string& to);

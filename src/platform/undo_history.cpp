@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <map>
 #include <mutex>
@@ -15,17 +16,31 @@
 
 #include "platform/book_lock.h"
 #include "platform/errors.h"
+#include "platform/fault_injection.h"
 #include "platform/files.h"
 
 namespace qbk {
 namespace {
 
-// Files that are not part of the book's changes: the program's settings, the pick lists
-// and notes (remembered, not booked), and the files of the lock and the converter.
-bool excluded(const std::string& name) {
-    static const std::set<std::string> names = {"qbk3.ini", "udf1.dat", "udf2.dat",
-                                                kLockFileName, "qbk2to3.journal"};
-    return names.count(name) > 0 || name.empty() || name[0] == '.' || name.ends_with(".txt");
+constexpr const char* kJournal = "journal";
+constexpr const char* kManifest = "manifest";
+constexpr const char* kTurn = "turn";
+constexpr std::string_view kNewPrefix = "new-";
+constexpr std::string_view kTurnPrefix = "turn-";
+
+std::function<bool(std::string_view)>& undoableRule() {
+    static std::function<bool(std::string_view)> rule;
+    return rule;
+}
+
+// Files a change journals: every file of the folder but temporaries and the folders and
+// files whose names start with a dot (the undo store among them).
+bool journaled(const std::string& name) {
+    return !name.empty() && name[0] != '.' && !isTemporaryName(name);
+}
+
+bool undoable(const std::string& name) {
+    return journaled(name) && (!undoableRule() || undoableRule()(name));
 }
 
 std::string folderKey(std::string folder) {
@@ -37,23 +52,36 @@ std::string storeOf(const std::string& folder) {
     return joinPath(folder, kUndoFolderName);
 }
 
+struct stat statOf(const std::string& path, bool& exists) {
+    struct stat st {};
+    exists = ::stat(path.c_str(), &st) == 0;
+    return st;
+}
+
 std::string signature(const std::string& path) {
     // The file a link names: in-place writes go through the link to it.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return "-";
+    bool exists = false;
+    const struct stat st = statOf(path, exists);
+    if (!exists) return "-";
     return std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
            std::to_string(static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL +
                           st.st_mtim.tv_nsec);
 }
 
 long long mtimeNs(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return 0;
+    bool exists = false;
+    const struct stat st = statOf(path, exists);
+    if (!exists) return 0;
     return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
 }
 
 void makeFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) throw OperationError::fromErrno(errno, path);
+    fault::point(path);
+    if (::mkdir(path.c_str(), 0700) != 0) {
+        if (errno != EEXIST) throw OperationError::fromErrno(errno, path);
+        return;
+    }
+    syncFolderEntry(path);
 }
 
 void removeTree(const std::string& path) {
@@ -71,6 +99,13 @@ void removeTree(const std::string& path) {
         ::closedir(dir);
     }
     ::rmdir(path.c_str());
+}
+
+// Removes a work folder so that no crash on the way can leave a journal without its
+// step files: the journal goes first, and a work folder without one holds nothing to do.
+void dropWork(const std::string& work) {
+    ::unlink(joinPath(work, kJournal).c_str());
+    removeTree(work);
 }
 
 // The numbered entries of a store folder, oldest first.
@@ -91,9 +126,40 @@ std::vector<long> entries(const std::string& folder) {
 
 // Keeps the whole of `path` in `saved`: a hard link when the caller is about to rename a
 // new file over it (the old file then lives on only there), a copy otherwise.
-void keepWhole(const std::string& path, const std::string& saved, bool mayLink) {
-    if (mayLink && ::link(path.c_str(), saved.c_str()) == 0) return;
+void keepWhole(const std::string& path, const std::string& saved) {
+    fault::point(saved);
+    if (::link(path.c_str(), saved.c_str()) == 0) return;
     writeFileAtomically(saved, readFile(path));
+}
+
+// Makes `path` the file `saved` is, down to its inode and modification time, so that the
+// change before can be undone next; `saved` stays. Doing it twice does no harm.
+void linkOver(const std::string& saved, const std::string& path) {
+    const std::string bridge = path + std::string(kTemporaryInfix) + "00000000";
+    ::unlink(bridge.c_str());
+    fault::point(bridge);
+    if (::link(saved.c_str(), bridge.c_str()) != 0) {
+        writeFileAtomically(path, readFile(saved));
+        return;
+    }
+    fault::point(path);
+    if (::rename(bridge.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(bridge.c_str());
+        throw OperationError::fromErrno(err, path);
+    }
+    // A rename between two links of one file leaves both.
+    ::unlink(bridge.c_str());
+    syncFolderEntry(path);
+}
+
+// Removes the file a step created. A folder in its place was never made by a change (a
+// write that met one failed) and stays.
+void removeIfThere(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return;
+    fault::point(path);
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) throw OperationError::fromErrno(errno, path);
 }
 
 // One step of a change, undone in reverse order.
@@ -104,6 +170,187 @@ struct Step {
     std::uint64_t offset = 0, oldSize = 0;
     long long oldMtimeNs = 0;  // of a file written in place, put back with its bytes
 };
+
+std::string stepFile(const std::string& entry, std::size_t k) {
+    return joinPath(entry, "step" + std::to_string(k));
+}
+
+std::string stepLine(const Step& s) {
+    std::ostringstream m;
+    if (s.whole)
+        m << "whole " << s.existed << ' ' << s.name << '\n';
+    else
+        m << "patch " << s.existed << ' ' << s.offset << ' ' << s.oldSize << ' ' << s.oldMtimeNs
+          << ' ' << s.name << '\n';
+    return m.str();
+}
+
+// Puts `path` back as step k of `entry` keeps it.
+void restoreStep(const std::string& folder, const std::string& entry, std::size_t k,
+                 const Step& s) {
+    const std::string path = joinPath(folder, s.name);
+    const std::string saved = stepFile(entry, k);
+    if (!s.existed) {
+        removeIfThere(path);
+    } else if (s.whole) {
+        linkOver(saved, path);
+    } else {
+        writeAt(path, s.offset, readFile(saved));
+        fault::point(path);
+        if (::truncate(path.c_str(), static_cast<off_t>(s.oldSize)) != 0)
+            throw OperationError::fromErrno(errno, path);
+        const timespec times[2] = {{0, UTIME_OMIT},
+                                   {static_cast<time_t>(s.oldMtimeNs / 1000000000LL),
+                                    static_cast<long>(s.oldMtimeNs % 1000000000LL)}};
+        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+    }
+}
+
+// The manifest of an entry: "by", the steps, and the signatures after the change.
+std::string manifest(const std::string& writer, const std::string& folder,
+                     const std::vector<Step>& steps) {
+    std::string m = "by " + writer + '\n';
+    std::set<std::string> names;
+    for (const Step& s : steps) {
+        m += stepLine(s);
+        names.insert(s.name);
+    }
+    for (const std::string& name : names)
+        if (undoable(name)) m += "after " + signature(joinPath(folder, name)) + ' ' + name + '\n';
+    return m;
+}
+
+// A name a journal or manifest may hold: a file of the book's folder itself. One naming
+// anything else was not written by this program and is not followed.
+bool isPlainName(const std::string& name) {
+    return journaled(name) && name.find('/') == std::string::npos;
+}
+
+struct Manifest {
+    bool sound = true;
+    std::string by;
+    std::vector<Step> steps;
+    std::map<std::string, std::string> after;  // name -> signature
+};
+
+// Reads manifest or journal lines; a journal's last line may be cut short by a crash
+// (its write was not made), so only lines ended by a line feed count.
+Manifest parseSteps(std::string text) {
+    Manifest m;
+    text.resize(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream in(line);
+        std::string kind;
+        in >> kind;
+        if (kind == "by") {
+            in >> m.by;
+        } else if (kind == "whole" || kind == "patch") {
+            Step s;
+            s.whole = kind == "whole";
+            int existed = -1;
+            in >> existed;
+            if (!s.whole) in >> s.offset >> s.oldSize >> s.oldMtimeNs;
+            in >> std::ws;
+            std::getline(in, s.name);
+            s.existed = existed == 1;
+            m.sound = m.sound && in && (existed == 0 || existed == 1) && isPlainName(s.name);
+            m.steps.push_back(s);
+        } else if (kind == "after") {
+            std::string sig, name;
+            in >> sig >> std::ws;
+            std::getline(in, name);
+            m.sound = m.sound && !sig.empty() && isPlainName(name) && undoable(name);
+            m.after[name] = sig;
+        } else {
+            m.sound = false;
+        }
+    }
+    return m;
+}
+
+// The entry as this program writes it: every step's file a plain file (never a link)
+// whose bytes fit the step, and every file it names with its signature after.
+Manifest readEntry(const std::string& folder, const std::string& entry) {
+    Manifest m = parseSteps(readFile(joinPath(entry, kManifest)));
+    m.sound = m.sound && !m.by.empty() && !m.after.empty();
+    for (std::size_t k = 0; m.sound && k < m.steps.size(); ++k) {
+        const Step& s = m.steps[k];
+        if (!undoable(s.name)) continue;
+        m.sound = m.after.count(s.name) > 0;
+        if (!s.existed) continue;
+        struct stat st {};
+        m.sound = m.sound && ::lstat(stepFile(entry, k).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        if (!m.sound || s.whole) continue;
+        const auto saved = static_cast<std::uint64_t>(st.st_size);
+        bool exists = false;
+        const struct stat now = statOf(joinPath(folder, s.name), exists);
+        // Never a write past the end of the file, nor a file made longer than the bytes
+        // kept for it (a patch at a made-up offset would make a huge sparse file).
+        const auto size = static_cast<std::uint64_t>(now.st_size);
+        m.sound = exists && s.offset <= size && s.oldSize <= std::max(size, s.offset + saved);
+    }
+    return m;
+}
+
+// Puts the files a work folder's journal names back, newest step first.
+void rollBack(const std::string& folder, const std::string& work) {
+    const Manifest journal = parseSteps(readFile(joinPath(work, kJournal)));
+    for (std::size_t k = journal.steps.size(); k-- > 0;)
+        if (isPlainName(journal.steps[k].name)) restoreStep(folder, work, k, journal.steps[k]);
+}
+
+// Adds step k to a work folder: its file as it is now kept (for a write in place, the
+// `kept` bytes from the step's offset), then its journal line, both on disk before the
+// caller writes the file.
+void journalStep(const std::string& folder, const std::string& work, std::size_t k,
+                 const Step& s, std::uint64_t kept = 0) {
+    const std::string path = joinPath(folder, s.name);
+    const std::string saved = stepFile(work, k);
+    if (s.existed) {
+        if (s.whole)
+            keepWhole(path, saved);
+        else
+            writeFileAtomically(saved, kept > 0 ? readAt(path, s.offset, kept) : std::string());
+    }
+    appendToFile(joinPath(work, kJournal), stepLine(s));
+    syncFolderEntry(saved);
+}
+
+// Bytes held by the files of an entry.
+std::uint64_t bytesOf(const std::string& entry) {
+    std::uint64_t total = 0;
+    if (DIR* dir = ::opendir(entry.c_str())) {
+        while (const dirent* e = ::readdir(dir)) {
+            struct stat st {};
+            if (::lstat(joinPath(entry, e->d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+                total += static_cast<std::uint64_t>(st.st_size);
+        }
+        ::closedir(dir);
+    }
+    return total;
+}
+
+// Moves the committed entry `work` to the next number of `store`, then drops the oldest
+// entries beyond kUndoDepth or kUndoBytes (the newest is always kept).
+void file(const std::string& work, const std::string& store) {
+    makeFolder(store);
+    std::vector<long> kept = entries(store);
+    const long next = kept.empty() ? 1 : kept.back() + 1;
+    renameFile(work, joinPath(store, std::to_string(next)));
+    syncFolderEntry(joinPath(store, std::to_string(next)));
+    kept.push_back(next);
+    std::uint64_t bytes = 0;
+    std::size_t keep = 0;  // entries kept, counted from the newest
+    while (keep < kept.size() && keep < static_cast<std::size_t>(kUndoDepth)) {
+        bytes += bytesOf(joinPath(store, std::to_string(kept[kept.size() - 1 - keep])));
+        if (keep > 0 && bytes > kUndoBytes) break;
+        ++keep;
+    }
+    for (std::size_t i = 0; i + keep < kept.size(); ++i)
+        removeTree(joinPath(store, std::to_string(kept[i])));
+}
 
 struct OpenChange {
     std::string folder;
@@ -127,171 +374,98 @@ std::string workFolder(OpenChange& change) {
     if (change.work.empty()) {
         const std::string store = storeOf(change.folder);
         makeFolder(store);
-        change.work = joinPath(store, "new-" + std::to_string(::getpid()));
-        removeTree(change.work);
-        makeFolder(change.work);
+        const std::string work = joinPath(store, std::string(kNewPrefix) + std::to_string(::getpid()));
+        dropWork(work);
+        makeFolder(work);
+        change.work = work;
     }
     return change.work;
 }
 
-std::string stepFile(const std::string& entry, std::size_t k) {
-    return joinPath(entry, "step" + std::to_string(k));
-}
-
-// The manifest of an entry: "by", the steps, and the signatures after the change.
-std::string manifest(const std::string& writer, const std::string& folder,
-                     const std::vector<Step>& steps) {
-    std::ostringstream m;
-    m << "by " << writer << '\n';
-    std::set<std::string> names;
-    for (const Step& s : steps) {
-        if (s.whole)
-            m << "whole " << s.existed << ' ' << s.name << '\n';
-        else
-            m << "patch " << s.existed << ' ' << s.offset << ' ' << s.oldSize << ' '
-              << s.oldMtimeNs << ' ' << s.name << '\n';
-        names.insert(s.name);
+// Commits an open change: writes the manifest (from here on the change stands) and
+// files the entry. The steps of files undo leaves alone stay in it, unused, so that the
+// step files keep the numbers the journal gave them.
+void commit(OpenChange& change, const std::string& writer) {
+    if (std::none_of(change.steps.begin(), change.steps.end(),
+                     [](const Step& s) { return undoable(s.name); })) {
+        dropWork(change.work);
+        return;
     }
-    for (const std::string& name : names)
-        m << "after " << signature(joinPath(folder, name)) << ' ' << name << '\n';
-    return m.str();
+    writeFileAtomically(joinPath(change.work, kManifest),
+                        manifest(writer, change.folder, change.steps));
+    const std::string store = storeOf(change.folder);
+    removeTree(joinPath(store, "redo"));
+    file(change.work, store);
 }
 
-// A name the undo store may put back: a file of the book's folder itself. A manifest
-// naming anything else was not written by this program and is not followed.
-bool isPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
-struct Manifest {
-    bool sound = true;
-    std::string by;
-    std::vector<Step> steps;
-    std::map<std::string, std::string> after;  // name -> signature
+// The entry an undo or redo takes and the store its opposite goes to, relative to the
+// undo store, as its "turn" file keeps them.
+struct TurnPlan {
+    std::string entry, opposite;
 };
 
-Manifest readManifest(const std::string& entry) {
-    Manifest m;
-    std::istringstream in(readFile(joinPath(entry, "manifest")));
-    std::string kind;
-    while (in >> kind) {
-        if (kind == "by") {
-            in >> m.by;
-        } else if (kind == "whole" || kind == "patch") {
-            Step s;
-            s.whole = kind == "whole";
-            in >> s.existed;
-            if (!s.whole) in >> s.offset >> s.oldSize >> s.oldMtimeNs;
-            in >> std::ws;
-            std::getline(in, s.name);
-            m.sound = m.sound && isPlainName(s.name);
-            m.steps.push_back(s);
-        } else if (kind == "after") {
-            std::string sig, name;
-            in >> sig >> std::ws;
-            std::getline(in, name);
-            m.sound = m.sound && isPlainName(name);
-            m.after[name] = sig;
-        } else {
-            std::string rest;
-            std::getline(in, rest);
-        }
-    }
-    return m;
+// Files a turn that committed (its manifest written) and drops the entry it undid.
+void finishTurn(const std::string& store, const std::string& work, const TurnPlan& plan) {
+    removeTree(joinPath(store, plan.entry));
+    file(work, plan.opposite.empty() ? store : joinPath(store, plan.opposite));
 }
 
-// Bytes held by the files of an entry.
-std::uint64_t bytesOf(const std::string& entry) {
-    std::uint64_t total = 0;
-    if (DIR* dir = ::opendir(entry.c_str())) {
-        while (const dirent* e = ::readdir(dir)) {
-            struct stat st {};
-            if (::lstat(joinPath(entry, e->d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
-                total += static_cast<std::uint64_t>(st.st_size);
-        }
-        ::closedir(dir);
-    }
-    return total;
-}
-
-// Moves the filled entry `work` to the next number of `store`, then drops the oldest
-// entries beyond kUndoDepth or kUndoBytes (the newest is always kept).
-void file(const std::string& work, const std::string& store) {
-    makeFolder(store);
-    std::vector<long> kept = entries(store);
-    const long next = kept.empty() ? 1 : kept.back() + 1;
-    renameFile(work, joinPath(store, std::to_string(next)));
-    kept.push_back(next);
-    std::uint64_t bytes = 0;
-    std::size_t keep = 0;  // entries kept, counted from the newest
-    while (keep < kept.size() && keep < static_cast<std::size_t>(kUndoDepth)) {
-        bytes += bytesOf(joinPath(store, std::to_string(kept[kept.size() - 1 - keep])));
-        if (keep > 0 && bytes > kUndoBytes) break;
-        ++keep;
-    }
-    for (std::size_t i = 0; i + keep < kept.size(); ++i)
-        removeTree(joinPath(store, std::to_string(kept[i])));
+bool isSafeRelative(const std::string& p) {
+    return p.find("..") == std::string::npos && (p.empty() || p[0] != '/');
 }
 
 // Puts the files of `entry` back (its steps in reverse), after keeping what they are
-// now in a new entry filed in `oppositeStore`. The caller holds the lock.
-UndoResult apply(const std::string& folder, const std::string& entry, const std::string& oppositeStore,
-                 const std::string& onlyWriter) {
-    const Manifest m = readManifest(entry);
-    if (!m.sound) return UndoResult::ChangedSince;
+// now in a new entry filed in the opposite store. The caller holds the lock.
+UndoResult apply(const std::string& folder, const TurnPlan& plan, const std::string& onlyWriter) {
+    const std::string store = storeOf(folder);
+    const std::string entry = joinPath(store, plan.entry);
+    const Manifest m = readEntry(folder, entry);
+    if (!m.sound) return UndoResult::Unreadable;
     if (!onlyWriter.empty() && m.by != onlyWriter) return UndoResult::OtherWriter;
     for (const auto& [name, sig] : m.after)
         if (signature(joinPath(folder, name)) != sig) return UndoResult::ChangedSince;
 
-    // Each step is put back after keeping what it replaces, as the step of the opposite
-    // entry (for a redo after an undo, and the other way round).
-    const std::string work = joinPath(storeOf(folder), "turn-" + std::to_string(::getpid()));
-    removeTree(work);
+    const std::string work = joinPath(store, std::string(kTurnPrefix) + std::to_string(::getpid()));
+    dropWork(work);
     makeFolder(work);
-    std::vector<Step> opposite;
-    for (std::size_t k = m.steps.size(); k-- > 0;) {
-        const Step& s = m.steps[k];
-        const std::string path = joinPath(folder, s.name);
-        const std::string saved = stepFile(entry, k);
-        Step back;
-        back.name = s.name;
-        back.existed = fileExists(path);
-        back.whole = s.whole || !s.existed;
-        const std::string keep = stepFile(work, opposite.size());
-        if (back.whole) {
-            if (back.existed) keepWhole(path, keep, true);
-        } else {
-            back.offset = s.offset;
-            back.oldSize = fileLength(path);
-            back.oldMtimeNs = mtimeNs(path);
-            writeFileAtomically(keep, back.oldSize > s.offset
-                                          ? readAt(path, s.offset, back.oldSize - s.offset)
-                                          : std::string());
+    try {
+        writeFileAtomically(joinPath(work, kTurn), plan.entry + '\n' + plan.opposite + '\n');
+        std::vector<Step> opposite;
+        for (std::size_t k = m.steps.size(); k-- > 0;) {
+            const Step& s = m.steps[k];
+            if (!undoable(s.name)) continue;
+            const std::string path = joinPath(folder, s.name);
+            Step back;
+            back.name = s.name;
+            back.existed = fileExists(path);
+            back.whole = s.whole || !s.existed;
+            // Putting the step back writes its bytes at its offset and cuts the file to its
+            // old size: what is kept of the file now covers both.
+            std::uint64_t kept = 0;
+            if (!back.whole) {
+                back.offset = s.offset;
+                back.oldSize = fileLength(path);
+                back.oldMtimeNs = mtimeNs(path);
+                const std::uint64_t written = fileLength(stepFile(entry, k));
+                const std::uint64_t end =
+                    back.oldSize > s.oldSize ? back.oldSize : std::min(back.oldSize, s.offset + written);
+                kept = end > s.offset ? end - s.offset : 0;
+            }
+            journalStep(folder, work, opposite.size(), back, kept);
+            opposite.push_back(back);
+            restoreStep(folder, entry, k, s);
         }
-        opposite.push_back(back);
-
-        // Files come back as they were, down to their identity and modification time,
-        // so that the change before this one can be undone next.
-        if (s.whole) {
-            if (s.existed)
-                renameFile(saved, path);
-            else
-                removeFile(path);
-        } else if (!s.existed) {
-            removeFile(path);
-        } else {
-            writeAt(path, s.offset, readFile(saved));
-            if (::truncate(path.c_str(), static_cast<off_t>(s.oldSize)) != 0)
-                throw OperationError::fromErrno(errno, path);
-            const timespec times[2] = {{0, UTIME_OMIT},
-                                       {static_cast<time_t>(s.oldMtimeNs / 1000000000LL),
-                                        static_cast<long>(s.oldMtimeNs % 1000000000LL)}};
-            ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+        writeFileAtomically(joinPath(work, kManifest), manifest(m.by, folder, opposite));
+    } catch (...) {
+        try {
+            rollBack(folder, work);
+            dropWork(work);
+        } catch (const OperationError&) {
+            // The next holder of the lock finishes putting the files back.
         }
+        throw;
     }
-    writeFileAtomically(joinPath(work, "manifest"), manifest(m.by, folder, opposite));
-    removeTree(entry);
-    file(work, oppositeStore);
+    finishTurn(store, work, plan);
     return UndoResult::Done;
 }
 
@@ -311,15 +485,18 @@ UndoResult turn(const std::string& folder, bool undo, const std::string& onlyWri
     } unquiet{key};
     const BookLock lock(key);
     const std::string store = storeOf(key);
-    const std::string redo = joinPath(store, "redo");
-    const std::string from = undo ? store : redo;
-    const std::vector<long> numbers = entries(from);
+    const std::vector<long> numbers = entries(undo ? store : joinPath(store, "redo"));
     if (numbers.empty()) return UndoResult::NothingToUndo;
-    return apply(key, joinPath(from, std::to_string(numbers.back())), undo ? redo : store,
-                 onlyWriter);
+    const std::string number = std::to_string(numbers.back());
+    return apply(key, undo ? TurnPlan{number, "redo"} : TurnPlan{"redo/" + number, ""}, onlyWriter);
 }
 
 }  // namespace
+
+void setUndoableFiles(std::function<bool(std::string_view name)> rule) {
+    std::lock_guard<std::recursive_mutex> guard(registry().mutex);
+    undoableRule() = std::move(rule);
+}
 
 std::string undoWriter() {
     std::lock_guard<std::recursive_mutex> guard(registry().mutex);
@@ -335,6 +512,35 @@ void setUndoWriter(std::string writer) {
 
 namespace undo_hooks {
 
+void recoverInterrupted(const std::string& folder) {
+    const std::string store = storeOf(folderKey(folder));
+    std::vector<std::string> left;
+    if (DIR* dir = ::opendir(store.c_str())) {
+        while (const dirent* e = ::readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name.starts_with(kNewPrefix) || name.starts_with(kTurnPrefix)) left.push_back(name);
+        }
+        ::closedir(dir);
+    }
+    for (const std::string& name : left) {
+        const std::string work = joinPath(store, name);
+        if (!fileExists(joinPath(work, kManifest))) {
+            rollBack(folderKey(folder), work);
+            dropWork(work);
+        } else if (name.starts_with(kNewPrefix)) {
+            removeTree(joinPath(store, "redo"));
+            file(work, store);
+        } else {
+            const std::vector<std::string> lines = splitLines(readFile(joinPath(work, kTurn)));
+            if (lines.size() == 2 && isSafeRelative(lines[0]) && isSafeRelative(lines[1]) &&
+                !lines[0].empty())
+                finishTurn(store, work, TurnPlan{lines[0], lines[1]});
+            else
+                dropWork(work);
+        }
+    }
+}
+
 void beginChange(const std::string& folder) {
     const std::string key = folderKey(folder);
     std::lock_guard<std::recursive_mutex> guard(registry().mutex);
@@ -342,7 +548,7 @@ void beginChange(const std::string& folder) {
     registry().open[key] = OpenChange{key, "", {}};
 }
 
-void endChange(const std::string& folder) {
+void endChange(const std::string& folder, bool failed) {
     const std::string writer = undoWriter();
     OpenChange change;
     {
@@ -353,58 +559,80 @@ void endChange(const std::string& folder) {
         registry().open.erase(it);
     }
     if (change.work.empty()) return;
-    // Keeping the change must never fail the change itself, which is done by now.
+    if (failed) {
+        try {
+            rollBack(change.folder, change.work);
+            dropWork(change.work);
+        } catch (const OperationError&) {
+            // Left for the next holder of the lock, who puts the files back.
+        }
+        return;
+    }
+    // The change is made: a failure to keep it for undo must not undo it.
     try {
-        writeFileAtomically(joinPath(change.work, "manifest"),
-                            manifest(writer, change.folder, change.steps));
-        const std::string store = storeOf(change.folder);
-        removeTree(joinPath(store, "redo"));
-        file(change.work, store);
+        commit(change, writer);
     } catch (const OperationError&) {
-        removeTree(change.work);
+        if (!fileExists(joinPath(change.work, kManifest))) dropWork(change.work);
     }
 }
 
-namespace {
-// Adds a step for `path` to the open change of its folder, if there is one.
-template <typename Fill>
-void addStep(const std::string& path, Fill fill) {
+void commitChange(const std::string& folder) {
+    const std::string key = folderKey(folder);
+    OpenChange change;
+    {
+        std::lock_guard<std::recursive_mutex> guard(registry().mutex);
+        auto it = registry().open.find(key);
+        if (it == registry().open.end()) return;
+        change = std::move(it->second);
+        it->second = OpenChange{key, "", {}};
+    }
+    if (change.work.empty()) return;
+    try {
+        commit(change, undoWriter());
+    } catch (const OperationError&) {
+        // Without its undo step the change is not made: every file goes back.
+        if (!fileExists(joinPath(change.work, kManifest))) {
+            rollBack(change.folder, change.work);
+            dropWork(change.work);
+            throw;
+        }
+        // Committed, only not yet filed: the next holder of the lock files it.
+    }
+}
+
+// A step that cannot be journaled fails the write it precedes, and so the change.
+void beforeReplace(const std::string& path) {
     const std::string name = fileName(path);
-    if (excluded(name)) return;
+    if (!journaled(name)) return;
     std::lock_guard<std::recursive_mutex> guard(registry().mutex);
     auto it = registry().open.find(folderKey(parentFolder(path)));
     if (it == registry().open.end()) return;
     OpenChange& change = it->second;
-    try {
-        Step s;
-        s.name = name;
-        s.existed = fileExists(path);
-        const std::string saved = stepFile(workFolder(change), change.steps.size());
-        fill(s, saved);
-        change.steps.push_back(s);
-    } catch (const OperationError&) {
-        // A change that cannot be kept whole is not kept at all.
-        removeTree(workFolder(change));
-        registry().open.erase(it);
-    }
-}
-}  // namespace
-
-void beforeReplace(const std::string& path) {
-    addStep(path, [&](Step& s, const std::string& saved) {
-        s.whole = true;
-        if (s.existed) keepWhole(path, saved, true);
-    });
+    Step s;
+    s.name = name;
+    s.existed = fileExists(path);
+    journalStep(change.folder, workFolder(change), change.steps.size(), s);
+    change.steps.push_back(s);
 }
 
 void beforeWriteAt(const std::string& path, std::uint64_t offset, std::uint64_t length) {
-    addStep(path, [&](Step& s, const std::string& saved) {
-        s.whole = false;
-        s.offset = offset;
-        s.oldSize = fileLength(path);
-        s.oldMtimeNs = mtimeNs(path);
-        writeFileAtomically(saved, s.existed ? readAt(path, offset, length) : std::string());
-    });
+    const std::string name = fileName(path);
+    if (!journaled(name)) return;
+    std::lock_guard<std::recursive_mutex> guard(registry().mutex);
+    auto it = registry().open.find(folderKey(parentFolder(path)));
+    if (it == registry().open.end()) return;
+    OpenChange& change = it->second;
+    Step s;
+    s.name = name;
+    s.existed = fileExists(path);
+    s.whole = false;
+    s.offset = offset;
+    s.oldSize = fileLength(path);
+    s.oldMtimeNs = mtimeNs(path);
+    // Only the bytes the write replaces are kept: an append keeps nothing.
+    const std::uint64_t kept = s.oldSize > offset ? std::min(length, s.oldSize - offset) : 0;
+    journalStep(change.folder, workFolder(change), change.steps.size(), s, kept);
+    change.steps.push_back(s);
 }
 
 }  // namespace undo_hooks
@@ -427,6 +655,9 @@ std::string undoResultText(UndoResult result, const std::string& command) {
             return "The book has changed since; nothing was done.";
         case UndoResult::OtherWriter:
             return "The last change to the book was made by another program; nothing was done.";
+        case UndoResult::Unreadable:
+            return "The undo history of the book was not written by this program and cannot be "
+                   "used; nothing was done.";
     }
     return {};
 }

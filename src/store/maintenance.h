@@ -16,14 +16,10 @@
 
 #include "platform/ports.h"
 #include "platform/regional.h"
+#include "store/book_files.h"
 #include "store/record_file.h"
 
 namespace qbk {
-
-// Files of the data folder.
-inline constexpr std::string_view kRecordFileName = "quillbank.dat";
-inline constexpr std::string_view kBackupFileName = "quillbank.bak";
-inline constexpr std::string_view kPurgeWorkFileName = "temp.dat";
 
 // ---- Sort -------------------------------------------------------------------------
 

@@ -9,11 +9,13 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/program_folder.h"
+#include "store/book_files.h"
 #include "platform/qt/qt_prompts.h"
 
 int main(int argc, char** argv) {
     using namespace qbk::converter;
     qbk::reportFileSizeLimitAsError();
+    qbk::useBookFileRules();
     const std::vector<std::string> args(argv + 1, argv + argc);
     qbk::SystemClock clock;
     if (wantsHeadless(args)) {

@@ -62,13 +62,14 @@ int addCategory(const CategoryArguments& a, CliContext& cx) {
         if (failure) throw OperationError::fromErrno(failure.value(), a.folder);
         cx.out << "Made the data folder " << a.folder << ".\n";
     }
-    const std::string folder = dataFolder(a.folder);
-    const std::string code = newCode(a.code);
-    const CategoryChange change =
-        saveCategory(categoryFile(folder), CategoryForm{code, a.name, a.description.value_or("")});
-    if (!change.done) return refused(cx, *change.message);
-    cx.out << "Added the category " << code << ".\n";
-    return kExitDone;
+    return asOneChange(cx, dataFolder(a.folder), [&](CliContext& in) {
+        const std::string code = newCode(a.code);
+        const CategoryChange change = saveCategory(
+            categoryFile(dataFolder(a.folder)), CategoryForm{code, a.name, a.description.value_or("")});
+        if (!change.done) return refused(in, *change.message);
+        in.out << "Added the category " << code << ".\n";
+        return kExitDone;
+    });
 }
 
 int renameCategory(const CategoryArguments& a, CliContext& cx) {
@@ -148,8 +149,9 @@ Subcommand makeCategoryCommand(CLI::App& tool, CliContext& cx) {
     return {c, [=, &cx] {
                 if (list->parsed()) return listCategories(*a, cx);
                 if (add->parsed()) return addCategory(*a, cx);
-                if (rename->parsed()) return renameCategory(*a, cx);
-                return deleteCategoryCommand(*a, cx);
+                return asOneChange(cx, dataFolder(a->folder), [&](CliContext& in) {
+                    return rename->parsed() ? renameCategory(*a, in) : deleteCategoryCommand(*a, in);
+                });
             }};
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "platform/errors.h"
+#include "store/book_files.h"
 #include "version.h"
 
 namespace qbk {
@@ -56,6 +57,7 @@ bool isCommandName(const CLI::App& app, const std::string& word) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, CliContext& cx) {
+    useBookFileRules();
     CLI::App app(
         "Keeps a Quillbank 3 book from the command line, on the core of the window "
         "program.",
@@ -93,6 +95,9 @@ int runCli(const std::vector<std::string>& args, CliContext& cx) {
         return kExitUsage;
     } catch (const OperationError& e) {
         cx.err << "qbk3-cli: " << e.what() << " (error " << e.number() << ")\n";
+        return kExitFailed;
+    } catch (const std::bad_alloc&) {
+        cx.err << "qbk3-cli: not enough memory for this book; nothing was changed\n";
         return kExitFailed;
     }
 }

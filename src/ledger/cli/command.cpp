@@ -1,8 +1,10 @@
 #include "cli/command.h"
 
 #include <charconv>
+#include <sstream>
 
 #include "mainwindow/date_selection.h"
+#include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
@@ -11,6 +13,20 @@ namespace qbk {
 int refuse(CliContext& cx, const std::string& text) {
     cx.err << "qbk3-cli: " << oneLine(text) << '\n';
     return kExitFailed;
+}
+
+int asOneChange(CliContext& cx, const std::string& folder,
+                const std::function<int(CliContext&)>& work) {
+    std::ostringstream out;
+    CliContext inner{out, cx.err, cx.clock, cx.regional, cx.programFolder};
+    int status = kExitDone;
+    {
+        BookLock lock(folder);
+        status = work(inner);
+        lock.commit();
+    }
+    cx.out << out.str();
+    return status;
 }
 
 std::string oneLine(std::string_view text) {

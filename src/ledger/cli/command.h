@@ -31,6 +31,13 @@ struct Subcommand {
     std::function<int()> work;
 };
 
+// Runs `work` as one change of the book in the data folder `folder`: every check it
+// makes and every file it writes under the book's lock, one undo step, and all or
+// nothing on a failure. What it prints reaches `cx.out` only once the change has
+// committed; a failure prints only its error.
+int asOneChange(CliContext& cx, const std::string& folder,
+                const std::function<int(CliContext&)>& work);
+
 // A value on the command line that the work cannot use.
 struct UsageError {
     std::string message;

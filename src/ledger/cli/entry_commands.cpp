@@ -65,7 +65,9 @@ Subcommand makeAddCommand(CLI::App& tool, CliContext& cx) {
     c->add_option("--note", a->note, "up to 60 characters")->type_name("TEXT");
     c->add_option("--user1", a->user1, "user field 1, up to 10 characters")->type_name("TEXT");
     c->add_option("--user2", a->user2, "user field 2, up to 10 characters")->type_name("TEXT");
-    return {c, [a, &cx] { return add(*a, cx); }};
+    return {c, [a, &cx] {
+                return asOneChange(cx, dataFolder(a->folder), [&](CliContext& in) { return add(*a, in); });
+            }};
 }
 
 }  // namespace qbk

@@ -70,7 +70,10 @@ Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
                 "the first line holds column names (.txt and .csv)");
     c->add_flag("--keep-duplicates", a->keepDuplicates,
                 "also import the lines the book already holds");
-    return {c, [a, &cx] { return importFile(*a, cx); }};
+    return {c, [a, &cx] {
+                return asOneChange(cx, dataFolder(a->folder),
+                                   [&](CliContext& in) { return importFile(*a, in); });
+            }};
 }
 
 }  // namespace qbk

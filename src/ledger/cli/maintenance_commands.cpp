@@ -37,9 +37,12 @@ Subcommand makeSortCommand(CLI::App& tool, CliContext& cx) {
     auto folder = std::make_shared<std::string>();
     addFolder(*c, *folder);
     return {c, [folder, &cx] {
-                const std::string path = joinPath(dataFolder(*folder), kRecordFileName);
-                cx.out << "Sorted " << sortRecordFile(path) << " records.\n";
-                return kExitDone;
+                const std::string data = dataFolder(*folder);
+                return asOneChange(cx, data, [&](CliContext& in) {
+                    in.out << "Sorted " << sortRecordFile(joinPath(data, kRecordFileName))
+                           << " records.\n";
+                    return kExitDone;
+                });
             }};
 }
 
@@ -50,10 +53,12 @@ Subcommand makePurgeCommand(CLI::App& tool, CliContext& cx) {
     addFolder(*c, *folder);
     return {c, [folder, &cx] {
                 const std::string data = dataFolder(*folder);
-                const std::size_t removed =
-                    purgeDeletedRecords(joinPath(data, kRecordFileName), data);
-                cx.out << purgeFinishedMessage(removed).text << '\n';
-                return kExitDone;
+                return asOneChange(cx, data, [&](CliContext& in) {
+                    const std::size_t removed =
+                        purgeDeletedRecords(joinPath(data, kRecordFileName), data);
+                    in.out << purgeFinishedMessage(removed).text << '\n';
+                    return kExitDone;
+                });
             }};
 }
 
@@ -64,7 +69,9 @@ Subcommand makePlayCommand(CLI::App& tool, CliContext& cx) {
     addFolder(*c, a->folder);
     c->add_option("MACROFILE", a->macro, "a macro file (.qbk)")->required();
     c->add_option("DATE", a->date, "the date of the entries played")->required();
-    return {c, [a, &cx] { return play(*a, cx); }};
+    return {c, [a, &cx] {
+                return asOneChange(cx, dataFolder(a->folder), [&](CliContext& in) { return play(*a, in); });
+            }};
 }
 
 }  // namespace qbk

@@ -18,15 +18,12 @@
 #include "platform/ports.h"
 #include "platform/regional.h"
 #include "platform/stamps.h"
+#include "store/book_files.h"
 #include "store/entry_record.h"
 #include "store/settings_record.h"
 #include "store/sort_key.h"
 
 namespace qbk {
-
-// The pick-list files of the two user fields, in the data folder.
-inline constexpr std::string_view kUdf1FileName = "udf1.dat";
-inline constexpr std::string_view kUdf2FileName = "udf2.dat";
 
 // What the boxes of the entry form hold, as typed.
 struct EntryFormText {

@@ -10,6 +10,7 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/files.h"
 #include "platform/program_folder.h"
+#include "store/book_files.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_prompts.h"
@@ -18,6 +19,7 @@
 
 int main(int argc, char** argv) {
     qbk::reportFileSizeLimitAsError();
+    qbk::useBookFileRules();
     // Answered before any window exists, so that they work without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -60,5 +62,10 @@ int main(int argc, char** argv) {
     qbk::installControllers(window);
     // The start-up sequence runs once the event loop turns, as a window's load does.
     QTimer::singleShot(0, &window, [&window] { window.Form_Load(); });
-    return app.exec();
+    try {
+        return app.exec();
+    } catch (const std::bad_alloc&) {
+        std::cerr << "qbk3: not enough memory for this book; the last change was not made\n";
+        return 1;
+    }
 }

@@ -1,0 +1,169 @@
+// Every command that changes several files of a book, failed at every file operation it
+// makes, once as a crash (the process ends on the spot) and once as a full disk: the
+// next writer finds the book's files all as they were or all as the command left them,
+// and undo still takes the change back.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "platform/book_lock.h"
+#include "platform/fault_injection.h"
+#include "platform/undo_history.h"
+#include "store/book_files.h"
+#include "store/category_record.h"
+#include "support/records.h"
+#include "support/temp_folder.h"
+
+namespace qbk {
+namespace {
+
+using testing::entry;
+using testing::fileOf;
+using testing::TempFolder;
+
+// The book's files by name, without the undo store.
+using Snapshot = std::map<std::string, std::string>;
+
+Snapshot snapshot(const TempFolder& book, bool undoableOnly = false) {
+    Snapshot files;
+    for (const std::string& name : book.names()) {
+        if (name[0] == '.' || (undoableOnly && !isUndoneWithTheBook(name))) continue;
+        files[name] = book.read(name);
+    }
+    return files;
+}
+
+class TransactionFaults : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setUndoWriter("faults");
+        // Thousands of synced writes: on a memory file system a sync costs nothing.
+        if (::access("/dev/shm", W_OK) == 0) ::setenv("TMPDIR", "/dev/shm", 1);
+    }
+
+    int run(const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
+        return runCli(args, cx);
+    }
+    // `args` with BOOK standing for the data folder.
+    std::vector<std::string> in(const TempFolder& book, std::vector<std::string> args) {
+        for (std::string& a : args)
+            if (a == "BOOK") a = book.path();
+        return args;
+    }
+    void makeBook(const TempFolder& book) {
+        writeCategories(book.file("category.dat"),
+                        testing::categoriesOf({{"CAR", "Car"}, {"FOOD", "Food"}, {"PAY", "Pay"}}));
+        book.write("quillbank.dat",
+                   fileOf({entry(2001, 5, 3, "FOOD", -1250, "bread", 37000.5),
+                           entry(2001, 5, 1, "CAR", -4000, "fuel", 37000.25),
+                           entry(2001, 4, 9, "FOOD", -800, "milk", 37000.125),
+                           entry(2001, 6, 1, "PAY", 250000, "salary", 37000.75)}));
+        book.write("udf1.dat", "");
+        // One change already kept, which a rolled-back command must not disturb.
+        ASSERT_EQ(run(in(book, {"add", "BOOK", "--expense", "3", "--category", "CAR"})), 0);
+    }
+
+    // Fails `args` at every file operation, both ways, and checks each outcome: a change
+    // that stands is taken back by `takeBack` (undo, or redo for an undo).
+    void failEverywhere(const std::vector<std::string>& args, bool undoIt = true) {
+        TempFolder base;
+        makeBook(base);
+        const Snapshot before = snapshot(base);
+        const Snapshot beforeUndoable = snapshot(base, true);
+        TempFolder clean;
+        makeBook(clean);
+        ASSERT_EQ(run(in(clean, args)), 0) << args[0];
+        const Snapshot after = snapshot(clean);
+        ASSERT_NE(after, before) << args[0];
+
+        for (const fault::Kind kind : {fault::Kind::Crash, fault::Kind::DiskFull}) {
+            const char* how = kind == fault::Kind::Crash ? "crash" : "full disk";
+            bool finished = false;
+            for (std::uint64_t n = 1; !finished && n < 2000; ++n) {
+                TempFolder book;
+                makeBook(book);
+                if (kind == fault::Kind::Crash) {
+                    const pid_t child = ::fork();
+                    if (child == 0) {
+                        fault::arm(kind, n);
+                        ::_exit(run(in(book, args)));
+                    }
+                    int status = 0;
+                    ::waitpid(child, &status, 0);
+                    finished = WIFEXITED(status) && WEXITSTATUS(status) != fault::kCrashExit;
+                } else {
+                    fault::arm(kind, n);
+                    const int status = run(in(book, args));
+                    finished = fault::pointsPassed() < n;
+                    fault::disarm();
+                    if (finished) EXPECT_EQ(status, 0) << how << " never came";
+                }
+                { const BookLock next(book.path()); }
+                const Snapshot now = snapshot(book);
+                ASSERT_TRUE(now == before || now == after)
+                    << args[0] << ": " << how << " at file operation " << n << " tore the book";
+                if (now == before) continue;
+                // A change that stands can be undone, back to the book as it was.
+                const UndoResult undone =
+                    undoIt ? undoLastChange(book.path()) : redoLastChange(book.path());
+                ASSERT_EQ(undone, UndoResult::Done) << args[0] << ": " << how << " at " << n;
+                if (kind == fault::Kind::Crash)
+                    EXPECT_EQ(snapshot(book, true), beforeUndoable) << args[0] << ": crash at " << n;
+            }
+            EXPECT_TRUE(finished) << args[0] << " ran past 2000 file operations";
+        }
+    }
+
+    TempFolder program;
+    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
+};
+
+TEST_F(TransactionFaults, EntriesWithNewPickListValues) {
+    failEverywhere({"add", "BOOK", "--expense", "9.99", "--category", "FOOD", "--user1", "NEWSHOP",
+                    "--user2", "CASH"});
+}
+
+TEST_F(TransactionFaults, CategoryRenameAndDeleteWithTheirEntries) {
+    failEverywhere({"category", "rename", "BOOK", "FOOD", "MEALS"});
+    failEverywhere({"category", "delete", "BOOK", "CAR", "--mark-entries-deleted"});
+}
+
+TEST_F(TransactionFaults, SortPurgeAndPlayBack) {
+    failEverywhere({"sort", "BOOK"});
+    failEverywhere({"purge", "BOOK"});
+    TempFolder macros;
+    macros.write("bills.qbk", fileOf({entry(2001, 1, 1, "CAR", -100, "insurance", 1),
+                                      entry(2001, 1, 1, "FOOD", -200, "box", 2)}));
+    failEverywhere({"play", "BOOK", macros.file("bills.qbk"), "06/20/2001"});
+}
+
+TEST_F(TransactionFaults, ImportOfAStatement) {
+    failEverywhere({"import", "BOOK", std::string(QBK_TEST_STATEMENTS) + "/checking.ofx"});
+}
+
+TEST_F(TransactionFaults, UndoAndRedoThemselves) {
+    failEverywhere({"undo", "BOOK"}, false);
+}
+
+// What a crash leaves beside the book is cleared by the next writer, and only that: a
+// user's dated copy of the record file stays.
+TEST_F(TransactionFaults, TheNextWriterRemovesOnlyTemporaries) {
+    TempFolder book;
+    makeBook(book);
+    book.write("quillbank.dat.20261208", "a copy");
+    book.write("photo.qbk.cafebabe", "a photo");
+    book.write("quillbank.dat.qbk-tmp-0badf00d", "left by a crash");
+    ASSERT_EQ(run(in(book, {"sort", "BOOK"})), 0);
+    EXPECT_EQ(book.names(), (std::vector<std::string>{"category.dat", "photo.qbk.cafebabe",
+                                                      "quillbank.dat", "quillbank.dat.20261208",
+                                                      "udf1.dat"}));
+}
+
+}  // namespace
+}  // namespace qbk
