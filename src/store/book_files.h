@@ -40,9 +40,11 @@ bool isUndoneWithTheBook(std::string_view name);
 // start-up, before its first change of a book.
 void useBookFileRules();
 
-// True for a file name the programs keep in a data folder: what a complete backup
-// copies. Temporary files, the undo store and a user's own files are left out.
-bool isBookFile(std::string_view name);
+// Every file the programs keep in a data folder, as ";"-separated patterns ("*" any
+// characters, "?" one): what a complete backup copies. The internal backup, temporary
+// and work files, the undo store and a user's own files are left out.
+inline constexpr std::string_view kBookFilePatterns =
+    "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;*.ids;????qbk.doc;qbk3.ini";
 
 }  // namespace qbk
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
@@ -146,19 +148,35 @@ std::string copyingCaption(std::string_view name) {
 }
 
 std::optional<Message> runBackup(const std::string& source, const std::string& target,
-                                 const std::function<void(const std::string& name)>& beforeCopy) {
+                                 const std::function<void(const std::string& name)>& beforeCopy,
+                                 const std::string& settingsFile) {
     if (trimBlanks(source) == trimBlanks(target) || isSameFolder(source, target))
         return sameFolderMessage();
     if (!folderExists(target))
         throw OperationError(errnum::kPathNotFound, "Path not found (" + target + ")");
-    for (const std::string& name : backupFileNames(source)) {
+    const BookLock from(source);
+    BookLock into(target);
+    std::vector<std::pair<std::string, std::string>> copies;  // name, from
+    for (const std::string& name : backupFileNames(source))
+        copies.emplace_back(name, joinPath(source, name));
+    if (!settingsFile.empty() && fileExists(settingsFile) &&
+        std::none_of(copies.begin(), copies.end(),
+                     [](const auto& c) { return c.first == kSettingsFileName; }))
+        copies.emplace_back(std::string(kSettingsFileName), settingsFile);
+    for (const auto& [name, path] : copies) {
         if (beforeCopy) beforeCopy(name);
         try {
-            copyFile(joinPath(source, name), joinPath(target, name));
+            struct stat st {};
+            if (::stat(path.c_str(), &st) != 0) throw OperationError::fromErrno(errno, path);
+            const auto mode = static_cast<unsigned>(st.st_mode & 07777);
+            const std::string copy = resolveLinks(joinPath(target, name));
+            writeFileAtomically(copy, readFile(path), mode);
+            if (::chmod(copy.c_str(), mode) != 0) throw OperationError::fromErrno(errno, copy);
         } catch (const OperationError& e) {
             throw OperationError(e.number(), "Could not copy " + name + ": " + e.what());
         }
     }
+    into.commit();
     return std::nullopt;
 }
 

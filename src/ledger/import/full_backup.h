@@ -1,8 +1,10 @@
-// The full data backup: every data file of the data folder copied whole into a folder
-// the user picks, replacing files of the same name there.
+// The full data backup: every file of the book copied whole into a folder the user
+// picks, replacing files of the same name there.
 //
-// Each file is written to a temporary name in the target and renamed, so an
-// interrupted backup never leaves a half-written file under a data file's name.
+// The copy is one consistent snapshot, read under the source book's lock (no writer can
+// change it half way), and written under the target's lock as one change of the target:
+// a failure or a crash leaves the target's files all as they were, and an undo in the
+// target takes the backup back. Every copy keeps its file's permissions.
 #ifndef QBK_IMPORT_FULL_BACKUP_H_
 #define QBK_IMPORT_FULL_BACKUP_H_
 
@@ -14,12 +16,13 @@
 #include <vector>
 
 #include "platform/ports.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
-// The data files: macro files, record file, category file, pick lists. Patterns are
-// separated by ";"; "*" stands for any characters, "?" for one.
-inline constexpr std::string_view kBackupFilePattern = "*.qbk;quillbank.dat;category.dat;udf?.dat";
+// The data files: macro files, record file, category file, pick lists, payee rules,
+// imported ids, notes and the settings.
+inline constexpr std::string_view kBackupFilePattern = kBookFilePatterns;
 
 // Whether `name` matches one of the ";"-separated patterns. Letter case is ignored, as
 // the file lists of the desktop this program came from did.
@@ -45,10 +48,12 @@ std::string copyingCaption(std::string_view name);  // BackUpProgress: "Copying:
 // RunBackup_Click: returns the refusal when `target` is the `source` folder (nothing
 // is copied); otherwise copies the backup files of `source` into `target` in name
 // order, calling `beforeCopy` with each name first (the window shows it and repaints),
-// and returns nullopt. Throws OperationError naming the file when a copy fails; the
-// files copied before it stay in the target and the rest are not copied.
+// and returns nullopt. `settingsFile`, when not empty and not already a file of
+// `source`, is copied too (as the program's settings). Throws OperationError naming the
+// file when a copy fails; then the target is left as it was.
 std::optional<Message> runBackup(const std::string& source, const std::string& target,
-                                 const std::function<void(const std::string& name)>& beforeCopy);
+                                 const std::function<void(const std::string& name)>& beforeCopy,
+                                 const std::string& settingsFile = "");
 
 // The drive list: the mount points of the file systems in `procMounts` (the text of
 // /proc/mounts), each ending in "/", in the order mounted, without pseudo file systems

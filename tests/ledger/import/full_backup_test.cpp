@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "platform/undo_history.h"
 #include "support/temp_folder.h"
 
 namespace qbk {
@@ -13,12 +14,14 @@ namespace {
 using Names = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-TEST(BackupFiles, ThePatternTakesMacroRecordCategoryAndPickListFiles) {
+TEST(BackupFiles, ThePatternTakesEveryFileOfTheBook) {
     for (const char* name : {"rent.qbk", "Rent.QBK", ".qbk", "quillbank.dat", "QuillBank.DAT",
-                             "category.dat", "udf1.dat", "udf2.dat", "udfx.dat", "udf\xC3\xA9.dat"})
+                             "category.dat", "udf1.dat", "udf2.dat", "udfx.dat", "udf\xC3\xA9.dat",
+                             "payee.rules", "quillbank.ids", "2000qbk.doc", "qbk3.ini"})
         EXPECT_TRUE(matchesFilePattern(name, kBackupFilePattern)) << name;
     for (const char* name : {"quillbank.bak", "temp.dat", "category.tmp", "udf1.tmp", "udf.dat",
-                             "udf12.dat", "rent.qbk.bak", "2000qbk.doc", "xquillbank.dat"})
+                             "udf12.dat", "rent.qbk.bak", "xquillbank.dat",
+                             "quillbank.dat.qbk-tmp-0badf00d", "taxes 2025.txt"})
         EXPECT_FALSE(matchesFilePattern(name, kBackupFilePattern)) << name;
     EXPECT_TRUE(matchesFilePattern("a.b.c", "*.x;*.*.c"));
     EXPECT_TRUE(matchesFilePattern("abcabd", "*abd"));
@@ -68,10 +71,7 @@ TEST_F(FullBackup, CopiesEveryDataFileWholeReplacingTheTargetsFiles) {
     EXPECT_EQ(target.read("rent.qbk"), "macro");
     EXPECT_EQ(target.read("other.txt"), "kept");
     EXPECT_FALSE(target.exists("quillbank.bak"));
-    Names inTarget;
-    for (const auto& e : fs::directory_iterator(target.path()))
-        inTarget.push_back(e.path().filename().string());
-    EXPECT_EQ(inTarget.size(), 5u) << "no temporary file is left";
+    EXPECT_EQ(target.names().size(), 5u) << "no temporary file is left";
 }
 
 TEST_F(FullBackup, AFolderWithoutMacroFilesCopiesWhatIsThere) {
@@ -109,12 +109,31 @@ TEST_F(FullBackup, ACopyThatFailsStopsTheBackupAndNamesTheFile) {
                                              target.file("quillbank.dat") + ")");
     }
     EXPECT_EQ(copied, (Names{"category.dat", "quillbank.dat"}));
-    EXPECT_EQ(target.read("category.dat"), "cats");
-    EXPECT_FALSE(target.exists("udf1.dat"));
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(target.path()))
-        ++entries;
-    EXPECT_EQ(entries, 2u) << "no temporary file is left";
+    // One change of the target: the category file copied before the failure went back.
+    EXPECT_EQ(target.names(), (Names{"quillbank.dat"})) << "no copy and no temporary is left";
+}
+
+// The backup holds the whole book, with its settings and every file's permissions, and
+// an undo in the target takes the backup back as one change.
+TEST_F(FullBackup, CopiesTheWholeBookWithItsModesAsOneChangeOfTheTarget) {
+    source.write("quillbank.dat", "records");
+    source.write("payee.rules", "rules");
+    source.write("quillbank.ids", "ids");
+    source.write("2026qbk.doc", "notes");
+    fs::permissions(source.file("quillbank.dat"), fs::perms::owner_read | fs::perms::owner_write);
+    testing::TempFolder program;
+    program.write("qbk3.ini", "settings");
+    target.write("payee.rules", "older");
+    EXPECT_EQ(runBackup(source.path(), target.path(), nullptr, program.file("qbk3.ini")),
+              std::nullopt);
+    EXPECT_EQ(target.names(), (Names{"2026qbk.doc", "payee.rules", "qbk3.ini", "quillbank.dat",
+                                     "quillbank.ids"}));
+    EXPECT_EQ(target.read("qbk3.ini"), "settings");
+    EXPECT_EQ(fs::status(target.file("quillbank.dat")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(undoLastChange(target.path()), UndoResult::Done);
+    EXPECT_EQ(target.names(), (Names{"payee.rules"}));
+    EXPECT_EQ(target.read("payee.rules"), "older");
 }
 
 TEST_F(FullBackup, AMissingTargetIsAnError) {

@@ -242,7 +242,7 @@ void frmBackup::RunBackup_Click() {
             if (!items.isEmpty()) BackMeUp->setCurrentItem(items.front());
             BackUpProgress->setText(qs(copyingCaption(name)));
             BackUpProgress->repaint();
-        });
+        }, window_.services().programFolder + std::string(kSettingsFileName));
     } catch (const OperationError& e) {
         RunBackup->setEnabled(true);
         window_.showError(e);

@@ -2,9 +2,14 @@
 // change another program made since is never overwritten.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "platform/book_lock.h"
 #include "platform/clock.h"
+#include "platform/errors.h"
 #include "platform/undo_history.h"
+#include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
 #include "store/record_file.h"
@@ -102,6 +107,54 @@ TEST_F(UndoTest, AChangeOfTwoFilesComesBackWholeAndAWindowUndoesOnlyItsOwn) {
     EXPECT_EQ(undoLastChange(dir.path(), "window-1"), UndoResult::Done);
     EXPECT_EQ(book(), original);
     EXPECT_FALSE(dir.exists("category.dat"));
+}
+
+// A change that fails part way is no change: the files it wrote come back at once.
+TEST_F(UndoTest, AChangeLeftByAnExceptionPutsEveryFileBack) {
+    const std::string original = book();
+    try {
+        const BookLock lock(dir.path());
+        writeCategories(dir.file("category.dat"), testing::categoriesOf({{"FOOD", "Food"}}));
+        EntryRecord added = entry(2001, 6, 1, "FOOD", 1);
+        FileNewEntry(path(), added, memory, stamps);
+        throw OperationError(errnum::kDiskFull, "Disk full");
+    } catch (const OperationError&) {
+    }
+    EXPECT_EQ(book(), original);
+    EXPECT_FALSE(dir.exists("category.dat"));
+    EXPECT_EQ(undo(), UndoResult::NothingToUndo);
+}
+
+// An undo store entry this program did not write is refused, and nothing changes: a
+// step that is a link, a patch far past the end of the file, a name that undo leaves
+// alone, bytes that are no manifest.
+TEST_F(UndoTest, ATamperedUndoStoreIsRefusedAndChangesNothing) {
+    useBookFileRules();
+    const std::string entryFolder = dir.file(".quillbank-undo/1");
+    const auto tamper = [&](const std::string& manifest, const std::function<void()>& more) {
+        std::filesystem::remove_all(dir.file(".quillbank-undo"));
+        EntryRecord added = entry(2001, 6, 1, "D", 1);
+        FileNewEntry(path(), added, memory, stamps);
+        const std::string now = book();
+        const std::string sig = dir.read(".quillbank-undo/1/manifest");
+        const std::string after = sig.substr(sig.find("after "));
+        if (!manifest.empty()) dir.write(".quillbank-undo/1/manifest", manifest + after);
+        if (more) more();
+        EXPECT_EQ(undo(), UndoResult::Unreadable) << manifest;
+        EXPECT_EQ(book(), now);
+    };
+    tamper("by x\nwhole 1 quillbank.dat\n", [&] {
+        dir.write("elsewhere", "outside");
+        std::filesystem::remove(dir.file(".quillbank-undo/1/step0"));
+        std::filesystem::create_symlink(dir.file("elsewhere"), entryFolder + "/step0");
+    });
+    tamper("by x\npatch 1 1000000000000 375 0 quillbank.dat\n", nullptr);
+    tamper("by x\nwhole 1 qbk3.ini\nwhole 1 ../quillbank.dat\n", nullptr);
+    tamper("", [&] { dir.write(".quillbank-undo/1/manifest", "\x01\x02 random bytes\n"); });
+    EXPECT_EQ(undoResultText(UndoResult::Unreadable, "Undo"),
+              "The undo history of the book was not written by this program and cannot be "
+              "used; nothing was done.");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("qbk3.ini")));
 }
 
 }  // namespace
