@@ -23,6 +23,8 @@ std::string parentFolder(std::string_view path);
 std::string fileName(std::string_view path);
 
 bool fileExists(const std::string& path);
+// Whether two paths name one existing file (the same device and inode).
+bool isSameFile(const std::string& a, const std::string& b);
 bool folderExists(const std::string& path);
 
 // Length in bytes; 0 for a missing file.

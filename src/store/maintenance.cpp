@@ -195,7 +195,7 @@ std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::st
     const std::string_view whole[] = {old.records, old.partialTail};
 
     const std::string work = joinPath(dataFolder, kPurgeWorkFileName);
-    const std::string backup = joinPath(dataFolder, kBackupFileName);
+    const std::string backup = purgeBackupPath(recordFilePath, dataFolder);
     bool workWritten = false;
     try {
         writeFileAtomically(work, live);
@@ -217,10 +217,18 @@ std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::st
     return removed;
 }
 
-Message purgeFinishedMessage(std::size_t removed) {
-    return information(
-        std::to_string(removed) + " records which were marked for deletion have been removed.",
-        "Finished!");
+std::string purgeBackupPath(const std::string& recordFilePath, const std::string& dataFolder) {
+    const std::string book = joinPath(dataFolder, kRecordFileName);
+    if (recordFilePath == book || isSameFile(recordFilePath, book))
+        return joinPath(dataFolder, kBackupFileName);
+    return recordFilePath + ".bak";
+}
+
+Message purgeFinishedMessage(std::size_t removed, const std::string& keptAs) {
+    std::string text =
+        std::to_string(removed) + " records which were marked for deletion have been removed.";
+    if (!keptAs.empty()) text += " The file as it was before is kept as " + keptAs + ".";
+    return information(text, "Finished!");
 }
 
 Message restoreDeletedQuestion() {

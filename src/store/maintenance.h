@@ -46,14 +46,19 @@ Message purgeQuestion();
 // Removes every deleted entry from the record file at `recordFilePath`; the live ones
 // keep their order (and a partial last record stays at the end). The new file is first
 // written completely as temp.dat in `dataFolder`, then the old file is kept as
-// quillbank.bak in `dataFolder` (replacing the backup there, also when the record file
-// is a macro file elsewhere), then the new file takes the record file's place. Throws
+// purgeBackupPath, then the new file takes the record file's place. Throws
 // OperationError when a step fails; the record file is then unchanged and no temp.dat
 // is left behind. Returns the number of entries removed.
 std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::string& dataFolder);
 
-// "Finished!" message after a purge.
-Message purgeFinishedMessage(std::size_t removed);
+// Where a purge keeps the old file: quillbank.bak in `dataFolder` for the book's record
+// file; for a macro file (or any other), "<file>.bak" beside it, so that the book's
+// internal backup (the safety copy made before an import) is never replaced by a macro.
+std::string purgeBackupPath(const std::string& recordFilePath, const std::string& dataFolder);
+
+// "Finished!" message after a purge; with `keptAs` (a macro file's purge), it also says
+// where the old file went.
+Message purgeFinishedMessage(std::size_t removed, const std::string& keptAs = "");
 
 // The question asked before deleted entries are restored.
 Message restoreDeletedQuestion();

@@ -249,7 +249,8 @@ TEST_F(PurgeTest, AnEmptyFileStillReplacesTheBackup) {
               "0 records which were marked for deletion have been removed.");
 }
 
-TEST_F(PurgeTest, AMacroFileIsPurgedInPlaceWithItsBackupInTheDataFolder) {
+// The book's internal backup stays: the old macro file is kept beside the macro.
+TEST_F(PurgeTest, AMacroFileIsPurgedInPlaceWithItsBackupBesideIt) {
     TempFolder elsewhere;
     const std::vector<EntryRecord> m = {deleted(entry(2001, 4, 1, "A", 1, "", 1)),
                                         entry(2001, 4, 1, "B", 1, "", 2)};
@@ -257,7 +258,11 @@ TEST_F(PurgeTest, AMacroFileIsPurgedInPlaceWithItsBackupInTheDataFolder) {
     dir.write("quillbank.dat", fileOf({entry(2001, 1, 1, "C", 1)}));
     EXPECT_EQ(purgeDeletedRecords(elsewhere.file("bills.qbk"), dir.path()), 1u);
     EXPECT_EQ(elsewhere.read("bills.qbk"), fileOf({m[1]}));
-    EXPECT_EQ(dir.read("quillbank.bak"), fileOf(m));
+    EXPECT_EQ(elsewhere.read("bills.qbk.bak"), fileOf(m));
+    EXPECT_FALSE(dir.exists("quillbank.bak"));
+    EXPECT_EQ(purgeFinishedMessage(1, elsewhere.file("bills.qbk.bak")).text,
+              "1 records which were marked for deletion have been removed. The file as it was "
+              "before is kept as " + elsewhere.file("bills.qbk.bak") + ".");
     EXPECT_EQ(dir.read("quillbank.dat"), fileOf({entry(2001, 1, 1, "C", 1)}));
     EXPECT_FALSE(dir.exists("temp.dat"));
     EXPECT_FALSE(elsewhere.exists("temp.dat"));

@@ -77,7 +77,9 @@ void MaintenanceCommands::PurgeDeletedRecs() {
         return;
     }
     window_.refreshList();
-    window_.prompts().message(purgeFinishedMessage(removed));
+    const std::string keptAs = purgeBackupPath(s.RecordFilePath, s.DataFolder);
+    window_.prompts().message(purgeFinishedMessage(
+        removed, keptAs == joinPath(s.DataFolder, kBackupFileName) ? "" : keptAs));
 }
 
 void MaintenanceCommands::RestoreDeletedRecords() {
