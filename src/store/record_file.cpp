@@ -1,6 +1,11 @@
 #include "store/record_file.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "platform/book_lock.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/large_buffer.h"
 
@@ -104,6 +109,47 @@ double largestStamp(const RecordFileContent& content) {
     return largest;
 }
 
+namespace {
+
+std::uint64_t sizeOf(std::int64_t raw) {
+    return raw < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+}
+
+// The sizes of the amounts of whole records added to `sum`; the largest value of the
+// type when they go past it.
+std::uint64_t addAmountSizes(std::uint64_t sum, std::string_view records) {
+    for (std::size_t at = 0; at + entry_layout::kSize <= records.size(); at += entry_layout::kSize)
+        if (__builtin_add_overflow(sum, sizeOf(entry_bytes::amount(records.data() + at).raw()), &sum))
+            return UINT64_MAX;
+    return sum;
+}
+
+std::string plainAmount(std::int64_t raw) {
+    const std::uint64_t size = sizeOf(raw);
+    const std::uint64_t cents = size % Money::kScale / 100;
+    return (raw < 0 ? "-" : "") + std::to_string(size / Money::kScale) + (cents < 10 ? ".0" : ".") +
+           std::to_string(cents);
+}
+
+}  // namespace
+
+void checkTotalsFit(std::string_view records, std::string_view added, Money removed) {
+    if (added.empty()) return;
+    std::uint64_t total = addAmountSizes(0, records);
+    total -= std::min(total, sizeOf(removed.raw()));
+    total = addAmountSizes(total, added);
+    if (total <= static_cast<std::uint64_t>(INT64_MAX)) return;
+    std::int64_t largest = 0;
+    for (std::size_t at = 0; at + entry_layout::kSize <= added.size(); at += entry_layout::kSize) {
+        const std::int64_t raw = entry_bytes::amount(added.data() + at).raw();
+        if (sizeOf(raw) > sizeOf(largest)) largest = raw;
+    }
+    throw OperationError(errnum::kOverflow,
+                         "The amount " + plainAmount(largest) +
+                             " would take the totals of the book past the largest sum this "
+                             "program can add up (922337203685477.58); nothing was saved");
+}
+
 std::size_t FileNewEntry(const std::string& path, EntryRecord& record, SortKeyMemory& memory,
                          StampSource& stamps) {
     const BookLock lock(parentFolder(path));
@@ -111,6 +157,7 @@ std::size_t FileNewEntry(const std::string& path, EntryRecord& record, SortKeyMe
     stamps.noteExisting(largestStamp(content));
     record.recordStamp = stamps.next();
     const std::string bytes = encodeEntry(record);
+    checkTotalsFit(content.records, bytes);
     const std::size_t position = keyOrderPosition(content, bytes, memory);
     writeInserted(path, content, position, bytes);
     return position;
@@ -121,6 +168,7 @@ std::size_t FileNewEntry(const std::string& path, const EntryRecord& record,
     const BookLock lock(parentFolder(path));
     const RecordFileContent content = readRecordFile(path);
     const std::string bytes = encodeEntry(record);
+    checkTotalsFit(content.records, bytes);
     const std::size_t position = keyOrderPosition(content, bytes, memory);
     writeInserted(path, content, position, bytes);
     return position;
@@ -180,7 +228,12 @@ bool replaceOpened(const std::string& path, const OpenedRecord& opened, EntryRec
             record.recordStamp = stamps->next();
         }
     }
-    writeAt(path, (number - 1) * entry_layout::kSize, encodeEntry(record));
+    // Only a larger amount can take a total out of range: then the book is added up.
+    const Money old = entry_bytes::amount(opened.bytes.data());
+    const std::string bytes = encodeEntry(record);
+    if (sizeOf(record.amount.raw()) > sizeOf(old.raw()))
+        checkTotalsFit(readRecordFile(path).records, bytes, old);
+    writeAt(path, (number - 1) * entry_layout::kSize, bytes);
     return true;
 }
 
@@ -196,6 +249,7 @@ void appendEncoded(const std::string& path, std::vector<EntryRecord>* fresh,
         if (fresh) (*fresh)[i].recordStamp = stamps->next();
         encodeEntry(records[i], added.data() + i * entry_layout::kSize);
     }
+    checkTotalsFit(content.records, added);
     const std::string_view pieces[] = {content.records, added, content.partialTail};
     writeFileAtomically(path, pieces);
 }

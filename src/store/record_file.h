@@ -65,6 +65,13 @@ std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& reco
 // stamps are left out by StampSource::noteExisting).
 double largestStamp(const RecordFileContent& content);
 
+// Refuses a change whose amounts could make a total of the book (any part of it, in a
+// list, a report or a chart) leave the range of Money: throws OperationError
+// (kOverflow) naming the amount when the sizes of every amount of the book (`records`,
+// whole 125-byte records, less `removed`) and of `added` would add up past that range.
+// Checked wherever amounts enter the book, so that every sum of it fits.
+void checkTotalsFit(std::string_view records, std::string_view added, Money removed = {});
+
 // FileNewEntry: under the book lock, gives `record` a stamp from `stamps` above every
 // stamp of the file, inserts it into the file in key order (above) and writes the file
 // atomically. Returns the record number it took.

@@ -1,5 +1,7 @@
 #include "macros/macro_playback.h"
 
+#include <vector>
+
 #include <cmath>
 
 #include "macros/macro_file.h"
@@ -37,6 +39,8 @@ MacroPlayback playMacro(const std::string& macroPath, const std::string& recordF
     const BookLock lock(parentFolder(recordFilePath));
     RecordFileContent book = readRecordFile(recordFilePath);
     stamps.noteExisting(largestStamp(book));
+    std::vector<EntryRecord> played;
+    std::string playedBytes;
     const DaySerial day = std::floor(date);
     for (std::size_t at = 0; at < macro.size(); at += entry_layout::kSize) {
         EntryRecord r = decodeEntry(macro.data() + at);
@@ -46,9 +50,13 @@ MacroPlayback playMacro(const std::string& macroPath, const std::string& recordF
         }
         r.entryDate = day;
         r.recordStamp = stamps.next();
-        insertInKeyOrder(book, r, memory);
+        playedBytes += encodeEntry(r);
+        played.push_back(std::move(r));
         ++result.played;
     }
+    checkTotalsFit(book.records, playedBytes);
+    for (const EntryRecord& r : played)
+        insertInKeyOrder(book, r, memory);
     if (result.played > 0) writeRecordFile(recordFilePath, book);
     return result;
 }

@@ -92,6 +92,25 @@ TEST_F(EntryCommandsTest, AddRefusesWhatTheFormRefusesAndWritesNothing) {
     EXPECT_FALSE(data.exists("udf1.dat"));
 }
 
+// Every total of the book must fit: an amount that would take the sum of the book's
+// amounts out of range is refused where it enters, and the book stays listable.
+TEST_F(EntryCommandsTest, AnAmountThatWouldOverflowTheTotalsIsRefused) {
+    ASSERT_EQ(run({"add", data.path(), "--income", "900000000000000", "--category", "CAR"}), 0)
+        << err.str();
+    const std::string before = data.read("quillbank.dat");
+    EXPECT_EQ(run({"add", data.path(), "--expense", "90000000000000", "--category", "CAR"}), 1);
+    EXPECT_EQ(firstErrorLine(),
+              "qbk3-cli: The amount -90000000000000.00 would take the totals of the book past the "
+              "largest sum this program can add up (922337203685477.58); nothing was saved "
+              "(error 6)");
+    EXPECT_EQ(data.read("quillbank.dat"), before);
+    testing::TempFolder macros;
+    macros.write("big.qbk", fileOf({entry(2001, 1, 1, "CAR", 5000000000000000LL)}));
+    EXPECT_EQ(run({"play", data.path(), macros.file("big.qbk"), "06/01/2001"}), 1);
+    EXPECT_EQ(data.read("quillbank.dat"), before);
+    EXPECT_EQ(run({"list", data.path(), "--fiscal-year", "2001"}), 0) << err.str();
+}
+
 TEST_F(EntryCommandsTest, ListShowsAFiscalYearOrADayCount) {
     SettingsRecord s = SettingsRecord::defaults();
     s.setFyMonth(4);

@@ -102,7 +102,9 @@ class TransactionFaults : public ::testing::Test {
                     const int status = run(in(book, args));
                     finished = fault::pointsPassed() < n;
                     fault::disarm();
-                    if (finished) EXPECT_EQ(status, 0) << how << " never came";
+                    if (finished) {
+                        EXPECT_EQ(status, 0) << how << " never came";
+                    }
                 }
                 { const BookLock next(book.path()); }
                 const Snapshot now = snapshot(book);
@@ -113,8 +115,9 @@ class TransactionFaults : public ::testing::Test {
                 const UndoResult undone =
                     undoIt ? undoLastChange(book.path()) : redoLastChange(book.path());
                 ASSERT_EQ(undone, UndoResult::Done) << args[0] << ": " << how << " at " << n;
-                if (kind == fault::Kind::Crash)
+                if (kind == fault::Kind::Crash) {
                     EXPECT_EQ(snapshot(book, true), beforeUndoable) << args[0] << ": crash at " << n;
+                }
             }
             EXPECT_TRUE(finished) << args[0] << " ran past 2000 file operations";
         }

@@ -9,6 +9,9 @@ namespace qbk {
 namespace {
 // Long enough for a writer's rename and sync to settle, short enough to feel at once.
 constexpr int kQuietMs = 150;
+// A look at the files now and then, for the changes no watch reports (a file system
+// without notifications, a watch limit reached): two stat calls.
+constexpr int kPollMs = 2000;
 }  // namespace
 
 BookWatcher::BookWatcher(QObject* parent) : QObject(parent) {
@@ -17,6 +20,9 @@ BookWatcher::BookWatcher(QObject* parent) : QObject(parent) {
     connect(&quiet_, &QTimer::timeout, this, &BookWatcher::check);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { quiet_.start(); });
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { quiet_.start(); });
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &BookWatcher::check);
+    poll_.start();
 }
 
 BookWatcher::Signature BookWatcher::signatureOf(const std::string& path) {
@@ -39,10 +45,13 @@ void BookWatcher::watch(const std::string& recordFilePath, const std::string& ca
 }
 
 void BookWatcher::rewatch() {
-    // A path replaced by a rename is dropped by the watcher: add it again.
+    // A watch follows the file it was set on, not its path: after a rename over the path
+    // the old file may live on (the undo history keeps it as a link) and go on being
+    // watched. So each path is watched afresh, on the file it names now.
     for (const std::string* path : {&recordPath_, &categoryPath_}) {
         const QString p = QString::fromStdString(*path);
-        if (!path->empty() && !watcher_.files().contains(p) && fileExists(*path)) watcher_.addPath(p);
+        if (watcher_.files().contains(p)) watcher_.removePath(p);
+        if (!path->empty() && fileExists(*path)) watcher_.addPath(p);
     }
 }
 
@@ -55,7 +64,10 @@ void BookWatcher::categoryFileRead() {
 }
 
 void BookWatcher::check() {
-    rewatch();
+    if (recordPath_.empty()) return;
+    const bool changed = signatureOf(categoryPath_) != categorySeen_ ||
+                         signatureOf(recordPath_) != recordSeen_;
+    if (changed || sender() != &poll_) rewatch();
     if (signatureOf(categoryPath_) != categorySeen_) {
         categoryFileRead();
         emit categoryFileChanged();

@@ -2,7 +2,8 @@
 // to the book the window shows: the record file and the category file.
 //
 // Files are replaced by an atomic rename, so the folder is watched as well as the
-// files, and the files are watched again after each change. A change is reported once
+// files, the files are watched again (on the file the path names now) after each
+// change, and the files are looked at every two seconds for what no watch reports. A change is reported once
 // the files have been quiet for a moment, and only when a file differs (identity, size,
 // modification time) from what the window last read: the window's own writes, which it
 // reads back at once, are not reported.
@@ -43,6 +44,7 @@ class BookWatcher final : public QObject {
 
     QFileSystemWatcher watcher_;
     QTimer quiet_;
+    QTimer poll_;
     std::string recordPath_, categoryPath_;
     Signature recordSeen_, categorySeen_;
 };
