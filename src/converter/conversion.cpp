@@ -153,6 +153,14 @@ class Run {
             result_.end = ConversionEnd::Cancelled;
             return result_;
         }
+        // The whole run is one change of the target book (one undo step): each file still
+        // takes the lock for itself, so that a folder that cannot be locked is reported
+        // with the file it stopped.
+        std::optional<BookLock> wholeRun;
+        try {
+            wholeRun.emplace(plan_.targetFolder);
+        } catch (const OperationError&) {
+        }
         journal_.load();
 
         progress_.setBusy(true);

@@ -222,6 +222,7 @@ TEST_F(Conversion, ATargetEndingInAnIncompleteRecordIsLeftAlone) {
 
 // A run that dies between two year files (here: an exception from the progress bar, as
 // a kill would stop it) leaves its journal; the next run converts only what is missing.
+// A run is one change of the target: interrupted, it leaves the target as it was.
 TEST_F(Conversion, ARerunAfterAnInterruptionEndsWithTheEntriesOfOneCleanRun) {
     class DyingProgress final : public Progress {
       public:
@@ -238,16 +239,17 @@ TEST_F(Conversion, ARerunAfterAnInterruptionEndsWithTheEntriesOfOneCleanRun) {
     options.showSummary = false;
     EXPECT_EQ(runConversion(plan(), options, prompts, dying, stamps, strings).end,
               ConversionEnd::Failed);
-    EXPECT_EQ(records(), v3Entry(36528, "B", 3, "", 55000));
-    EXPECT_TRUE(exists(target / kJournalFileName));
+    EXPECT_EQ(records(), "");
+    EXPECT_FALSE(exists(target / kJournalFileName));
 
     const ConversionResult rerun = convert();
     EXPECT_EQ(rerun.end, ConversionEnd::Finished);
-    EXPECT_EQ(records(), v3Entry(36528, "B", 3, "", 55000) +
-                             v3Entry(36161, "A", 1, "", 55000 + kStep) +
-                             v3Entry(36162, "A", 2, "", 55000 + 2 * kStep));
-    EXPECT_TRUE(rerun.files[0].resumed);
-    EXPECT_EQ(rerun.entriesAdded(), 2u);
+    // The stamp the interrupted run gave is not given again.
+    EXPECT_EQ(records(), v3Entry(36528, "B", 3, "", 55000 + kStep) +
+                             v3Entry(36161, "A", 1, "", 55000 + 2 * kStep) +
+                             v3Entry(36162, "A", 2, "", 55000 + 3 * kStep));
+    EXPECT_FALSE(rerun.files[0].resumed);
+    EXPECT_EQ(rerun.entriesAdded(), 3u);
     EXPECT_FALSE(exists(target / kJournalFileName));
 }
 
