@@ -29,7 +29,7 @@ std::string userDataFolder() {
     // Create each missing level; a failure shows later, when a file is written there.
     for (std::size_t pos = 1; pos != std::string::npos;) {
         pos = folder.find('/', pos + 1);
-        ::mkdir(folder.substr(0, pos).c_str(), 0755);
+        ::mkdir(folder.substr(0, pos).c_str(), 0700);  // the user's own, as XDG asks
     }
     return folder;
 }

@@ -1,5 +1,7 @@
 #include "store/settings_record.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <limits>
 
@@ -155,6 +157,12 @@ void checkSettingsValues(const SettingsRecord& settings, const std::string& path
 
 SettingsRecord readSettings(const std::string& path) {
     const std::string bytes = readFile(path);
+    // Only a file that is not there at all is a first start. An empty file, or a link
+    // to nothing, may stand where a password was kept: it is refused as damaged, so that
+    // no one starts the program without the password check by emptying the file.
+    struct stat st {};
+    if (bytes.empty() && ::lstat(path.c_str(), &st) == 0)
+        throw OperationError(errnum::kBadRecordLength, "Bad record length (" + path + ")");
     if (bytes.empty()) return SettingsRecord::defaults();
     if (bytes.size() < kSize)
         throw OperationError(errnum::kBadRecordLength, "Bad record length (" + path + ")");

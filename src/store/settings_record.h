@@ -117,7 +117,8 @@ bool isEmptySetting(std::string_view asStored);
 // the same for the window and the command-line tool.
 void checkSettingsValues(const SettingsRecord& settings, const std::string& path);
 
-// Record 1 of `path`, nothing written: a missing or empty file gives the defaults.
+// Record 1 of `path`, nothing written: a missing file gives the defaults; an empty file
+// or a link to nothing throws as a short one does.
 // Throws OperationError when the file cannot be read, when it is shorter than one
 // record (bad record length, 59: a damaged file, whose password cannot be trusted), or
 // when checkSettingsValues refuses it. The description names the file.
@@ -125,10 +126,10 @@ SettingsRecord readSettings(const std::string& path);
 
 struct SettingsLoad {
     SettingsRecord settings;
-    bool created = false;  // the file was missing or empty and got the defaults
+    bool created = false;  // the file was missing and got the defaults
 };
 
-// The start-up load: readSettings, and a missing or empty file gets the defaults
+// The start-up load: readSettings, and a missing file gets the defaults
 // written at once (`created` is then true), readable by the user alone. Throws as
 // readSettings, or when the defaults cannot be written.
 SettingsLoad loadSettings(const std::string& path);

@@ -73,6 +73,14 @@ TEST(SettingsRecord, ADamagedFileIsRefusedNamingItAndStaysAsItWas) {
     dir.write("qbk3.ini", defaultBytes().substr(0, 500));
     EXPECT_EQ(failureOf(59, [&] { loadSettings(path); }), "Bad record length (" + path + ")");
     EXPECT_EQ(dir.read("qbk3.ini"), defaultBytes().substr(0, 500));
+    // Emptied, or a link to nothing: never a first start without the password check.
+    dir.write("qbk3.ini", "");
+    EXPECT_EQ(failureOf(59, [&] { loadSettings(path); }), "Bad record length (" + path + ")");
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(dir.file("gone.ini"), path);
+    EXPECT_EQ(failureOf(59, [&] { loadSettings(path); }), "Bad record length (" + path + ")");
+    EXPECT_FALSE(dir.exists("gone.ini"));
+    std::filesystem::remove(path);
 
     const auto withValues = [&](std::int16_t month, std::int16_t day, std::int16_t range) {
         SettingsRecord s = SettingsRecord::defaults();
