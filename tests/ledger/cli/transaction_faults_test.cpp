@@ -15,6 +15,8 @@
 #include "platform/undo_history.h"
 #include "store/book_files.h"
 #include "store/category_record.h"
+#include "store/entry_record.h"
+#include "platform/windows1252.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -152,6 +154,55 @@ TEST_F(TransactionFaults, ImportOfAStatement) {
 
 TEST_F(TransactionFaults, UndoAndRedoThemselves) {
     failEverywhere({"undo", "BOOK"}, false);
+}
+
+// Two programs at once end as the one after the other would: every check of a change is
+// made under the lock. This test holds the lock while the others start, so they wait
+// for it whatever the timing.
+TEST_F(TransactionFaults, ChangesAtTheSameTimeEqualSomeSerialOrder) {
+    TempFolder book;
+    makeBook(book);
+    // The others are forked before the lock is taken (a fork would share it) and start
+    // once it is held.
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    const auto startWaiting = [&](std::vector<std::string> args) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            char byte;
+            if (::read(go[0], &byte, 1) != 1) ::_exit(99);
+            ::_exit(run(in(book, std::move(args))));
+        }
+        return child;
+    };
+    const auto exitOf = [](pid_t child) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::string statement = std::string(QBK_TEST_STATEMENTS) + "/checking.ofx";
+    const pid_t add = startWaiting({"add", "BOOK", "--expense", "1", "--category", "PAY"});
+    const pid_t first = startWaiting({"import", "BOOK", statement});
+    const pid_t second = startWaiting({"import", "BOOK", statement});
+    {
+        const BookLock held(book.path());
+        ASSERT_EQ(::write(go[1], "abc", 3), 3);
+        ::usleep(200000);
+        // The category goes while the add waits: the add then finds no such category.
+        ASSERT_EQ(run(in(book, {"category", "delete", "BOOK", "PAY", "--mark-entries-deleted"})), 0);
+    }
+    EXPECT_EQ(exitOf(add), 2);
+    EXPECT_EQ(exitOf(first), 0);
+    EXPECT_EQ(exitOf(second), 0);
+    TempFolder once;
+    makeBook(once);
+    ASSERT_EQ(run(in(once, {"import", "BOOK", statement})), 0);
+    const std::string records = book.read("quillbank.dat");
+    EXPECT_EQ(records.size(), once.read("quillbank.dat").size()) << "the statement went in twice";
+    for (std::size_t at = 0; at < records.size(); at += entry_layout::kSize)
+        EXPECT_FALSE(trimBlanks(entry_bytes::categoryCode(records.data() + at)) == "PAY" &&
+                     !entry_bytes::isDeleted(records.data() + at))
+            << "a live entry of a deleted category";
 }
 
 // What a crash leaves beside the book is cleared by the next writer, and only that: a
