@@ -356,6 +356,7 @@ struct OpenChange {
     std::string folder;
     std::string work;  // the entry being filled, created with the first step
     std::vector<Step> steps;
+    std::string joins;  // a kept entry this change is the rest of (continueLastChange)
 };
 
 struct Registry {
@@ -388,6 +389,26 @@ std::string workFolder(OpenChange& change) {
 void commit(OpenChange& change, const std::string& writer) {
     if (std::none_of(change.steps.begin(), change.steps.end(),
                      [](const Step& s) { return undoable(s.name); })) {
+        dropWork(change.work);
+        return;
+    }
+    if (!change.joins.empty()) {
+        // The kept entry takes these steps after its own: their files are linked in
+        // first, and the entry's new manifest (written atomically) is the commit point.
+        Manifest kept = readEntry(change.folder, change.joins);
+        const std::size_t first = kept.steps.size();
+        for (std::size_t k = 0; k < change.steps.size(); ++k) {
+            const std::string from = stepFile(change.work, k), to = stepFile(change.joins, first + k);
+            ::unlink(to.c_str());
+            if (fileExists(from)) {
+                fault::point(to);
+                if (::link(from.c_str(), to.c_str()) != 0) writeFileAtomically(to, readFile(from));
+            }
+        }
+        kept.steps.insert(kept.steps.end(), change.steps.begin(), change.steps.end());
+        writeFileAtomically(joinPath(change.joins, kManifest),
+                            manifest(kept.by, change.folder, kept.steps));
+        removeTree(joinPath(storeOf(change.folder), "redo"));
         dropWork(change.work);
         return;
     }
@@ -508,6 +529,22 @@ std::string undoWriter() {
 void setUndoWriter(std::string writer) {
     std::lock_guard<std::recursive_mutex> guard(registry().mutex);
     registry().writer = std::move(writer);
+}
+
+void continueLastChange(const std::string& folder) {
+    const std::string key = folderKey(folder);
+    std::lock_guard<std::recursive_mutex> guard(registry().mutex);
+    auto it = registry().open.find(key);
+    if (it == registry().open.end() || !it->second.steps.empty()) return;
+    const std::string store = storeOf(key);
+    const std::vector<long> numbers = entries(store);
+    if (numbers.empty()) return;
+    const std::string entry = joinPath(store, std::to_string(numbers.back()));
+    const Manifest m = readEntry(key, entry);
+    if (!m.sound || m.by != undoWriter()) return;
+    for (const auto& [name, sig] : m.after)
+        if (signature(joinPath(key, name)) != sig) return;
+    it->second.joins = entry;
 }
 
 namespace undo_hooks {

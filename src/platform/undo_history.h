@@ -57,6 +57,12 @@ void setUndoWriter(std::string writer);
 // once by the program from the book's file rules; until then every file is undoable.
 void setUndoableFiles(std::function<bool(std::string_view name)> undoable);
 
+// Makes the change now being made under the lock of `folder` (which has written nothing
+// yet) the rest of the newest kept change, so that one user action that asks a question
+// between its writes is one undo step. Nothing happens unless that change was made by
+// this writer and the book is still exactly as it left it.
+void continueLastChange(const std::string& folder);
+
 namespace undo_hooks {
 // Called by BookLock when the first lock of `folder` in this process is taken, after
 // finishing or rolling back what a dead holder left, and when the last one is released:

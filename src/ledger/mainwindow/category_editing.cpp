@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/book_lock.h"
+#include "platform/undo_history.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/category_file.h"
@@ -156,6 +157,8 @@ CategoryChange deleteCategory(const std::string& categoryPath, std::string_view 
 
 std::size_t deleteCategoryEntries(const std::string& recordFilePath, std::string_view filterCode) {
     const BookLock lock(parentFolder(recordFilePath));
+    // The last question of a category's delete: one undo step with the delete.
+    continueLastChange(parentFolder(recordFilePath));
     return ChaseCat(recordFilePath, filterCode, filterCode, true);
 }
 

@@ -95,7 +95,8 @@ CategoryChange deleteCategory(const std::string& categoryPath, std::string_view 
                               std::string_view formCode);
 
 // Marks every entry of the category `filterCode` deleted (ChaseCat); they can be
-// restored until the next purge. Returns the entries marked.
+// restored until the next purge. Returns the entries marked. Right after deleteCategory
+// it is the rest of that change: one undo takes both back.
 std::size_t deleteCategoryEntries(const std::string& recordFilePath, std::string_view filterCode);
 
 // The messages of the frame.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/undo_history.h"
+
 #include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "store/record_file.h"
@@ -161,6 +163,30 @@ TEST_F(CategoryEditingTest, DeletingTheEntriesMarksThemDeletedUnderTheirCode) {
     EXPECT_TRUE(r[0].isDeleted());
     EXPECT_EQ(r[0].categoryCode, "CAR       ");
     EXPECT_FALSE(r[1].isDeleted());
+}
+
+// The delete and the marking of its entries, with the questions between them, are one
+// undo step; an unrelated change in between keeps them apart.
+TEST_F(CategoryEditingTest, ADeleteAndItsEntriesAreOneUndoStep) {
+    writeCategories(categories(), {category("CAR"), category("FOOD")});
+    dir.write("quillbank.dat", fileOf({entry(2001, 4, 2, "CAR", -100, "", 1)}));
+    const std::string categoriesBefore = dir.read("category.dat");
+    const std::string recordsBefore = dir.read("quillbank.dat");
+    ASSERT_TRUE(deleteCategory(categories(), "CAR", "CAR").done);
+    EXPECT_EQ(deleteCategoryEntries(records(), "CAR"), 1u);
+    ASSERT_EQ(undoLastChange(dir.path()), UndoResult::Done);
+    EXPECT_EQ(dir.read("category.dat"), categoriesBefore);
+    EXPECT_EQ(dir.read("quillbank.dat"), recordsBefore);
+    EXPECT_EQ(undoLastChange(dir.path()), UndoResult::NothingToUndo);
+
+    ASSERT_TRUE(deleteCategory(categories(), "CAR", "CAR").done);
+    setUndoWriter("another program");
+    saveCategory(categories(), {"NEW", "New", ""});
+    setUndoWriter("");
+    deleteCategoryEntries(records(), "CAR");
+    ASSERT_EQ(undoLastChange(dir.path()), UndoResult::Done);
+    EXPECT_EQ(dir.read("quillbank.dat"), recordsBefore);
+    EXPECT_EQ(codes(), "FOOD;NEW;");
 }
 
 TEST(CategoryQuestions, NameTheCategory) {
