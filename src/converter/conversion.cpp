@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/fill_in.h"
 #include "platform/windows1252.h"
+#include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/entry_record.h"
 
@@ -22,8 +23,6 @@ namespace qbk::converter {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-constexpr std::string_view kRecordFileName = "quillbank.dat";
-constexpr std::string_view kCategoryFileName = "category.dat";
 constexpr std::string_view kJournalHeader = "qbk2to3 journal 1";
 
 // A version-3 file whose length is not a whole number of records: appending after its
@@ -130,7 +129,7 @@ class Run {
           strings_(strings),
           recordPath_(plan.targetFolder + std::string(kRecordFileName)),
           categoryPath_(plan.targetFolder + std::string(kCategoryFileName)),
-          journal_(plan.targetFolder + kJournalFileName, plan.sourceFolder) {}
+          journal_(plan.targetFolder + std::string(kJournalFileName), plan.sourceFolder) {}
 
     ConversionResult run() {
         if (plan_.entryFiles.empty()) {

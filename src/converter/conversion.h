@@ -25,10 +25,11 @@
 #include "converter/version2_format.h"
 #include "platform/ports.h"
 #include "platform/stamps.h"
+#include "store/book_files.h"
 
 namespace qbk::converter {
 
-inline constexpr const char* kJournalFileName = "qbk2to3.journal";
+inline constexpr std::string_view kJournalFileName = kConverterJournalFileName;
 
 struct ConversionPlan {
     std::string sourceFolder;                // the old folder, "/" at the end

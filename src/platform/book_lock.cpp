@@ -38,14 +38,13 @@ std::map<std::string, Held>& heldLocks() {
 }
 
 // Only names the atomic writer makes are removed: a user's own "quillbank.dat.20261208"
-// beside the book is theirs. "temp.dat" is the purge's work file, which exists only
-// during a purge.
+// beside the book is theirs.
 void removeTemporaryCopies(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* e = ::readdir(dir)) {
         const std::string name = e->d_name;
-        if (isTemporaryName(name) || name == "temp.dat") ::unlink(joinPath(folder, name).c_str());
+        if (isTemporaryName(name)) ::unlink(joinPath(folder, name).c_str());
     }
     ::closedir(dir);
 }

@@ -27,8 +27,8 @@ class BookLock {
     //
     // The first holder in a process also finishes what a holder that died left: the
     // change it was making is rolled back (or, when it had committed, filed), and the
-    // temporary files of the atomic writer and "temp.dat" are removed (nobody else can
-    // be writing them, and they are never read).
+    // temporary files of the atomic writer are removed (nobody else can be writing
+    // them, and they are never read).
     //
     // The outermost holder's release commits the change; released by an exception, the
     // lock puts every file the change wrote back as it was (see undo_history.h).

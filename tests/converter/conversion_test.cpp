@@ -240,7 +240,7 @@ TEST_F(Conversion, ARerunAfterAnInterruptionEndsWithTheEntriesOfOneCleanRun) {
     EXPECT_EQ(runConversion(plan(), options, prompts, dying, stamps, strings).end,
               ConversionEnd::Failed);
     EXPECT_EQ(records(), "");
-    EXPECT_FALSE(exists(target / kJournalFileName));
+    EXPECT_FALSE(exists(target / std::string(kJournalFileName)));
 
     const ConversionResult rerun = convert();
     EXPECT_EQ(rerun.end, ConversionEnd::Finished);
@@ -250,7 +250,7 @@ TEST_F(Conversion, ARerunAfterAnInterruptionEndsWithTheEntriesOfOneCleanRun) {
                              v3Entry(36162, "A", 2, "", 55000 + 3 * kStep));
     EXPECT_FALSE(rerun.files[0].resumed);
     EXPECT_EQ(rerun.entriesAdded(), 3u);
-    EXPECT_FALSE(exists(target / kJournalFileName));
+    EXPECT_FALSE(exists(target / std::string(kJournalFileName)));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "converter/conversion.h"
 #include "converter/qt/folder_list.h"
 #include "platform/files.h"
+#include "store/book_files.h"
 
 namespace qbk::converter {
 namespace {
@@ -199,8 +200,8 @@ void MainForm::Form_Load(const std::string& programFolder) {
     ::chdir(programFolder.c_str());
     setLanguage("English");
     startFolder_ = withTrailingSlash(QDir::currentPath().trimmed().toStdString());
-    newDataFilePath_ = startFolder_ + "quillbank.dat";
-    newCategoryFilePath_ = startFolder_ + "category.dat";
+    newDataFilePath_ = startFolder_ + std::string(kRecordFileName);
+    newCategoryFilePath_ = startFolder_ + std::string(kCategoryFileName);
     TargetLabel->setText(QFile::decodeName(QByteArray::fromStdString(newDataFilePath_)) + ",  " +
                          QFile::decodeName(QByteArray::fromStdString(newCategoryFilePath_)));
     fillDrives();

@@ -13,6 +13,7 @@
 #include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -24,7 +25,7 @@ struct CategoryArguments {
 };
 
 std::string categoryFile(const std::string& folder) {
-    return joinPath(folder, "category.dat");
+    return joinPath(folder, std::string(kCategoryFileName));
 }
 
 // A code typed for a new category.

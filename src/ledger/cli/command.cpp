@@ -7,6 +7,7 @@
 #include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
@@ -51,7 +52,7 @@ std::string oneLine(std::string_view text) {
 }
 
 SettingsRecord programSettings(const CliContext& cx) {
-    return readSettings(cx.programFolder + "qbk3.ini");
+    return readSettings(cx.programFolder + std::string(kSettingsFileName));
 }
 
 std::string dataFolder(const std::string& typed) {

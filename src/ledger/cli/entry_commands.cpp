@@ -7,6 +7,7 @@
 #include "store/category_record.h"
 #include "store/maintenance.h"
 #include "store/sort_key.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -25,7 +26,7 @@ int add(const AddArguments& a, CliContext& cx) {
     // The window offers only the categories of the list; so does the tool.
     const std::string field = fitField(trimBlanks(*a.category), 10);
     bool known = false;
-    for (const CategoryRecord& c : readCategories(folder + "category.dat"))
+    for (const CategoryRecord& c : readCategories(folder + std::string(kCategoryFileName)))
         known = known || c.catCode == field;
     if (!known) throw UsageError{"no such category: " + *a.category};
 

@@ -10,6 +10,7 @@
 #include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "store/record_file.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -61,12 +62,12 @@ int list(const ListArguments& a, CliContext& cx) {
     if (a.category) {
         query.categoryFilterCode = fitField(*a.category, 10);
         query.categoryFilterName = *a.category;
-        for (const CategoryRecord& c : readCategories(folder + "category.dat"))
+        for (const CategoryRecord& c : readCategories(folder + std::string(kCategoryFileName)))
             if (c.catCode == query.categoryFilterCode) query.categoryFilterName = c.catName;
     }
     if (a.search) query.searchArgument = ansiUpper(*a.search);
 
-    const std::string recordFile = folder + "quillbank.dat";
+    const std::string recordFile = folder + std::string(kRecordFileName);
     if (a.format == "tsv") {
         printGrid(recordFile, query, settings, cx);
         return kExitDone;

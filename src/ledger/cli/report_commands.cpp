@@ -9,6 +9,7 @@
 #include "reports/exports.h"
 #include "reports/report_command.h"
 #include "reports/report_files.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -54,7 +55,7 @@ ReportList buildReportList(const ReportArguments& a, const std::string& dataFold
         queries.push_back(std::move(query));
     }
     const std::vector<std::string> found =
-        listedRecords(joinPath(dataFolder, "quillbank.dat"), queries, settings);
+        listedRecords(joinPath(dataFolder, std::string(kRecordFileName)), queries, settings);
     for (const std::string& records : found) {
         if (records.empty()) continue;
         appendToFile(paths.reportList, records);
@@ -79,7 +80,7 @@ int report(const ReportArguments& a, CliContext& cx) {
     request.kind = a.wide ? (full ? ReportKind::WideFull : ReportKind::WideSummary)
                           : (full ? ReportKind::Full : ReportKind::Summary);
     request.rowStamps = list.rowStamps;
-    request.categoryFilePath = joinPath(folder, "category.dat");
+    request.categoryFilePath = joinPath(folder, std::string(kCategoryFileName));
     request.settings = settings;
     request.regional = cx.regional;
     request.rangeStart = list.rangeStart;
@@ -100,7 +101,7 @@ int exportList(const ReportArguments& a, CliContext& cx) {
     if (fileLength(paths.reportList) < entry_layout::kSize) return refuseEmptyList(cx);
     MakeReportFiles(paths, list.rowStamps);
     writeExport(a.kind == "full" ? ExportKind::Full : ExportKind::Summary, paths,
-                joinPath(folder, "category.dat"), a.target, cx.regional);
+                joinPath(folder, std::string(kCategoryFileName)), a.target, cx.regional);
     return kExitDone;
 }
 

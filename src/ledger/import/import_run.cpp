@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
@@ -25,7 +26,7 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
     if (!problem.empty()) throw OperationError(errnum::kInvalidCall, problem);
     const ImportFormat format = *importFormatOf(request.importPath);
     const ImportTarget target{joinPath(request.dataFolder, kRecordFileName),
-                              joinPath(request.dataFolder, "category.dat")};
+                              joinPath(request.dataFolder, std::string(kCategoryFileName))};
     ImportSummary summary;
     bool ambiguousDates = false;
     if (!isStatement(format)) {

@@ -15,6 +15,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
 #include "store/category_record.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -54,7 +55,7 @@ struct ChartList {
 
 ChartList listOf(const ChartRequest& r, const ListQuery& range, const SettingsRecord& settings,
                  const std::vector<CategoryRecord>& categories) {
-    const std::string book = joinPath(r.folder, "quillbank.dat");
+    const std::string book = joinPath(r.folder, std::string(kRecordFileName));
     if (r.categories.empty() && r.searches.empty())
         return {listedEntries(book, range, settings), "All Categories"};
 
@@ -111,7 +112,7 @@ int render(const ChartRequest& r, const SettingsRecord& settings, const Regional
     range.rangeEnd = dateOf(r.to.empty() ? startup.end : r.to, regional);
 
     const std::vector<CategoryRecord> categories =
-        readCategories(joinPath(r.folder, "category.dat"));
+        readCategories(joinPath(r.folder, std::string(kCategoryFileName)));
     const ChartList list = listOf(r, range, settings, categories);
     if (!entrySpan(list.entries)) {
         err << "qbk3-cli: chart: the list holds no entries to chart\n";

@@ -13,6 +13,7 @@
 #include "platform/windows1252.h"
 #include "reports/report_command.h"
 #include "store/category_record.h"
+#include "reports/report_files.h"
 
 namespace qbk {
 namespace {
@@ -63,7 +64,7 @@ ChartWindow* ChartCommands::chartWindow() const {
 std::optional<ChartData> ChartCommands::reportListCharts() {
     const MainState& state = window_.state();
     const ReportSplit entries =
-        splitReportList(readRecordFile(window_.services().programFolder + "report.tmp"),
+        splitReportList(readRecordFile(window_.services().programFolder + std::string(kReportList)),
                         window_.mainGridModel()->stamps());
     const auto span = entrySpan(entries);
     if (!span) {

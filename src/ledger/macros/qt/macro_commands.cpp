@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "store/entry_record.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -129,7 +130,7 @@ void MacroCommands::mu_PlayMacro_Click() {
 
 void MacroCommands::mu_MacroQuit_Click() {
     MainState& s = window_.state();
-    s.RecordFilePath = s.DataFolder + "quillbank.dat";
+    s.RecordFilePath = s.DataFolder + std::string(kRecordFileName);
     TurnMacroOff();
     window_.refreshList();
 }

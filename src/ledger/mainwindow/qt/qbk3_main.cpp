@@ -31,6 +31,8 @@
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
 #include "store/category_record.h"
+#include "store/book_files.h"
+#include "reports/report_files.h"
 
 namespace qbk {
 namespace {
@@ -479,7 +481,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
                 "Type mismatch (range " + state_.RangeStart + " - " + state_.RangeEnd + ")"));
         return;
     }
-    const std::string reportList = services_.programFolder + "report.tmp";
+    const std::string reportList = services_.programFolder + std::string(kReportList);
     // The list's rows point into the book they were read from: a changed book is let go
     // of before it is read again, so that two copies of a big book are never held at once.
     if (!state_.ReportMode && !book_.holds(state_.RecordFilePath)) mainGridModel_->clear();
@@ -667,7 +669,7 @@ void QBK_3_Main::showError(const OperationError& error) {
 
 void QBK_3_Main::SaveConfig() {
     try {
-        qbk::SaveConfig(services_.programFolder + "qbk3.ini", state_.ProgramSettings);
+        qbk::SaveConfig(services_.programFolder + std::string(kSettingsFileName), state_.ProgramSettings);
     } catch (const OperationError& e) {
         showError(e);
     }

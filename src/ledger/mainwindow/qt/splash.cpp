@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
@@ -73,7 +74,7 @@ std::optional<SettingsRecord> qbk3Splash::Form_Load() {
         move(screen->availableGeometry().center() - rect().center());
     show();
     try {
-        const SettingsLoad load = loadSettings(services_.programFolder + "qbk3.ini");
+        const SettingsLoad load = loadSettings(services_.programFolder + std::string(kSettingsFileName));
         settings_ = load.settings;
         if (load.created)
             services_.prompts.message(

@@ -25,6 +25,7 @@
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
@@ -183,8 +184,8 @@ void QBK_3_Main::mu_HelpContents_Click() {
 void QBK_3_Main::switchDataFolder(const std::string& folder, bool focusGrid) {
     state_.DataFolder = withTrailingSlash(folder);
     GeneralStatusBar->setPanelText(2, qs(state_.DataFolder));
-    state_.RecordFilePath = state_.DataFolder + "quillbank.dat";
-    state_.CategoryFilePath = state_.DataFolder + "category.dat";
+    state_.RecordFilePath = state_.DataFolder + std::string(kRecordFileName);
+    state_.CategoryFilePath = state_.DataFolder + std::string(kCategoryFileName);
     bookWatcher_->watch(state_.RecordFilePath, state_.CategoryFilePath);
     PopCategoryGrid();
     state_.CategoryFilterCode = std::string(10, ' ');
@@ -222,7 +223,7 @@ void QBK_3_Main::mu_AlternateFolder2_Click() {
 void QBK_3_Main::mu_SelectDataFolder_Click() {
     const std::string chosen =
         services_.prompts.openFile({"Select a folder...", "Quillbank Data Files|quillbank.dat",
-                                    "quillbank.dat", state_.DataFolder},
+                                    std::string(kRecordFileName), state_.DataFolder},
                                    true);
     if (chosen.empty()) return;
     // The folder that holds the chosen file (normally quillbank.dat).

@@ -16,6 +16,7 @@
 #include "platform/errors.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -206,7 +207,7 @@ QLabel* QBK3Config::makeLabel(const char* name, const char* caption) {
 
 bool QBK3Config::Form_Load() {
     try {
-        read_ = loadSettings(window_.services().programFolder + "qbk3.ini").settings;
+        read_ = loadSettings(window_.services().programFolder + std::string(kSettingsFileName)).settings;
     } catch (const OperationError& e) {
         window_.showError(e);
         return false;
@@ -277,7 +278,7 @@ void QBK3Config::SaveConfig_Click() {
     }
     const SettingsRecord& settings = std::get<SettingsRecord>(result);
     try {
-        qbk::SaveConfig(window_.services().programFolder + "qbk3.ini", settings);
+        qbk::SaveConfig(window_.services().programFolder + std::string(kSettingsFileName), settings);
     } catch (const OperationError& e) {
         window_.showError(e);
         return;
