@@ -365,6 +365,10 @@ StagedFile stageFile(const std::string& path, std::span<const std::string_view> 
         throw OperationError(errnum::kPathNotFound, "Path not found (" + folder + ")");
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A rename would silently make another user's file this user's own.
+    if (replacing && old.st_uid != ::geteuid() && ::geteuid() != 0)
+        throw OperationError(errnum::kPermissionDenied,
+                             "Permission denied (" + target + " belongs to another user)");
     // Created with the mode as the file is to have it, so that the umask applies to a
     // new file and the content is never readable by more users than the final file.
     const auto mode = static_cast<mode_t>(replacing ? (old.st_mode & 0777) : newFileMode);

@@ -25,6 +25,9 @@ inline constexpr std::size_t kCatCode = 0, kCatCodeWidth = 10;
 inline constexpr std::size_t kCatName = 10, kCatNameWidth = 20;
 inline constexpr std::size_t kCatDescription = 30, kCatDescriptionWidth = 500;
 inline constexpr std::size_t kCatReserved = 530, kCatReservedWidth = 10;
+static_assert(kCatName == kCatCode + kCatCodeWidth && kCatDescription == kCatName + kCatNameWidth &&
+              kCatReserved == kCatDescription + kCatDescriptionWidth &&
+              kCatReserved + kCatReservedWidth == kSize);
 }  // namespace category_layout
 
 // One category in memory; text fields as stored (UTF-8, padded to their widths).

@@ -38,6 +38,13 @@ inline constexpr std::size_t kUserField1 = 86, kUserField2 = 96, kUserFieldWidth
 inline constexpr std::size_t kRecordStamp = 106;
 inline constexpr std::size_t kDeletedMark = 114;
 inline constexpr std::size_t kReserved = 115, kReservedWidth = 10;
+// Each field starts where the one before ends (dates, amounts and stamps are 8 bytes),
+// and the last fills the record.
+static_assert(kCategoryCode == kEntryDate + 8 && kAmount == kCategoryCode + kCategoryCodeWidth &&
+              kNote == kAmount + 8 && kUserField1 == kNote + kNoteWidth &&
+              kUserField2 == kUserField1 + kUserFieldWidth &&
+              kRecordStamp == kUserField2 + kUserFieldWidth && kDeletedMark == kRecordStamp + 8 &&
+              kReserved == kDeletedMark + 1 && kReserved + kReservedWidth == kSize);
 }  // namespace entry_layout
 
 // One entry in memory. Text fields hold their value as stored: UTF-8, padded with

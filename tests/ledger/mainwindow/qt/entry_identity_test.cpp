@@ -2,6 +2,8 @@
 // stamp and stamps of 16-17 digits, and another program may change the book while the
 // window shows it.
 #include <QElapsedTimer>
+#include <QtTest>
+#include <fstream>
 
 #include "entry_window.h"
 #include "mainwindow/entry_editing.h"
@@ -121,6 +123,17 @@ TEST_F(EntryIdentityTest, UndoAndRedoTheWindowsLastChange) {
     window->findChild<QAction*>("mu_Undo")->trigger();
     EXPECT_EQ(prompts.last().text, "The book has changed since; nothing was done.");
     EXPECT_EQ(program.read("quillbank.dat"), fileOf(book));
+}
+
+// The window follows the book by its path: after its own purge replaced the file (the
+// old one lives on in the undo history), a change another program makes in place shows.
+TEST_F(EntryIdentityTest, TheListFollowsTheBookAfterTheWindowReplacedIt) {
+    prompts.answers = {Answer::Yes, Answer::Ok};
+    window->findChild<QAction*>("mu_PurgeDeletedRecords")->trigger();
+    ASSERT_EQ(rows(), 3);
+    std::ofstream(program.file("quillbank.dat"), std::ios::app | std::ios::binary)
+        << fileOf({entry(2001, 6, 12, "CAR", -100, "appended elsewhere", 37001)});
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 4, 5000);
 }
 
 }  // namespace
