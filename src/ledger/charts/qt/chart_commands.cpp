@@ -64,7 +64,7 @@ ChartWindow* ChartCommands::chartWindow() const {
 std::optional<ChartData> ChartCommands::reportListCharts() {
     const MainState& state = window_.state();
     const ReportSplit entries =
-        splitReportList(readRecordFile(window_.services().programFolder + std::string(kReportList)),
+        splitReportList(readRecordFile(window_.services().programFolder + std::string(report_files::kReportList)),
                         window_.mainGridModel()->stamps());
     const auto span = entrySpan(entries);
     if (!span) {

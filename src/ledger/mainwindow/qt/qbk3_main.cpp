@@ -481,7 +481,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
                 "Type mismatch (range " + state_.RangeStart + " - " + state_.RangeEnd + ")"));
         return;
     }
-    const std::string reportList = services_.programFolder + std::string(kReportList);
+    const std::string reportList = services_.programFolder + std::string(report_files::kReportList);
     // The list's rows point into the book they were read from: a changed book is let go
     // of before it is read again, so that two copies of a big book are never held at once.
     if (!state_.ReportMode && !book_.holds(state_.RecordFilePath)) mainGridModel_->clear();

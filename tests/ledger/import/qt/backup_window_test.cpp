@@ -55,8 +55,8 @@ class BackupWindowTest : public testing::WindowTest {
 TEST_F(BackupWindowTest, SourceAndTargetStartAtTheDataFolderAndAreRefusedAsOne) {
     EXPECT_EQ(text("Backuplist"), qs(program.path()));
     EXPECT_EQ(text("BackUpTarget"), qs(program.path()));
-    EXPECT_EQ(files(),
-              (std::vector<std::string>{"category.dat", "quillbank.dat", "Rent.qbk", "udf2.dat"}));
+    EXPECT_EQ(files(), (std::vector<std::string>{"category.dat", "qbk3.ini", "quillbank.dat",
+                                                 "Rent.qbk", "udf2.dat"}));
     backupWindow->RunBackup_Click();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.last(),
@@ -84,16 +84,16 @@ TEST_F(BackupWindowTest, EveryDataFileIsCopiedOverTheTargetsOwn) {
     backupWindow->RunBackup_Click();
     EXPECT_EQ(prompts.last(),
               (Message{"Backup completed!", "Finished", Icon::Information, Buttons::Ok, 1}));
-    for (const char* name : {"category.dat", "quillbank.dat", "Rent.qbk", "udf2.dat"})
+    // The settings are part of the book's backup; a user's own text files are not.
+    for (const char* name : {"category.dat", "qbk3.ini", "quillbank.dat", "Rent.qbk", "udf2.dat"})
         EXPECT_EQ(target.read(name), program.read(name)) << name;
     EXPECT_FALSE(target.exists("notes.txt"));
-    EXPECT_FALSE(target.exists("qbk3.ini"));
     EXPECT_EQ(target.read("other.txt"), "kept");
     // The labels end in "/"; the progress shows the last file copied.
     EXPECT_EQ(text("BackUpTarget"), qs(realPath(target.path()) + "/"));
     EXPECT_EQ(text("Backuplist"), qs(program.path()));
     EXPECT_EQ(text("BackUpProgress"), "Copying: udf2.dat");
-    EXPECT_EQ(backupWindow->findChild<QListWidget*>("BackMeUp")->currentRow(), 3);
+    EXPECT_EQ(backupWindow->findChild<QListWidget*>("BackMeUp")->currentRow(), 4);
 }
 
 TEST_F(BackupWindowTest, ATargetGoneBeforeTheCopyIsReportedAndNothingIsWritten) {
@@ -109,6 +109,7 @@ TEST_F(BackupWindowTest, ATargetGoneBeforeTheCopyIsReportedAndNothingIsWritten) 
     EXPECT_TRUE(backupWindow->findChild<QPushButton*>("RunBackup")->isEnabled());
 }
 
+// A failed copy leaves the target as it was: the backup is one change of it.
 TEST_F(BackupWindowTest, AFailedCopyNamesTheFileAndStopsThere) {
     // A folder where the record file would go cannot be replaced by the copy.
     std::filesystem::create_directories(target.file("quillbank.dat") + "/inside");
@@ -118,7 +119,8 @@ TEST_F(BackupWindowTest, AFailedCopyNamesTheFileAndStopsThere) {
     EXPECT_EQ(prompts.last().title, "Error - operation aborted");
     EXPECT_NE(prompts.last().text.find("Error name: Could not copy quillbank.dat"),
               std::string::npos);
-    EXPECT_EQ(target.read("category.dat"), program.read("category.dat"));
+    EXPECT_FALSE(target.exists("category.dat"));
+    EXPECT_FALSE(target.exists("qbk3.ini"));
     EXPECT_FALSE(target.exists("Rent.qbk"));
     EXPECT_FALSE(target.exists("udf2.dat"));
     EXPECT_EQ(text("BackUpProgress"), "Copying: quillbank.dat");

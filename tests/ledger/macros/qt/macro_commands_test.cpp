@@ -192,7 +192,8 @@ TEST_F(MacroEditTest, ACopyOfTheRecordFileIsAMacroFile) {
     EXPECT_EQ(cell(1, 0), "(macro)");
 }
 
-TEST_F(MacroEditTest, PurgeInMacroEditWorksOnTheMacroAndKeepsItAsTheBackup) {
+// The old macro is kept beside it: the book's internal backup stays as it was.
+TEST_F(MacroEditTest, PurgeInMacroEditWorksOnTheMacroAndKeepsItBesideIt) {
     EntryRecord gone = entry(2001, 6, 1, "CAR", -100, "old", 7);
     gone.deletedMark = "Y";
     const std::string macro = fileOf({entry(2001, 1, 1, "RENT", -50000, "rent", 5), gone});
@@ -200,9 +201,12 @@ TEST_F(MacroEditTest, PurgeInMacroEditWorksOnTheMacroAndKeepsItAsTheBackup) {
     enterMacroEdit(macros.file("month.qbk"));
     prompts.answers = {Answer::Yes};
     window->runCommand("mu_PurgeDeletedRecords");
-    EXPECT_EQ(prompts.last().text, "1 records which were marked for deletion have been removed.");
+    EXPECT_EQ(prompts.last().text, "1 records which were marked for deletion have been removed. "
+                                   "The file as it was before is kept as " +
+                                       macros.file("month.qbk.bak") + ".");
     EXPECT_EQ(macros.read("month.qbk"), fileOf({entry(2001, 1, 1, "RENT", -50000, "rent", 5)}));
-    EXPECT_EQ(program.read("quillbank.bak"), macro);
+    EXPECT_EQ(macros.read("month.qbk.bak"), macro);
+    EXPECT_FALSE(program.exists("quillbank.bak"));
     EXPECT_EQ(program.read("quillbank.dat"), fileOf(book));
     EXPECT_TRUE(window->state().MacroMode);
     EXPECT_EQ(listedStamps(), (std::vector<double>{5}));
