@@ -14,6 +14,7 @@
 #include <QPalette>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QRegularExpression>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
@@ -317,6 +318,49 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     addMoneyAxis(chart, Qt::AlignLeft, {area, line}, low, high, regional);
     chart->legend()->hide();
     return chart;
+}
+
+QString chartTextAlternative(const QChart& chart, const RegionalSettings& regional) {
+    const auto amount = [&regional](double value) {
+        return money(Money::fromDouble(value).value_or(Money()), regional);
+    };
+    QString title = chart.title();
+    title.replace(QStringLiteral("<br>"), QStringLiteral(". "));
+    title.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    QStringList lines{title};
+    QStringList categories;
+    for (const QAbstractAxis* axis : chart.axes())
+        if (auto* names = qobject_cast<QBarCategoryAxis*>(const_cast<QAbstractAxis*>(axis)))
+            categories = names->categories();
+    for (const QAbstractSeries* series : chart.series()) {
+        if (const auto* bars = qobject_cast<const QAbstractBarSeries*>(series)) {
+            for (QBarSet* set : bars->barSets()) {
+                QStringList values;
+                for (int i = 0; i < set->count(); ++i)
+                    values << (i < categories.size() ? categories[i] + QLatin1Char(' ')
+                                                     : QString()) +
+                                  amount(set->at(i));
+                lines << set->label() + QStringLiteral(": ") + values.join(QStringLiteral(", "));
+            }
+        } else if (const auto* pie = qobject_cast<const QPieSeries*>(series)) {
+            QStringList slices;
+            for (QPieSlice* slice : pie->slices())
+                slices << slice->label() + QLatin1Char(' ') + amount(slice->value());
+            lines << slices.join(QStringLiteral(", "));
+        } else if (const auto* line = qobject_cast<const QLineSeries*>(series)) {
+            const QList<QPointF> points = line->points();
+            if (points.isEmpty()) continue;
+            auto [low, high] = std::minmax_element(
+                points.begin(), points.end(),
+                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+            lines << (line->name().isEmpty() ? QStringLiteral("Line") : line->name()) +
+                         QStringLiteral(": first ") + amount(points.front().y()) +
+                         QStringLiteral(", lowest ") + amount(low->y()) +
+                         QStringLiteral(", highest ") + amount(high->y()) +
+                         QStringLiteral(", last ") + amount(points.back().y());
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace qbk

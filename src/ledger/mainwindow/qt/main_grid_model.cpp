@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/readable_colours.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -12,19 +13,28 @@ namespace {
 constexpr int kAmountColumn = 1;
 constexpr int kStampColumn = 6;
 
-QColor colourOf(AmountColour c) {
-    switch (c) {
+}  // namespace
+
+void MainGridModel::setColours(const QColor& text, const QColor& background) {
+    text_ = text;
+    red_ = readableOn(QColor(255, 0, 0), background);
+    blue_ = readableOn(QColor(0, 0, 255), background);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, kAmountColumn), index(rowCount() - 1, kAmountColumn),
+                         {Qt::ForegroundRole});
+}
+
+QColor MainGridModel::amountColour(AmountColour colour) const {
+    switch (colour) {
         case AmountColour::Red:
-            return QColor(255, 0, 0);
+            return red_;
         case AmountColour::Blue:
-            return QColor(0, 0, 255);
+            return blue_;
         case AmountColour::Black:
             break;
     }
-    return QColor(0, 0, 0);
+    return text_;
 }
-
-}  // namespace
 
 void MainGridModel::setHeaderFormat(const std::string& format) {
     std::vector<HeaderColumn> columns = parseHeaderFormat(format);
@@ -112,14 +122,15 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
+            if (column == kStampColumn) return QString();
             return qs(cell(index.row(), column));
+        case Qt::AccessibleTextRole:
+            if (column == kStampColumn) return QString();
+            return qs(trimBlanks(cell(index.row(), column)));
         case Qt::ForegroundRole: {
-            if (column == kStampColumn) return QBrush(QColor(255, 255, 255));
-            if (column == kAmountColumn) {
-                const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
-                return QBrush(colourOf(chunks_[r.chunk]->amountColour(r.row)));
-            }
-            return {};
+            if (column != kAmountColumn) return {};
+            const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
+            return QBrush(amountColour(chunks_[r.chunk]->amountColour(r.row)));
         }
         case Qt::TextAlignmentRole: {
             const bool right = static_cast<std::size_t>(column) < columns_.size() &&
