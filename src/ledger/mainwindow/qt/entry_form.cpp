@@ -78,6 +78,11 @@ void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& set
         if (l != &first && l != &second) taken += accessKeyOf(l->text());
     first.setText(withAccessKey(settings.udf1Name(), taken));
     second.setText(withAccessKey(settings.udf2Name(), taken + accessKeyOf(first.text())));
+    // The box typed into inside each list is read by the field's name too.
+    for (const QLabel* label : {&first, &second})
+        if (auto* box = qobject_cast<QComboBox*>(label->buddy()); box && box->lineEdit())
+            box->lineEdit()->setAccessibleName(
+                QString(label->text()).remove(QLatin1Char('&')).trimmed());
 }
 
 EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {

@@ -52,6 +52,7 @@ void MainGridModel::setRows(ListView view) {
     beginResetModel();
     chunks_.clear();
     rows_.clear();
+    listed_.clear();
     auto chunk = std::make_shared<const ListView>(std::move(view));
     rows_.reserve(chunk->size());
     for (std::size_t i = 0; i < chunk->size(); ++i)
@@ -60,28 +61,54 @@ void MainGridModel::setRows(ListView view) {
     endResetModel();
 }
 
-void MainGridModel::appendRows(ListView view) {
-    if (view.empty()) return;
-    const int first = rowCount();
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(view.size()) - 1);
+std::string MainGridModel::rowKey(const RowRef& r) const {
+    const ListView& view = *chunks_[r.chunk];
+    const double stamp = view.stamp(r.row);
+    std::string key(reinterpret_cast<const char*>(&stamp), sizeof stamp);
+    for (int column = 0; column < kStampColumn; ++column)
+        key += '\x1f' + view.cell(r.row, column);
+    return key;
+}
+
+std::size_t MainGridModel::appendRows(ListView view) {
+    if (view.empty()) return 0;
     const auto chunkIndex = static_cast<std::uint32_t>(chunks_.size());
-    auto chunk = std::make_shared<const ListView>(std::move(view));
-    for (std::size_t i = 0; i < chunk->size(); ++i)
-        rows_.push_back({chunkIndex, static_cast<std::uint32_t>(i)});
-    chunks_.push_back(std::move(chunk));
+    chunks_.push_back(std::make_shared<const ListView>(std::move(view)));
+    std::vector<RowRef> fresh;
+    std::size_t already = 0;
+    for (std::size_t i = 0; i < chunks_.back()->size(); ++i) {
+        const RowRef r{chunkIndex, static_cast<std::uint32_t>(i)};
+        std::string key = rowKey(r);
+        if (listed_.count(key) > 0) {
+            ++already;
+            continue;
+        }
+        listed_.insert(std::move(key));
+        fresh.push_back(r);
+    }
+    if (fresh.empty()) return already;
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(fresh.size()) - 1);
+    rows_.insert(rows_.end(), fresh.begin(), fresh.end());
     endInsertRows();
+    return already;
 }
 
 void MainGridModel::clear() {
     beginResetModel();
     chunks_.clear();
     rows_.clear();
+    listed_.clear();
     endResetModel();
 }
 
 void MainGridModel::removeDataRow(int row) {
     if (row < 0 || row >= rowCount()) return;
     beginRemoveRows(QModelIndex(), row, row);
+    // A row taken off the report list can be added again.
+    if (const auto it = listed_.find(rowKey(rows_[static_cast<std::size_t>(row)]));
+        it != listed_.end())
+        listed_.erase(it);
     rows_.erase(rows_.begin() + row);
     endRemoveRows();
 }

@@ -8,6 +8,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "mainwindow/grid_layout.h"
@@ -30,9 +32,11 @@ class MainGridModel : public QAbstractTableModel {
     void setColours(const QColor& text, const QColor& background);
     QColor amountColour(AmountColour colour) const;
 
-    // Replaces the rows (list mode) or adds them below the others (report mode).
+    // Replaces the rows (list mode) or adds them below the others (report mode). A report
+    // list holds an entry once: appendRows leaves out the rows it holds already (same
+    // stamp and texts) and gives their number.
     void setRows(ListView view);
-    void appendRows(ListView view);
+    std::size_t appendRows(ListView view);
     void clear();
     // Removes data row `row` (0-based); the report list's Delete key.
     void removeDataRow(int row);
@@ -58,6 +62,9 @@ class MainGridModel : public QAbstractTableModel {
     std::vector<std::shared_ptr<const ListView>> chunks_;
     std::vector<RowRef> rows_;
     std::vector<HeaderColumn> columns_;
+    // The rows of a report list by stamp and texts.
+    std::multiset<std::string> listed_;
+    std::string rowKey(const RowRef& r) const;
     QColor text_ = QColor(0, 0, 0), red_ = QColor(255, 0, 0), blue_ = QColor(0, 0, 255);
 };
 

@@ -550,8 +550,9 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         widthsHeader_ = view.headerFormat;
         applyColumnWidths();
     }
+    std::size_t alreadyListed = 0;
     if (state_.ReportMode)
-        mainGridModel_->appendRows(std::move(view));
+        alreadyListed = mainGridModel_->appendRows(std::move(view));
     else
         mainGridModel_->setRows(std::move(view));
 
@@ -561,8 +562,12 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         MainGrid->setCurrentIndex(QModelIndex());
 
     if (state_.ReportMode) {
-        DisplayStatusBar->setPanelText(
-            3, qs(reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()))));
+        // Entries the list holds already are not added twice, and the user is told so.
+        std::string text = reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()));
+        if (alreadyListed > 0)
+            text += " " + std::to_string(alreadyListed) +
+                    (alreadyListed == 1 ? " was already listed." : " were already listed.");
+        DisplayStatusBar->setPanelText(3, qs(text));
         return;
     }
     for (int i = 0; i < 5; ++i)

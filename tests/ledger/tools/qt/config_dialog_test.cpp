@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "support/accessibility_check.h"
 #include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 #include "tools/qt/config_dialog.h"
@@ -148,6 +149,15 @@ TEST_F(ConfigDialogTest, AFiscalStartThatIsNoDateIsRefusedAndNothingIsSaved) {
 
 TEST_F(ConfigDialogTest, EveryFieldHasItsKeyAndEnterSaves) {
     EXPECT_EQ(testing::keyboardGaps(dialog.get()), "");
+    EXPECT_EQ(testing::unnamedControls(dialog.get()), "");
+    // The twin boxes and buttons are told apart by their names.
+    QStringList names;
+    for (const char* twin : {"UDF1Save", "UDF2Save", "AltFolder1Save", "AltFolder2Save"})
+        names << QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(twin))
+                     ->text(QAccessible::Name);
+    EXPECT_EQ(names.join(u'|').toStdString(),
+              "Save List Items? (User Field 1)|Save List Items? (User Field 2)|"
+              "Use Current (Alt. Folder 1)|Use Current (Alt. Folder 2)");
     ASSERT_TRUE(dialog->Form_Load());
     dialog->show();
     QApplication::setActiveWindow(dialog.get());
