@@ -88,16 +88,28 @@ class PaletteTest : public testing::EntryWindowTest, public ::testing::WithParam
             << what;
     }
 
+    // With QBK_PICTURES set, the window as drawn goes to that folder (pictures of the
+    // README: light-list.png, dark-entry-form.png...).
+    void picture(const char* what) {
+        const QByteArray folder = qgetenv("QBK_PICTURES");
+        if (folder.isEmpty()) return;
+        QApplication::processEvents();
+        window->grab().save(QString::fromUtf8(folder) + (GetParam() ? "/dark-" : "/light-") +
+                            QString::fromUtf8(what) + QStringLiteral(".png"));
+    }
+
   private:
     QPalette saved_;
 };
 
 TEST_P(PaletteTest, ListsReportListAndEntryFormReadInEveryMode) {
     startWith();
+    window->resize(window->defaultSize());
     window->show();
     activate();
     window->mainGrid()->setFocus();
     expectReadableGrid(window->mainGrid(), "list with the focus");
+    picture("list");
     expectReadableGrid(window->categoryGrid(), "category list without the focus");
     window->categoryGrid()->setFocus();
     expectReadableGrid(window->mainGrid(), "list without the focus");
@@ -107,6 +119,7 @@ TEST_P(PaletteTest, ListsReportListAndEntryFormReadInEveryMode) {
     openRow(0);
     ASSERT_TRUE(formOpen());
     expectReadableBox(box("AmountBox"), "expense amount");
+    picture("entry-form");
     expectReadableBox(box("NoteBox"), "note");
     click("CloseButton");
 
@@ -114,6 +127,7 @@ TEST_P(PaletteTest, ListsReportListAndEntryFormReadInEveryMode) {
     doubleClickCategory(1);
     ASSERT_EQ(rows(), 2);
     expectReadableGrid(window->mainGrid(), "report list");
+    picture("report-list");
     expectReadableGrid(window->categoryGrid(), "category list in report mode");
     window->runCommand("mu_QuitReports");
     expectReadableGrid(window->mainGrid(), "list after report mode");
