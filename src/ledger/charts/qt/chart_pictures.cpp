@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/readable_colours.h"
 
 namespace qbk {
 namespace {
@@ -112,6 +113,8 @@ QColor sliceColour(const QColor& base, std::size_t i, std::size_t n) {
 ChartColours ChartColours::of(const QPalette& palette) {
     ChartColours c;
     c.positive = palette.color(QPalette::Text);
+    // Red bars and fills stand out from the paper as graphics must (3:1).
+    c.negative = readableOn(c.negative, palette.color(QPalette::Base), 3.0);
     c.net = palette.color(QPalette::Highlight);
     return c;
 }

@@ -1,5 +1,6 @@
 #include "charts/qt/chart_window.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLegend>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -36,6 +38,16 @@ QChartView* newView(QWidget* parent, const char* name) {
 // Replaces the view's chart; the old one goes with it. The view carries the chart as
 // text for assistive technology.
 void setChart(QChartView* view, QChart* chart, const RegionalSettings& regional) {
+    // The chart's paper and text follow the window's palette, dark or light.
+    const QPalette palette = view->palette();
+    chart->setBackgroundBrush(palette.brush(QPalette::Base));
+    chart->setTitleBrush(palette.brush(QPalette::Text));
+    chart->legend()->setLabelColor(palette.color(QPalette::Text));
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsColor(palette.color(QPalette::Text));
+        axis->setLinePenColor(palette.color(QPalette::Text));
+        axis->setGridLineColor(palette.color(QPalette::Mid));
+    }
     QChart* old = view->chart();
     view->setChart(chart);
     view->setAccessibleName(QStringLiteral("Chart"));
