@@ -184,23 +184,31 @@ namespace {
 
 constexpr int kToolIconSide = 24;
 
-// Every button's picture fills the same square, so that all captions stand on one line.
+// Every button's picture fills the same square, so that all captions stand on one line;
+// drawn for screens at one, two and three device pixels a pixel, so that it stays sharp
+// at QT_SCALE_FACTOR=2.
 QIcon squareIcon(const QIcon& icon) {
-    QPixmap square(kToolIconSide, kToolIconSide);
-    square.fill(Qt::transparent);
-    QPainter painter(&square);
-    const QPixmap picture = icon.pixmap(kToolIconSide, kToolIconSide);
-    const QSize size = picture.deviceIndependentSize().toSize();
-    painter.drawPixmap((kToolIconSide - size.width()) / 2, (kToolIconSide - size.height()) / 2,
-                       picture);
-    return QIcon(square);
+    QIcon square;
+    for (int scale : {1, 2, 3}) {
+        QPixmap pixmap(kToolIconSide * scale, kToolIconSide * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        const QPixmap picture = icon.pixmap(QSize(kToolIconSide, kToolIconSide), scale);
+        const QSize size = picture.deviceIndependentSize().toSize();
+        painter.drawPixmap(
+            QRectF((kToolIconSide - size.width()) / 2.0, (kToolIconSide - size.height()) / 2.0,
+                   size.width(), size.height()),
+            picture, QRectF(picture.rect()));
+        painter.end();
+        square.addPixmap(pixmap);
+    }
+    return square;
 }
 
 // A new sheet with a green plus: the style's plain file picture looks disabled.
-QIcon newSheetIcon() {
+void drawNewSheet(QPixmap& picture) {
     const qreal s = kToolIconSide;
-    QPixmap picture(kToolIconSide, kToolIconSide);
-    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath sheet;
@@ -219,7 +227,18 @@ QIcon newSheetIcon() {
     painter.setPen(QPen(QColor(0, 150, 0), s * 0.14, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(s * 0.70, s * 0.58), QPointF(s * 0.70, s * 0.98));
     painter.drawLine(QPointF(s * 0.50, s * 0.78), QPointF(s * 0.90, s * 0.78));
-    return QIcon(picture);
+}
+
+QIcon newSheetIcon() {
+    QIcon icon;
+    for (int scale : {1, 2, 3}) {
+        QPixmap picture(kToolIconSide * scale, kToolIconSide * scale);
+        picture.setDevicePixelRatio(scale);
+        picture.fill(Qt::transparent);
+        drawNewSheet(picture);
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 }  // namespace
