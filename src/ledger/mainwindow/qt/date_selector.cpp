@@ -140,12 +140,13 @@ bool DateSelector::wait(const std::string& question, bool range) {
     QFrame* frame = window_.dateDialFrame();
     DateDialLatestLabel->setVisible(range);
     DateDialLatest->setVisible(range);
+    // The frame takes the size of the question it shows.
+    DateDialDialog->setText(qs(question));
     frame->layout()->invalidate();
     frame->setFixedSize(frame->layout()->sizeHint());
     window_.centerFrame(frame);
     frame->show();
     frame->raise();
-    DateDialDialog->setText(qs(question));
     MainState& state = window_.state();
     state.DateDialDone = false;
     asking_ = true;
