@@ -1,11 +1,13 @@
 // Widgets made with the objectName that the program's commands and its tests find them
 // by, and with their tool tip. Buttons never act as a dialog's default button by
-// themselves: the windows say which one is.
+// themselves: the windows say which one is. A button whose caption has no words ("<30",
+// "!") is named for assistive technology by its tool tip.
 #ifndef QBK_PLATFORM_QT_NAMED_WIDGETS_H_
 #define QBK_PLATFORM_QT_NAMED_WIDGETS_H_
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QString>
 
 namespace qbk {
@@ -16,6 +18,8 @@ inline QPushButton* namedButton(QWidget* parent, const char* name, const QString
     b->setObjectName(QString::fromUtf8(name));
     b->setToolTip(QString::fromUtf8(toolTip));
     b->setAutoDefault(false);
+    if (!caption.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
+        b->setAccessibleName(QString::fromUtf8(toolTip));
     return b;
 }
 

@@ -14,11 +14,13 @@
 #include <QPalette>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QRegularExpression>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/readable_colours.h"
 
 namespace qbk {
 namespace {
@@ -111,6 +113,8 @@ QColor sliceColour(const QColor& base, std::size_t i, std::size_t n) {
 ChartColours ChartColours::of(const QPalette& palette) {
     ChartColours c;
     c.positive = palette.color(QPalette::Text);
+    // Red bars and fills stand out from the paper as graphics must (3:1).
+    c.negative = readableOn(c.negative, palette.color(QPalette::Base), 3.0);
     c.net = palette.color(QPalette::Highlight);
     return c;
 }
@@ -317,6 +321,49 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     addMoneyAxis(chart, Qt::AlignLeft, {area, line}, low, high, regional);
     chart->legend()->hide();
     return chart;
+}
+
+QString chartTextAlternative(const QChart& chart, const RegionalSettings& regional) {
+    const auto amount = [&regional](double value) {
+        return money(Money::fromDouble(value).value_or(Money()), regional);
+    };
+    QString title = chart.title();
+    title.replace(QStringLiteral("<br>"), QStringLiteral(". "));
+    title.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    QStringList lines{title};
+    QStringList categories;
+    for (const QAbstractAxis* axis : chart.axes())
+        if (auto* names = qobject_cast<QBarCategoryAxis*>(const_cast<QAbstractAxis*>(axis)))
+            categories = names->categories();
+    for (const QAbstractSeries* series : chart.series()) {
+        if (const auto* bars = qobject_cast<const QAbstractBarSeries*>(series)) {
+            for (QBarSet* set : bars->barSets()) {
+                QStringList values;
+                for (int i = 0; i < set->count(); ++i)
+                    values << (i < categories.size() ? categories[i] + QLatin1Char(' ')
+                                                     : QString()) +
+                                  amount(set->at(i));
+                lines << set->label() + QStringLiteral(": ") + values.join(QStringLiteral(", "));
+            }
+        } else if (const auto* pie = qobject_cast<const QPieSeries*>(series)) {
+            QStringList slices;
+            for (QPieSlice* slice : pie->slices())
+                slices << slice->label() + QLatin1Char(' ') + amount(slice->value());
+            lines << slices.join(QStringLiteral(", "));
+        } else if (const auto* line = qobject_cast<const QLineSeries*>(series)) {
+            const QList<QPointF> points = line->points();
+            if (points.isEmpty()) continue;
+            auto [low, high] = std::minmax_element(
+                points.begin(), points.end(),
+                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+            lines << (line->name().isEmpty() ? QStringLiteral("Line") : line->name()) +
+                         QStringLiteral(": first ") + amount(points.front().y()) +
+                         QStringLiteral(", lowest ") + amount(low->y()) +
+                         QStringLiteral(", highest ") + amount(high->y()) +
+                         QStringLiteral(", last ") + amount(points.back().y());
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace qbk

@@ -43,6 +43,11 @@ QChart* periodChartPicture(const std::vector<PeriodTotals>& periods, PeriodLengt
 QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QString& subtitle,
                             const RegionalSettings& regional, const ChartColours& colours);
 
+// What a chart shows, as text for assistive technology: its title and subtitle, then
+// each bar, slice or line with its values in the currency format ("Expense: Jan 2001
+// $12.50, Feb 2001 $0.00"); a balance line by its first, lowest, highest and last points.
+QString chartTextAlternative(const QChart& chart, const RegionalSettings& regional);
+
 // The title of the period chart and its tab: "Month by Month", "Week by Week", "Year
 // by Year".
 QString periodTitle(PeriodLength length);

@@ -1,5 +1,6 @@
 #include "charts/qt/chart_window.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLegend>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -33,10 +35,23 @@ QChartView* newView(QWidget* parent, const char* name) {
     return view;
 }
 
-// Replaces the view's chart; the old one goes with it.
-void setChart(QChartView* view, QChart* chart) {
+// Replaces the view's chart; the old one goes with it. The view carries the chart as
+// text for assistive technology.
+void setChart(QChartView* view, QChart* chart, const RegionalSettings& regional) {
+    // The chart's paper and text follow the window's palette, dark or light.
+    const QPalette palette = view->palette();
+    chart->setBackgroundBrush(palette.brush(QPalette::Base));
+    chart->setTitleBrush(palette.brush(QPalette::Text));
+    chart->legend()->setLabelColor(palette.color(QPalette::Text));
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsColor(palette.color(QPalette::Text));
+        axis->setLinePenColor(palette.color(QPalette::Text));
+        axis->setGridLineColor(palette.color(QPalette::Mid));
+    }
     QChart* old = view->chart();
     view->setChart(chart);
+    view->setAccessibleName(QStringLiteral("Chart"));
+    view->setAccessibleDescription(chartTextAlternative(*chart, regional));
     delete old;
 }
 
@@ -91,10 +106,12 @@ void ChartWindow::createTabs() {
     connect(pieBox_, &QCheckBox::toggled, this, [this] { showCategories(); });
 
     periodView_ = newView(nullptr, "PeriodChart");
-    periodView_->setChart(
-        periodChartPicture(data_.periods, data_.periodLength, subtitle, regional_, colours));
+    setChart(periodView_,
+             periodChartPicture(data_.periods, data_.periodLength, subtitle, regional_, colours),
+             regional_);
     balanceView_ = newView(nullptr, "BalanceChart");
-    balanceView_->setChart(balanceChartPicture(data_.balance, subtitle, regional_, colours));
+    setChart(balanceView_, balanceChartPicture(data_.balance, subtitle, regional_, colours),
+             regional_);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("ChartTabs"));
@@ -143,7 +160,8 @@ void ChartWindow::showCategories() {
     setChart(categoryView_,
              categoryChartPicture(
                  bars_, moneyOut, pieBox_->isChecked() ? CategoryStyle::Pie : CategoryStyle::Bars,
-                 chartSubtitle(data_, regional_), regional_, ChartColours::of(palette()), chosen));
+                 chartSubtitle(data_, regional_), regional_, ChartColours::of(palette()), chosen),
+             regional_);
 }
 
 QChartView* ChartWindow::chartView(Tab tab) const {

@@ -1,5 +1,6 @@
 #include "import/qt/import_window.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -31,6 +32,33 @@
 
 namespace qbk {
 namespace {
+
+// A link box is read by assistive technology as the button it works as: named by its
+// label, its value the import file field it links, pressed as Space presses it.
+class LinkBoxAccessible : public QAccessibleWidget {
+  public:
+    explicit LinkBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        const QString linked = static_cast<QLabel*>(widget())->text();
+        if (t == QAccessible::Name)
+            return widget()->accessibleName() +
+                   (linked.isEmpty() ? QString() : QStringLiteral(": ") + linked);
+        if (t == QAccessible::Value) return linked;
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
+QAccessibleInterface* linkBoxAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || !widget->property("qbkLinkBox").toBool()) return nullptr;
+    return new LinkBoxAccessible(widget);
+}
 
 QLabel* makeHeading(QWidget* parent, const char* text) {
     auto* l = new QLabel(QString::fromUtf8(text), parent);
@@ -165,6 +193,7 @@ void qbk3cdi::layOut() {
     for (const auto& [caption, box] : rows) {
         auto* label = new QLabel(QString::fromUtf8(caption), this);
         label->setBuddy(box);
+        box->setAccessibleName(QString::fromUtf8(caption).remove(QLatin1Char('&')));
         middle->addWidget(label, row, 0);
         middle->addWidget(box, row, 1);
         ++row;
@@ -218,6 +247,9 @@ QLabel* qbk3cdi::makeLinkBox(const char* name) {
     // links it at once, and Space or Enter links it when it has the focus.
     box->setFocusPolicy(Qt::StrongFocus);
     box->installEventFilter(this);
+    box->setProperty("qbkLinkBox", true);
+    static const bool installed = (QAccessible::installFactory(linkBoxAccessible), true);
+    (void)installed;
     return box;
 }
 

@@ -24,7 +24,8 @@ namespace qbk {
 namespace {
 
 // The entry form's date buttons: entries of a macro carry no date of their own.
-constexpr const char* kDateButtons[] = {"DateUp", "DateDn", "DateUp30", "DateDn30", "TodayButton"};
+constexpr const char* kDateButtons[] = {"DateUp",   "DateDn",      "DateUp30",
+                                        "DateDn30", "TodayButton", "DateBox"};
 // What needs the book rather than a macro file.
 constexpr const char* kBookMenus[] = {"mu_File", "mu_Categories", "mu_Search", "mu_DisplayRange",
                                       "mu_ReportS"};
@@ -34,7 +35,7 @@ constexpr const char* kBookItems[] = {"mu_PlayMacro",         "mu_MacroCreate",
 constexpr const char* kBookButtons[] = {"Macro", "Search", "Reports"};
 
 const QColor kMacroBackground(255, 255, 0);
-const QColor kNormalBackground(255, 255, 255);
+const QColor kNormalBackground;  // the palette's own
 
 }  // namespace
 

@@ -102,12 +102,17 @@ void CategoryFrameCommands::build() {
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(title, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Code"), frame), 1, 0);
+    // The labels name their boxes for assistive technology.
+    auto label = [frame](const char* caption, QWidget* box) {
+        auto* l = new QLabel(QString::fromUtf8(caption), frame);
+        l->setBuddy(box);
+        return l;
+    };
+    grid->addWidget(label("Code", CatCodeEd), 1, 0);
     grid->addWidget(CatCodeEd, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Name"), frame), 2, 0);
+    grid->addWidget(label("Name", CatLabelEd), 2, 0);
     grid->addWidget(CatLabelEd, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Description"), frame), 3, 0,
-                    Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(label("Description", CatDescriptionEd), 3, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(CatDescriptionEd, 3, 1);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {SaveCat, ReplaceCat, DeleteCat, QuitCat})

@@ -23,9 +23,11 @@ int CategoryGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CategoryGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
     const CategoryRecord& c = categories_[static_cast<std::size_t>(index.row())];
-    return qs(index.column() == 0 ? c.catCode : c.catName);
+    const std::string& text = index.column() == 0 ? c.catCode : c.catName;
+    // Codes stand with their padding on screen; assistive technology reads them without.
+    return qs(role == Qt::DisplayRole ? text : trimBlanks(text));
 }
 
 QVariant CategoryGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <tuple>
 
 #include "mainwindow/date_selection.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/typed_date_box.h"
 
 namespace qbk {
 DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(window) {
@@ -32,16 +34,29 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     DateDialDialog->setFont(bold);
     grid->addWidget(DateDialDialog, 0, 0, 1, 2);
 
-    auto* selection = new QLabel(qs(kDateSelectedCaption), frame);
-    selection->setObjectName(QStringLiteral("DateDialSelectionLabel"));
-    grid->addWidget(selection, 1, 0, Qt::AlignRight);
-    DateDialDisplay = new QLineEdit(frame);
-    DateDialDisplay->setObjectName(QStringLiteral("DateDialDisplay"));
-    DateDialDisplay->setReadOnly(true);
-    DateDialDisplay->setFocusPolicy(Qt::NoFocus);
-    DateDialDisplay->setAlignment(Qt::AlignCenter);
-    DateDialDisplay->setFont(bold);
-    grid->addWidget(DateDialDisplay, 1, 1);
+    DateDialSelectionLabel = new QLabel(qs(kDateSelectedCaption), frame);
+    DateDialSelectionLabel->setObjectName(QStringLiteral("DateDialSelectionLabel"));
+    grid->addWidget(DateDialSelectionLabel, 1, 0, Qt::AlignRight);
+    DateDialLatestLabel = new QLabel(QStringLiteral("Latest date"), frame);
+    DateDialLatestLabel->setObjectName(QStringLiteral("DateDialLatestLabel"));
+    grid->addWidget(DateDialLatestLabel, 2, 0, Qt::AlignRight);
+    auto today = [this] { return window_.services().clock.today(); };
+    for (auto [box, name, label, row] :
+         {std::tuple{&DateDialDisplay, "DateDialDisplay", DateDialSelectionLabel, 1},
+          std::tuple{&DateDialLatest, "DateDialLatest", DateDialLatestLabel, 2}}) {
+        *box = new TypedDateBox(window.regional(), today, frame);
+        TypedDateBox* b = *box;
+        b->setObjectName(QString::fromUtf8(name));
+        b->setAlignment(Qt::AlignCenter);
+        b->setFont(bold);
+        b->installEventFilter(this);
+        label->setBuddy(b);
+        connect(b, &QLineEdit::returnPressed, this, [this] { DateDialOK_Click(); });
+        grid->addWidget(b, row, 1);
+    }
+    DateDialDisplay->setToolTip(QStringLiteral("The date - type it or pick it (Alt+Down)"));
+    DateDialLatest->setToolTip(QStringLiteral("The latest date - type it or pick it (Alt+Down)"));
+    stepped_ = DateDialDisplay;
 
     struct Step {
         const char* name;
@@ -69,7 +84,7 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
             connect(b, &QPushButton::clicked, this, [this, days = s.days] { step(days); });
         steps->addWidget(b);
     }
-    grid->addLayout(steps, 2, 0, 1, 2);
+    grid->addLayout(steps, 3, 0, 1, 2);
 
     auto* answers = new QHBoxLayout;
     DateDialOK =
@@ -84,10 +99,12 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     answers->addWidget(DateDialOK);
     answers->addWidget(quit);
     answers->addStretch();
-    grid->addLayout(answers, 3, 0, 1, 2);
+    grid->addLayout(answers, 4, 0, 1, 2);
 
     DateDialDialog->setMinimumWidth(360);
     frame->setFixedSize(frame->sizeHint());
+    DateDialLatestLabel->hide();
+    DateDialLatest->hide();
 
     // Start-up shows today.
     auto previous = window.hooks.startupDone;
@@ -101,24 +118,49 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
 std::optional<std::string> DateSelector::ask(const std::string& question,
                                              const std::optional<std::string>& start) {
     if (asking_) return std::nullopt;
-    QFrame* frame = window_.dateDialFrame();
     if (start) setDisplayText(*start);
+    DateDialSelectionLabel->setText(qs(kDateSelectedCaption));
+    if (!wait(question, false)) return std::nullopt;
+    return displayText();
+}
+
+std::optional<std::pair<std::string, std::string>> DateSelector::askRange(const std::string& start,
+                                                                          const std::string& end) {
+    if (asking_) return std::nullopt;
+    setDisplayText(start);
+    DateDialLatest->setText(qs(end));
+    DateDialSelectionLabel->setText(QStringLiteral("Earliest date"));
+    const std::string question =
+        std::string(kEarliestDateQuestion) + "\n" + std::string(kLatestDateQuestion);
+    if (!wait(question, true)) return std::nullopt;
+    return std::pair(displayText(), latestText());
+}
+
+bool DateSelector::wait(const std::string& question, bool range) {
+    QFrame* frame = window_.dateDialFrame();
+    DateDialLatestLabel->setVisible(range);
+    DateDialLatest->setVisible(range);
+    // The frame takes the size of the question it shows.
+    DateDialDialog->setText(qs(question));
+    frame->layout()->invalidate();
+    frame->setFixedSize(frame->layout()->sizeHint());
+    window_.centerFrame(frame);
     frame->show();
     frame->raise();
-    DateDialDialog->setText(qs(question));
     MainState& state = window_.state();
     state.DateDialDone = false;
     asking_ = true;
     abandoned_ = false;
-    DateDialOK->setFocus();
+    stepped_ = DateDialDisplay;
+    DateDialDisplay->setFocus();
+    DateDialDisplay->selectAll();
     emit waiting();
     while (!state.DateDialDone && !abandoned_)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     asking_ = false;
     // Esc ends the wait without hiding the frame; nobody is asking any more.
     frame->hide();
-    if (abandoned_) return std::nullopt;
-    return displayText();
+    return !abandoned_;
 }
 
 std::string DateSelector::displayText() const {
@@ -127,6 +169,10 @@ std::string DateSelector::displayText() const {
 
 void DateSelector::setDisplayText(const std::string& text) {
     DateDialDisplay->setText(qs(text));
+}
+
+std::string DateSelector::latestText() const {
+    return utf8(DateDialLatest->text());
 }
 
 void DateSelector::DateDialOK_Click() {
@@ -140,17 +186,20 @@ void DateSelector::DateDialQuit_Click() {
 }
 
 void DateSelector::DateDialToday_Click() {
-    setDisplayText(window_.regional().shortDate(window_.services().clock.today()));
+    stepped_->setText(qs(window_.regional().shortDate(window_.services().clock.today())));
 }
 
 void DateSelector::step(int days) {
-    if (const auto moved = stepDateText(displayText(), days, window_.regional()))
-        setDisplayText(*moved);
+    if (const auto moved = stepDateText(utf8(stepped_->text()), days, window_.regional()))
+        stepped_->setText(qs(*moved));
 }
 
 bool DateSelector::eventFilter(QObject* watched, QEvent* event) {
     // A window that closes ends the wait: the command cannot go on without it.
     if (watched == &window_ && event->type() == QEvent::Close && asking_) abandoned_ = true;
+    if (event->type() == QEvent::FocusIn &&
+        (watched == DateDialDisplay || watched == DateDialLatest))
+        stepped_ = static_cast<TypedDateBox*>(watched);
     return false;
 }
 

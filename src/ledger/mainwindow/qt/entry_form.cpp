@@ -1,6 +1,8 @@
 #include "mainwindow/qt/entry_form.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
@@ -19,6 +21,8 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/readable_colours.h"
+#include "platform/qt/typed_date_box.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
 #include "store/category_file.h"
@@ -74,6 +78,11 @@ void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& set
         if (l != &first && l != &second) taken += accessKeyOf(l->text());
     first.setText(withAccessKey(settings.udf1Name(), taken));
     second.setText(withAccessKey(settings.udf2Name(), taken + accessKeyOf(first.text())));
+    // The box typed into inside each list is read by the field's name too.
+    for (const QLabel* label : {&first, &second})
+        if (auto* box = qobject_cast<QComboBox*>(label->buddy()); box && box->lineEdit())
+            box->lineEdit()->setAccessibleName(
+                QString(label->text()).remove(QLatin1Char('&')).trimmed());
 }
 
 EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {
@@ -85,6 +94,7 @@ EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {
     window.hooks.MainGrid_DblClick = [this] { MainGrid_DblClick(); };
     window.hooks.CloseButton_Click = [this] { CloseButton_Click(); };
     window.hooks.DeleteButton_Click = [this] { DeleteButton_Click(); };
+    window.hooks.deleteSelectedEntry = [this] { deleteSelectedEntry(); };
     window.hooks.focusAmount = [this] { AmountBox->setFocus(); };
     auto previous = window.hooks.categoryTaken;
     window.hooks.categoryTaken = [this, previous](const std::string& code,
@@ -129,11 +139,13 @@ void EntryForm::build() {
     };
     for (const DateButton& d : kBefore)
         addDateButton(d);
-    DateBox = namedLineEdit(frame, "DateBox", "");
-    skipOnTab(DateBox);
+    DateBox = new TypedDateBox(
+        window_.regional(), [this] { return window_.services().clock.today(); }, frame);
+    DateBox->setObjectName(QStringLiteral("DateBox"));
+    DateBox->setToolTip(QStringLiteral("Date of the entry - type it or pick it (Alt+Down)"));
     DateBox->setAlignment(Qt::AlignCenter);
     DateBox->setFixedWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
-                           16);
+                           44);
     dateRow->addWidget(DateBox);
     for (const DateButton& d : kAfter)
         addDateButton(d);
@@ -151,6 +163,9 @@ void EntryForm::build() {
     AmountBox->setFixedWidth(130);
     dateRow->addWidget(AmountBox);
     dateRow->addStretch();
+    // Date's letters are all Alt keys of the form or the menu bar: the label names the
+    // box for assistive technology only.
+    DateBox->setAccessibleName(QStringLiteral("Date"));
     grid->addWidget(label("Date"), 0, 0);
     grid->addLayout(dateRow, 0, 1);
 
@@ -166,6 +181,8 @@ void EntryForm::build() {
     CategoryBox =
         namedLineEdit(frame, "CategoryBox", "Category name - click list on right to change");
     skipOnTab(CategoryBox);
+    CategoryCodeBox->setAccessibleName(QStringLiteral("Category code"));
+    CategoryBox->setAccessibleName(QStringLiteral("Category name"));
     categoryRow->addWidget(CategoryCodeBox);
     categoryRow->addWidget(CategoryBox, 1);
     grid->addWidget(label("Category"), 1, 0);
@@ -195,6 +212,8 @@ void EntryForm::build() {
         namedButton(frame, "UDF1Delete", QStringLiteral("x"), "Remove item from pick list");
     QPushButton* udf2Delete =
         namedButton(frame, "UDF2Delete", QStringLiteral("x"), "Remove item from pick list");
+    udf1Delete->setAccessibleName(QStringLiteral("Remove item from pick list of user field 1"));
+    udf2Delete->setAccessibleName(QStringLiteral("Remove item from pick list of user field 2"));
     for (QPushButton* b : {udf1Delete, udf2Delete}) {
         b->setFixedWidth(28);
         b->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));
@@ -246,10 +265,11 @@ void EntryForm::build() {
     grid->addLayout(commands, 4, 0, 1, 2);
 
     // Tab goes from the amount through what is typed to the buttons, then to the date.
-    QWidget* order[] = {
-        AmountBox,       NoteBox,          UserList1,           UserList2,
-        NewIncomeButton, NewExpenseButton, ReplaceIncomeButton, ReplaceExpenseButton,
-        DeleteButton,    CloseButton,      udf1Delete,          udf2Delete};
+    QWidget* order[] = {DateBox,          AmountBox,           NoteBox,
+                        UserList1,        UserList2,           NewIncomeButton,
+                        NewExpenseButton, ReplaceIncomeButton, ReplaceExpenseButton,
+                        DeleteButton,     CloseButton,         udf1Delete,
+                        udf2Delete};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 
@@ -324,7 +344,8 @@ void EntryForm::MainGrid_DblClick() {
     UserList2->setEditText(withoutPadding(r.userField2));
     window_.editFrame()->show();
     window_.editFrame()->raise();
-    if (TodayButton->isEnabled()) TodayButton->setFocus();
+    // The amount is what is changed most; Space on a date button would change the date.
+    AmountBox->setFocus();
 }
 
 void EntryForm::PumpUpEditBox() {
@@ -354,8 +375,12 @@ void EntryForm::loadPickList(QComboBox* box, int field) {
 }
 
 void EntryForm::setAmountColour(bool expense) {
-    QPalette p = AmountBox->palette();
-    p.setColor(QPalette::Text, expense ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    // From the application's palette, so that a changed palette is followed at the next
+    // opening of the form.
+    QPalette p = QApplication::palette(AmountBox);
+    const QColor text = p.color(QPalette::Text);
+    p.setColor(QPalette::Text,
+               expense ? readableOn(QColor(255, 0, 0), p.color(QPalette::Base)) : text);
     AmountBox->setPalette(p);
 }
 
@@ -438,9 +463,53 @@ void EntryForm::DeleteButton_Click() {
     finishSave();
 }
 
+void EntryForm::deleteSelectedEntry() {
+    MainState& state = window_.state();
+    const QModelIndex current = window_.mainGrid()->currentIndex();
+    if (state.ReportMode || !current.isValid()) return;
+    const int row = current.row();
+    std::optional<OpenedRecord> found;
+    try {
+        found = openRecord(state.RecordFilePath, window_.mainGridModel()->stamp(row),
+                           window_.mainGridModel()->recordNumber(row));
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    if (!found) {
+        window_.prompts().message(entryGoneMessage());
+        window_.refreshList();
+        return;
+    }
+    if (window_.prompts().message(deleteQuestion()) != Answer::Yes) return;
+    EntryRecord record = found->record();
+    record.deletedMark.assign(1, 'Y');
+    try {
+        if (!replaceOpened(state.RecordFilePath, *found, record)) {
+            window_.prompts().message(entryGoneMessage());
+            window_.refreshList();
+            return;
+        }
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    state.CurrentRecord = record;
+    window_.refreshList();
+    // The row below takes the deleted one's place, so that Del can go on down the list.
+    window_.selectMainGridRow(std::min(row, window_.mainGridModel()->rowCount() - 1));
+    window_.focusMainGrid();
+}
+
+void EntryForm::hideForm() {
+    for (QComboBox* box : {UserList1, UserList2})
+        box->completer()->popup()->hide();
+    window_.editFrame()->hide();
+}
+
 void EntryForm::finishSave() {
     window_.state().EditStamp = 0;
-    window_.editFrame()->hide();
+    hideForm();
     window_.allCategoryButton()->setEnabled(true);
     window_.mainGrid()->setEnabled(true);
     window_.refreshList();
@@ -449,7 +518,7 @@ void EntryForm::finishSave() {
 
 void EntryForm::CloseButton_Click() {
     window_.state().EditStamp = 0;
-    window_.editFrame()->hide();
+    hideForm();
     window_.allCategoryButton()->setEnabled(true);
     window_.mainGrid()->setEnabled(true);
     const QModelIndex current = window_.mainGrid()->currentIndex();

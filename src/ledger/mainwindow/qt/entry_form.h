@@ -10,9 +10,9 @@
 //
 // The user fields offer the values remembered in their pick lists (udf1.dat, udf2.dat
 // in the data folder); a value typed into a field whose save flag is "Y" is remembered
-// when the entry is saved. The date box changes only through the date buttons, which
-// macro-edit mode disables; Replace in that mode stores today for an expense and
-// keeps the entry's own date for income.
+// when the entry is saved. The date is typed, picked from the calendar or stepped with
+// the date buttons; macro-edit mode disables them all, and Replace in that mode stores
+// today for an expense and keeps the entry's own date for income.
 #ifndef QBK_MAINWINDOW_QT_ENTRY_FORM_H_
 #define QBK_MAINWINDOW_QT_ENTRY_FORM_H_
 
@@ -32,6 +32,7 @@ namespace qbk {
 
 class QBK_3_Main;
 class SettingsRecord;
+class TypedDateBox;
 
 // The user fields' names from the settings on their labels in the entry form, each with
 // an Alt key to its pick list that no menu or button of the form holds.
@@ -55,6 +56,9 @@ class EntryForm : public QObject {
     void ReplaceExpenseButton_Click() { replace(false); }
     void DeleteButton_Click();
     void CloseButton_Click();
+    // Deletes the entry of the list's current row after Delete's question, without the
+    // form (Del on the list).
+    void deleteSelectedEntry();
 
     // The date buttons.
     void TodayButton_Click();
@@ -74,6 +78,8 @@ class EntryForm : public QObject {
     void replace(bool income);
     // New, Replace and Delete end here: the form closes and the list is rebuilt.
     void finishSave();
+    // The form closes: the user fields' lists of remembered values go with it.
+    void hideForm();
     void loadPickList(QComboBox* box, int field);
     void setAmountColour(bool expense);
 
@@ -84,7 +90,7 @@ class EntryForm : public QObject {
     // The record the form was opened on: Replace and Delete write back to it alone.
     OpenedRecord opened_;
 
-    QLineEdit* DateBox = nullptr;
+    TypedDateBox* DateBox = nullptr;
     QPushButton* TodayButton = nullptr;
     QLineEdit* AmountBox = nullptr;
     QLineEdit* CategoryCodeBox = nullptr;

@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/readable_colours.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -12,19 +13,28 @@ namespace {
 constexpr int kAmountColumn = 1;
 constexpr int kStampColumn = 6;
 
-QColor colourOf(AmountColour c) {
-    switch (c) {
+}  // namespace
+
+void MainGridModel::setColours(const QColor& text, const QColor& background) {
+    text_ = text;
+    red_ = readableOn(QColor(255, 0, 0), background);
+    blue_ = readableOn(QColor(0, 0, 255), background);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, kAmountColumn), index(rowCount() - 1, kAmountColumn),
+                         {Qt::ForegroundRole});
+}
+
+QColor MainGridModel::amountColour(AmountColour colour) const {
+    switch (colour) {
         case AmountColour::Red:
-            return QColor(255, 0, 0);
+            return red_;
         case AmountColour::Blue:
-            return QColor(0, 0, 255);
+            return blue_;
         case AmountColour::Black:
             break;
     }
-    return QColor(0, 0, 0);
+    return text_;
 }
-
-}  // namespace
 
 void MainGridModel::setHeaderFormat(const std::string& format) {
     std::vector<HeaderColumn> columns = parseHeaderFormat(format);
@@ -42,6 +52,7 @@ void MainGridModel::setRows(ListView view) {
     beginResetModel();
     chunks_.clear();
     rows_.clear();
+    listed_.clear();
     auto chunk = std::make_shared<const ListView>(std::move(view));
     rows_.reserve(chunk->size());
     for (std::size_t i = 0; i < chunk->size(); ++i)
@@ -50,28 +61,54 @@ void MainGridModel::setRows(ListView view) {
     endResetModel();
 }
 
-void MainGridModel::appendRows(ListView view) {
-    if (view.empty()) return;
-    const int first = rowCount();
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(view.size()) - 1);
+std::string MainGridModel::rowKey(const RowRef& r) const {
+    const ListView& view = *chunks_[r.chunk];
+    const double stamp = view.stamp(r.row);
+    std::string key(reinterpret_cast<const char*>(&stamp), sizeof stamp);
+    for (int column = 0; column < kStampColumn; ++column)
+        key += '\x1f' + view.cell(r.row, column);
+    return key;
+}
+
+std::size_t MainGridModel::appendRows(ListView view) {
+    if (view.empty()) return 0;
     const auto chunkIndex = static_cast<std::uint32_t>(chunks_.size());
-    auto chunk = std::make_shared<const ListView>(std::move(view));
-    for (std::size_t i = 0; i < chunk->size(); ++i)
-        rows_.push_back({chunkIndex, static_cast<std::uint32_t>(i)});
-    chunks_.push_back(std::move(chunk));
+    chunks_.push_back(std::make_shared<const ListView>(std::move(view)));
+    std::vector<RowRef> fresh;
+    std::size_t already = 0;
+    for (std::size_t i = 0; i < chunks_.back()->size(); ++i) {
+        const RowRef r{chunkIndex, static_cast<std::uint32_t>(i)};
+        std::string key = rowKey(r);
+        if (listed_.count(key) > 0) {
+            ++already;
+            continue;
+        }
+        listed_.insert(std::move(key));
+        fresh.push_back(r);
+    }
+    if (fresh.empty()) return already;
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(fresh.size()) - 1);
+    rows_.insert(rows_.end(), fresh.begin(), fresh.end());
     endInsertRows();
+    return already;
 }
 
 void MainGridModel::clear() {
     beginResetModel();
     chunks_.clear();
     rows_.clear();
+    listed_.clear();
     endResetModel();
 }
 
 void MainGridModel::removeDataRow(int row) {
     if (row < 0 || row >= rowCount()) return;
     beginRemoveRows(QModelIndex(), row, row);
+    // A row taken off the report list can be added again.
+    if (const auto it = listed_.find(rowKey(rows_[static_cast<std::size_t>(row)]));
+        it != listed_.end())
+        listed_.erase(it);
     rows_.erase(rows_.begin() + row);
     endRemoveRows();
 }
@@ -112,14 +149,15 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
+            if (column == kStampColumn) return QString();
             return qs(cell(index.row(), column));
+        case Qt::AccessibleTextRole:
+            if (column == kStampColumn) return QString();
+            return qs(trimBlanks(cell(index.row(), column)));
         case Qt::ForegroundRole: {
-            if (column == kStampColumn) return QBrush(QColor(255, 255, 255));
-            if (column == kAmountColumn) {
-                const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
-                return QBrush(colourOf(chunks_[r.chunk]->amountColour(r.row)));
-            }
-            return {};
+            if (column != kAmountColumn) return {};
+            const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
+            return QBrush(amountColour(chunks_[r.chunk]->amountColour(r.row)));
         }
         case Qt::TextAlignmentRole: {
             const bool right = static_cast<std::size_t>(column) < columns_.size() &&

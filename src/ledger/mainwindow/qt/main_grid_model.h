@@ -1,10 +1,15 @@
 // The rows of the record grid MainGrid, as the list refresh computed them. The model
-// only adapts them to the view: texts are made for the cells the view paints.
+// only adapts them to the view: texts are made for the cells the view paints. The stamp
+// column is there for the commands (stamp()), never shown or read out: its cells are
+// blank. Assistive technology reads the cells without their padding.
 #ifndef QBK_MAINWINDOW_QT_MAIN_GRID_MODEL_H_
 #define QBK_MAINWINDOW_QT_MAIN_GRID_MODEL_H_
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "mainwindow/grid_layout.h"
@@ -21,9 +26,17 @@ class MainGridModel : public QAbstractTableModel {
     void setHeaderFormat(const std::string& format);
     const std::vector<HeaderColumn>& columns() const { return columns_; }
 
-    // Replaces the rows (list mode) or adds them below the others (report mode).
+    // The colours the amounts are drawn in for the grid's text and background: red for
+    // money out and blue for zero, made readable on that background; money in in the
+    // text colour.
+    void setColours(const QColor& text, const QColor& background);
+    QColor amountColour(AmountColour colour) const;
+
+    // Replaces the rows (list mode) or adds them below the others (report mode). A report
+    // list holds an entry once: appendRows leaves out the rows it holds already (same
+    // stamp and texts) and gives their number.
     void setRows(ListView view);
-    void appendRows(ListView view);
+    std::size_t appendRows(ListView view);
     void clear();
     // Removes data row `row` (0-based); the report list's Delete key.
     void removeDataRow(int row);
@@ -49,6 +62,10 @@ class MainGridModel : public QAbstractTableModel {
     std::vector<std::shared_ptr<const ListView>> chunks_;
     std::vector<RowRef> rows_;
     std::vector<HeaderColumn> columns_;
+    // The rows of a report list by stamp and texts.
+    std::multiset<std::string> listed_;
+    std::string rowKey(const RowRef& r) const;
+    QColor text_ = QColor(0, 0, 0), red_ = QColor(255, 0, 0), blue_ = QColor(0, 0, 255);
 };
 
 }  // namespace qbk

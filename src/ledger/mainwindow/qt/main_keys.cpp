@@ -1,4 +1,5 @@
 // The window keys: the main window sees every key before its controls.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
@@ -25,6 +26,13 @@ bool QBK_3_Main::eventFilter(QObject* watched, QEvent* event) {
         const QObject* bar = watched->parent();
         if (bar == MainToolBar || bar == ReportToolBar) return true;
     }
+    // Ctrl+C over text chosen in the report copies it; elsewhere it stays the report's key.
+    if (type == QEvent::ShortcutOverride && watched == Viewer &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        Viewer->textCursor().hasSelection()) {
+        event->accept();
+        return true;
+    }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     // Keys of this window only (not of its dialogs), seen once (at the focus widget).
@@ -33,6 +41,14 @@ bool QBK_3_Main::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::KeyRelease)
         return !key->isAutoRepeat() && Form_KeyUp(key->key(), key->modifiers());
+    // Enter presses the button that has the focus, as Space does.
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+    }
     const bool down = Form_KeyDown(key->key(), key->modifiers());
     const bool press = key->key() == Qt::Key_Escape && Form_KeyPress(key->key());
     return down || press;
@@ -74,12 +90,22 @@ bool QBK_3_Main::Form_KeyDown(int key, Qt::KeyboardModifiers) {
         runCommand("mu_QuitReports");
         return true;
     }
-    if (key == Qt::Key_Delete && mainGridModel_->rowCount() > 1 &&
-        MainGrid->currentIndex().isValid()) {
-        if (hooks.removeReportLine) hooks.removeReportLine();
+    if (key == Qt::Key_Delete) {
+        deleteKey();
         return true;
     }
     return false;
+}
+
+void QBK_3_Main::deleteKey() {
+    if (EditFrame->isVisible()) return;
+    if (!state_.ReportMode) {
+        if (hooks.deleteSelectedEntry) hooks.deleteSelectedEntry();
+        return;
+    }
+    if (mainGridModel_->rowCount() > 1 && MainGrid->currentIndex().isValid() &&
+        hooks.removeReportLine)
+        hooks.removeReportLine();
 }
 
 bool QBK_3_Main::Form_KeyPress(int key) {

@@ -28,6 +28,7 @@ constexpr MenuItemDef kItems[] = {
 
     {"mu_Records", "mu_NewEntry", "&New Entry", "F2"},
     {"mu_Records", "mu_EditEntry", "&Edit Entry", ""},
+    {"mu_Records", "mu_DeleteEntry", "De&lete Entry", "Del"},
     {"mu_Records", "-", "", ""},
     {"mu_Records", "mu_PurgeDeletedRecords", "&Purge Deleted Records", ""},
     {"mu_Records", "mu_RestoreDeletedRecords", "&Restore Deleted Records", ""},
@@ -56,7 +57,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_DisplayRange", "mu_1460days", "&4 Years", ""},
     {"mu_DisplayRange", "mu_1825days", "&5 Years", ""},
 
-    {"mu_Search", "mu_SearchFragment", "&Word Fragment", "F5"},
+    {"mu_Search", "mu_SearchFragment", "&Word Fragment", "F5;Ctrl+F"},
     {"mu_Search", "mu_SearchComplete", "&Complete Word", ""},
     {"mu_Search", "mu_SearchUDF1", "User-defined field #&1", ""},
     {"mu_Search", "mu_SearchUDF2", "User-defined field #&2", ""},
@@ -82,7 +83,8 @@ constexpr MenuItemDef kItems[] = {
     {"mu_ReportS", "mu_EditReport", "&Edit Report With Word Processor", "Ctrl+E"},
     {"mu_ReportS", "mu_WriteText", "Write Report to &Text File", "Ctrl+T"},
     {"mu_ReportS", "-", "", ""},
-    {"mu_ReportS", "mu_WriteComma", "E&xport Full Report Data to .txt or .csv format", "Ctrl+F"},
+    {"mu_ReportS", "mu_WriteComma", "E&xport Full Report Data to .txt or .csv format",
+     "Ctrl+Shift+F"},
     {"mu_ReportS", "mu_WriteCommaSummary", "Export Summ&ary Report Data to .txt or .csv Format",
      "Ctrl+S"},
 

@@ -16,7 +16,7 @@ struct MenuItemDef {
     const char* menu;  // the menu it stands in
     const char* name;  // objectName of the QAction ("-" for a separator line)
     const char* caption;
-    const char* shortcut;  // QKeySequence text, "" for none
+    const char* shortcut;  // QKeySequence text, "" for none; alternatives apart by ";"
 };
 
 std::span<const MenuDef> menuDefs();

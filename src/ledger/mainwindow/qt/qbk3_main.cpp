@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -29,6 +30,7 @@
 #include "mainwindow/qt/status_panels.h"
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/readable_colours.h"
 #include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "store/book_files.h"
@@ -40,6 +42,8 @@ namespace {
 // Design sizes the layout keeps (pixels).
 constexpr int kCategoryGridWidth = 330;
 constexpr int kAllCategoryButtonHeight = 28;
+// A tinted grid keeps room for the coloured amounts drawn on it.
+constexpr double kTintContrast = 7.0;
 
 // Lays out its children by the window's own rules whenever it is resized.
 class LayoutArea : public QWidget {
@@ -55,6 +59,35 @@ class LayoutArea : public QWidget {
 
   private:
     std::function<void()> layout_;
+};
+
+// The category list finds a typed code from its top: the first category whose code
+// begins with the letters typed in a row, as a sorted list is read.
+class CategoryTable : public QTableView {
+  public:
+    using QTableView::QTableView;
+    void keyboardSearch(const QString& search) override {
+        if (!typing_.isValid() || typing_.elapsed() > QApplication::keyboardInputInterval())
+            typed_.clear();
+        typing_.start();
+        typed_ += search;
+        for (const QString& wanted : {typed_, search}) {
+            for (int row = 0; row < model()->rowCount(); ++row) {
+                const QModelIndex index = model()->index(row, 0);
+                if (model()->data(index).toString().startsWith(wanted, Qt::CaseInsensitive)) {
+                    setCurrentIndex(index);
+                    selectRow(row);
+                    return;
+                }
+            }
+            // Letters that begin no code: the last one alone starts a new search.
+            typed_ = search;
+        }
+    }
+
+  private:
+    QString typed_;
+    QElapsedTimer typing_;
 };
 
 void configureGrid(QTableView* grid) {
@@ -99,6 +132,7 @@ QBK_3_Main::QBK_3_Main(Services& services, QWidget* parent)
     qApp->installEventFilter(this);
 
     setCommand("mu_AllCats", [this] { mu_AllCats_Click(); });
+    setCommand("mu_DeleteEntry", [this] { deleteKey(); });
     setCommand("mu_GridFormat", [this] { mu_GridFormat_Click(); });
     setCommand("mu_DefaultDataFolder", [this] { mu_DefaultDataFolder_Click(); });
     setCommand("mu_AlternateFolder1", [this] { mu_AlternateFolder1_Click(); });
@@ -122,7 +156,10 @@ void QBK_3_Main::createActions() {
         if (std::string_view(item.name) == "-") continue;
         auto* action = new QAction(QString::fromUtf8(item.caption), this);
         action->setObjectName(QString::fromUtf8(item.name));
-        if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        QList<QKeySequence> keys;
+        for (const QString& k : QString::fromUtf8(item.shortcut).split(u';', Qt::SkipEmptyParts))
+            keys.append(QKeySequence(k));
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         const std::string name = item.name;
         connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
@@ -149,23 +186,31 @@ namespace {
 
 constexpr int kToolIconSide = 24;
 
-// Every button's picture fills the same square, so that all captions stand on one line.
+// Every button's picture fills the same square, so that all captions stand on one line;
+// drawn for screens at one, two and three device pixels a pixel, so that it stays sharp
+// at QT_SCALE_FACTOR=2.
 QIcon squareIcon(const QIcon& icon) {
-    QPixmap square(kToolIconSide, kToolIconSide);
-    square.fill(Qt::transparent);
-    QPainter painter(&square);
-    const QPixmap picture = icon.pixmap(kToolIconSide, kToolIconSide);
-    const QSize size = picture.deviceIndependentSize().toSize();
-    painter.drawPixmap((kToolIconSide - size.width()) / 2, (kToolIconSide - size.height()) / 2,
-                       picture);
-    return QIcon(square);
+    QIcon square;
+    for (int scale : {1, 2, 3}) {
+        QPixmap pixmap(kToolIconSide * scale, kToolIconSide * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        const QPixmap picture = icon.pixmap(QSize(kToolIconSide, kToolIconSide), scale);
+        const QSize size = picture.deviceIndependentSize().toSize();
+        painter.drawPixmap(
+            QRectF((kToolIconSide - size.width()) / 2.0, (kToolIconSide - size.height()) / 2.0,
+                   size.width(), size.height()),
+            picture, QRectF(picture.rect()));
+        painter.end();
+        square.addPixmap(pixmap);
+    }
+    return square;
 }
 
 // A new sheet with a green plus: the style's plain file picture looks disabled.
-QIcon newSheetIcon() {
+void drawNewSheet(QPixmap& picture) {
     const qreal s = kToolIconSide;
-    QPixmap picture(kToolIconSide, kToolIconSide);
-    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath sheet;
@@ -184,7 +229,18 @@ QIcon newSheetIcon() {
     painter.setPen(QPen(QColor(0, 150, 0), s * 0.14, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(s * 0.70, s * 0.58), QPointF(s * 0.70, s * 0.98));
     painter.drawLine(QPointF(s * 0.50, s * 0.78), QPointF(s * 0.90, s * 0.78));
-    return QIcon(picture);
+}
+
+QIcon newSheetIcon() {
+    QIcon icon;
+    for (int scale : {1, 2, 3}) {
+        QPixmap picture(kToolIconSide * scale, kToolIconSide * scale);
+        picture.setDevicePixelRatio(scale);
+        picture.fill(Qt::transparent);
+        drawNewSheet(picture);
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 }  // namespace
@@ -251,6 +307,7 @@ void QBK_3_Main::createGrids() {
     MainGrid->setModel(mainGridModel_);
     configureGrid(MainGrid);
     MainGrid->setToolTip(QStringLiteral("Double-click any line item to edit"));
+    MainGrid->setAccessibleName(QStringLiteral("Entries"));
     // Widths the user gives the columns are kept for the column order they belong to.
     connect(MainGrid->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
@@ -264,6 +321,10 @@ void QBK_3_Main::createGrids() {
     connect(MainGrid, &QTableView::doubleClicked, this, [this] {
         if (hooks.MainGrid_DblClick) hooks.MainGrid_DblClick();
     });
+    // Del belongs to the list: in the boxes of the forms it deletes characters.
+    QAction* deleteEntry = action("mu_DeleteEntry");
+    deleteEntry->setShortcutContext(Qt::WidgetShortcut);
+    MainGrid->addAction(deleteEntry);
 
     AllCategoryButton = new QPushButton(QStringLiteral("All Categories <F8>"), central_);
     AllCategoryButton->setObjectName(QStringLiteral("AllCategoryButton"));
@@ -271,7 +332,7 @@ void QBK_3_Main::createGrids() {
     AllCategoryButton->setFixedHeight(kAllCategoryButtonHeight);
     connect(AllCategoryButton, &QPushButton::clicked, this, [this] { mu_AllCats_Click(); });
 
-    CategoryGrid = new QTableView(central_);
+    CategoryGrid = new CategoryTable(central_);
     CategoryGrid->setObjectName(QStringLiteral("CategoryGrid"));
     categoryGridModel_ = new CategoryGridModel(this);
     CategoryGrid->setModel(categoryGridModel_);
@@ -281,17 +342,18 @@ void QBK_3_Main::createGrids() {
                       CategoryGrid->fontMetrics().horizontalAdvance(QLatin1Char('0')));
     CategoryGrid->horizontalHeader()->setStretchLastSection(true);
     CategoryGrid->setToolTip(QStringLiteral("Double-click any category to narrow your view"));
+    CategoryGrid->setAccessibleName(QStringLiteral("Categories"));
     connect(CategoryGrid, &QTableView::clicked, this, [this] { CategoryGrid_Click(); });
     connect(CategoryGrid, &QTableView::doubleClicked, this, [this] { CategoryGrid_DblClick(); });
 
     for (QTableView* grid : {MainGrid, CategoryGrid}) {
         grid->installEventFilter(this);
-        setGridBackground(grid, Qt::white);
+        setGridBackground(grid, QColor());
     }
-    SetGridColors();
 
     Viewer = new QPlainTextEdit(central_);
     Viewer->setObjectName(QStringLiteral("Viewer"));
+    Viewer->setAccessibleName(QStringLiteral("Report"));
     Viewer->setReadOnly(true);
     Viewer->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed(QStringLiteral("Courier New"));
@@ -321,6 +383,7 @@ void QBK_3_Main::createFrames() {
     UDFSearchPrompt->hide();
     UDFSearchList = new QListWidget(central_);
     UDFSearchList->setObjectName(QStringLiteral("UDFSearchList"));
+    UDFSearchList->setAccessibleName(QStringLiteral("Values of the user field"));
     UDFSearchList->hide();
 
     ProgressBar1 = new QProgressBar(central_);
@@ -412,11 +475,8 @@ void QBK_3_Main::Form_Resize() {
     CategoryGrid->setGeometry(AllCategoryButton->x(), AllCategoryButton->y() + buttonHeight,
                               kCategoryGridWidth,
                               static_cast<int>(grid.height() - 1.1 * buttonHeight));
-    for (QFrame* frame : {EditFrame, CategoryFrame, DateDialFrame}) {
-        const QSize size = frame->size();
-        frame->move(grid.x() + (grid.width() - size.width()) / 2,
-                    grid.y() + (grid.height() - size.height()) / 2);
-    }
+    for (QFrame* frame : {EditFrame, CategoryFrame, DateDialFrame})
+        centerFrame(frame);
     ProgressBar1->setGeometry(grid.x(), grid.y() + static_cast<int>(1.01 * grid.height()), width,
                               displayHeight);
     Viewer->setGeometry(0, grid.y(), width, grid.height());
@@ -441,6 +501,13 @@ void QBK_3_Main::Form_Resize() {
         if (QWidget* w = MainToolBar->widgetForAction(a)) w->setFixedWidth(mainButton);
     for (QAction* a : ReportToolBar->actions())
         if (QWidget* w = ReportToolBar->widgetForAction(a)) w->setFixedWidth(reportButton);
+}
+
+void QBK_3_Main::centerFrame(QFrame* frame) {
+    const QRect grid = MainGrid->geometry();
+    const QSize size = frame->size();
+    frame->move(grid.x() + (grid.width() - size.width()) / 2,
+                grid.y() + (grid.height() - size.height()) / 2);
 }
 
 // ---- The list ----
@@ -504,8 +571,9 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         widthsHeader_ = view.headerFormat;
         applyColumnWidths();
     }
+    std::size_t alreadyListed = 0;
     if (state_.ReportMode)
-        mainGridModel_->appendRows(std::move(view));
+        alreadyListed = mainGridModel_->appendRows(std::move(view));
     else
         mainGridModel_->setRows(std::move(view));
 
@@ -515,8 +583,12 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         MainGrid->setCurrentIndex(QModelIndex());
 
     if (state_.ReportMode) {
-        DisplayStatusBar->setPanelText(
-            3, qs(reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()))));
+        // Entries the list holds already are not added twice, and the user is told so.
+        std::string text = reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()));
+        if (alreadyListed > 0)
+            text += " " + std::to_string(alreadyListed) +
+                    (alreadyListed == 1 ? " was already listed." : " were already listed.");
+        DisplayStatusBar->setPanelText(3, qs(text));
         return;
     }
     for (int i = 0; i < 5; ++i)
@@ -675,24 +747,48 @@ void QBK_3_Main::SaveConfig() {
     }
 }
 
-void QBK_3_Main::setGridBackground(QTableView* grid, const QColor& colour) {
-    QPalette p = grid->palette();
-    p.setColor(QPalette::Base, colour);
-    p.setColor(QPalette::Window, colour);
-    grid->setPalette(p);
+void QBK_3_Main::setGridBackground(QTableView* grid, const QColor& hue) {
+    grid->setProperty("gridHue", hue);
+    applyGridColours();
 }
 
-// Of the two grids, the one with the focus shows a strong (black) selection.
-void QBK_3_Main::SetGridColors() {
-    const QColor gray = palette().color(QPalette::Disabled, QPalette::WindowText);
+// Each grid's background is its hue (none: the palette's own), kept readable for the
+// palette's text. Of the two grids, the one with the focus shows a strong selection in
+// the text colour; the other shows it in the palette's colour for grayed text.
+void QBK_3_Main::applyGridColours() {
+    const QPalette window = QApplication::palette(this);
+    const QColor text = window.color(QPalette::Active, QPalette::Text);
+    const QColor gray = window.color(QPalette::Disabled, QPalette::WindowText);
     for (QTableView* grid : {MainGrid, CategoryGrid}) {
-        QPalette p = grid->palette();
-        const QColor highlight = grid->hasFocus() ? QColor(0, 0, 0) : gray;
+        const QColor hue = grid->property("gridHue").value<QColor>();
+        const QColor base = window.color(QPalette::Active, QPalette::Base);
+        const QColor background = hue.isValid() ? tintFor(hue, base, text, kTintContrast) : base;
+        QPalette p = window;
+        p.setColor(QPalette::Base, background);
+        p.setColor(QPalette::Window, background);
+        p.setColor(QPalette::AlternateBase, background);
+        p.setColor(QPalette::Text, readableOn(text, background));
+        const QColor highlight = grid->hasFocus() ? text : gray;
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
             p.setColor(group, QPalette::Highlight, highlight);
-            p.setColor(group, QPalette::HighlightedText, QColor(255, 255, 255));
+            p.setColor(group, QPalette::HighlightedText,
+                       readableOn(background, highlight, kTintContrast));
         }
         grid->setPalette(p);
+        if (grid == MainGrid) mainGridModel_->setColours(p.color(QPalette::Text), background);
+    }
+}
+
+void QBK_3_Main::SetGridColors() {
+    applyGridColours();
+}
+
+void QBK_3_Main::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && MainGrid != nullptr && !applyingColours_) {
+        applyingColours_ = true;
+        applyGridColours();
+        applyingColours_ = false;
     }
 }
 

@@ -111,14 +111,18 @@ class QBK_3_Main : public QMainWindow {
     // The alternate data folder items name their folders and are enabled only when a
     // folder is set (and macro editing is off).
     void updateAlternateFolderItems();
+    // Places a frame (entry form, category form, date selector) over the middle of the list.
+    void centerFrame(QFrame* frame);
     // Gives MainGrid the focus when it is enabled.
     void focusMainGrid();
     // The common error message.
     void showError(const OperationError& error);
     // Writes the settings record to the program folder's qbk3.ini.
     void SaveConfig();
-    // Grid colours: backgrounds (white, cyan in report mode, yellow in macro mode).
-    void setGridBackground(QTableView* grid, const QColor& colour);
+    // Grid colours: the hue of a grid's background (cyan in report mode, yellow in macro
+    // mode; an invalid colour for the palette's own), shown as a shade that keeps the
+    // palette's text readable.
+    void setGridBackground(QTableView* grid, const QColor& hue);
     // Selects data row `row` (0-based) of MainGrid across the whole width.
     void selectMainGridRow(int row);
 
@@ -134,6 +138,9 @@ class QBK_3_Main : public QMainWindow {
     void Form_Load();
     qbk3Splash* splash() const { return splash_; }
     void mu_AllCats_Click();
+    // Del on the list and Records > Delete Entry: deletes the entry of the current row
+    // after the question of the entry form's Delete; on a report list it removes the row.
+    void deleteKey();
     void CategoryGrid_DblClick();
     void CategoryGrid_Click();
     void mu_GridFormat_Click();
@@ -150,13 +157,14 @@ class QBK_3_Main : public QMainWindow {
 
     // Steps of other subsystems that the window's keys and start-up run.
     struct Hooks {
-        std::function<void()> TurnReportsOff;      // start-up: report mode off
-        std::function<void()> MainGrid_DblClick;   // Enter on the list: open the entry
-        std::function<void()> CloseButton_Click;   // Esc with the entry form open
-        std::function<void()> DeleteButton_Click;  // Ctrl+Del / Alt+Del with it open
-        std::function<void()> removeReportLine;    // Delete on the report list
-        std::function<void()> quitMacroEdit;       // Esc in macro-edit mode
-        std::function<void()> TurnMacroOff;        // Esc outside report and macro mode
+        std::function<void()> TurnReportsOff;       // start-up: report mode off
+        std::function<void()> MainGrid_DblClick;    // Enter on the list: open the entry
+        std::function<void()> CloseButton_Click;    // Esc with the entry form open
+        std::function<void()> DeleteButton_Click;   // Ctrl+Del / Alt+Del with it open
+        std::function<void()> removeReportLine;     // Delete on the report list
+        std::function<void()> deleteSelectedEntry;  // Delete on the list
+        std::function<void()> quitMacroEdit;        // Esc in macro-edit mode
+        std::function<void()> TurnMacroOff;         // Esc outside report and macro mode
         // A category taken from the list (click or double-click): the entry form's boxes.
         std::function<void(const std::string& code, const std::string& name)> categoryTaken;
         // Enter on the category list while the entry form is open: focus to the amount.
@@ -168,6 +176,7 @@ class QBK_3_Main : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createActions();
@@ -184,6 +193,7 @@ class QBK_3_Main : public QMainWindow {
     bool Form_KeyPress(int key);
     bool Form_KeyUp(int key, Qt::KeyboardModifiers modifiers);
     void SetGridColors();
+    void applyGridColours();
     // Takes the category of CategoryGrid's current row as the list's filter; false when
     // no row is current.
     bool takeCurrentCategory();
@@ -212,6 +222,7 @@ class QBK_3_Main : public QMainWindow {
     QPointer<qbk3Splash> splash_;
     // Tool tips turned off stay off until the next start.
     bool toolTipsRemoved_ = false;
+    bool applyingColours_ = false;
     QString windowStateFile_;
     // The header the column widths were set for, and the widths the user chose for each
     // column order.

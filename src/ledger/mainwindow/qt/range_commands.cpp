@@ -75,20 +75,25 @@ void RangeCommands::mu_SelectDates_Click() {
         if (moved) finish();
     };
     for (;;) {
-        const auto start = selector_.ask(std::string(kEarliestDateQuestion), state.RangeStart);
-        if (!start) return restore();
-        // The latest date starts from the earliest just chosen. An Esc that ends the
-        // second question also puts the default range back, so the earliest date is
-        // taken into the range only once both are known.
-        const auto end = selector_.ask(std::string(kLatestDateQuestion), std::nullopt);
-        if (!end) return restore();
-        if (const auto refusal = selectedDatesRefusal(*start, *end, window_.regional())) {
+        const auto range = selector_.askRange(state.RangeStart, state.RangeEnd);
+        if (!range) return restore();
+        const auto& [start, end] = *range;
+        // A typed text that is not a date is named as such before the two are compared.
+        std::optional<Message> refusal;
+        for (const std::string& typed : {start, end})
+            if (!refusal && !window_.regional().parseDate(typed))
+                refusal =
+                    Message{"The date \"" + typed + "\" is not a date.\r\n\r\nPlease try again.",
+                            "Nothing to do!", Icon::Information, Buttons::Ok, 1};
+        if (!refusal) refusal = selectedDatesRefusal(start, end, window_.regional());
+        if (refusal) {
             window_.prompts().message(*refusal);
             restore();
             continue;
         }
-        state.RangeStart = *start;
-        state.RangeEnd = *end;
+        // Typed dates are kept in the short date form ("1/6/2001" becomes "01/06/2001").
+        state.RangeStart = window_.regional().shortDate(*window_.regional().parseDate(start));
+        state.RangeEnd = window_.regional().shortDate(*window_.regional().parseDate(end));
         window_.setRangeLabel(selectedRangeLabel(state.RangeStart, state.RangeEnd));
         finish();
         return;

@@ -148,7 +148,7 @@ void ReportMode::removeReportLine() {
 }
 
 void ReportMode::setReportColours(bool reportMode) {
-    const QColor colour = reportMode ? kReportColour : QColor(Qt::white);
+    const QColor colour = reportMode ? kReportColour : QColor();
     window_.setGridBackground(window_.mainGrid(), colour);
     window_.setGridBackground(window_.categoryGrid(), colour);
 }

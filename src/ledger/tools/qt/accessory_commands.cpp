@@ -47,8 +47,11 @@ AccessoryCommands::AccessoryCommands(QBK_3_Main& window) : QObject(&window), win
 void AccessoryCommands::mu_ConfigSettings_Click() {
     // "Use Current" takes the data folder in use: the folder the user works in.
     QBK3Config dialog(window_, folderText(window_.state().DataFolder));
-    if (dialog.Form_Load()) dialog.exec();
+    if (!dialog.Form_Load()) return;
+    const bool saved = dialog.exec() == QDialog::Accepted;
     window_.updateAlternateFolderItems();
+    // The list's header shows the user fields' names as just saved.
+    if (saved && !window_.state().ReportMode) window_.refreshList();
 }
 
 void AccessoryCommands::mu_NotesOpen_Click() {

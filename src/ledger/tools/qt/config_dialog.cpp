@@ -16,6 +16,7 @@
 #include "platform/errors.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "platform/windows1252.h"
 #include "store/book_files.h"
 
 namespace qbk {
@@ -96,6 +97,12 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
         namedButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
     AltFolder2Save =
         namedButton(this, "AltFolder2Save", "Use Current", "Make the CURRENT folder Alternate 2");
+    // The twin controls share their captions; their names for assistive technology say
+    // which field they belong to.
+    UDF1Save->setAccessibleName(QStringLiteral("Save List Items? (User Field 1)"));
+    UDF2Save->setAccessibleName(QStringLiteral("Save List Items? (User Field 2)"));
+    AltFolder1Save->setAccessibleName(QStringLiteral("Use Current (Alt. Folder 1)"));
+    AltFolder2Save->setAccessibleName(QStringLiteral("Use Current (Alt. Folder 2)"));
     SaveConfig = namedButton(this, "SaveConfig", "&Save", "Quit Settings - save any changes");
     QuitConfig =
         namedButton(this, "QuitConfig", "&Quit", "Quit Settings without saving any changes");
@@ -239,7 +246,9 @@ SettingsForm QBK3Config::form() const {
 void QBK3Config::setForm(const SettingsForm& f) {
     FYMonth->setText(qs(f.fyMonth));
     FYDay->setText(qs(f.fyDay));
-    PasswordEd->setText(qs(f.password));
+    // A password is kept padded with blanks; no password is ten blanks. Either shows as
+    // typed (saving removes surrounding blanks all the same).
+    PasswordEd->setText(qs(trimBlanks(f.password)));
     OwnerNameEd->setText(qs(f.ownerName));
     // An exclusive group cannot uncheck its button directly; for a range that is not
     // among the options no button shows selected.

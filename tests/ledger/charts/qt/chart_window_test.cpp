@@ -11,6 +11,7 @@
 #include "charts/qt/chart_window.h"
 #include "ledger/reports/qt/report_window.h"
 #include "reports/report_command.h"
+#include "support/accessibility_check.h"
 #include "support/keyboard_check.h"
 
 namespace qbk {
@@ -46,6 +47,13 @@ TEST_F(ChartWindowTest, OpensForTheMainListAndForTheReportList) {
     EXPECT_EQ(charts()->windowTitle(), "Charts - Category = All Categories");
     EXPECT_EQ(tabTitles(), (QStringList{"By &Category", "&Month by Month", "&Balance"}));
     EXPECT_EQ(testing::keyboardGaps(charts()), "");
+    EXPECT_EQ(testing::unnamedControls(charts()), "");
+    // The chart's text alternative: its title, then each bar with its money.
+    const QString described =
+        charts()->findChild<QWidget*>(QStringLiteral("CategoryChart"))->accessibleDescription();
+    EXPECT_TRUE(described.startsWith(QStringLiteral("Money out by category")))
+        << described.toStdString();
+    EXPECT_TRUE(described.contains(QLatin1Char('$'))) << described.toStdString();
     // The fiscal year 2001: the entry of December 2000 is not on the list.
     EXPECT_EQ(barTexts(),
               (std::vector<std::string>{"Car upkeep ($40.00) 67.23", "Groceries ($19.50) 32.77"}));

@@ -15,6 +15,7 @@
 #include "platform/dates.h"
 #include "platform/files.h"
 #include "store/record_file.h"
+#include "support/accessibility_check.h"
 #include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 
@@ -174,6 +175,12 @@ TEST_F(ImportWindowTest, LinkBoxesFollowTheSelectedLineAndClearFieldsEmptiesThem
 TEST_F(ImportWindowTest, TheKeyboardAloneLinksFieldsImportsAndCloses) {
     // Every input but the preview table, which Tab reaches after the list, has a key.
     EXPECT_EQ(testing::keyboardGaps(importWindow.get(), {"PreviewGrid"}), "");
+    EXPECT_EQ(testing::unnamedControls(importWindow.get()), "");
+    // A link box is read as the button it works as, with the field it links.
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(
+        importWindow->findChild<QLabel*>(QStringLiteral("DateLink")));
+    EXPECT_EQ(link->role(), QAccessible::Button);
+    EXPECT_EQ(link->text(QAccessible::Name), "Date");
     choose("bank.txt", "\"06/01/2001\",\"-3\",\"tea\"\r\n");
     importWindow->show();
     QApplication::setActiveWindow(importWindow.get());

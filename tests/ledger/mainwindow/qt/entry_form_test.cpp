@@ -1,12 +1,14 @@
 // The entry form: new entries, opening, replacing and deleting entries, the date
 // buttons, the category list and the user-field pick lists.
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QCompleter>
 #include <filesystem>
 
 #include "entry_window.h"
 #include "mainwindow/entry_editing.h"
 #include "platform/errors.h"
+#include "platform/qt/typed_date_box.h"
 #include "platform/stamps.h"
 #include "support/file_size_limit.h"
 #include "support/keyboard_check.h"
@@ -51,7 +53,9 @@ TEST_F(EntryFormTest, NewEntryStartsEmptyWithTodayAndOnlyTheSavingButtons) {
     EXPECT_EQ(combo("UserList1")->count(), 3);
     EXPECT_EQ(combo("UserList1")->itemText(1), " shop ");
     EXPECT_EQ(find<QLabel>("User1Label")->text(), "user &1    ");  // Alt+1 leads to its list
-    EXPECT_EQ(qbk::testing::keyboardGaps(window.get(), {"MainGrid", "CategoryGrid"}), "");
+    // The date box is the first of the form's inputs: Shift+Tab from the amount.
+    EXPECT_EQ(qbk::testing::keyboardGaps(window.get(), {"MainGrid", "CategoryGrid", "DateBox"}),
+              "");
     for (const char* name : {"NewIncomeButton", "NewExpenseButton", "CloseButton"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
     for (const char* name : {"DeleteButton", "ReplaceIncomeButton", "ReplaceExpenseButton"})
@@ -193,7 +197,9 @@ TEST_F(EntryFormTest, TabGoesFromTheAmountThroughTheTypedBoxesToTheButtons) {
     }
     EXPECT_EQ(visited, (std::vector<std::string>{"AmountBox", "NoteBox", "UserList1", "UserList2",
                                                  "NewIncomeButton", "NewExpenseButton"}));
-    for (const char* name : {"DateBox", "CategoryCodeBox", "CategoryBox"})
+    key(box("AmountBox"), Qt::Key_Backtab);
+    EXPECT_TRUE(box("DateBox")->hasFocus());
+    for (const char* name : {"CategoryCodeBox", "CategoryBox"})
         EXPECT_FALSE(box(name)->focusPolicy() & Qt::TabFocus) << name;
 }
 
@@ -266,7 +272,7 @@ TEST_F(EntryFormTest, DoubleClickOpensTheEntryWithItsAmountWithoutSign) {
     EXPECT_EQ(window->state().EditStamp, kStamp1);
     EXPECT_EQ(text("DateBox"), "06/10/2001");
     EXPECT_EQ(text("AmountBox"), "12.5");
-    EXPECT_EQ(amountColour(), QColor(255, 0, 0));
+    EXPECT_EQ(amountColour(), QColor(237, 0, 0));  // red that reads on white
     EXPECT_EQ(text("CategoryCodeBox"), "FOOD      ");
     EXPECT_EQ(text("CategoryBox"), "Groceries           ");
     EXPECT_EQ(text("NoteBox"), "many fish");
@@ -275,7 +281,8 @@ TEST_F(EntryFormTest, DoubleClickOpensTheEntryWithItsAmountWithoutSign) {
     for (const char* name : {"NewIncomeButton", "NewExpenseButton", "ReplaceIncomeButton",
                              "ReplaceExpenseButton", "DeleteButton", "CloseButton"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
-    EXPECT_TRUE(button("TodayButton")->hasFocus());
+    // Not on a date button, where Space would change the date.
+    EXPECT_TRUE(box("AmountBox")->hasFocus());
     // The list stays live: another entry opens over this one.
     EXPECT_TRUE(window->mainGrid()->isEnabled());
     doubleClickRow(2);
@@ -471,7 +478,36 @@ TEST_F(EntryFormTest, DateButtonsMoveTheDateAndTodayComesBack) {
     }
     EXPECT_EQ(dates, (std::vector<std::string>{"06/11/2001", "07/11/2001", "07/10/2001",
                                                "06/10/2001", "06/09/2001", "06/15/2001"}));
-    EXPECT_TRUE(box("DateBox")->isReadOnly());
+    // A date typed in the short date form is stepped and saved as typed.
+    box("DateBox")->clear();
+    QTest::keyClicks(box("DateBox"), QStringLiteral("6/1/2001"));
+    click("DateUp");
+    EXPECT_EQ(text("DateBox"), "06/02/2001");
+    prompts.answers.push_back(Answer::Yes);
+    click("ReplaceExpenseButton");
+    const auto all = records();
+    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](const EntryRecord& r) {
+        return r.entryDate == serialFromDate(2001, 6, 2) && r.note.starts_with("many fish");
+    }));
+}
+
+TEST_F(EntryFormTest, ADateThatIsNoDateIsRefusedAndTheCalendarPicksOne) {
+    startWith();
+    openRow(0);
+    box("DateBox")->setText("13/01/2001");
+    click("ReplaceExpenseButton");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.last().text.substr(0, 36), "The date \"13/01/2001\" is not a date.");
+    EXPECT_TRUE(formOpen());
+    EXPECT_EQ(records()[0].entryDate, serialFromDate(2001, 6, 10));
+    // The calendar opens on today when the box holds no date; Alt+Down opens it.
+    key(box("DateBox"), Qt::Key_Down, Qt::AltModifier);
+    auto* date = static_cast<TypedDateBox*>(box("DateBox"));
+    ASSERT_NE(date->calendar(), nullptr);
+    EXPECT_EQ(date->calendar()->selectedDate(), QDate(2001, 6, 15));
+    QTest::keyClick(date->calendar()->focusWidget(), Qt::Key_Left);
+    QTest::keyClick(date->calendar()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(text("DateBox"), "06/14/2001");
 }
 
 TEST_F(EntryFormTest, EnterOnTheCategoryListTakesTheCategoryAndGoesToTheAmount) {

@@ -1,6 +1,9 @@
 // The R&ange menu and the date selector.
 
+#include <QCalendarWidget>
+
 #include "entry_window.h"
+#include "platform/qt/typed_date_box.h"
 
 namespace qbk {
 namespace {
@@ -23,6 +26,15 @@ class RangeTest : public testing::EntryWindowTest {
     }
     std::string label() const { return utf8(panel(window->generalStatusBar(), 1)); }
     std::string shown() const { return text("DateDialDisplay"); }
+    std::string latest() const { return text("DateDialLatest"); }
+    void typeDates(const char* earliest, const char* latest) {
+        for (auto [name, typed] :
+             {std::pair{"DateDialDisplay", earliest}, std::pair{"DateDialLatest", latest}}) {
+            if (!*typed) continue;
+            box(name)->clear();
+            QTest::keyClicks(box(name), QString::fromUtf8(typed));
+        }
+    }
     void run(const char* item) { window->runCommand(item); }
 };
 
@@ -131,102 +143,106 @@ TEST_F(RangeTest, ARangeChangeKeepsTheSearchAndInReportModeOnlyTheLabelChanges) 
 
 // ---- Select Dates ----
 
-TEST_F(RangeTest, SelectDatesAsksTheEarliestThenTheLatestFromThere) {
+TEST_F(RangeTest, SelectDatesAsksBothDatesAtOnceAndAgainWhenTheyMakeNoRange) {
     startWith();
     std::vector<std::string> seen;
+    const auto shownBoth = [&] {
+        seen.push_back(shown());
+        seen.push_back(latest());
+    };
     answerDateSelector({[&] {
                             seen.push_back(dateDialQuestion());
-                            seen.push_back(shown());
+                            shownBoth();
+                            // The buttons step the box last used: first the earliest.
                             for (const char* b : {"DateDial365More", "DateDial30Less",
                                                   "DateDial1Less", "DateDial1Less"})
                                 click(b);
-                            seen.push_back(shown());
+                            box("DateDialLatest")->setFocus();
+                            for (const char* b : {"DateDial365Less", "DateDial1More"})
+                                click(b);
+                            shownBoth();
                             click("DateDialOK");
                         },
                         [&] {
-                            seen.push_back(dateDialQuestion());
-                            seen.push_back(shown());
-                            click("DateDial365Less");
-                            click("DateDial30More");
-                            click("DateDial1More");
-                            seen.push_back(shown());
-                            click("DateDialOK");
+                            shownBoth();
+                            typeDates("13/01/2001", "12/31/2001");
+                            key(box("DateDialDisplay"), Qt::Key_Return);
                         },
                         [&] {
-                            seen.push_back(shown());
+                            shownBoth();
                             click("DateDialQuit");
                         }});
     run("mu_SelectDates");
-    EXPECT_EQ(seen,
-              (std::vector<std::string>{"What is the earliest date you wish to see?", "01/01/2001",
-                                        "11/30/2001", "What is the latest date you wish to see?",
-                                        "11/30/2001", "12/31/2000", "01/01/2001"}));
-    // The latest is older than the earliest: said, and asked again from the old range.
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.last().text,
-              "The latest date you have selected: 12/31/2000\r\n\r\n is older than the earliest: "
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "What is the earliest date you wish to see?\nWhat is the latest date you "
+                        "wish to see?",
+                        "01/01/2001", "12/31/2001", "11/30/2001", "01/01/2001", "01/01/2001",
+                        "12/31/2001", "01/01/2001", "12/31/2001"}));
+    // The latest is older than the earliest, then a typed text is no date: each is said,
+    // and both dates are asked again from the range as it was.
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].text,
+              "The latest date you have selected: 01/01/2001\r\n\r\n is older than the earliest: "
               "11/30/2001\r\n\r\nPlease try again.");
-    EXPECT_EQ(prompts.last().title, "Nothing to do!");
+    EXPECT_EQ(prompts.messages[1],
+              (Message{"The date \"13/01/2001\" is not a date.\r\n\r\nPlease try again.",
+                       "Nothing to do!", Icon::Information, Buttons::Ok, 1}));
     EXPECT_EQ(label(), "FY 2001 - 01/01/2001  >>  12/31/2001");
+    EXPECT_FALSE(window->dateDialFrame()->isVisible());
 }
 
-TEST_F(RangeTest, SelectDatesWithTheLatestBeforeTheEarliestAsksBothAgain) {
+TEST_F(RangeTest, TypedDatesAndTheCalendarMakeTheRange) {
     startWith();
-    std::string restartedFrom;
-    answerDateSelector({[&] { click("DateDialOK"); },
-                        [&] {
-                            click("DateDial1Less");
-                            click("DateDialOK");
-                        },
-                        [&] {
-                            restartedFrom = shown();
-                            for (int i = 0; i < 5; ++i)
-                                click("DateDial1More");
-                            click("DateDialOK");
-                        },
-                        [&] {
-                            click("DateDial30More");
-                            click("DateDialOK");
-                        }});
+    answerDateSelector({[&] {
+        typeDates("1/6/2001", "");
+        // With QBK_PICTURES set, the selector as drawn goes to that folder.
+        if (const QByteArray folder = qgetenv("QBK_PICTURES"); !folder.isEmpty())
+            window->grab().save(QString::fromUtf8(folder) + QStringLiteral("/select-dates.png"));
+        // The latest from the calendar: it opens on the date typed, Enter takes the day.
+        box("DateDialLatest")->setText("02/04/2001");
+        auto* picker = find<TypedDateBox>("DateDialLatest");
+        picker->showCalendar();
+        ASSERT_NE(picker->calendar(), nullptr);
+        QTest::keyClick(picker->calendar()->focusWidget(), Qt::Key_Right);
+        QTest::keyClick(picker->calendar()->focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(latest(), "02/05/2001");
+        key(box("DateDialLatest"), Qt::Key_Return);
+    }});
     run("mu_SelectDates");
-    EXPECT_EQ(restartedFrom, "01/01/2001");
-    EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(window->state().RangeStart, "01/06/2001");
     EXPECT_EQ(window->state().RangeEnd, "02/05/2001");
     EXPECT_EQ(label(), "01/06/2001  >>  02/05/2001");
-    EXPECT_FALSE(window->dateDialFrame()->isVisible());
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(RangeTest, EqualDatesMakeAOneDayRangeWithoutAPrefix) {
     startWith();
     answerDateSelector({[&] {
-                            click("DateDialToday");
-                            click("DateDial1Less");
-                            click("DateDial1Less");
-                            click("DateDial365Less");
-                            click("DateDial365More");
-                            click("DateDialOK");
-                        },
-                        [&] { click("DateDialOK"); }});
+        click("DateDialToday");
+        click("DateDial1Less");
+        click("DateDial365Less");
+        click("DateDial365More");
+        box("DateDialLatest")->setFocus();
+        click("DateDialToday");
+        click("DateDial1Less");
+        click("DateDialOK");
+    }});
     run("mu_SelectDates");
-    EXPECT_EQ(label(), "06/13/2001  >>  06/13/2001");
+    EXPECT_EQ(label(), "06/14/2001  >>  06/14/2001");
     EXPECT_EQ(rows(), 0);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(window->mainGrid()->hasFocus());
 }
 
-TEST_F(RangeTest, EscapeAcceptsTheDateShown) {
+TEST_F(RangeTest, EscapeAcceptsTheDatesShown) {
     startWith();
     answerDateSelector({[&] {
-                            click("DateDial30More");
-                            key(button("DateDialOK"), Qt::Key_Escape);
-                        },
-                        [&] {
-                            click("DateDial30More");
-                            key(button("DateDialOK"), Qt::Key_Escape);
-                        }});
+        click("DateDial30More");
+        key(button("DateDialOK"), Qt::Key_Escape);
+    }});
     run("mu_SelectDates");
-    EXPECT_EQ(label(), "01/31/2001  >>  03/02/2001");
+    EXPECT_EQ(label(), "01/31/2001  >>  12/31/2001");
     EXPECT_FALSE(window->dateDialFrame()->isVisible());
 }
 
@@ -234,20 +250,21 @@ TEST_F(RangeTest, QuitKeepsTheRangeItHadAndTheListFollows) {
     startWith(fiscalYearFrom(1, 1, 90));
     run("mu_previousYear");
     answerDateSelector({[&] {
-                            // Esc takes the date shown and shows the default range meanwhile.
-                            click("DateDial30Less");
+                            // Esc takes the dates shown and shows the default range meanwhile;
+                            // they make no range, so both are asked again.
+                            box("DateDialLatest")->setFocus();
+                            click("DateDial365Less");
+                            click("DateDial365Less");
                             key(button("DateDialOK"), Qt::Key_Escape);
-                            EXPECT_EQ(label(), "90 Days - 03/17/2001  >>  06/15/2001");
-                            EXPECT_EQ(rows(), 4);
                         },
                         [&] { click("DateDialQuit"); }});
     run("mu_SelectDates");
+    EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(window->state().RangeStart, "01/01/2000");
     EXPECT_EQ(label(), "FY 2000 - 01/01/2000  >>  12/31/2000");
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(panel(window->displayStatusBar(), 4), "0 Items");
     EXPECT_FALSE(window->dateDialFrame()->isVisible());
-    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(RangeTest, EscapePutsTheDefaultRangeBackAndTheListWithIt) {
@@ -284,7 +301,7 @@ TEST_F(RangeTest, TheSelectorShowsTodayAfterStartUpAndStepsStayInTheCalendar) {
     selector->setDisplayText("12/31/9999");
     selector->step(1);
     EXPECT_EQ(shown(), "12/31/9999");
-    EXPECT_TRUE(box("DateDialDisplay")->isReadOnly());
+    EXPECT_FALSE(box("DateDialLatest")->isVisible());
     EXPECT_EQ(find<QLabel>("DateDialSelectionLabel")->text(), "Date Selected >>>");
     // One question at a time: a second one while the first waits is abandoned.
     std::optional<std::string> inner = "not asked";

@@ -7,7 +7,9 @@
 #include "reports/print_pages.h"
 #include "reports/report_output.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QTextCursor>
 #include "support/file_size_limit.h"
 
 namespace qbk {
@@ -98,6 +100,26 @@ TEST_F(ReportCommandsTest, EachCommandBuildsItsReport) {
                   cases[i].lineItems ? 1 : 0);
         EXPECT_TRUE(window->viewer()->isVisible());
     }
+}
+
+TEST_F(ReportCommandsTest, CtrlCCopiesTheTextChosenInTheReport) {
+    buildList();
+    ctrl(Qt::Key_A);  // narrow
+    QPlainTextEdit* viewer = window->viewer();
+    QTextCursor cursor = viewer->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    viewer->setTextCursor(cursor);
+    const QString chosen = cursor.selectedText();
+    QApplication::clipboard()->clear();
+    press(QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(QApplication::clipboard()->text(), chosen);
+    EXPECT_FALSE(window->state().WideReport);  // no report was built
+    // Without a selection the key builds the wide summary, as the menu says.
+    cursor.clearSelection();
+    viewer->setTextCursor(cursor);
+    press(QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_TRUE(window->state().WideReport);
 }
 
 TEST_F(ReportCommandsTest, AnEmptyListIsRefusedAndOnlyTheLayoutChanges) {
@@ -277,7 +299,8 @@ TEST_F(ReportCommandsTest, TheExportsWriteTheReportsEntriesAndTotals) {
     window->runCommand("mu_ReturnToList");
     pickCategory(kCar);  // not in the report last built
     prompts.fileAnswers = {program.file("full.csv"), program.file("sum.txt"), ""};
-    ctrl(Qt::Key_F);
+    // Ctrl+F is the word search: the export has Ctrl+Shift+F.
+    press(QKeySequence(QStringLiteral("Ctrl+Shift+F")));
     const auto pad = [](const std::string& text, std::size_t width) {
         return text + std::string(width - text.size(), ' ');
     };

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "support/accessibility_check.h"
 #include "support/keyboard_check.h"
 #include "support/window_fixture.h"
 #include "tools/qt/config_dialog.h"
@@ -49,7 +50,7 @@ TEST_F(ConfigDialogTest, OpeningShowsTheFileAndDropsUnsavedChangesInMemory) {
     EXPECT_EQ(window->state().ProgramSettings.gridOrder(), "-12n-");
     EXPECT_EQ(edit("FYMonth")->text(), "7");
     EXPECT_EQ(edit("FYDay")->text(), "15");
-    EXPECT_EQ(edit("PasswordEd")->text(), "secret    ");
+    EXPECT_EQ(edit("PasswordEd")->text(), "secret");  // without its padding
     EXPECT_EQ(edit("OwnerNameEd")->text(), "Your Name Here");
     EXPECT_EQ(edit("UDF1NameEd")->text(), "user 1    ");
     EXPECT_EQ(edit("EditorName")->text(), "gedit --new-window");
@@ -148,6 +149,15 @@ TEST_F(ConfigDialogTest, AFiscalStartThatIsNoDateIsRefusedAndNothingIsSaved) {
 
 TEST_F(ConfigDialogTest, EveryFieldHasItsKeyAndEnterSaves) {
     EXPECT_EQ(testing::keyboardGaps(dialog.get()), "");
+    EXPECT_EQ(testing::unnamedControls(dialog.get()), "");
+    // The twin boxes and buttons are told apart by their names.
+    QStringList names;
+    for (const char* twin : {"UDF1Save", "UDF2Save", "AltFolder1Save", "AltFolder2Save"})
+        names << QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(twin))
+                     ->text(QAccessible::Name);
+    EXPECT_EQ(names.join(u'|').toStdString(),
+              "Save List Items? (User Field 1)|Save List Items? (User Field 2)|"
+              "Use Current (Alt. Folder 1)|Use Current (Alt. Folder 2)");
     ASSERT_TRUE(dialog->Form_Load());
     dialog->show();
     QApplication::setActiveWindow(dialog.get());
@@ -180,6 +190,32 @@ TEST_F(ConfigDialogTest, TheMenuItemOpensTheDialogModallyWithTheDataFolder) {
     EXPECT_EQ(shown, "QBK3Config Quillbank Configuration Settings");
     EXPECT_EQ(current + "/", qs(program.path()));
     EXPECT_EQ(program.read("qbk3.ini"), stored);
+}
+
+TEST_F(ConfigDialogTest, NoPasswordShowsAnEmptyBoxAndARenamedFieldHeadsTheListAtOnce) {
+    SettingsRecord s = onFile();
+    s.setUserPassword("");
+    writeSettings(s);
+    QString password;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        auto* box = modal->findChild<QLineEdit*>("PasswordEd");
+        password = box->text();
+        QTest::keyClicks(box, QStringLiteral("pin"));
+        auto* name = modal->findChild<QLineEdit*>("UDF1NameEd");
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("Project"));
+        modal->findChild<QPushButton*>("SaveConfig")->click();
+    });
+    window->runCommand("mu_ConfigSettings");
+    EXPECT_EQ(password, "");
+    EXPECT_EQ(onFile().userPassword(), "pin       ");
+    QStringList header;
+    for (int i = 0; i < window->mainGridModel()->columnCount(); ++i)
+        header
+            << window->mainGridModel()->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+    EXPECT_TRUE(header.contains(QStringLiteral("Project"))) << header.join(u'|').toStdString();
 }
 
 }  // namespace
