@@ -1,6 +1,8 @@
 // qbk3-cli import: the import of the import window, for scripts: comma-delimited files
-// with field numbers, and bank statements (.ofx, .qfx, .qif) by the payee rules.
+// with field numbers and the layout of a bank's export, and bank statements (.ofx,
+// .qfx, .qif) by the payee rules.
 #include "cli/command.h"
+#include "import/delimited_layout.h"
 #include "import/import_run.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
@@ -15,6 +17,11 @@ struct ImportArguments {
     // The field numbers linked to the entry fields, as typed.
     std::optional<std::string> date, amount, note, category, user1, user2;
     bool skipHeader = false, keepDuplicates = false;
+    // The layout of a bank's .csv file.
+    std::optional<std::string> debit, credit, sign, debitWords;
+    std::string separator = "auto", decimal = "auto", dateFormat = "auto";
+    std::size_t skipLines = 0, skipFooter = 0;
+    bool negate = false;
 };
 
 // A field number given on the command line, as the caption of its link box.
@@ -27,13 +34,46 @@ std::string linkOption(const std::optional<std::string>& value, const std::strin
     return std::to_string(std::stoul(*value));
 }
 
+std::size_t fieldOption(const std::optional<std::string>& value, const std::string& name) {
+    return value ? std::stoul(linkOption(value, name)) : 0;
+}
+
+// The layout the options describe; "auto" leaves a choice to the file.
+DelimitedLayout layoutOf(const ImportArguments& a) {
+    DelimitedLayout layout;
+    layout.skipLines = a.skipLines;
+    layout.skipFooter = a.skipFooter;
+    layout.negate = a.negate;
+    layout.debit = fieldOption(a.debit, "debit");
+    layout.credit = fieldOption(a.credit, "credit");
+    layout.sign = fieldOption(a.sign, "sign");
+    if (a.debitWords) {
+        if (!a.sign) throw UsageError{"--debit-words needs --sign"};
+        layout.debitWords = listWords(*a.debitWords);
+    }
+    if (a.separator != "auto")
+        layout.separator = a.separator == "comma" ? ',' : a.separator == "semicolon" ? ';' : '\t';
+    if (a.decimal != "auto")
+        layout.decimalMark = a.decimal == "point" ? DecimalMark::Point : DecimalMark::Comma;
+    if (a.dateFormat != "auto") layout.dateFormat = dateFormatNamed(a.dateFormat);
+    if (a.note && a.note->find(',') != std::string::npos)
+        for (const std::string& n : listWords(*a.note))
+            layout.noteFields.push_back(fieldOption(n, "note"));
+    return layout;
+}
+
 int importFile(const ImportArguments& a, CliContext& cx) {
     ImportRequest request;
     request.dataFolder = dataFolder(a.folder);
     request.importPath = a.file;
-    request.links = {linkOption(a.date, "date"),   linkOption(a.amount, "amount"),
-                     linkOption(a.note, "note"),   linkOption(a.category, "category"),
-                     linkOption(a.user1, "user1"), linkOption(a.user2, "user2")};
+    request.layout = layoutOf(a);
+    const bool severalNotes = !request.layout.noteFields.empty();
+    request.links = {linkOption(a.date, "date"),
+                     linkOption(a.amount, "amount"),
+                     severalNotes ? std::string() : linkOption(a.note, "note"),
+                     linkOption(a.category, "category"),
+                     linkOption(a.user1, "user1"),
+                     linkOption(a.user2, "user2")};
     request.skipHeader = a.skipHeader;
     request.keepDuplicates = a.keepDuplicates;
     // A QIF file whose dates read both ways is read in the order of the regional settings.
@@ -65,9 +105,29 @@ Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
         {"--category", &a->category}, {"--user1", &a->user1},   {"--user2", &a->user2}};
     for (const auto& [name, value] : links)
         c->add_option(name, *value, "the field number of the entry's " + std::string(name + 2))
-            ->type_name("N");
+            ->type_name(std::string_view(name) == "--note" ? "N[,N...]" : "N");
+    c->add_option("--debit", a->debit, "the field of money out, when the amount has two fields")
+        ->type_name("N");
+    c->add_option("--credit", a->credit, "the field of money in, when the amount has two fields")
+        ->type_name("N");
+    c->add_option("--sign", a->sign, "the field that tells money out from money in")
+        ->type_name("N");
+    c->add_option("--debit-words", a->debitWords,
+                  "the words of --sign's field for money out (default \"D,Af,Debit\")")
+        ->type_name("WORDS");
+    c->add_flag("--negate", a->negate, "the file writes money out as positive amounts");
+    c->add_option("--separator", a->separator, "between fields of a .csv file (default auto)")
+        ->check(CLI::IsMember({"auto", "comma", "semicolon", "tab"}));
+    c->add_option("--decimal", a->decimal, "the decimal mark of the amounts (default auto)")
+        ->check(CLI::IsMember({"auto", "point", "comma"}));
+    c->add_option("--date-format", a->dateFormat, "how the dates are written (default auto)")
+        ->check(CLI::IsMember({"auto", "dmy", "mdy", "ymd", "yyyymmdd", "d-mon-y"}));
+    c->add_option("--skip-lines", a->skipLines, "lines at the top before the entries")
+        ->type_name("N");
     c->add_flag("--skip-header", a->skipHeader,
-                "the first line holds column names (.txt and .csv)");
+                "the first line (after --skip-lines) holds column names (.txt and .csv)");
+    c->add_option("--skip-footer", a->skipFooter, "lines with text at the end that are no entries")
+        ->type_name("N");
     c->add_flag("--keep-duplicates", a->keepDuplicates,
                 "also import the lines the book already holds");
     return {c, [a, &cx] { return importFile(*a, cx); }};

@@ -34,8 +34,8 @@ std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName) {
     return std::nullopt;
 }
 
-FieldReader::FieldReader(std::string_view line, DelimitedStyle style)
-    : line_(line), style_(style), done_(line.empty()) {}
+FieldReader::FieldReader(std::string_view line, DelimitedStyle style, char separator)
+    : line_(line), style_(style), separator_(separator), done_(line.empty()) {}
 
 std::optional<std::string_view> FieldReader::next() {
     if (done_) return std::nullopt;
@@ -56,10 +56,10 @@ std::string_view FieldReader::nextQuotedText() {
 
 std::string_view FieldReader::nextSeparatedValue() {
     std::size_t first = pos_;
-    while (first < line_.size() && line_[first] == ' ')
+    while (first < line_.size() && line_[first] == ' ' && separator_ != ' ')
         ++first;
     if (first < line_.size() && line_[first] == '"') return quotedValue(first);
-    const std::size_t comma = line_.find(',', pos_);
+    const std::size_t comma = line_.find(separator_, pos_);
     const std::string_view field =
         line_.substr(pos_, comma == std::string_view::npos ? std::string_view::npos : comma - pos_);
     if (comma == std::string_view::npos)
@@ -84,7 +84,7 @@ std::string_view FieldReader::quotedValue(std::size_t open) {
     }
     const std::size_t contentEnd = close == std::string_view::npos ? line_.size() : close;
     const std::size_t afterQuote = close == std::string_view::npos ? line_.size() : close + 1;
-    const std::size_t comma = line_.find(',', afterQuote);
+    const std::size_t comma = line_.find(separator_, afterQuote);
     const std::size_t fieldEnd = comma == std::string_view::npos ? line_.size() : comma;
     const std::string_view trailing = line_.substr(afterQuote, fieldEnd - afterQuote);
     if (comma == std::string_view::npos)
@@ -99,16 +99,16 @@ std::string_view FieldReader::quotedValue(std::size_t open) {
     return trimBlanks(unquoted_);
 }
 
-std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style) {
+std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style, char separator) {
     std::vector<std::string> fields;
-    FieldReader reader(line, style);
+    FieldReader reader(line, style, separator);
     while (const std::optional<std::string_view> field = reader.next())
         fields.emplace_back(*field);
     return fields;
 }
 
-bool isBlankLine(std::string_view line, DelimitedStyle style) {
-    FieldReader reader(line, style);
+bool isBlankLine(std::string_view line, DelimitedStyle style, char separator) {
+    FieldReader reader(line, style, separator);
     while (const std::optional<std::string_view> field = reader.next())
         if (!field->empty()) return false;
     return true;

@@ -116,10 +116,18 @@ std::size_t ImportBatch::includedWithoutCategory() const {
 
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
                            const RegionalSettings& regional, bool skipHeader) {
+    DelimitedLayout layout;
+    layout.skipHeader = skipHeader;
+    return delimitedBatch(text, style, links, regional, layout);
+}
+
+ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
+                           const RegionalSettings& regional, const DelimitedLayout& layout) {
     ImportBatch batch;
     batch.format =
         style == DelimitedStyle::Txt ? ImportFormat::QuotedText : ImportFormat::SeparatedValues;
-    std::vector<EntryRecord> entries = convertImportText(text, style, links, regional, skipHeader);
+    std::vector<EntryRecord> entries =
+        convertImportText(text, style, links, regional, layout).entries;
     batch.rows.resize(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         batch.rows[i].entry = std::move(entries[i]);

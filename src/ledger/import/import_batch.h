@@ -79,6 +79,8 @@ struct ImportBatch {
 // categories are the linked field's (CategorySource::Link).
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
                            const RegionalSettings& regional, bool skipHeader);
+ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
+                           const RegionalSettings& regional, const DelimitedLayout& layout);
 
 // The rows of a statement: date, amount, the note of payee and memo, user field 1 from
 // the check number or the kind of transaction, and the category of applyPayeeRules.

@@ -1,5 +1,6 @@
 #include "import/import_run.h"
 
+#include "import/amount_column.h"
 #include "import/import_batch.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"
@@ -14,8 +15,12 @@ namespace qbk {
 std::string importRequestProblem(const ImportRequest& request) {
     const std::optional<ImportFormat> format = importFormatOf(request.importPath);
     if (!format) return "FILE must end in .txt, .csv, .ofx, .qfx or .qif: " + request.importPath;
-    if (!isStatement(*format) && !importLinksComplete(request.links))
+    const bool twoColumns = request.layout.debit != 0 || request.layout.credit != 0;
+    if (!isStatement(*format) && !importLinksComplete(request.links) &&
+        !(twoColumns && !request.links.date.empty()))
         return importNeedsDateAndAmountMessage().text;
+    if (twoColumns && !request.links.amount.empty())
+        return "An amount field and debit and credit fields exclude each other.";
     return {};
 }
 
@@ -31,11 +36,17 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
     if (!isStatement(format)) {
         const DelimitedStyle style =
             format == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
+        DelimitedLayout layout = request.layout;
+        layout.skipHeader = layout.skipHeader || request.skipHeader;
         const DelimitedImportResult result =
             importDelimitedFile(request.importPath, style, target.recordFilePath, request.links,
-                                regional, request.skipHeader, request.keepDuplicates, stamps);
+                                regional, layout, request.keepDuplicates, stamps);
         summary.added = result.added;
         summary.duplicatesSkipped = result.duplicates;
+        layout.separator = result.separator;
+        layout.decimalMark = result.mark;
+        layout.dateFormat = result.dateFormat;
+        summary.layout = layout;
     } else {
         const std::string text = readImportText(request.importPath);
         const PayeeRules rules = readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName));
@@ -71,6 +82,17 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
             std::string("The dates read either way; they were read ") +
             (request.ambiguousDateOrder == DateOrder::DayMonthYear ? "day first (DD/MM/YYYY).\n"
                                                                    : "month first (MM/DD/YYYY).\n");
+    if (summary.layout) {
+        const DelimitedLayout& l = *summary.layout;
+        summary.text += "Read with dates as " + std::string(dateFormatName(*l.dateFormat)) +
+                        " and a decimal " + std::string(decimalMarkName(*l.decimalMark));
+        if (format == ImportFormat::SeparatedValues)
+            summary.text +=
+                std::string(", fields separated by ") + (l.separator == ';'    ? "semicolons"
+                                                         : l.separator == '\t' ? "tabs"
+                                                                               : "commas");
+        summary.text += ".\n";
+    }
     if (summary.added > 0)
         summary.text +=
             "They stand at the end of the record file: sort it before you use the book.\n";

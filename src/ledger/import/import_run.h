@@ -4,6 +4,7 @@
 #define QBK_IMPORT_IMPORT_RUN_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct ImportRequest {
     std::string importPath;       // .txt, .csv, .ofx, .qfx or .qif
     ImportLinks links;            // .txt and .csv only: the field numbers
     bool skipHeader = false;      // .txt and .csv only: the first line holds column names
+    DelimitedLayout layout;       // .txt and .csv only: how the lines are written
     bool keepDuplicates = false;  // import the lines the book already holds as well
     // QIF files whose dates read both ways (03/04/2026): MonthDayYear or DayMonthYear.
     DateOrder ambiguousDateOrder = DateOrder::MonthDayYear;
@@ -25,6 +27,7 @@ struct ImportRequest {
 
 struct ImportSummary {
     std::size_t added = 0;
+    std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
     std::vector<std::string> createdCategories;
     std::string text;  // what to print, lines ended by "\n"

@@ -32,6 +32,7 @@ TEST_F(ImportCommand, AppendsEveryLineWithTheLinkedFields) {
         << err.str();
     EXPECT_EQ(out.str(),
               "2 records have been imported.\n"
+              "Read with dates as mdy and a decimal point, fields separated by commas.\n"
               "They stand at the end of the record file: sort it before you use the book.\n");
     const auto r = readRecords(data.file("quillbank.dat"));
     ASSERT_EQ(r.size(), 3u);
@@ -45,12 +46,13 @@ TEST_F(ImportCommand, AppendsEveryLineWithTheLinkedFields) {
 }
 
 TEST_F(ImportCommand, ALineThatDoesNotConvertImportsNothing) {
-    data.write("bank.txt", "\"Date\",\"Amount\"\r\n\"1/2/2001\",\"5\"\r\n");
+    data.write("bank.txt", "\"Date\",\"Amount\"\r\n\"1/13/2001\",\"5\"\r\n");
     EXPECT_EQ(run({"import", data.path(), data.file("bank.txt"), "--date", "1", "--amount", "2"}),
               1);
     EXPECT_EQ(err.str(),
-              "qbk3-cli: Type mismatch in line 1 (\"Date\" is not a date): \"Date\",\"Amount\" "
-              "(error 13)\n");
+              "qbk3-cli: Type mismatch in line 1 (\"Date\" is not a date): \"Date\",\"Amount\" - "
+              "a first line of column names is left out with --skip-header, lines before it "
+              "with --skip-lines N (error 13)\n");
     EXPECT_EQ(data.read("quillbank.dat"), "");
 }
 

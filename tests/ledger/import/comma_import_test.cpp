@@ -30,10 +30,14 @@ ImportLinks linked(std::string date, std::string amount, std::string note = "",
 class CommaImport : public ::testing::Test {
   protected:
     // Imports `text` written to a file named `name`; the records appended are returned.
+    // Most files here have dates that read both ways; they are written month first.
     std::size_t import(const std::string& name, const std::string& text,
-                       const ImportLinks& links = kAllSix, const RegionalSettings& regional = kUs) {
+                       const ImportLinks& links = kAllSix, const RegionalSettings& regional = kUs,
+                       std::optional<DateFormat> dates = DateFormat::MonthDayYear) {
         folder.write(name, text);
-        return importIntoRecordFile(folder.file(name), book(), links, regional, stamps);
+        DelimitedLayout layout;
+        layout.dateFormat = dates;
+        return importIntoRecordFile(folder.file(name), book(), links, regional, stamps, layout);
     }
     std::string book() const { return folder.file("quillbank.dat"); }
     std::vector<EntryRecord> records() const { return readRecords(book()); }
@@ -99,7 +103,7 @@ TEST_F(CommaImport, AmountsAndDatesAreReadInTheRegionalSettings) {
     EXPECT_EQ(records().at(1).amount, Money::fromRaw(-125000));
 
     ASSERT_EQ(import("de.txt", "\"31.12.2000\",\"-1.234,56\"\n", linked("1", "2"),
-                     RegionalSettings::germany()),
+                     RegionalSettings::germany(), std::nullopt),
               1u);
     EXPECT_EQ(records().at(2).entryDate, serialFromDate(2000, 12, 31));
     EXPECT_EQ(records().at(2).amount, Money::fromRaw(-12345600));
@@ -140,7 +144,9 @@ TEST_F(CommaImport, ALineThatDoesNotConvertStopsTheImportBeforeAnythingIsWritten
     folder.write("quillbank.dat", fileOf({entry(2001, 6, 1, "A", 100, "old", 7)}));
     // A header line of column names.
     EXPECT_EQ(failure("bank.csv", "Date,Amount,Note\r\n1/2/2001,1,x\r\n"),
-              "13 Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note");
+              "13 Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note - a first "
+              "line of column names is left out with --skip-header, lines before it with "
+              "--skip-lines N");
     // The last line's amount; every line before it converted.
     EXPECT_EQ(
         failure("bank.txt", "\"1/2/2001\",\"1\"\n\"1/3/2001\",\"2\"\n\"1/4/2001\",\"1O.5\"\n"),
@@ -165,7 +171,10 @@ TEST_F(CommaImport, TheLineInAMessageIsShownInItsCharactersAndCutWhenLong) {
     const std::string longNote(300, 'z');
     const std::string message = failure("bank.csv", "bad\xE9," + longNote + "\n");
     EXPECT_EQ(message, "13 Type mismatch in line 1 (\"bad\xC3\xA9\" is not a date): bad\xC3\xA9," +
-                           std::string(195, 'z') + "...");
+                           std::string(195, 'z') +
+                           "... - a first line of column names is left "
+                           "out with --skip-header, lines before it "
+                           "with --skip-lines N");
 }
 
 TEST_F(CommaImport, OtherFilesAndMissingFoldersAreErrorsThatChangeNothing) {
@@ -323,7 +332,7 @@ TEST(ImportHeader, AFirstLineWhoseDateFieldIsNoDateHoldsColumnNames) {
     EXPECT_TRUE(looksLikeHeader(R"("Date","Amount")", DelimitedStyle::Txt, 1, kUs));
 
     const std::vector<EntryRecord> entries = convertImportText(
-        "Date,Amount\r\n1/2/2001,5\r\n", DelimitedStyle::Csv, linked("1", "2"), kUs, true);
+        "Date,Amount\r\n1/13/2001,5\r\n", DelimitedStyle::Csv, linked("1", "2"), kUs, true);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].amount, Money::fromUnits(5));
 }
