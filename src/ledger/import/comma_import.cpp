@@ -446,13 +446,14 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
     const RecordFileContent content = readRecordFile(recordFilePath);
     stamps.noteExisting(largestStamp(content));
     std::optional<DuplicateFinder> finder;
-    if (!keepDuplicates) finder.emplace(content.records, added.size() / kSize);
-    // The entries kept move down over the duplicates left out, in place.
+    if (!keepDuplicates) finder.emplace(content.records);
+    // The entries kept move down over the duplicates left out, in place. The lines are
+    // matched against the book as it is under the lock, never against each other.
     std::size_t kept = 0;
     for (std::size_t at = 0; at < added.size(); at += kSize) {
         char* const record = added.data() + kept;
         if (at != kept) std::memcpy(record, added.data() + at, kSize);
-        if (finder && finder->offer(record)) {
+        if (finder && finder->take(record)) {
             ++result.duplicates;
             continue;
         }

@@ -60,13 +60,12 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         }
         ImportBatch batch =
             statementBatch(statement, format, rules, readCategories(target.categoryFilePath));
-        markDuplicates(batch, readBookIndex(target.recordFilePath));
-        summary.duplicatesSkipped = request.keepDuplicates ? 0 : batch.duplicates();
-        if (request.keepDuplicates)
-            for (ImportRow& row : batch.rows)
-                row.included = true;
-        const ImportCommit commit = commitImport(batch, target, kDefaultImportCategory, stamps);
+        // Every row is offered: the duplicates are found under the book lock, so that
+        // imports of one statement side by side add it once.
+        const ImportCommit commit =
+            commitImport(batch, target, kDefaultImportCategory, stamps, request.keepDuplicates);
         summary.added = commit.added;
+        summary.duplicatesSkipped = commit.duplicatesLeftOut;
         summary.createdCategories = commit.createdCategories;
     }
 

@@ -290,7 +290,8 @@ class OfxParser {
         if (!hasDate_) failAtLine(t.line, "<STMTTRN> has no <DTPOSTED> date");
         if (!hasAmount_) failAtLine(t.line, "<STMTTRN> has no <TRNAMT> amount");
         t.number = checkNumber_.empty() ? type_ : checkNumber_;
-        if (!fitId_.empty()) t.id = account_ + ":" + fitId_;
+        // Some banks write a FITID of zeros on every line: it identifies nothing.
+        if (fitId_.find_first_not_of('0') != std::string::npos) t.id = account_ + ":" + fitId_;
         inTransaction_ = false;
     }
 

@@ -1,6 +1,7 @@
 #include "import/qt/import_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
@@ -99,6 +100,22 @@ void qbk3cdi::createControls() {
     HeaderCheck->setToolTip(QStringLiteral("Leave out the first line of the file"));
     HeaderCheck->setEnabled(false);
 
+    // How the file writes dates and amounts: found from all its lines, or chosen.
+    DateFormatBox = new QComboBox(this);
+    DateFormatBox->setObjectName(QStringLiteral("DateFormatBox"));
+    DateFormatBox->setToolTip(QStringLiteral("How the dates of the file are written"));
+    DateFormatBox->addItem(QStringLiteral("found from the file"), QString());
+    for (const char* f : {"dmy", "mdy", "ymd", "yyyymmdd", "d-mon-y"})
+        DateFormatBox->addItem(QString::fromUtf8(f), QString::fromUtf8(f));
+    DecimalBox = new QComboBox(this);
+    DecimalBox->setObjectName(QStringLiteral("DecimalBox"));
+    DecimalBox->setToolTip(QStringLiteral("The decimal mark of the file's amounts"));
+    DecimalBox->addItem(QStringLiteral("found from the file"), QString());
+    DecimalBox->addItem(QStringLiteral("point (1,234.56)"), QStringLiteral("point"));
+    DecimalBox->addItem(QStringLiteral("comma (1.234,56)"), QStringLiteral("comma"));
+    DateFormatBox->setEnabled(false);
+    DecimalBox->setEnabled(false);
+
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 1);
@@ -111,6 +128,8 @@ void qbk3cdi::createControls() {
     connect(Command2, &QPushButton::clicked, this, &qbk3cdi::Command2_Click);
     connect(RulesButton, &QPushButton::clicked, this, &qbk3cdi::RulesButton_Click);
     connect(HeaderCheck, &QCheckBox::clicked, this, &qbk3cdi::HeaderCheck_Click);
+    connect(DateFormatBox, &QComboBox::activated, this, &qbk3cdi::refreshDelimitedPreview);
+    connect(DecimalBox, &QComboBox::activated, this, &qbk3cdi::refreshDelimitedPreview);
     connect(InputList, &QListWidget::itemClicked, this, &qbk3cdi::InputList_Click);
     connect(InputList, &QListWidget::currentRowChanged, this, &qbk3cdi::InputList_Click);
 }
@@ -170,6 +189,14 @@ void qbk3cdi::layOut() {
         ++row;
     }
     middle->addWidget(HeaderCheck, row++, 0, 1, 2);
+    const std::pair<const char*, QComboBox*> choices[] = {{"Dat&es", DateFormatBox},
+                                                          {"Deci&mals", DecimalBox}};
+    for (const auto& [caption, box] : choices) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(box);
+        middle->addWidget(label, row, 0);
+        middle->addWidget(box, row++, 1);
+    }
     middle->setRowStretch(row, 1);
 
     auto* right = new QVBoxLayout;
@@ -197,9 +224,10 @@ void qbk3cdi::layOut() {
     resize(900, 700);
 
     // Tab follows the columns from left to right, then the table below.
-    QWidget* order[] = {SelectFile,  ClearFields, Command1,    Command2,   DateLink,
-                        AmountLink,  NoteLink,    CatLink,     UDF1Link,   UDF2Link,
-                        HeaderCheck, InputList,   PreviewGrid, RulesButton};
+    QWidget* order[] = {SelectFile, ClearFields, Command1,    Command2,
+                        DateLink,   AmountLink,  NoteLink,    CatLink,
+                        UDF1Link,   UDF2Link,    HeaderCheck, DateFormatBox,
+                        DecimalBox, InputList,   PreviewGrid, RulesButton};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     SelectFile->setFocus();
@@ -350,9 +378,9 @@ void qbk3cdi::showStatement() {
 }
 
 void qbk3cdi::setLinkingEnabled(bool enabled) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{InputList, ClearFields, DateLink, AmountLink, NoteLink,
-                                         CatLink, UDF1Link, UDF2Link, HeaderCheck})
+    for (QWidget* w : std::initializer_list<QWidget*>{InputList, ClearFields, DateLink, AmountLink,
+                                                      NoteLink, CatLink, UDF1Link, UDF2Link,
+                                                      HeaderCheck, DateFormatBox, DecimalBox})
         w->setEnabled(enabled);
 }
 
@@ -374,8 +402,14 @@ void qbk3cdi::refreshDelimitedPreview() {
     if (importLinksComplete(chosen)) {
         try {
             const WaitCursor hourglass;
-            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(),
-                                   HeaderCheck->isChecked());
+            DelimitedLayout layout;
+            layout.skipHeader = HeaderCheck->isChecked();
+            if (const QString f = DateFormatBox->currentData().toString(); !f.isEmpty())
+                layout.dateFormat = dateFormatNamed(f.toStdString());
+            if (const QString d = DecimalBox->currentData().toString(); !d.isEmpty())
+                layout.decimalMark =
+                    d == QLatin1String("point") ? DecimalMark::Point : DecimalMark::Comma;
+            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(), layout);
             markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
         } catch (const OperationError& e) {
             previewError_ = e;
@@ -526,7 +560,7 @@ void qbk3cdi::Command1_Click() {
     step(1);
     std::size_t leftOut = 0;
     for (const ImportRow& r : batch_.rows)
-        if (!r.included && r.duplicate != Duplicate::None) ++leftOut;
+        if (!r.included && isDuplicate(r.duplicate)) ++leftOut;
     ImportCommit commit;
     try {
         const WaitCursor hourglass;
@@ -543,7 +577,8 @@ void qbk3cdi::Command1_Click() {
     previewModel_->reload();
     showPreviewSummary();
     if (!commit.createdCategories.empty()) window_.PopCategoryGrid();
-    window_.prompts().message(importFinishedMessage(commit.added, leftOut));
+    window_.prompts().message(
+        importFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
 }
 
 void qbk3cdi::Command2_Click() {

@@ -19,6 +19,7 @@
 #include "store/category_record.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -123,6 +124,8 @@ class qbk3cdi : public QDialog {
     QLabel* UDF1Link;
     QLabel* UDF2Link;
     QCheckBox* HeaderCheck;
+    QComboBox* DateFormatBox;
+    QComboBox* DecimalBox;
     QTableView* PreviewGrid;
     QLabel* PreviewStatus;
     QProgressBar* ProgressBar1;
