@@ -364,3 +364,72 @@ TEST(ImportMessages, TheirTextsTitlesAndButtons) {
 
 }  // namespace
 }  // namespace qbk
+
+namespace qbk {
+namespace {
+
+// Random files of amounts in either convention (grouped or not) and dates in any of the
+// formats, read in the settings of either country: every amount and date is read exactly
+// or the file is refused, never read as another value.
+TEST(ImportProperty, AmountsAndDatesReadExactlyOrAreRefused) {
+    std::mt19937 random(20261209);
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::size_t read = 0, refused = 0;
+    for (int round = 0; round < 400; ++round) {
+        const bool comma = random() % 2 == 0, grouped = random() % 2 == 0;
+        const int format = static_cast<int>(random() % 5);
+        std::string text;
+        std::vector<std::pair<DaySerial, Money>> expected;
+        for (int line = 0, lines = 1 + static_cast<int>(random() % 6); line < lines; ++line) {
+            const int y = 1990 + static_cast<int>(random() % 40);
+            const int m = 1 + static_cast<int>(random() % 12);
+            const int d = 1 + static_cast<int>(random() % 28);
+            const std::int64_t cents = static_cast<std::int64_t>(random() % 100000000) - 50000000;
+            const int decimals = static_cast<int>(random() % 3);  // 0, 1 or 2 shown
+            std::int64_t magnitude = cents < 0 ? -cents : cents;
+            if (decimals == 0) magnitude -= magnitude % 100;
+            if (decimals == 1) magnitude -= magnitude % 10;
+            std::string whole = std::to_string(magnitude / 100);
+            if (grouped)
+                for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3)
+                    whole.insert(static_cast<std::size_t>(at), comma ? "." : ",");
+            std::string amount = (cents < 0 ? "-" : "") + whole;
+            if (decimals > 0) {
+                const std::string fraction = std::to_string(100 + magnitude % 100).substr(1);
+                amount += (comma ? "," : ".") + fraction.substr(0, decimals);
+            }
+            char date[32];
+            const char* const pattern[] = {"%02d.%02d.%04d", "%02d/%02d/%04d", "%04d-%02d-%02d",
+                                           "%04d%02d%02d", "%02d-%s-%04d"};
+            if (format == 0) std::snprintf(date, sizeof date, pattern[0], d, m, y);
+            if (format == 1) std::snprintf(date, sizeof date, pattern[1], m, d, y);
+            if (format == 2) std::snprintf(date, sizeof date, pattern[2], y, m, d);
+            if (format == 3) std::snprintf(date, sizeof date, pattern[3], y, m, d);
+            if (format == 4) std::snprintf(date, sizeof date, pattern[4], d, kMonths[m - 1], y);
+            text += std::string(date) + ";\"" + amount + "\"\n";
+            expected.emplace_back(serialFromDate(y, m, d),
+                                  Money::fromRaw((cents < 0 ? -magnitude : magnitude) * 100));
+        }
+        const RegionalSettings regional =
+            random() % 2 ? RegionalSettings::germany() : RegionalSettings::unitedStates();
+        try {
+            const ConvertedText got = convertImportText(text, DelimitedStyle::Csv, linked("1", "2"),
+                                                        regional, DelimitedLayout{});
+            ASSERT_EQ(got.entries.size(), expected.size()) << text;
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                ASSERT_EQ(got.entries[i].entryDate, expected[i].first) << text;
+                ASSERT_EQ(got.entries[i].amount, expected[i].second) << text;
+            }
+            ++read;
+        } catch (const OperationError& e) {
+            ASSERT_EQ(e.number(), errnum::kTypeMismatch) << e.what();
+            ++refused;
+        }
+    }
+    // Most files decide by themselves.
+    EXPECT_GT(read, refused);
+}
+
+}  // namespace
+}  // namespace qbk
