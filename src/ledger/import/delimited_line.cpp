@@ -20,6 +20,49 @@ std::string_view finishQuoted(std::string_view field) {
     return trimBlanks(field);
 }
 
+bool isUtf16(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// UTF-16 text after its byte-order mark, as UTF-8; a lone surrogate becomes "?".
+std::string fromUtf16(std::string_view bytes) {
+    const bool big = bytes.starts_with("\xFE\xFF");
+    bytes.remove_prefix(2);
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return big ? static_cast<unsigned>(a << 8 | b) : static_cast<unsigned>(b << 8 | a);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        unsigned c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = '?';
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string nameEnding(std::string_view fileName) {
@@ -115,6 +158,7 @@ bool isBlankLine(std::string_view line, DelimitedStyle style, char separator) {
 }
 
 std::string decodeImportBytes(std::string_view bytes) {
+    if (isUtf16(bytes)) return fromUtf16(bytes);
     if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
     if (isValidUtf8(bytes)) return std::string(bytes);
     return fromWindows1252(bytes);
@@ -129,6 +173,16 @@ std::string readImportText(const std::string& path) {
 std::size_t forEachImportLine(const std::string& path,
                               const std::function<void(std::size_t, std::string_view)>& line) {
     if (!fileExists(path)) throw OperationError::fromErrno(ENOENT, path);
+    {
+        // UTF-16 (spreadsheets write it) is decoded whole; such files are small.
+        if (isUtf16(readAt(path, 0, 2))) {
+            const std::string text = fromUtf16(readFile(path));
+            std::size_t number = 0;
+            for (const std::string_view l : importLines(text))
+                line(++number, l);
+            return number;
+        }
+    }
     constexpr std::size_t kBlock = 1 << 20;
     std::string carried;  // the start of a line that runs on into the next block
     bool first = true, lfMayFollow = false;

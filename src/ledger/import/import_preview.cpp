@@ -13,7 +13,7 @@ FileDialog importFileDialog() {
     d.title = "Select a file...";
     d.filter =
         "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
-        "Bank statements (*.ofx *.qfx *.qif)|*.ofx;*.qfx;*.qif";
+        "Bank statements (*.ofx *.qfx *.qif)|*.ofx;*.qfx;*.qif|All files (*.*)|*.*";
     return d;
 }
 

@@ -5,6 +5,7 @@
 
 #include "import/import_run.h"
 #include "platform/clock.h"
+#include "platform/errors.h"
 #include "platform/windows1252.h"
 #include "store/record_file.h"
 #include "support/records.h"
@@ -118,6 +119,55 @@ TEST_F(Duplicates, SimultaneousImportsOfOneFileAddItOnce) {
         }
         EXPECT_EQ(entries().size(), csv ? 3u : 2u) << name;
     }
+}
+
+}  // namespace
+}  // namespace qbk
+
+namespace qbk {
+namespace {
+
+TEST(BankFiles, OfxErrorsCdataAndUtf16) {
+    testing::TempFolder book;
+    ManualClock clock{serialFromDate(2026, 3, 1), 43200};
+    StampSource stamps{clock};
+    const std::string head = "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><BANKMSGSRSV1><STMTTRNRS>";
+    book.write("refused.ofx", head +
+                                  "<STATUS><CODE>15500<SEVERITY>ERROR<MESSAGE>Wrong password"
+                                  "</STATUS></STMTTRNRS></BANKMSGSRSV1></OFX>\n");
+    ImportRequest request{book.path(), book.file("refused.ofx"), {}};
+    try {
+        runImport(request, RegionalSettings::unitedStates(), stamps);
+        ADD_FAILURE() << "no failure";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), "The bank answered with an error (code 15500): Wrong password");
+    }
+    book.write("cdata.ofx",
+               head +
+                   "<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS><BANKACCTFROM><ACCTID>1"
+                   "</BANKACCTFROM><BANKTRANLIST><STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20260301"
+                   "<TRNAMT>-4<FITID>9<NAME><![CDATA[Smith & <Co>]]></NAME>"
+                   "<MEMO><![CDATA[a &amp; b]]></STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS>"
+                   "</BANKMSGSRSV1></OFX>\n");
+    request.importPath = book.file("cdata.ofx");
+    EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).added, 1u);
+    EXPECT_EQ(trimBlanks(readRecords(book.file("quillbank.dat")).at(0).note),
+              "Smith & <Co> - a &amp; b");
+
+    // A CSV in UTF-16 with a byte-order mark, little-endian.
+    const std::string utf8 = "13.03.2026;-1,50;Caf\xC3\xA9\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("13.03.2026;-1,50;Caf")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    utf16 += std::string("\xE9\0\r\0\n\0", 6);
+    book.write("utf16.csv", utf16);
+    request = {book.path(), book.file("utf16.csv"), {"1", "2", "3", "", "", ""}};
+    EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).added, 1u);
+    const EntryRecord r = readRecords(book.file("quillbank.dat")).at(1);
+    EXPECT_EQ(r.amount, Money::fromRaw(-15000));
+    EXPECT_EQ(r.note.substr(0, 6), "Caf\xC3\xA9 ");
 }
 
 }  // namespace

@@ -174,9 +174,8 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
               "Read with dates as mdy and a decimal point, fields separated by commas.\n"
               "They stand at the end of the record file: sort it before you use the book.\n");
     // Two equal lines of one file are two entries; imported again, both are duplicates.
-    EXPECT_EQ(entries(),
-              (Lines{"20260102 -50000  [Coffee] []", "20260102 -50000  [Coffee] []",
-                     "20260103 70000  [Refund, in part] []"}));
+    EXPECT_EQ(entries(), (Lines{"20260102 -50000  [Coffee] []", "20260102 -50000  [Coffee] []",
+                                "20260103 70000  [Refund, in part] []"}));
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).duplicatesSkipped, 3u);
     EXPECT_FALSE(book.exists("category.dat"));
 
