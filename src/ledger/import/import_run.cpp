@@ -52,7 +52,14 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         const PayeeRules rules = readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName));
         Statement statement;
         if (format == ImportFormat::Ofx) {
-            statement = readOfx(text);
+            statement = readOfx(text, &summary.investmentsLeftOut);
+            if (statement.empty() && summary.investmentsLeftOut > 0)
+                throw OperationError(
+                    errnum::kTypeMismatch,
+                    "This file holds only investment transactions (" +
+                        std::to_string(summary.investmentsLeftOut) +
+                        "): buys, sells and the like of securities are not entries of a "
+                        "cashflow book, and nothing was imported.");
         } else {
             QifStatement qif = readQif(text, request.ambiguousDateOrder);
             ambiguousDates = qif.ambiguous.has_value();
@@ -74,6 +81,10 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         summary.text += std::to_string(summary.duplicatesSkipped) +
                         (summary.duplicatesSkipped == 1 ? " duplicate was" : " duplicates were") +
                         " skipped (--keep-duplicates imports them).\n";
+    if (summary.investmentsLeftOut > 0)
+        summary.text += std::to_string(summary.investmentsLeftOut) +
+                        " investment transactions (buys, sells and the like of securities) "
+                        "were left out: only the cash lines are entries.\n";
     for (const std::string& code : summary.createdCategories)
         summary.text += "Category " + code + " was created.\n";
     if (ambiguousDates)

@@ -29,6 +29,7 @@ struct ImportSummary {
     std::size_t added = 0;
     std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
+    std::size_t investmentsLeftOut = 0;  // OFX transactions of securities
     std::vector<std::string> createdCategories;
     std::string text;  // what to print, lines ended by "\n"
 };

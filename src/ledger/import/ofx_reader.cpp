@@ -153,6 +153,9 @@ class OfxParser {
   public:
     explicit OfxParser(std::string_view text) : text_(text) {}
 
+    // Buys, sells, reinvestments and the other transactions of securities read so far.
+    std::size_t investments() const { return investments_; }
+
     Statement parse() {
         pos_ = bodyStart();
         while (true) {
@@ -242,6 +245,9 @@ class OfxParser {
                                        std::to_string(statement_.back().line));
         open_.push_back({name, lineAt(at)});
         if (name == "OFX") sawOfx_ = true;
+        if (open_.size() >= 2 && open_[open_.size() - 2].name == "INVTRANLIST" &&
+            name != "INVBANKTRAN")
+            ++investments_;
         if (name == "STMTTRN") {
             statement_.emplace_back();
             statement_.back().line = open_.back().line;
@@ -371,13 +377,17 @@ class OfxParser {
     bool inTransaction_ = false, hasDate_ = false, hasAmount_ = false;
     std::string fitId_, type_, checkNumber_;
     std::string statusCode_, statusSeverity_, statusMessage_;
-    bool cdata_ = false;  // the value being read is a CDATA section
+    bool cdata_ = false;           // the value being read is a CDATA section
+    std::size_t investments_ = 0;  // transactions of securities
 };
 
 }  // namespace
 
-Statement readOfx(std::string_view text) {
-    return OfxParser(text).parse();
+Statement readOfx(std::string_view text, std::size_t* investments) {
+    OfxParser parser(text);
+    Statement statement = parser.parse();
+    if (investments) *investments = parser.investments();
+    return statement;
 }
 
 }  // namespace qbk

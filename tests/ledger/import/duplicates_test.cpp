@@ -172,3 +172,41 @@ TEST(BankFiles, OfxErrorsCdataAndUtf16) {
 
 }  // namespace
 }  // namespace qbk
+
+namespace qbk {
+namespace {
+
+TEST(BankFiles, InvestmentTransactionsAreCountedOrTheFileRefused) {
+    testing::TempFolder book;
+    ManualClock clock{serialFromDate(2026, 3, 1), 43200};
+    StampSource stamps{clock};
+    const auto ofx = [](const std::string& list) {
+        return "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><INVSTMTMSGSRSV1><INVSTMTTRNRS><INVSTMTRS>"
+               "<INVACCTFROM><ACCTID>7</INVACCTFROM><INVTRANLIST>" +
+               list + "</INVTRANLIST></INVSTMTRS></INVSTMTTRNRS></INVSTMTMSGSRSV1></OFX>\n";
+    };
+    const std::string buy = "<BUYSTOCK><INVBUY><TOTAL>-100</INVBUY></BUYSTOCK>";
+    book.write("only.ofx", ofx(buy + buy));
+    ImportRequest request{book.path(), book.file("only.ofx"), {}};
+    try {
+        runImport(request, RegionalSettings::unitedStates(), stamps);
+        ADD_FAILURE() << "no failure";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(),
+                     "This file holds only investment transactions (2): buys, sells and the "
+                     "like of securities are not entries of a cashflow book, and nothing was "
+                     "imported.");
+    }
+    book.write("mixed.ofx", ofx(buy + "<INVBANKTRAN><STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20260301"
+                                      "<TRNAMT>50<FITID>1<NAME>Dividend</STMTTRN></INVBANKTRAN>"));
+    request.importPath = book.file("mixed.ofx");
+    const ImportSummary summary = runImport(request, RegionalSettings::unitedStates(), stamps);
+    EXPECT_EQ(summary.added, 1u);
+    EXPECT_NE(summary.text.find("1 investment transactions (buys, sells and the like of "
+                                "securities) were left out: only the cash lines are entries."),
+              std::string::npos)
+        << summary.text;
+}
+
+}  // namespace
+}  // namespace qbk
