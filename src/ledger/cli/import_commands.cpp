@@ -3,6 +3,8 @@
 // .qfx, .qif) by the payee rules.
 #include "cli/command.h"
 #include "import/delimited_layout.h"
+#include "import/import_batch.h"
+#include "import/import_profiles.h"
 #include "import/import_run.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
@@ -22,6 +24,7 @@ struct ImportArguments {
     std::string separator = "auto", decimal = "auto", dateFormat = "auto";
     std::size_t skipLines = 0, skipFooter = 0;
     bool negate = false;
+    std::optional<std::string> profile;
 };
 
 // A field number given on the command line, as the caption of its link box.
@@ -80,12 +83,36 @@ int importFile(const ImportArguments& a, CliContext& cx) {
     request.ambiguousDateOrder = cx.regional.dateOrder == DateOrder::DayMonthYear
                                      ? DateOrder::DayMonthYear
                                      : DateOrder::MonthDayYear;
+    const std::optional<ImportFormat> format = importFormatOf(a.file);
+    if (!format) throw UsageError{importRequestProblem(request)};
+    if (!fileExists(a.file)) throw UsageError{"no such file: " + a.file};
+    const bool delimited = !isStatement(*format);
+    const bool described = a.date || a.debit || a.credit;
+    std::string used;
+    if (delimited && !described) {
+        // No fields given: a saved layout, by its name or by the file's column names.
+        const auto found = findImportProfile(readImportProfiles(request.dataFolder),
+                                             a.profile.value_or(""), a.file);
+        if (!found && a.profile) throw UsageError{"no import profile named " + *a.profile};
+        if (found) {
+            request.links = found->links;
+            request.layout = found->layout;
+            used = found->name;
+        }
+    }
     if (const std::string problem = importRequestProblem(request); !problem.empty())
         throw UsageError{problem};
-    if (!fileExists(a.file)) throw UsageError{"no such file: " + a.file};
 
     StampSource stamps(cx.clock);
-    cx.out << runImport(request, cx.regional, stamps).text;
+    const ImportSummary summary = runImport(request, cx.regional, stamps);
+    if (!used.empty()) cx.out << "Read with the import profile " << used << ".\n";
+    cx.out << summary.text;
+    if (delimited && described && a.profile && summary.layout) {
+        ImportProfile saved{*a.profile, headerLineOf(a.file, summary.layout->skipLines),
+                            request.links, *summary.layout};
+        saveImportProfile(request.dataFolder, saved);
+        cx.out << "The layout was saved as the import profile " << *a.profile << ".\n";
+    }
     return kExitDone;
 }
 
@@ -128,6 +155,11 @@ Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
                 "the first line (after --skip-lines) holds column names (.txt and .csv)");
     c->add_option("--skip-footer", a->skipFooter, "lines with text at the end that are no entries")
         ->type_name("N");
+    c->add_option("--profile", a->profile,
+                  "save the layout given under this name, or read the file in the layout saved "
+                  "under it (without field options, a layout saved for the file's column names "
+                  "is used by itself)")
+        ->type_name("NAME");
     c->add_flag("--keep-duplicates", a->keepDuplicates,
                 "also import the lines the book already holds");
     return {c, [a, &cx] { return importFile(*a, cx); }};

@@ -191,3 +191,26 @@ TEST_F(BankExport, WhatTheFileCannotDecideIsRefusedNamingTheOption) {
 
 }  // namespace
 }  // namespace qbk
+
+namespace qbk {
+namespace {
+
+TEST_F(BankExport, ALayoutSavedAsAProfileIsUsedForTheNextFileWithItsColumnNames) {
+    const std::string header = "Konto;Buchungstag;Text;Betrag\n";
+    EXPECT_EQ(imported("march.csv", header + "DE1;28.03.2020;Miete;-500,00\n",
+                       {"--date", "2", "--amount", "4", "--note", "3", "--skip-header", "--profile",
+                        "giro"}),
+              (Lines{"20200328 -5000000 Miete"}));
+    EXPECT_NE(out.str().find("The layout was saved as the import profile giro."),
+              std::string::npos);
+    // A file of only ambiguous dates and amounts reads as the saved layout says.
+    EXPECT_EQ(imported("april.csv", header + "DE1;01.04.2020;Brot;-2.500\n", {}),
+              (Lines{"20200401 -25000000 Brot"}));
+    EXPECT_EQ(out.str().substr(0, 38), "Read with the import profile giro.\n1 r");
+    data.write("other.csv", "a;b\n");
+    EXPECT_EQ(run({"import", data.path(), data.file("other.csv"), "--profile", "none"}), 2);
+    EXPECT_EQ(err.str().substr(0, 40), "qbk3-cli: no import profile named none\n");
+}
+
+}  // namespace
+}  // namespace qbk
