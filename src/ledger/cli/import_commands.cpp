@@ -25,6 +25,7 @@ struct ImportArguments {
     std::size_t skipLines = 0, skipFooter = 0;
     bool negate = false;
     std::optional<std::string> profile;
+    bool sort = false;
 };
 
 // A field number given on the command line, as the caption of its link box.
@@ -79,6 +80,7 @@ int importFile(const ImportArguments& a, CliContext& cx) {
                      linkOption(a.user2, "user2")};
     request.skipHeader = a.skipHeader;
     request.keepDuplicates = a.keepDuplicates;
+    request.sortAfter = a.sort;
     // A QIF file whose dates read both ways is read in the order of the regional settings.
     request.ambiguousDateOrder = cx.regional.dateOrder == DateOrder::DayMonthYear
                                      ? DateOrder::DayMonthYear
@@ -160,6 +162,7 @@ Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
                   "under it (without field options, a layout saved for the file's column names "
                   "is used by itself)")
         ->type_name("NAME");
+    c->add_flag("--sort", a->sort, "sort the record file by date with the import");
     c->add_flag("--keep-duplicates", a->keepDuplicates,
                 "also import the lines the book already holds");
     return {c, [a, &cx] { return importFile(*a, cx); }};

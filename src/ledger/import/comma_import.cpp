@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/large_buffer.h"
 #include "platform/windows1252.h"
+#include "store/maintenance.h"
 #include "store/record_file.h"
 
 namespace qbk {
@@ -431,7 +432,7 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
                                           const ImportLinks& links,
                                           const RegionalSettings& regional,
                                           const DelimitedLayout& layout, bool keepDuplicates,
-                                          StampSource& stamps) {
+                                          StampSource& stamps, bool sortAfter) {
     using entry_layout::kSize;
     LineRule rule(links, layout, style);
     std::string added = encodeImportFile(importPath, rule, regional);
@@ -463,6 +464,12 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
     added.resize(kept);
     result.added = kept / kSize;
     if (result.added == 0) return result;
+    if (sortAfter) {
+        RecordFileContent sorted{content.records + added, content.partialTail};
+        sortRecords(sorted);
+        writeRecordFile(recordFilePath, sorted);
+        return result;
+    }
     const std::string_view pieces[] = {content.records, added, content.partialTail};
     writeFileAtomically(recordFilePath, pieces);
     return result;

@@ -91,13 +91,14 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
                                           const ImportLinks& links,
                                           const RegionalSettings& regional, bool skipHeader,
                                           bool keepDuplicates, StampSource& stamps);
-// The same, reading the file in `layout`.
+// The same, reading the file in `layout`; with `sortAfter` the record file is written
+// sorted by date (as the sort command sorts it), in the same write.
 DelimitedImportResult importDelimitedFile(const std::string& importPath, DelimitedStyle style,
                                           const std::string& recordFilePath,
                                           const ImportLinks& links,
                                           const RegionalSettings& regional,
                                           const DelimitedLayout& layout, bool keepDuplicates,
-                                          StampSource& stamps);
+                                          StampSource& stamps, bool sortAfter = false);
 
 // importDelimitedFile with the style by the file's name (a name ending neither in TXT
 // nor CSV is an OperationError) and duplicates left out. Returns the

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/category_file.h"
+#include "store/maintenance.h"
 #include "store/record_file.h"
 
 namespace qbk {
@@ -297,7 +298,7 @@ bool DuplicateFinder::take(const char* record) {
 
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
                           std::string_view defaultCategory, StampSource& stamps,
-                          bool keepDuplicates) {
+                          bool keepDuplicates, bool sortAfter) {
     ImportCommit commit;
     const BookLock lock(parentFolder(target.recordFilePath));
     RecordFileContent content = readRecordFile(target.recordFilePath);
@@ -368,6 +369,7 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     try {
         if (idsChanged) writeFileAtomically(idsPath, importedIdsText(ids, bookStamps));
         content.records += appended;
+        if (sortAfter) sortRecords(content);
         writeRecordFile(target.recordFilePath, content);
     } catch (const OperationError&) {
         if (!commit.createdCategories.empty())

@@ -168,12 +168,13 @@ struct ImportCommit {
 // rows without a category get `defaultCategory`; the codes of statement rows that the
 // category file lacks are added to it (named by their code, the default category
 // kDefaultImportCategoryName); the ids of the statement rows join the ids file; the
-// entries are appended after all existing ones. Each file is replaced atomically, the
-// ids file before the record file; when a write fails, the category file is put back,
-// so that the book is as before, and OperationError is thrown.
+// entries are appended after all existing ones (with `sortAfter`, the record file is
+// then sorted by date as the sort command sorts it, in the same write). Each file is replaced
+// atomically, the ids file before the record file; when a write fails, the category file is put
+// back, so that the book is as before, and OperationError is thrown.
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
                           std::string_view defaultCategory, StampSource& stamps,
-                          bool keepDuplicates = false);
+                          bool keepDuplicates = false, bool sortAfter = false);
 
 }  // namespace qbk
 

@@ -38,9 +38,9 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
             format == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
         DelimitedLayout layout = request.layout;
         layout.skipHeader = layout.skipHeader || request.skipHeader;
-        const DelimitedImportResult result =
-            importDelimitedFile(request.importPath, style, target.recordFilePath, request.links,
-                                regional, layout, request.keepDuplicates, stamps);
+        const DelimitedImportResult result = importDelimitedFile(
+            request.importPath, style, target.recordFilePath, request.links, regional, layout,
+            request.keepDuplicates, stamps, request.sortAfter);
         summary.added = result.added;
         summary.duplicatesSkipped = result.duplicates;
         layout.separator = result.separator;
@@ -103,7 +103,9 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
                                                                                : "commas");
         summary.text += ".\n";
     }
-    if (summary.added > 0)
+    if (summary.added > 0 && request.sortAfter)
+        summary.text += "The record file was sorted by date.\n";
+    else if (summary.added > 0)
         summary.text +=
             "They stand at the end of the record file: sort it before you use the book.\n";
     return summary;

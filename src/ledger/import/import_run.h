@@ -21,6 +21,7 @@ struct ImportRequest {
     bool skipHeader = false;      // .txt and .csv only: the first line holds column names
     DelimitedLayout layout;       // .txt and .csv only: how the lines are written
     bool keepDuplicates = false;  // import the lines the book already holds as well
+    bool sortAfter = false;       // sort the record file by date in the same write
     // QIF files whose dates read both ways (03/04/2026): MonthDayYear or DayMonthYear.
     DateOrder ambiguousDateOrder = DateOrder::MonthDayYear;
 };

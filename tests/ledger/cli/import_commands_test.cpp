@@ -214,3 +214,24 @@ TEST_F(BankExport, ALayoutSavedAsAProfileIsUsedForTheNextFileWithItsColumnNames)
 
 }  // namespace
 }  // namespace qbk
+
+namespace qbk {
+namespace {
+
+TEST_F(ImportCommand, SortPutsTheImportInDateOrderInTheSameWrite) {
+    data.write("quillbank.dat", testing::fileOf({testing::entry(2001, 6, 1, "A", 100, "old", 7)}));
+    data.write("bank.csv", "12/31/2000,1,early\n6/13/2001,2,late\n");
+    ASSERT_EQ(run({"import", data.path(), data.file("bank.csv"), "--date", "1", "--amount", "2",
+                   "--note", "3", "--sort"}),
+              0)
+        << err.str();
+    EXPECT_NE(out.str().find("The record file was sorted by date.\n"), std::string::npos);
+    const auto r = readRecords(data.file("quillbank.dat"));
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ(trimBlanks(r[0].note), "late");
+    EXPECT_EQ(trimBlanks(r[1].note), "old");
+    EXPECT_EQ(trimBlanks(r[2].note), "early");
+}
+
+}  // namespace
+}  // namespace qbk
