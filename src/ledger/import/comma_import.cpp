@@ -358,6 +358,15 @@ Message importReadyQuestion() {
         "Ready...", Icon::Question, Buttons::YesNo, 2};
 }
 
+Message sortedImportFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut) {
+    std::string text = std::to_string(imported) +
+                       " records have been imported, and the record file is sorted by date.";
+    if (duplicatesLeftOut > 0)
+        text += " " + std::to_string(duplicatesLeftOut) +
+                (duplicatesLeftOut == 1 ? " duplicate was" : " duplicates were") + " left out.";
+    return {text, "Finished", Icon::Information, Buttons::Ok, 1};
+}
+
 Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut) {
     std::string text = std::to_string(imported) + " records have been imported.";
     if (duplicatesLeftOut > 0)

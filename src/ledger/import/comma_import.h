@@ -39,6 +39,8 @@ Message importReadyQuestion();
 // The report at the end ("Finished"), with the number of duplicates left out when
 // there were any.
 Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut = 0);
+// The report of File > Import Bank File..., which sorts the record file with the import.
+Message sortedImportFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut);
 
 // The entries of every line of `text` (decoded), lines without a date (no date field,
 // a date not after day 0, or every field empty) left out, and with `skipHeader` the

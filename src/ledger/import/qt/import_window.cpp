@@ -47,9 +47,11 @@ DelimitedStyle styleOf(ImportFormat f) {
 
 }  // namespace
 
-qbk3cdi::qbk3cdi(QBK_3_Main& window) : QDialog(&window), window_(window) {
+qbk3cdi::qbk3cdi(QBK_3_Main& window, bool sortAfter)
+    : QDialog(&window), window_(window), sortAfter_(sortAfter) {
     setObjectName(QStringLiteral("qbk3cdi"));
-    setWindowTitle(QStringLiteral("Comma-Delimited Import Field Selector"));
+    setWindowTitle(sortAfter ? QStringLiteral("Import Bank File")
+                             : QStringLiteral("Comma-Delimited Import Field Selector"));
     setModal(true);
     createControls();
     createPreview();
@@ -566,7 +568,7 @@ void qbk3cdi::Command1_Click() {
         const WaitCursor hourglass;
         commit =
             commitImport(batch_, {window_.state().RecordFilePath, window_.state().CategoryFilePath},
-                         kDefaultImportCategory, window_.stamps());
+                         kDefaultImportCategory, window_.stamps(), false, sortAfter_);
         // What was written is in the book now: a second Import adds nothing.
         markDuplicates(batch_, readBookIndex(window_.state().RecordFilePath));
     } catch (const OperationError& e) {
@@ -577,8 +579,14 @@ void qbk3cdi::Command1_Click() {
     previewModel_->reload();
     showPreviewSummary();
     if (!commit.createdCategories.empty()) window_.PopCategoryGrid();
+    if (!sortAfter_) {
+        window_.prompts().message(
+            importFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
+        return;
+    }
+    window_.refreshList();
     window_.prompts().message(
-        importFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
+        sortedImportFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
 }
 
 void qbk3cdi::Command2_Click() {

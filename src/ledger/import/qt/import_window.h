@@ -35,8 +35,10 @@ class CategoryPickDelegate;
 class qbk3cdi : public QDialog {
     Q_OBJECT
   public:
-    // A window over `window`, importing into its record file. Shown with exec().
-    explicit qbk3cdi(QBK_3_Main& window);
+    // A window over `window`, importing into its record file. Shown with exec(). With
+    // `sortAfter` (File > Import Bank File...) the record file is sorted by date in the
+    // same write as the import and the list refreshed.
+    explicit qbk3cdi(QBK_3_Main& window, bool sortAfter = false);
     ~qbk3cdi() override;
 
     // Asks for the file, offers the internal backup, then shows it: a comma-delimited
@@ -97,6 +99,7 @@ class qbk3cdi : public QDialog {
     void step(int value);
 
     QBK_3_Main& window_;
+    bool sortAfter_;
     std::string ImportFileName;
     std::size_t ImportLineCount = 0;
     std::string LinkNo;

@@ -406,3 +406,24 @@ TEST_F(ImportWindowTest, TheMenuItemOpensTheWindowModally) {
 
 }  // namespace
 }  // namespace qbk
+
+namespace qbk {
+namespace {
+
+// File > Import Bank File...: the same window, the book sorted with the import.
+TEST_F(ImportWindowTest, TheBankFileItemSortsTheBookWithTheImport) {
+    importWindow = std::make_unique<qbk3cdi>(*window, true);
+    EXPECT_EQ(importWindow->windowTitle(), "Import Bank File");
+    chooseSample("checking.ofx");
+    prompts.answers.push_back(Answer::Yes);  // Ready...
+    prompts.answers.push_back(Answer::Yes);  // lines without a category go to IMPORT
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last().text.substr(0, 32), "4 records have been imported, an");
+    const std::vector<EntryRecord> records = readRecords(program.file("quillbank.dat"));
+    ASSERT_EQ(records.size(), 5u);
+    for (std::size_t i = 1; i < records.size(); ++i)
+        EXPECT_GE(records[i - 1].entryDate, records[i].entryDate);
+}
+
+}  // namespace
+}  // namespace qbk
