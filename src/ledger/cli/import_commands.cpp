@@ -124,10 +124,12 @@ Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
     auto* c = tool.add_subcommand(
         "import",
         "Append a .txt or .csv file (with field numbers) or a bank statement (.ofx, .qfx, "
-        ".qif) to the book: all lines or none; lines the book already holds are skipped.");
+        ".qif, MT940 .sta or .mt940) to the book: all lines or none; lines the book already "
+        "holds are skipped.");
     auto a = std::make_shared<ImportArguments>();
     addFolder(*c, a->folder);
-    c->add_option("FILE", a->file, "the file to import (.txt, .csv, .ofx, .qfx or .qif)")
+    c->add_option("FILE", a->file,
+                  "the file to import (.txt, .csv, .ofx, .qfx, .qif, .sta or .mt940)")
         ->required();
     const std::pair<const char*, std::optional<std::string>*> links[] = {
         {"--date", &a->date},         {"--amount", &a->amount}, {"--note", &a->note},

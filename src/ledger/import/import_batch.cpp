@@ -105,6 +105,7 @@ std::optional<ImportFormat> importFormatOf(std::string_view fileName) {
     const std::string ending = nameEnding(fileName);
     if (ending == "OFX" || ending == "QFX") return ImportFormat::Ofx;
     if (ending == "QIF") return ImportFormat::Qif;
+    if (ending == "STA" || ending == "940") return ImportFormat::Mt940;
     return std::nullopt;
 }
 

@@ -43,11 +43,11 @@ inline constexpr std::string_view kDefaultImportCategory = "IMPORT";
 inline constexpr std::string_view kDefaultImportCategoryName = "Imported";
 
 // The kinds of files the import reads, by the last three characters of the name
-// upper-cased: TXT, CSV, OFX or QFX, QIF.
-enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif };
+// upper-cased: TXT, CSV, OFX or QFX, QIF, STA or 940 (MT940).
+enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif, Mt940 };
 std::optional<ImportFormat> importFormatOf(std::string_view fileName);
 inline bool isStatement(ImportFormat f) {
-    return f == ImportFormat::Ofx || f == ImportFormat::Qif;
+    return f == ImportFormat::Ofx || f == ImportFormat::Qif || f == ImportFormat::Mt940;
 }
 
 enum class CategorySource {

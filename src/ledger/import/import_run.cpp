@@ -2,6 +2,7 @@
 
 #include "import/amount_column.h"
 #include "import/import_batch.h"
+#include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"
 #include "import/qif_reader.h"
@@ -14,7 +15,9 @@ namespace qbk {
 
 std::string importRequestProblem(const ImportRequest& request) {
     const std::optional<ImportFormat> format = importFormatOf(request.importPath);
-    if (!format) return "FILE must end in .txt, .csv, .ofx, .qfx or .qif: " + request.importPath;
+    if (!format)
+        return "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta or .mt940: " +
+               request.importPath;
     const bool twoColumns = request.layout.debit != 0 || request.layout.credit != 0;
     if (!isStatement(*format) && !importLinksComplete(request.links) &&
         !(twoColumns && !request.links.date.empty()))
@@ -60,6 +63,8 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
                         std::to_string(summary.investmentsLeftOut) +
                         "): buys, sells and the like of securities are not entries of a "
                         "cashflow book, and nothing was imported.");
+        } else if (format == ImportFormat::Mt940) {
+            statement = readMt940(text);
         } else {
             QifStatement qif = readQif(text, request.ambiguousDateOrder);
             ambiguousDates = qif.ambiguous.has_value();

@@ -19,7 +19,7 @@ struct ImportRequest {
     std::string importPath;       // .txt, .csv, .ofx, .qfx or .qif
     ImportLinks links;            // .txt and .csv only: the field numbers
     bool skipHeader = false;      // .txt and .csv only: the first line holds column names
-    DelimitedLayout layout;       // .txt and .csv only: how the lines are written
+    DelimitedLayout layout = {};  // .txt and .csv only: how the lines are written
     bool keepDuplicates = false;  // import the lines the book already holds as well
     bool sortAfter = false;       // sort the record file by date in the same write
     // QIF files whose dates read both ways (03/04/2026): MonthDayYear or DayMonthYear.

@@ -210,3 +210,40 @@ TEST(BankFiles, InvestmentTransactionsAreCountedOrTheFileRefused) {
 
 }  // namespace
 }  // namespace qbk
+
+namespace qbk {
+namespace {
+
+TEST(BankFiles, Mt940StatementsByTheirReferences) {
+    testing::TempFolder book;
+    ManualClock clock{serialFromDate(2026, 3, 1), 43200};
+    StampSource stamps{clock};
+    book.write("konto.sta",
+               ":20:STARTUMS\r\n:25:10020030/1234567\r\n:28C:00001/001\r\n"
+               ":60F:C200327EUR1234,56\r\n"
+               ":61:2003270327DR12,50NMSCNONREF//B1\r\n"
+               ":86:106?00Kartenzahlung?20Brot und?21 Br\xF6tchen?32B\xE4"
+               "ckerei\r\n"
+               ":61:2003280328CR1000,NTRFNONREF\r\n:86:Gehalt M\xE4rz\r\n"
+               ":61:2003280328DR12,50NMSCNONREF//B2\r\n:86:?20Brot und?21 Br\xF6tchen?32B\xE4"
+               "ckerei\r\n"
+               ":62F:C200328EUR2210,06\r\n-\r\n");
+    ImportRequest request{book.path(), book.file("konto.sta"), {}};
+    EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).added, 3u);
+    std::vector<std::string> lines;
+    for (const EntryRecord& r : readRecords(book.file("quillbank.dat")))
+        lines.push_back(yyyymmdd(r.entryDate) + " " + std::to_string(r.amount.raw()) + " " +
+                        std::string(trimBlanks(r.note)));
+    EXPECT_EQ(lines, (std::vector<std::string>{"20200327 -125000 B\xC3\xA4"
+                                               "ckerei - Brot und Br\xC3\xB6tchen",
+                                               "20200328 10000000 Gehalt M\xC3\xA4rz",
+                                               "20200328 -125000 B\xC3\xA4"
+                                               "ckerei - Brot und Br\xC3\xB6tchen"}));
+    // Again: the referenced lines by their ids, the other by date, amount and note.
+    const ImportSummary again = runImport(request, RegionalSettings::unitedStates(), stamps);
+    EXPECT_EQ(again.added, 0u);
+    EXPECT_EQ(again.duplicatesSkipped, 3u);
+}
+
+}  // namespace
+}  // namespace qbk

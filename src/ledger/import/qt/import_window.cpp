@@ -17,6 +17,7 @@
 #include <climits>
 
 #include "import/import_preview.h"
+#include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"
 #include "import/qif_reader.h"
@@ -352,6 +353,9 @@ void qbk3cdi::showStatement() {
     if (*format_ == ImportFormat::Ofx) {
         const WaitCursor hourglass;
         statement = readOfx(text);
+    } else if (*format_ == ImportFormat::Mt940) {
+        const WaitCursor hourglass;
+        statement = readMt940(text);
     } else {
         QifStatement qif = readQif(text, std::nullopt);
         if (qif.ambiguous) {
