@@ -78,7 +78,7 @@ void readInformation(std::string_view text, StatementTransaction& t) {
         return;
     }
     std::string purpose, payee;
-    for (std::size_t at = first; at != std::string_view::npos;) {
+    for (std::size_t at = first; at != std::string_view::npos && at + 3 <= text.size();) {
         const std::size_t next = text.find('?', at + 3);
         const int code = digits(text, at + 1, 2) ? number(text.substr(at + 1, 2)) : -1;
         const std::string_view value =
