@@ -36,6 +36,12 @@ std::string dateAndAmount(const char* record) {
     key.append(record + entry_layout::kAmount, 8);
     return key;
 }
+// The id under which a transaction is kept whose id the book already holds for another
+// date or amount (the bank reused it): the id with its date and amount.
+std::string reusedIdOf(const std::string& id, const char* record) {
+    return id + "@" + std::to_string(entry_bytes::entryDate(record)) + "/" +
+           std::to_string(entry_bytes::amount(record).raw());
+}
 bool sameKey(const char* a, const char* b) {
     return std::memcmp(a + entry_layout::kEntryDate, b + entry_layout::kEntryDate, 8) == 0 &&
            std::memcmp(a + entry_layout::kAmount, b + entry_layout::kAmount, 8) == 0 &&
@@ -227,14 +233,20 @@ void markDuplicates(ImportBatch& batch, const BookIndex& book) {
         encodeEntry(row.entry, bytes);
         row.duplicate = Duplicate::None;
         if (!row.id.empty()) {
+            const std::string da = dateAndAmount(bytes);
+            const std::string reusedId = reusedIdOf(row.id, bytes);
             const auto id = book.ids.find(row.id);
-            const auto [earlier, first] = listed.emplace(row.id, dateAndAmount(bytes));
-            if (!first && earlier->second == dateAndAmount(bytes))
+            const auto reused = book.ids.find(reusedId);
+            const auto [earlier, first] = listed.emplace(row.id, da);
+            if (!first && earlier->second == da)
                 row.duplicate = Duplicate::SameIdInFile;
-            else if (id != book.ids.end() && id->second != dateAndAmount(bytes))
-                row.duplicate = Duplicate::IdReused;
-            else if (id != book.ids.end() && takenIds.insert(row.id).second)
+            else if (id != book.ids.end() && id->second == da && takenIds.insert(row.id).second)
                 row.duplicate = Duplicate::InBook;
+            else if (reused != book.ids.end() && reused->second == da &&
+                     takenIds.insert(reusedId).second)
+                row.duplicate = Duplicate::InBook;
+            else if (id != book.ids.end() && id->second != da)
+                row.duplicate = Duplicate::IdReused;
         } else {
             const std::string key = entryKey(bytes);
             const auto count = [](const auto& map, const std::string& k) {
@@ -315,7 +327,9 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     // The duplicates as the book stands now, another import may have come in since the
     // preview.
     ImportBatch now = batch;
-    if (!keepDuplicates) markDuplicates(now, bookIndexOf(content.records, ids));
+    const BookIndex index = bookIndexOf(content.records, ids);
+    if (!keepDuplicates) markDuplicates(now, index);
+    std::unordered_map<std::string, std::string> written;  // ids of this import: date, amount
     // Comma-delimited lines keep their category codes as they stand, so only a statement
     // needs the category file.
     std::vector<CategoryRecord> categories;
@@ -354,11 +368,20 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         }
         r.recordStamp = stamps.next();
         bookStamps.insert(r.recordStamp);
+        const std::string encoded = encodeEntry(r);
         if (!row.id.empty()) {
-            ids.stampOf[row.id] = r.recordStamp;
+            // A reused id keeps the entry it names; this one is kept with its date and
+            // amount, so that a second import finds it too.
+            const std::string da = dateAndAmount(encoded.data());
+            const auto known = index.ids.find(row.id);
+            const auto before = written.find(row.id);
+            const bool reused = (known != index.ids.end() && known->second != da) ||
+                                (before != written.end() && before->second != da);
+            ids.stampOf[reused ? reusedIdOf(row.id, encoded.data()) : row.id] = r.recordStamp;
+            if (!reused) written.emplace(row.id, da);
             idsChanged = true;
         }
-        appended += encodeEntry(r);
+        appended += encoded;
         ++commit.added;
     }
     if (commit.added == 0) return commit;
