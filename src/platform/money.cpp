@@ -84,4 +84,37 @@ std::optional<Money> Money::parseDecimal(std::string_view text, char decimalPoin
     return Money(static_cast<std::int64_t>(~units + 1));  // two's complement of the magnitude
 }
 
+std::optional<Money> Money::parseFigures(std::string_view figures, DecimalMark mark,
+                                         bool grouping) {
+    const char decimal = mark == DecimalMark::Point ? '.' : ',';
+    const char group = mark == DecimalMark::Point ? ',' : '.';
+    const std::size_t point = figures.find(decimal);
+    const std::string_view whole = figures.substr(0, point);
+    std::string plain;
+    std::size_t groupDigits = 0;  // digits since the last group mark
+    bool grouped = false;
+    for (const char c : whole) {
+        if (c == group) {
+            // A group mark follows one to three digits, or three after another mark.
+            if (!grouping || groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3))
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
+        } else if (c >= '0' && c <= '9') {
+            plain += c;
+            ++groupDigits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (grouped && groupDigits != 3) return std::nullopt;
+    if (point != std::string_view::npos) {
+        const std::string_view fraction = figures.substr(point + 1);
+        if (fraction.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+        plain += '.';
+        plain += fraction;
+    }
+    return parseDecimal(plain, '.');
+}
+
 }  // namespace qbk

@@ -9,6 +9,11 @@
 
 namespace qbk {
 
+class Money;
+
+// The two ways of writing a decimal number: 1,234.56 (point) and 1.234,56 (comma).
+enum class DecimalMark { Point, Comma };
+
 class Money {
   public:
     static constexpr std::int64_t kScale = 10000;  // units per whole currency unit
@@ -39,6 +44,13 @@ class Money {
     // Parses plain decimal text: optional '-', digits, optional `decimalPoint` and
     // more digits (rounded to four places, halves to even). Nothing else is accepted.
     static std::optional<Money> parseDecimal(std::string_view text, char decimalPoint = '.');
+
+    // Reads figures (digits, "." and "," only, no sign) with `mark` as the decimal mark,
+    // at most once. The other character groups the whole part in threes after a first
+    // group of one to three digits (1,234,567.5); with `grouping` false it may not stand
+    // at all. nullopt when the text does not fit, has no digit, or is out of range.
+    static std::optional<Money> parseFigures(std::string_view figures, DecimalMark mark,
+                                             bool grouping = true);
 
   private:
     constexpr explicit Money(std::int64_t raw) : raw_(raw) {}

@@ -288,56 +288,60 @@ std::string RegionalSettings::numberText(Money amount) const {
     return text;
 }
 
-std::optional<Money> RegionalSettings::parseTypedAmount(std::string_view filtered) const {
-    std::string plain;
-    bool seenDecimal = false;
-    for (std::size_t i = 0; i < filtered.size(); ++i) {
-        const char c = filtered[i];
-        if (c >= '0' && c <= '9') {
-            plain += c;
-        } else if (filtered.substr(i).starts_with(decimalSeparator)) {
-            if (seenDecimal) return std::nullopt;
-            seenDecimal = true;
-            plain += '.';
-            i += decimalSeparator.size() - 1;
-        }
-        // Any other "." or "," groups digits and is skipped.
-    }
-    return Money::parseDecimal(plain, '.');
+AmountReading RegionalSettings::readFigures(std::string_view figures) const {
+    const DecimalMark own = decimalSeparator == "," ? DecimalMark::Comma : DecimalMark::Point;
+    const bool ownGroups = groupSeparator == (own == DecimalMark::Comma ? "." : ",");
+    if (const auto value = Money::parseFigures(figures, own, ownGroups)) return {value, {}};
+    const auto point = Money::parseFigures(figures, DecimalMark::Point);
+    const auto comma = Money::parseFigures(figures, DecimalMark::Comma);
+    const std::string quoted = "\"" + std::string(figures) + "\"";
+    if (point && comma && *point != *comma)
+        return {std::nullopt,
+                quoted + " reads two ways: " + numberText(*point) +
+                    " with \".\" as the decimal mark, or " + numberText(*comma) +
+                    " with \",\" as the decimal mark",
+                true};
+    if (point || comma) return {point ? point : comma, {}};
+    return {std::nullopt, quoted + " is not an amount"};
 }
 
-std::optional<Money> RegionalSettings::parseAmount(std::string_view text) const {
+std::optional<Money> RegionalSettings::parseTypedAmount(std::string_view filtered) const {
+    return readFigures(filtered).value;
+}
+
+std::optional<RegionalSettings::AmountText> RegionalSettings::splitAmountText(
+    std::string_view text) const {
     std::string_view t = trimBlanks(text);
-    bool negative = false;
+    AmountText out;
     if (t.size() >= 2 && t.front() == '(' && t.back() == ')') {
-        negative = true;
+        out.negative = true;
         t = trimBlanks(t.substr(1, t.size() - 2));
     }
-    std::string plain;
-    bool seenDigit = false, seenDecimal = false, signSeen = false, digitsEnded = false;
+    // Group separators that cannot be taken for a decimal mark (blanks, "'", the
+    // narrow no-break space of French settings) are only skipped between figures.
+    const auto otherGroup = [](const std::string& g) { return !g.empty() && g != "." && g != ","; };
+    bool seenDigit = false, signSeen = out.negative, digitsEnded = false;
     for (std::size_t i = 0; i < t.size();) {
         const char c = t[i];
-        if (c >= '0' && c <= '9') {
+        if ((c >= '0' && c <= '9') || c == '.' || c == ',') {
             if (digitsEnded) return std::nullopt;
-            plain += c;
-            seenDigit = true;
+            out.figures += c;
+            seenDigit = seenDigit || (c >= '0' && c <= '9');
             ++i;
-        } else if (!decimalSeparator.empty() && t.substr(i).starts_with(decimalSeparator)) {
-            if (seenDecimal || digitsEnded) return std::nullopt;
-            seenDecimal = true;
-            plain += '.';
-            i += decimalSeparator.size();
-        } else if (seenDigit && !seenDecimal && !groupSeparator.empty() &&
-                   t.substr(i).starts_with(groupSeparator)) {
+        } else if (seenDigit && !digitsEnded && otherGroup(groupSeparator) &&
+                   t.substr(i).starts_with(groupSeparator) &&
+                   i + groupSeparator.size() < t.size() &&
+                   std::isdigit(static_cast<unsigned char>(t[i + groupSeparator.size()]))) {
             i += groupSeparator.size();
-        } else if (seenDigit && !seenDecimal && !moneyGroupSeparator.empty() &&
-                   moneyGroupSeparator != decimalSeparator &&
-                   t.substr(i).starts_with(moneyGroupSeparator)) {
+        } else if (seenDigit && !digitsEnded && otherGroup(moneyGroupSeparator) &&
+                   t.substr(i).starts_with(moneyGroupSeparator) &&
+                   i + moneyGroupSeparator.size() < t.size() &&
+                   std::isdigit(static_cast<unsigned char>(t[i + moneyGroupSeparator.size()]))) {
             i += moneyGroupSeparator.size();
         } else if (c == '-' || c == '+') {
-            if (signSeen || negative) return std::nullopt;
+            if (signSeen) return std::nullopt;
             signSeen = true;
-            negative = c == '-';
+            out.negative = c == '-';
             if (seenDigit) digitsEnded = true;
             ++i;
         } else if (c == ' ') {
@@ -351,8 +355,28 @@ std::optional<Money> RegionalSettings::parseAmount(std::string_view text) const 
         }
     }
     if (!seenDigit) return std::nullopt;
-    if (negative) plain.insert(0, 1, '-');
-    return Money::parseDecimal(plain, '.');
+    return out;
+}
+
+AmountReading RegionalSettings::readAmount(std::string_view text,
+                                           std::optional<DecimalMark> mark) const {
+    const std::optional<AmountText> split = splitAmountText(text);
+    if (!split) return {std::nullopt, "\"" + std::string(trimBlanks(text)) + "\" is not an amount"};
+    AmountReading reading;
+    if (mark) {
+        reading.value = Money::parseFigures(split->figures, *mark);
+        if (!reading.value)
+            reading.problem = "\"" + std::string(trimBlanks(text)) + "\" is not an amount with \"" +
+                              (*mark == DecimalMark::Point ? "." : ",") + "\" as the decimal mark";
+    } else {
+        reading = readFigures(split->figures);
+    }
+    if (reading.value && split->negative) reading.value = -*reading.value;
+    return reading;
+}
+
+std::optional<Money> RegionalSettings::parseAmount(std::string_view text) const {
+    return readAmount(text).value;
 }
 
 std::string RegionalSettings::shortDate(DaySerial day) const {

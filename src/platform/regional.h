@@ -21,6 +21,14 @@ namespace qbk {
 // the record list, a day serial that is no date, a stamp that is no stamp.
 inline constexpr std::string_view kNoValueText = "****?****";
 
+// What a number text reads as: its value, or why it has none, naming the text (and,
+// when it reads two ways, both values).
+struct AmountReading {
+    std::optional<Money> value;
+    std::string problem;   // empty when there is a value
+    bool twoWays = false;  // refused because it reads as two values
+};
+
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
 // Where the sign of a negative money text goes (the POSIX n_sign_posn values).
@@ -69,16 +77,35 @@ struct RegionalSettings {
     // negatives: 12.5, 1000, -0.25.
     std::string numberText(Money amount) const;
 
-    // A typed amount after the filter that keeps digits, "." and ",": the decimal
-    // separator marks the fraction, any other "." or "," is a group separator and is
-    // skipped. Rounded to four decimals, halves to even. nullopt when no digit is left,
-    // the decimal separator stands twice, or the value is out of range.
+    // How figures (digits, "." and "," only: a typed amount after the filter that keeps
+    // those, or the figures of an imported one) read here. This is the one rule of every
+    // amount the user types or imports:
+    //   - by the decimal and group separators of these settings when they fit (groups
+    //     of three after the first), so 1,234.56 here and 1.234,56 in Germany;
+    //   - else by the other convention when only that fits, or when the ways that fit
+    //     give the same value (12,50 in the United States, 223.77 in the Netherlands);
+    //   - else refused: no digit, separators that fit no way (1.2.3, 12,5.0), or two
+    //     ways with two values (1.234 where a blank groups digits).
+    // Rounded to four decimals, halves to even.
+    AmountReading readFigures(std::string_view figures) const;
+    // readFigures' value; nullopt when it refuses.
     std::optional<Money> parseTypedAmount(std::string_view filtered) const;
 
     // A number or money text as users and other programs write it: blanks, a sign
-    // before or after, parentheses for negatives, the currency symbol, group
-    // separators. nullopt when it is not a number.
+    // before or after, parentheses for negatives, the currency symbol, group separators
+    // (those of these settings and blanks as well); the figures read by readFigures, or,
+    // with `mark`, by that decimal mark alone (a column of a file decided as a whole).
+    AmountReading readAmount(std::string_view text,
+                             std::optional<DecimalMark> mark = std::nullopt) const;
+    // readAmount's value; nullopt when it refuses.
     std::optional<Money> parseAmount(std::string_view text) const;
+    // The sign and the figures of a money text, as readAmount sees them; nullopt when
+    // it holds anything else (letters, two signs, digits after the end of the number).
+    struct AmountText {
+        bool negative = false;
+        std::string figures;
+    };
+    std::optional<AmountText> splitAmountText(std::string_view text) const;
 
     // Short date text ("general date" of a date without time): 12/31/2000, 31.12.2000;
     // kNoValueText for no date.

@@ -9,14 +9,19 @@ void FixNumberString(std::string_view text, std::string& out) {
         if ((c >= '0' && c <= '9') || c == '.' || c == ',') out += c;
 }
 
-std::optional<Money> typedAmount(std::string_view text, const RegionalSettings& regional,
+AmountReading typedAmountReading(std::string_view text, const RegionalSettings& regional,
                                  bool income) {
     if (trimBlanks(text).empty()) text = "0";
     std::string filtered;
     FixNumberString(text, filtered);
-    const std::optional<Money> value = regional.parseTypedAmount(filtered);
-    if (!value) return std::nullopt;
-    return income ? value->abs() : -value->abs();
+    AmountReading reading = regional.readFigures(filtered);
+    if (reading.value) reading.value = income ? reading.value->abs() : -reading.value->abs();
+    return reading;
+}
+
+std::optional<Money> typedAmount(std::string_view text, const RegionalSettings& regional,
+                                 bool income) {
+    return typedAmountReading(text, regional, income).value;
 }
 
 }  // namespace qbk

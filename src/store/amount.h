@@ -19,8 +19,12 @@ void FixNumberString(std::string_view text, std::string& out);
 // The amount of an entry typed as `text`: an empty text counts as "0"; the text is
 // filtered by FixNumberString, read in the regional settings, made absolute, rounded
 // to four decimals (halves to even) and given the sign of income (+) or expense (-).
-// nullopt when no number is left (no digit, or the decimal separator twice).
+// nullopt when no number is left or it does not read one way (readFigures: 12.50 is
+// twelve and a half in every setting, 1.2.3 is nothing).
 std::optional<Money> typedAmount(std::string_view text, const RegionalSettings& regional,
+                                 bool income);
+// typedAmount with the reason of a refusal (RegionalSettings::readFigures).
+AmountReading typedAmountReading(std::string_view text, const RegionalSettings& regional,
                                  bool income);
 
 }  // namespace qbk

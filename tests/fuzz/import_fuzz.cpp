@@ -1,7 +1,9 @@
 // Comma-delimited text of any bytes, in both styles: every line splits into one field
-// more than it has separators (a quoted .csv field may hold some), each without surrounding blanks; the import takes all
-// lines or none, and every entry it takes has a date. And a full export of entries
-// made from the input reads back through the import as the same entries.
+// more than it has separators (a quoted .csv field may hold some), each without
+// surrounding blanks; the import takes all lines or none, and every entry it takes has
+// a date; a bank layout of any options (separator, skipped lines, footer, debit and
+// credit, sign column) takes all lines or refuses with a type mismatch. And a full export of
+// entries made from the input reads back through the import as the same entries.
 #include <algorithm>
 #include <tuple>
 
@@ -36,7 +38,8 @@ void checkLines(std::string_view text, DelimitedStyle style) {
         const std::size_t most = line.empty() ? 0 : separators(line, style) + 1;
         // A quoted .csv field may hold commas, so only a line without quotes splits at
         // every comma.
-        const bool quoted = style == DelimitedStyle::Csv && line.find('"') != std::string_view::npos;
+        const bool quoted =
+            style == DelimitedStyle::Csv && line.find('"') != std::string_view::npos;
         FUZZ_CHECK(quoted ? fields.size() <= most && (line.empty() || !fields.empty())
                           : fields.size() == most);
         for (const std::string& f : fields)
@@ -64,15 +67,16 @@ void checkImport(const std::string& text, DelimitedStyle style, const RegionalSe
     }
     for (const EntryRecord& r : converted)
         FUZZ_CHECK(isDate(r.entryDate));
-    // A line whose date, amount and note the book or an earlier line holds is a duplicate
-    // and left out.
+    // The book holds one entry: the first line with its date, amount and note is a
+    // duplicate and left out; lines never make each other duplicates.
     std::vector<EntryRecord> kept;
-    std::vector<std::tuple<double, std::int64_t, std::string>> seen{
-        {EntryRecord().entryDate, EntryRecord().amount.raw(), EntryRecord().note}};
+    bool bookEntryLeft = true;
     for (const EntryRecord& r : converted) {
-        const auto key = std::make_tuple(r.entryDate, r.amount.raw(), r.note);
-        if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
-        seen.push_back(key);
+        if (bookEntryLeft && r.entryDate == EntryRecord().entryDate &&
+            r.amount == EntryRecord().amount && r.note == EntryRecord().note) {
+            bookEntryLeft = false;
+            continue;
+        }
         kept.push_back(r);
     }
 
@@ -142,13 +146,47 @@ void checkExportReadsBack(fuzz::Input& in, DelimitedStyle style, const RegionalS
     const std::string text = exportText(
         ExportKind::Full, split, categories,
         style == DelimitedStyle::Csv ? kCommaSeparatedStyle : kQuotedTextStyle, regional);
+    // The export writes the dates and amounts of the regional settings; a file of them
+    // alone may not tell which those are, so the import is told.
+    DelimitedLayout layout;
+    layout.dateFormat = regional.dateOrder == DateOrder::DayMonthYear ? DateFormat::DayMonthYear
+                                                                      : DateFormat::MonthDayYear;
+    layout.decimalMark = regional.decimalSeparator == "," ? DecimalMark::Comma : DecimalMark::Point;
     std::vector<Row> read;
     for (const EntryRecord& r :
-         convertImportText(decodeImportBytes(text), style, kExportLinks, regional))
+         convertImportText(decodeImportBytes(text), style, kExportLinks, regional, layout).entries)
         read.push_back(rowOf(r));
     std::sort(expected.begin(), expected.end());
     std::sort(read.begin(), read.end());
     FUZZ_CHECK(read == expected);
+}
+
+// A bank layout of any options over any bytes: entries with dates, or a type mismatch.
+void checkLayout(fuzz::Input& in, const RegionalSettings& regional) {
+    DelimitedLayout layout;
+    const std::uint8_t options = in.byte();
+    layout.separator = "\0,;\t"[options % 4];
+    layout.skipLines = in.byte() % 4;
+    layout.skipHeader = options & 4;
+    layout.skipFooter = in.byte() % 3;
+    if (options & 8) layout.decimalMark = options & 16 ? DecimalMark::Comma : DecimalMark::Point;
+    if (options & 32) layout.dateFormat = static_cast<DateFormat>(in.byte() % 5);
+    if (options & 64) {
+        layout.debit = in.byte() % 5;
+        layout.credit = in.byte() % 5;
+    }
+    if (options & 128) layout.sign = in.byte() % 5;
+    layout.negate = in.byte() & 1;
+    if (in.byte() & 1) layout.noteFields = {3, 1};
+    try {
+        for (const EntryRecord& r :
+             convertImportText(decodeImportBytes(in.rest()), DelimitedStyle::Csv, kAllLinks,
+                               regional, layout)
+                 .entries)
+            FUZZ_CHECK(isDate(r.entryDate));
+    } catch (const OperationError& e) {
+        FUZZ_CHECK(e.number() == errnum::kTypeMismatch);
+    }
 }
 
 }  // namespace
@@ -162,6 +200,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t mode = in.byte();
     const DelimitedStyle style = mode & 1 ? DelimitedStyle::Csv : DelimitedStyle::Txt;
     const RegionalSettings& regional = mode & 2 ? de : us;
+    if (mode & 8) {
+        checkLayout(in, regional);
+        return 0;
+    }
     if (mode & 4) {
         // Not for comma-decimal amounts in comma-separated values: the export quotes
         // them for spreadsheets, and the import's splitting keeps quotes.

@@ -43,7 +43,13 @@ std::vector<Shown> shown(const Statement& s) {
 Read read(const std::string& text, bool qif, std::optional<DateOrder> order) {
     Read r;
     try {
-        r.transactions = qif ? readQif(text, order).transactions : readOfx(text);
+        std::size_t investments = 0;
+        r.transactions = qif ? readQif(text, order).transactions : readOfx(text, &investments);
+        if (r.transactions.empty() && investments > 0)
+            r.refusal = "This file holds only investment transactions (" +
+                        std::to_string(investments) +
+                        "): buys, sells and the like of securities are not entries of a "
+                        "cashflow book, and nothing was imported.";
     } catch (const OperationError& e) {
         FUZZ_CHECK(e.number() == errnum::kTypeMismatch);
         r.refusal = e.what();
@@ -148,21 +154,33 @@ void checkImport(const std::string& bytes, const Read& r, bool qif, DateOrder or
     const std::string importPath = book.folder + (qif ? "in.qif" : "in.ofx");
     fuzz::writeBytes(importPath, bytes);
 
-    // What the import keeps: transactions with an id once per id, the others once per
-    // date, amount and note, and none that the book holds.
+    // What the import keeps: a transaction with an id unless the file listed that id
+    // before with the same date and amount; one without an id unless it is the first to
+    // match the one entry of the book (date, amount and note, and user field 1 when it
+    // has a check number). Lines never make each other duplicates otherwise.
     std::vector<EntryRecord> kept;
-    std::vector<std::string> seenIds;
-    std::vector<std::tuple<double, std::int64_t, std::string>> seenKeys{key(bookEntry())};
+    std::vector<std::tuple<std::string, double, std::int64_t>> listed;
+    bool bookEntryLeft = true;
     for (const StatementTransaction& t : r.transactions) {
         EntryRecord e = entryOf(t);
         const std::string id = cleanImportedId(t.id);
         if (!id.empty()) {
-            if (std::find(seenIds.begin(), seenIds.end(), id) != seenIds.end()) continue;
-            seenIds.push_back(id);
+            const auto first = std::find_if(listed.begin(), listed.end(),
+                                            [&](const auto& l) { return std::get<0>(l) == id; });
+            if (first != listed.end()) {
+                if (std::get<1>(*first) == e.entryDate && std::get<2>(*first) == e.amount.raw())
+                    continue;
+            } else {
+                listed.emplace_back(id, e.entryDate, e.amount.raw());
+            }
         } else {
-            const auto k = key(e);
-            if (std::find(seenKeys.begin(), seenKeys.end(), k) != seenKeys.end()) continue;
-            seenKeys.push_back(k);
+            const bool check =
+                !t.number.empty() && t.number.find_first_not_of("0123456789") == std::string::npos;
+            if (bookEntryLeft && key(e) == key(bookEntry()) &&
+                (!check || trimBlanks(e.userField1) == trimBlanks(bookEntry().userField1))) {
+                bookEntryLeft = false;
+                continue;
+            }
         }
         kept.push_back(std::move(e));
     }

@@ -44,14 +44,33 @@ TEST(RegionalNumber, PlainTextHasNoGroupingAndNoTrailingZeros) {
     EXPECT_EQ(de.numberText(m("-1234.5")), "-1234,5");
 }
 
-TEST(RegionalTypedAmount, ReadsDecimalAndSkipsGroupSeparators) {
+TEST(RegionalTypedAmount, GroupsMustBeThreeAndTheOtherConventionReadsWhatOnlyItFits) {
     EXPECT_EQ(us.parseTypedAmount("1,234.56"), m("1234.56"));
+    EXPECT_EQ(us.parseTypedAmount("1,234,567"), m("1234567"));
     EXPECT_EQ(us.parseTypedAmount("12.50"), m("12.5"));
+    EXPECT_EQ(us.parseTypedAmount("1,234"), m("1234"));  // fits the settings: they decide
     EXPECT_EQ(de.parseTypedAmount("1.234,56"), m("1234.56"));
-    EXPECT_EQ(de.parseTypedAmount("12.50"), m("1250"));  // "." groups in a comma-decimal locale
-    EXPECT_FALSE(us.parseTypedAmount("").has_value());
-    EXPECT_FALSE(us.parseTypedAmount(".,").has_value());
-    EXPECT_FALSE(us.parseTypedAmount("1.2.3").has_value());
+    EXPECT_EQ(de.parseTypedAmount("1,234"), m("1.234"));
+    // Separators that fit only the other convention are read by it.
+    EXPECT_EQ(de.parseTypedAmount("12.50"), m("12.5"));
+    EXPECT_EQ(de.parseTypedAmount("1,234.5"), m("1234.5"));
+    EXPECT_EQ(us.parseTypedAmount("12,50"), m("12.5"));
+    EXPECT_EQ(us.parseTypedAmount("1.234,56"), m("1234.56"));
+    for (const char* bad : {"", ".,", "1.2.3", "12,5.0", "1,23,456", "1.234.5,6", ",1,000"})
+        EXPECT_FALSE(us.parseTypedAmount(bad).has_value()) << bad;
+
+    // With a blank grouping digits, "1.234" fits neither way of the settings and two
+    // others: refused with both readings.
+    RegionalSettings fr = de;
+    fr.groupSeparator = " ";
+    EXPECT_EQ(fr.readFigures("12.50").value, m("12.5"));
+    const AmountReading twoWays = fr.readFigures("1.234");
+    EXPECT_FALSE(twoWays.value.has_value());
+    EXPECT_TRUE(twoWays.twoWays);
+    EXPECT_EQ(twoWays.problem,
+              "\"1.234\" reads two ways: 1,234 with \".\" as the decimal mark, or 1234 with "
+              "\",\" as the decimal mark");
+    EXPECT_EQ(us.readFigures("1.2.3").problem, "\"1.2.3\" is not an amount");
 }
 
 TEST(RegionalAmount, ReadsSignsParenthesesSymbolsAndGroups) {
@@ -63,6 +82,10 @@ TEST(RegionalAmount, ReadsSignsParenthesesSymbolsAndGroups) {
     EXPECT_EQ(us.parseAmount("-$3"), m("-3"));
     EXPECT_EQ(us.parseAmount("+3"), m("3"));
     EXPECT_EQ(de.parseAmount("-1.234,56 €"), m("-1234.56"));
+    EXPECT_EQ(de.parseAmount("-5.50"), m("-5.5"));
+    EXPECT_EQ(de.readAmount("1.234", DecimalMark::Point).value, m("1.234"));
+    EXPECT_EQ(de.readAmount("12,50", DecimalMark::Point).problem,
+              "\"12,50\" is not an amount with \".\" as the decimal mark");
     for (const char* bad : {"", "abc", "1 2", "--1", "1.2.3", "(-1)", "12a", "$"})
         EXPECT_FALSE(us.parseAmount(bad).has_value()) << bad;
 }

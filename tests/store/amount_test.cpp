@@ -43,6 +43,10 @@ TEST(TypedAmount, RoundsToFourPlacesHalfToEvenInTheUsersLocale) {
     EXPECT_EQ(typedAmount("12.34575", us, true), m("12.3458"));
     const RegionalSettings de = RegionalSettings::germany();
     EXPECT_EQ(typedAmount("1.234,56 €", de, false), m("-1234.56"));
+    // Never a hundred times the amount: a point before two digits is a decimal point.
+    EXPECT_EQ(typedAmount("12.50", de, false), m("-12.5"));
+    EXPECT_EQ(typedAmount("-5,50", us, false), m("-5.5"));
+    EXPECT_FALSE(typedAmount("1.2.3,4", de, true).has_value());
 }
 
 }  // namespace

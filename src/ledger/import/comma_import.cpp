@@ -1,8 +1,13 @@
 #include "import/comma_import.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
 #include <cstring>
+#include <deque>
+#include <functional>
 
+#include "import/amount_column.h"
 #include "import/import_batch.h"
 #include "import/import_preview.h"
 #include "platform/book_lock.h"
@@ -10,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/large_buffer.h"
 #include "platform/windows1252.h"
+#include "store/maintenance.h"
 #include "store/record_file.h"
 
 namespace qbk {
@@ -18,18 +24,6 @@ namespace {
 // A line shown in an error message is cut here, so that a runaway line (a file with
 // no line ends) still gives a message that fits on the screen.
 constexpr std::size_t kShownLineChars = 200;
-
-// `field` is UTF-8; `line` is too, or Windows-1252 bytes with `windows1252`.
-[[noreturn]] void failLine(std::size_t lineNumber, std::string_view line, bool windows1252,
-                           std::string_view field, std::string_view what) {
-    // A Windows-1252 byte is one character.
-    std::string shown = windows1252 ? fromWindows1252(line.substr(0, kShownLineChars))
-                                    : leftChars(line, kShownLineChars);
-    if (windows1252 ? line.size() > kShownLineChars : shown.size() < line.size()) shown += "...";
-    throw OperationError(errnum::kTypeMismatch,
-                         "Type mismatch in line " + std::to_string(lineNumber) + " (\"" +
-                             std::string(field) + "\" is not " + std::string(what) + "): " + shown);
-}
 
 struct LinkNumbers {
     std::size_t date, amount, note, category, user1, user2;
@@ -51,44 +45,153 @@ std::string_view asUtf8(std::string_view field, bool windows1252, std::string& s
     return scratch;
 }
 
-// Stores the linked fields of one line into `out`, which takes date(), amount() and
-// text(offset, width, field) with the entry_layout offset of a text field. The line and
-// its fields are UTF-8, or Windows-1252 bytes with `windows1252`. False for a blank
-// line (every field empty), which is skipped like a line without a date. Fields past
-// the highest linked number are not read.
-template <typename Fields>
-bool convertInto(Fields& out, std::string_view line, std::size_t lineNumber, DelimitedStyle style,
-                 const LinkNumbers& link, const RegionalSettings& regional, bool windows1252) {
-    using namespace entry_layout;
-    FieldReader reader(line, style);
-    std::string scratch;
-    const std::size_t highest = link.highest();
-    for (std::size_t k = 1; k <= highest; ++k) {
+bool hasText(std::string_view line) {
+    return !trimBlanks(line).empty();
+}
+
+// How the lines of one file are read: the links and the layout, with every choice
+// that is made from the whole file made.
+struct LineRule {
+    LinkNumbers link;
+    const DelimitedLayout& layout;
+    DelimitedStyle style;
+    char separator = ',';
+    DecimalMark mark = DecimalMark::Point;
+    DateFormat dateFormat = DateFormat::MonthDayYear;
+    bool windows1252 = false;
+    std::size_t firstEntry = 1;              // the first line that can be an entry
+    std::size_t footerFrom = SIZE_MAX;       // lines from here on are left out
+    std::size_t trailingNoDates = SIZE_MAX;  // where the run of lines without a date
+                                             // that ends the file begins
+    std::size_t trailingCount = 0;
+    std::size_t highest = 0;  // the highest field number read
+
+    LineRule(const ImportLinks& links, const DelimitedLayout& l, DelimitedStyle s)
+        : link(numbersOf(links)), layout(l), style(s) {
+        highest = std::max({link.highest(), layout.debit, layout.credit, layout.sign});
+        for (const std::size_t k : layout.noteFields)
+            highest = std::max(highest, k);
+    }
+    bool twoColumns() const { return layout.debit != 0 || layout.credit != 0; }
+    bool wanted(std::size_t k) const {
+        return k == link.date || k == link.amount || k == link.note || k == link.category ||
+               k == link.user1 || k == link.user2 || k == layout.debit || k == layout.credit ||
+               k == layout.sign ||
+               std::find(layout.noteFields.begin(), layout.noteFields.end(), k) !=
+                   layout.noteFields.end();
+    }
+};
+
+// The fields of a line that the rule reads, by number from 1; empty beyond the line,
+// with `count` the number of fields the line has up to the highest one read.
+struct LineFields {
+    std::vector<std::string> text;
+    std::size_t count = 0;
+    const std::string* at(std::size_t k) const { return k == 0 || k > count ? nullptr : &text[k]; }
+};
+
+void readFields(std::string_view line, const LineRule& rule, LineFields& out) {
+    out.text.assign(rule.highest + 1, std::string());
+    out.count = 0;
+    FieldReader reader(line, rule.style, rule.separator);
+    for (std::size_t k = 1; k <= rule.highest; ++k) {
         const std::optional<std::string_view> f = reader.next();
         if (!f) break;
-        if (k == link.date) {
-            const std::string_view text = asUtf8(*f, windows1252, scratch);
-            const auto day = regional.parseDate(text);
-            if (!day) {
-                if (isBlankLine(line, style)) return false;
-                failLine(lineNumber, line, windows1252, text, "a date");
-            }
-            out.date(*day);
-        }
-        if (k == link.amount) {
-            const std::string_view text = asUtf8(*f, windows1252, scratch);
-            const auto amount = regional.parseAmount(text);
-            if (!amount) {
-                if (isBlankLine(line, style)) return false;
-                failLine(lineNumber, line, windows1252, text, "an amount");
-            }
-            out.amount(*amount);
-        }
-        if (k == link.note) out.text(kNote, kNoteWidth, *f);
-        if (k == link.category) out.text(kCategoryCode, kCategoryCodeWidth, *f);
-        if (k == link.user1) out.text(kUserField1, kUserFieldWidth, *f);
-        if (k == link.user2) out.text(kUserField2, kUserFieldWidth, *f);
+        out.count = k;
+        if (rule.wanted(k)) out.text[k] = *f;
     }
+}
+
+// A failure in line `lineNumber`, with the way to leave such lines out when they stand
+// at the top or the end of the file.
+[[noreturn]] void failField(const LineRule& rule, std::size_t lineNumber, std::string_view line,
+                            std::string_view field, std::string_view what) {
+    std::string hint;
+    if (lineNumber >= rule.trailingNoDates && rule.trailingNoDates > rule.firstEntry)
+        hint = (rule.trailingCount == 1 ? std::string(" - the last line is no entry")
+                                        : " - the last " + std::to_string(rule.trailingCount) +
+                                              " lines are no entries") +
+               " (--skip-footer " + std::to_string(rule.trailingCount) + " leaves them out)";
+    else if (lineNumber == rule.firstEntry && what == "a date" &&
+             std::any_of(field.begin(), field.end(),
+                         [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        hint =
+            " - a first line of column names is left out with --skip-header, lines "
+            "before it with --skip-lines N";
+    std::string shown = rule.windows1252 ? fromWindows1252(line.substr(0, kShownLineChars))
+                                         : leftChars(line, kShownLineChars);
+    if (rule.windows1252 ? line.size() > kShownLineChars : shown.size() < line.size())
+        shown += "...";
+    throw OperationError(errnum::kTypeMismatch, "Type mismatch in line " +
+                                                    std::to_string(lineNumber) + " (\"" +
+                                                    std::string(field) + "\" is not " +
+                                                    std::string(what) + "): " + shown + hint);
+}
+
+// The amount of one line by the rule: one signed field, or money in less money out
+// from two, with the sign of a sign column and the file's sign turned.
+Money lineAmount(const LineRule& rule, const LineFields& f, std::size_t lineNumber,
+                 std::string_view line, const RegionalSettings& regional) {
+    std::string scratch;
+    const auto read = [&](const std::string& raw, bool emptyIsZero) -> Money {
+        const std::string_view text = asUtf8(raw, rule.windows1252, scratch);
+        if (emptyIsZero && trimBlanks(text).empty()) return Money();
+        const AmountReading reading = regional.readAmount(text, rule.mark);
+        if (!reading.value)
+            failField(rule, lineNumber, line, text,
+                      !regional.splitAmountText(text)   ? "an amount"
+                      : rule.mark == DecimalMark::Point ? "an amount with a decimal point"
+                                                        : "an amount with a decimal comma");
+        return *reading.value;
+    };
+    Money amount;
+    if (rule.twoColumns()) {
+        if (const std::string* credit = f.at(rule.layout.credit))
+            amount = read(*credit, true).abs();
+        if (const std::string* debit = f.at(rule.layout.debit)) amount -= read(*debit, true).abs();
+    } else {
+        amount = read(*f.at(rule.link.amount), false);
+    }
+    if (const std::string* sign = f.at(rule.layout.sign)) {
+        const std::string word = ansiUpper(trimBlanks(asUtf8(*sign, rule.windows1252, scratch)));
+        const bool debit = std::any_of(rule.layout.debitWords.begin(), rule.layout.debitWords.end(),
+                                       [&](const std::string& w) { return ansiUpper(w) == word; });
+        amount = debit ? -amount.abs() : amount.abs();
+    }
+    return rule.layout.negate ? -amount : amount;
+}
+
+// Stores the linked fields of one line into `out`, which takes date(), amount() and
+// text(offset, width, field) with the entry_layout offset of a text field. The line and
+// its fields are UTF-8, or Windows-1252 bytes with the rule's `windows1252`. False for
+// a line without a date (its date field beyond the line, or every field empty).
+template <typename Fields>
+bool convertInto(Fields& out, std::string_view line, std::size_t lineNumber, const LineRule& rule,
+                 const RegionalSettings& regional, LineFields& f) {
+    using namespace entry_layout;
+    readFields(line, rule, f);
+    const std::string* date = f.at(rule.link.date);
+    if (!date || isBlankLine(line, rule.style, rule.separator)) return false;
+    std::string scratch;
+    const std::string_view dateText = asUtf8(*date, rule.windows1252, scratch);
+    const std::optional<DaySerial> day = readDateAs(dateText, rule.dateFormat);
+    if (!day) failField(rule, lineNumber, line, dateText, "a date");
+    out.date(*day);
+    if (rule.twoColumns() || f.at(rule.link.amount))
+        out.amount(lineAmount(rule, f, lineNumber, line, regional));
+    if (!rule.layout.noteFields.empty()) {
+        std::string note;
+        for (const std::size_t k : rule.layout.noteFields)
+            if (const std::string* part = f.at(k); part && !part->empty())
+                note += (note.empty() ? "" : " - ") + *part;
+        out.text(kNote, kNoteWidth, note);
+    } else if (const std::string* note = f.at(rule.link.note)) {
+        out.text(kNote, kNoteWidth, *note);
+    }
+    if (const std::string* t = f.at(rule.link.category))
+        out.text(kCategoryCode, kCategoryCodeWidth, *t);
+    if (const std::string* t = f.at(rule.link.user1)) out.text(kUserField1, kUserFieldWidth, *t);
+    if (const std::string* t = f.at(rule.link.user2)) out.text(kUserField2, kUserFieldWidth, *t);
     return true;
 }
 
@@ -123,31 +226,110 @@ struct EncodedFields {
     }
 };
 
-// The entry of one line of decoded text; nullopt for a blank line.
-std::optional<EntryRecord> convert(std::string_view line, std::size_t lineNumber,
-                                   DelimitedStyle style, const LinkNumbers& link,
-                                   const RegionalSettings& regional) {
-    EntryRecord r;
-    RecordFields fields{r};
-    if (!convertInto(fields, line, lineNumber, style, link, regional, false)) return std::nullopt;
-    return r;
+using LineSource =
+    std::function<void(const std::function<void(std::size_t, std::string_view)>& line)>;
+
+// Makes the choices of `rule` that come from the whole file: the separator from its
+// first lines, the lines at the end left out, the date format and the decimal mark
+// from all the dates and amounts of the lines that are entries. Throws OperationError
+// (type mismatch) when the dates or the amounts do not decide.
+void surveyFile(const LineSource& lines, LineRule& rule, const RegionalSettings& regional) {
+    const DelimitedLayout& layout = rule.layout;
+    rule.firstEntry = layout.skipLines + (layout.skipHeader ? 1 : 0) + 1;
+    rule.separator = rule.style == DelimitedStyle::Txt ? ',' : layout.separator;
+    if (rule.separator == 0) {
+        std::vector<std::string> first;
+        lines([&](std::size_t number, std::string_view line) {
+            if (number > layout.skipLines && first.size() < 50 && hasText(line))
+                first.emplace_back(line);
+        });
+        rule.separator = detectSeparator(std::vector<std::string_view>(first.begin(), first.end()));
+    }
+
+    // The votes of a line wait while it may still be one of the footer's lines.
+    struct Pending {
+        std::size_t number;
+        std::string date;
+        std::vector<std::string> amounts;
+    };
+    std::deque<Pending> pending;
+    DateFormatVote dates;
+    DecimalMarkVote marks(regional);
+    std::size_t runStart = SIZE_MAX, runCount = 0;
+    LineFields f;
+    std::string scratch;
+    const auto vote = [&](const Pending& p) {
+        if (!layout.dateFormat) {
+            // Texts that are no date in any format fail when the line is read.
+            bool any = false;
+            for (int k = 0; k < 5 && !any; ++k)
+                any = readDateAs(p.date, static_cast<DateFormat>(k)).has_value();
+            if (any) dates.add(p.date);
+        }
+        for (const std::string& a : p.amounts)
+            marks.add(a);
+    };
+    lines([&](std::size_t number, std::string_view line) {
+        if (number < rule.firstEntry || !hasText(line)) return;
+        readFields(line, rule, f);
+        Pending p{number, {}, {}};
+        if (const std::string* d = f.at(rule.link.date))
+            p.date = asUtf8(*d, rule.windows1252, scratch);
+        for (const std::size_t k :
+             {rule.twoColumns() ? std::size_t{0} : rule.link.amount, layout.debit, layout.credit})
+            if (const std::string* a = f.at(k); a && !a->empty())
+                p.amounts.emplace_back(asUtf8(*a, rule.windows1252, scratch));
+        // A footer's lines ("Saldo", "Total") have no figure where the date stands.
+        const bool noDate =
+            std::none_of(p.date.begin(), p.date.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (noDate) {
+            if (runCount++ == 0) runStart = number;
+        } else {
+            runCount = 0;
+        }
+        pending.push_back(std::move(p));
+        if (pending.size() > layout.skipFooter) {
+            vote(pending.front());
+            pending.pop_front();
+        }
+    });
+    if (layout.skipFooter > 0 && !pending.empty()) rule.footerFrom = pending.front().number;
+    if (runCount > 0 && layout.skipFooter == 0) {
+        rule.trailingNoDates = runStart;
+        rule.trailingCount = runCount;
+    }
+
+    rule.dateFormat = layout.dateFormat.value_or(DateFormat::MonthDayYear);
+    if (!layout.dateFormat) {
+        const std::optional<DateFormat> decided = dates.decided();
+        if (!decided) throw OperationError(errnum::kTypeMismatch, dates.problem());
+        rule.dateFormat = *decided;
+    }
+    rule.mark = layout.decimalMark ? *layout.decimalMark
+                                   : marks.decide(
+                                         "say which (qbk3-cli: --decimal point or "
+                                         "--decimal comma)");
 }
 
-// The records of every line of the file that has a date, encoded (without stamps) into
-// one buffer: the file is read twice in blocks, first for its encoding and size.
-std::string encodeImportFile(const std::string& path, DelimitedStyle style, const LinkNumbers& link,
-                             const RegionalSettings& regional, bool skipHeader) {
+// The records of every entry line of the file that has a date, encoded (without
+// stamps) into one buffer: the file is read in blocks, for its encoding and size, for
+// the choices made from the whole file, and for the entries.
+std::string encodeImportFile(const std::string& path, LineRule& rule,
+                             const RegionalSettings& regional) {
     const ImportFileShape shape = importFileShape(path);
-    const bool windows1252 = !shape.utf8;
+    rule.windows1252 = !shape.utf8;
+    const LineSource lines = [&](const auto& line) { forEachImportLine(path, line); };
+    surveyFile(lines, rule, regional);
     const std::string blank = encodeEntry(EntryRecord());
     std::string records;
     reserveLarge(records, shape.lines * entry_layout::kSize);
-    forEachImportLine(path, [&](std::size_t number, std::string_view line) {
-        if (skipHeader && number == 1) return;
+    LineFields f;
+    lines([&](std::size_t number, std::string_view line) {
+        if (number < rule.firstEntry || number >= rule.footerFrom) return;
         const std::size_t at = records.size();
         records += blank;
-        EncodedFields fields{records.data() + at, windows1252};
-        if (!convertInto(fields, line, number, style, link, regional, windows1252) ||
+        EncodedFields fields{records.data() + at, rule.windows1252};
+        if (!convertInto(fields, line, number, rule, regional, f) ||
             !(entry_bytes::entryDate(fields.record) > 0))
             records.resize(at);
     });
@@ -176,6 +358,15 @@ Message importReadyQuestion() {
         "Ready...", Icon::Question, Buttons::YesNo, 2};
 }
 
+Message sortedImportFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut) {
+    std::string text = std::to_string(imported) +
+                       " records have been imported, and the record file is sorted by date.";
+    if (duplicatesLeftOut > 0)
+        text += " " + std::to_string(duplicatesLeftOut) +
+                (duplicatesLeftOut == 1 ? " duplicate was" : " duplicates were") + " left out.";
+    return {text, "Finished", Icon::Information, Buttons::Ok, 1};
+}
+
 Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut) {
     std::string text = std::to_string(imported) + " records have been imported.";
     if (duplicatesLeftOut > 0)
@@ -190,23 +381,37 @@ Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOu
             "Finished", Icon::Information, Buttons::Ok, 1};
 }
 
-EntryRecord convertImportLine(std::string_view line, std::size_t lineNumber, DelimitedStyle style,
-                              const ImportLinks& links, const RegionalSettings& regional) {
-    return convert(line, lineNumber, style, numbersOf(links), regional).value_or(EntryRecord{});
-}
-
 std::vector<EntryRecord> convertImportText(std::string_view text, DelimitedStyle style,
                                            const ImportLinks& links,
                                            const RegionalSettings& regional, bool skipHeader) {
-    const LinkNumbers link = numbersOf(links);
-    const std::vector<std::string_view> lines = importLines(text);
-    std::vector<EntryRecord> entries;
-    entries.reserve(lines.size());
-    for (std::size_t i = skipHeader ? 1 : 0; i < lines.size(); ++i) {
-        std::optional<EntryRecord> r = convert(lines[i], i + 1, style, link, regional);
-        if (r && r->entryDate > 0) entries.push_back(std::move(*r));
+    DelimitedLayout layout;
+    layout.skipHeader = skipHeader;
+    return convertImportText(text, style, links, regional, layout).entries;
+}
+
+ConvertedText convertImportText(std::string_view text, DelimitedStyle style,
+                                const ImportLinks& links, const RegionalSettings& regional,
+                                const DelimitedLayout& layout) {
+    LineRule rule(links, layout, style);
+    const std::vector<std::string_view> all = importLines(text);
+    const LineSource lines = [&](const auto& each) {
+        for (std::size_t i = 0; i < all.size(); ++i)
+            each(i + 1, all[i]);
+    };
+    surveyFile(lines, rule, regional);
+    ConvertedText out;
+    out.separator = rule.separator;
+    out.mark = rule.mark;
+    out.dateFormat = rule.dateFormat;
+    out.entries.reserve(all.size());
+    LineFields f;
+    for (std::size_t n = rule.firstEntry; n <= all.size() && n < rule.footerFrom; ++n) {
+        EntryRecord r;
+        RecordFields fields{r};
+        if (convertInto(fields, all[n - 1], n, rule, regional, f) && r.entryDate > 0)
+            out.entries.push_back(std::move(r));
     }
-    return entries;
+    return out;
 }
 
 bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size_t dateField,
@@ -225,23 +430,40 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
                                           const ImportLinks& links,
                                           const RegionalSettings& regional, bool skipHeader,
                                           bool keepDuplicates, StampSource& stamps) {
+    DelimitedLayout layout;
+    layout.skipHeader = skipHeader;
+    return importDelimitedFile(importPath, style, recordFilePath, links, regional, layout,
+                               keepDuplicates, stamps);
+}
+
+DelimitedImportResult importDelimitedFile(const std::string& importPath, DelimitedStyle style,
+                                          const std::string& recordFilePath,
+                                          const ImportLinks& links,
+                                          const RegionalSettings& regional,
+                                          const DelimitedLayout& layout, bool keepDuplicates,
+                                          StampSource& stamps, bool sortAfter) {
     using entry_layout::kSize;
-    std::string added = encodeImportFile(importPath, style, numbersOf(links), regional, skipHeader);
+    LineRule rule(links, layout, style);
+    std::string added = encodeImportFile(importPath, rule, regional);
     // A missing folder fails here, before the lock, as it does for the window.
     ensureFileExists(recordFilePath);
 
     DelimitedImportResult result;
+    result.separator = rule.separator;
+    result.mark = rule.mark;
+    result.dateFormat = rule.dateFormat;
     const BookLock lock(parentFolder(recordFilePath));
     const RecordFileContent content = readRecordFile(recordFilePath);
     stamps.noteExisting(largestStamp(content));
     std::optional<DuplicateFinder> finder;
-    if (!keepDuplicates) finder.emplace(content.records, added.size() / kSize);
-    // The entries kept move down over the duplicates left out, in place.
+    if (!keepDuplicates) finder.emplace(content.records);
+    // The entries kept move down over the duplicates left out, in place. The lines are
+    // matched against the book as it is under the lock, never against each other.
     std::size_t kept = 0;
     for (std::size_t at = 0; at < added.size(); at += kSize) {
         char* const record = added.data() + kept;
         if (at != kept) std::memcpy(record, added.data() + at, kSize);
-        if (finder && finder->offer(record)) {
+        if (finder && finder->take(record)) {
             ++result.duplicates;
             continue;
         }
@@ -251,6 +473,12 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
     added.resize(kept);
     result.added = kept / kSize;
     if (result.added == 0) return result;
+    if (sortAfter) {
+        RecordFileContent sorted{content.records + added, content.partialTail};
+        sortRecords(sorted);
+        writeRecordFile(recordFilePath, sorted);
+        return result;
+    }
     const std::string_view pieces[] = {content.records, added, content.partialTail};
     writeFileAtomically(recordFilePath, pieces);
     return result;
@@ -258,11 +486,11 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
 
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
                                  const ImportLinks& links, const RegionalSettings& regional,
-                                 StampSource& stamps) {
+                                 StampSource& stamps, const DelimitedLayout& layout) {
     const std::optional<DelimitedStyle> style = delimitedStyleOf(importPath);
     if (!style)
         throw OperationError(errnum::kInvalidCall, "Not a .txt or .csv file (" + importPath + ")");
-    return importDelimitedFile(importPath, *style, recordFilePath, links, regional, false, false,
+    return importDelimitedFile(importPath, *style, recordFilePath, links, regional, layout, false,
                                stamps)
         .added;
 }

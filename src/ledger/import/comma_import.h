@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "import/delimited_layout.h"
 #include "import/delimited_line.h"
 #include "platform/ports.h"
 #include "platform/regional.h"
@@ -38,23 +39,32 @@ Message importReadyQuestion();
 // The report at the end ("Finished"), with the number of duplicates left out when
 // there were any.
 Message importFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut = 0);
-
-// The entry of one line, before its stamp: the cleared record (no date, amount 0,
-// blank texts, "N") with each linked field that the line has stored into it. A field
-// number beyond the line's fields leaves its entry field cleared, and so does a line
-// whose fields are all empty. Throws OperationError (type mismatch) naming
-// `lineNumber` and the line when a linked date or amount text does not read.
-EntryRecord convertImportLine(std::string_view line, std::size_t lineNumber, DelimitedStyle style,
-                              const ImportLinks& links, const RegionalSettings& regional);
+// The report of File > Import Bank File..., which sorts the record file with the import.
+Message sortedImportFinishedMessage(std::size_t imported, std::size_t duplicatesLeftOut);
 
 // The entries of every line of `text` (decoded), lines without a date (no date field,
 // a date not after day 0, or every field empty) left out, and with `skipHeader` the
-// first line too. Stamps are not set. Throws as convertImportLine at the first line
+// first line too. Stamps are not set. Throws OperationError (type mismatch) at the first line
 // that does not convert.
 std::vector<EntryRecord> convertImportText(std::string_view text, DelimitedStyle style,
                                            const ImportLinks& links,
                                            const RegionalSettings& regional,
                                            bool skipHeader = false);
+
+// The entries of `text` read in `layout`, and the choices made from the whole file.
+// Lines before the entries and the footer's lines are passed over; the dates and the
+// amounts of the others decide the date format and the decimal mark the layout leaves
+// open (throws OperationError, type mismatch, when they do not decide: dates that read
+// two ways, amounts written with both marks).
+struct ConvertedText {
+    std::vector<EntryRecord> entries;
+    char separator = ',';
+    DecimalMark mark = DecimalMark::Point;
+    DateFormat dateFormat = DateFormat::MonthDayYear;
+};
+ConvertedText convertImportText(std::string_view text, DelimitedStyle style,
+                                const ImportLinks& links, const RegionalSettings& regional,
+                                const DelimitedLayout& layout);
 
 // Whether `firstLine` looks like a line of column names: its field `dateField` is not
 // a date (with no date linked yet, none of its fields is). A blank line is none.
@@ -64,6 +74,10 @@ bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size
 struct DelimitedImportResult {
     std::size_t added = 0;
     std::size_t duplicates = 0;  // left out; 0 when they were kept
+    // How the file was read.
+    char separator = ',';
+    DecimalMark mark = DecimalMark::Point;
+    DateFormat dateFormat = DateFormat::MonthDayYear;
 };
 
 // The import of a .txt or .csv file in `style` into the record file, with what
@@ -79,14 +93,22 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
                                           const ImportLinks& links,
                                           const RegionalSettings& regional, bool skipHeader,
                                           bool keepDuplicates, StampSource& stamps);
+// The same, reading the file in `layout`; with `sortAfter` the record file is written
+// sorted by date (as the sort command sorts it), in the same write.
+DelimitedImportResult importDelimitedFile(const std::string& importPath, DelimitedStyle style,
+                                          const std::string& recordFilePath,
+                                          const ImportLinks& links,
+                                          const RegionalSettings& regional,
+                                          const DelimitedLayout& layout, bool keepDuplicates,
+                                          StampSource& stamps, bool sortAfter = false);
 
 // importDelimitedFile with the style by the file's name (a name ending neither in TXT
-// nor CSV is an OperationError), every line read and duplicates left out. Returns the
+// nor CSV is an OperationError) and duplicates left out. Returns the
 // number of entries appended. qbk3-cli's import goes through runImport (import_run.h),
 // which also reports the duplicates.
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
                                  const ImportLinks& links, const RegionalSettings& regional,
-                                 StampSource& stamps);
+                                 StampSource& stamps, const DelimitedLayout& layout = {});
 
 }  // namespace qbk
 

@@ -20,6 +20,49 @@ std::string_view finishQuoted(std::string_view field) {
     return trimBlanks(field);
 }
 
+bool isUtf16(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// UTF-16 text after its byte-order mark, as UTF-8; a lone surrogate becomes "?".
+std::string fromUtf16(std::string_view bytes) {
+    const bool big = bytes.starts_with("\xFE\xFF");
+    bytes.remove_prefix(2);
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return big ? static_cast<unsigned>(a << 8 | b) : static_cast<unsigned>(b << 8 | a);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        unsigned c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = '?';
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string nameEnding(std::string_view fileName) {
@@ -34,8 +77,8 @@ std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName) {
     return std::nullopt;
 }
 
-FieldReader::FieldReader(std::string_view line, DelimitedStyle style)
-    : line_(line), style_(style), done_(line.empty()) {}
+FieldReader::FieldReader(std::string_view line, DelimitedStyle style, char separator)
+    : line_(line), style_(style), separator_(separator), done_(line.empty()) {}
 
 std::optional<std::string_view> FieldReader::next() {
     if (done_) return std::nullopt;
@@ -56,10 +99,10 @@ std::string_view FieldReader::nextQuotedText() {
 
 std::string_view FieldReader::nextSeparatedValue() {
     std::size_t first = pos_;
-    while (first < line_.size() && line_[first] == ' ')
+    while (first < line_.size() && line_[first] == ' ' && separator_ != ' ')
         ++first;
     if (first < line_.size() && line_[first] == '"') return quotedValue(first);
-    const std::size_t comma = line_.find(',', pos_);
+    const std::size_t comma = line_.find(separator_, pos_);
     const std::string_view field =
         line_.substr(pos_, comma == std::string_view::npos ? std::string_view::npos : comma - pos_);
     if (comma == std::string_view::npos)
@@ -84,7 +127,7 @@ std::string_view FieldReader::quotedValue(std::size_t open) {
     }
     const std::size_t contentEnd = close == std::string_view::npos ? line_.size() : close;
     const std::size_t afterQuote = close == std::string_view::npos ? line_.size() : close + 1;
-    const std::size_t comma = line_.find(',', afterQuote);
+    const std::size_t comma = line_.find(separator_, afterQuote);
     const std::size_t fieldEnd = comma == std::string_view::npos ? line_.size() : comma;
     const std::string_view trailing = line_.substr(afterQuote, fieldEnd - afterQuote);
     if (comma == std::string_view::npos)
@@ -99,22 +142,23 @@ std::string_view FieldReader::quotedValue(std::size_t open) {
     return trimBlanks(unquoted_);
 }
 
-std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style) {
+std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style, char separator) {
     std::vector<std::string> fields;
-    FieldReader reader(line, style);
+    FieldReader reader(line, style, separator);
     while (const std::optional<std::string_view> field = reader.next())
         fields.emplace_back(*field);
     return fields;
 }
 
-bool isBlankLine(std::string_view line, DelimitedStyle style) {
-    FieldReader reader(line, style);
+bool isBlankLine(std::string_view line, DelimitedStyle style, char separator) {
+    FieldReader reader(line, style, separator);
     while (const std::optional<std::string_view> field = reader.next())
         if (!field->empty()) return false;
     return true;
 }
 
 std::string decodeImportBytes(std::string_view bytes) {
+    if (isUtf16(bytes)) return fromUtf16(bytes);
     if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
     if (isValidUtf8(bytes)) return std::string(bytes);
     return fromWindows1252(bytes);
@@ -129,6 +173,16 @@ std::string readImportText(const std::string& path) {
 std::size_t forEachImportLine(const std::string& path,
                               const std::function<void(std::size_t, std::string_view)>& line) {
     if (!fileExists(path)) throw OperationError::fromErrno(ENOENT, path);
+    {
+        // UTF-16 (spreadsheets write it) is decoded whole; such files are small.
+        if (isUtf16(readAt(path, 0, 2))) {
+            const std::string text = fromUtf16(readFile(path));
+            std::size_t number = 0;
+            for (const std::string_view l : importLines(text))
+                line(++number, l);
+            return number;
+        }
+    }
     constexpr std::size_t kBlock = 1 << 20;
     std::string carried;  // the start of a line that runs on into the next block
     bool first = true, lfMayFollow = false;

@@ -38,10 +38,10 @@ std::optional<DelimitedStyle> delimitedStyleOf(std::string_view fileName);
 //        commas included, "" standing for one quote; anything between the closing quote
 //        and the next comma is added to it, and an unclosed quote runs to the line's end.
 // In both styles an empty line has no field, and a line ending in a separator has one
-// more, empty field.
+// more, empty field. A Csv file may have a semicolon or a tab for its comma.
 class FieldReader {
   public:
-    FieldReader(std::string_view line, DelimitedStyle style);
+    FieldReader(std::string_view line, DelimitedStyle style, char separator = ',');
 
     // The next field, nullopt after the last. The view points into the line, or into
     // the reader (a quoted field with "" in it) until the next call.
@@ -54,16 +54,18 @@ class FieldReader {
 
     std::string_view line_;
     DelimitedStyle style_;
+    char separator_;
     std::size_t pos_ = 0;  // where the next field begins
     bool done_;
     std::string unquoted_;
 };
 
 // All fields of one line, as FieldReader reads them.
-std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style);
+std::vector<std::string> splitFields(std::string_view line, DelimitedStyle style,
+                                     char separator = ',');
 
 // True when every field of the line is empty (an empty line, ",,," or "","").
-bool isBlankLine(std::string_view line, DelimitedStyle style);
+bool isBlankLine(std::string_view line, DelimitedStyle style, char separator = ',');
 
 // Text of a file the user chose, as UTF-8: a file that is valid UTF-8 (with or without
 // a byte-order mark) is read as UTF-8, any other as Windows-1252. A byte-order mark is

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/windows1252.h"
 #include "store/category_file.h"
+#include "store/maintenance.h"
 #include "store/record_file.h"
 
 namespace qbk {
@@ -24,6 +25,22 @@ std::string entryKey(const char* record) {
     key.append(record + entry_layout::kAmount, 8);
     key.append(keyNote(record));
     return key;
+}
+// The user field 1 of an encoded record, without surrounding blanks.
+std::string userField1Of(const char* record) {
+    return "\n" + std::string(trimBlanks(std::string_view(record + entry_layout::kUserField1,
+                                                          entry_layout::kUserFieldWidth)));
+}
+std::string dateAndAmount(const char* record) {
+    std::string key(record + entry_layout::kEntryDate, 8);
+    key.append(record + entry_layout::kAmount, 8);
+    return key;
+}
+// The id under which a transaction is kept whose id the book already holds for another
+// date or amount (the bank reused it): the id with its date and amount.
+std::string reusedIdOf(const std::string& id, const char* record) {
+    return id + "@" + std::to_string(entry_bytes::entryDate(record)) + "/" +
+           std::to_string(entry_bytes::amount(record).raw());
 }
 bool sameKey(const char* a, const char* b) {
     return std::memcmp(a + entry_layout::kEntryDate, b + entry_layout::kEntryDate, 8) == 0 &&
@@ -94,13 +111,13 @@ std::optional<ImportFormat> importFormatOf(std::string_view fileName) {
     const std::string ending = nameEnding(fileName);
     if (ending == "OFX" || ending == "QFX") return ImportFormat::Ofx;
     if (ending == "QIF") return ImportFormat::Qif;
+    if (ending == "STA" || ending == "940") return ImportFormat::Mt940;
     return std::nullopt;
 }
 
 std::size_t ImportBatch::duplicates() const {
-    return static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) {
-        return r.duplicate != Duplicate::None;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        rows.begin(), rows.end(), [](const ImportRow& r) { return isDuplicate(r.duplicate); }));
 }
 
 std::size_t ImportBatch::includedCount() const {
@@ -116,10 +133,18 @@ std::size_t ImportBatch::includedWithoutCategory() const {
 
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
                            const RegionalSettings& regional, bool skipHeader) {
+    DelimitedLayout layout;
+    layout.skipHeader = skipHeader;
+    return delimitedBatch(text, style, links, regional, layout);
+}
+
+ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
+                           const RegionalSettings& regional, const DelimitedLayout& layout) {
     ImportBatch batch;
     batch.format =
         style == DelimitedStyle::Txt ? ImportFormat::QuotedText : ImportFormat::SeparatedValues;
-    std::vector<EntryRecord> entries = convertImportText(text, style, links, regional, skipHeader);
+    std::vector<EntryRecord> entries =
+        convertImportText(text, style, links, regional, layout).entries;
     batch.rows.resize(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         batch.rows[i].entry = std::move(entries[i]);
@@ -142,6 +167,9 @@ ImportBatch statementBatch(const Statement& statement, ImportFormat format, cons
         row.entry.userField1 = fitField(t.number, entry_layout::kUserFieldWidth);
         row.line = t.line;
         row.id = cleanImportedId(t.id);
+        // Check numbers are figures; the kind of a transaction (DEBIT, POS) is not one.
+        row.checkNumber =
+            !t.number.empty() && t.number.find_first_not_of("0123456789") == std::string::npos;
         row.payee = t.payee.empty() ? t.memo : t.payee;
         row.matchText = t.payee + "\n" + t.memo;
         row.fileCategory = t.category;
@@ -170,67 +198,120 @@ bool chooseCategory(ImportBatch& batch, std::size_t index, std::string_view code
     return true;
 }
 
-BookIndex readBookIndex(const std::string& recordFilePath) {
+BookIndex bookIndexOf(std::string_view records, const ImportedIds& ids) {
+    using entry_layout::kSize;
     BookIndex index;
-    const RecordFileContent content = readRecordFile(recordFilePath);
-    std::unordered_set<double> stamps;
-    index.entryKeys.reserve(content.count());
-    stamps.reserve(content.count());
-    for (std::size_t n = 1; n <= content.count(); ++n) {
-        index.entryKeys.insert(entryKey(content.at(n)));
-        stamps.insert(entry_bytes::recordStamp(content.at(n)));
+    const std::size_t count = records.size() / kSize;
+    std::unordered_map<double, const char*> byStamp;
+    index.entryKeys.reserve(count);
+    byStamp.reserve(count);
+    for (std::size_t n = 0; n < count; ++n) {
+        const char* r = records.data() + n * kSize;
+        std::string key = entryKey(r);
+        ++index.checkKeys[key + userField1Of(r)];
+        ++index.entryKeys[std::move(key)];
+        byStamp.emplace(entry_bytes::recordStamp(r), r);
     }
-    index.ids = readImportedIds(importedIdsPath(recordFilePath)).known(stamps);
+    for (const auto& [id, stamp] : ids.stampOf)
+        if (const auto at = byStamp.find(stamp); at != byStamp.end())
+            index.ids.emplace(id, dateAndAmount(at->second));
     return index;
 }
 
+BookIndex readBookIndex(const std::string& recordFilePath) {
+    const RecordFileContent content = readRecordFile(recordFilePath);
+    return bookIndexOf(content.records, readImportedIds(importedIdsPath(recordFilePath)));
+}
+
 void markDuplicates(ImportBatch& batch, const BookIndex& book) {
-    std::unordered_set<std::string> seenKeys, seenIds;
+    // What earlier lines of the file matched.
+    std::unordered_map<std::string, std::size_t> taken, takenWithCheck;
+    std::unordered_set<std::string> takenIds;
+    std::unordered_map<std::string, std::string> listed;  // ids of the file: date and amount
     char bytes[entry_layout::kSize];
     for (ImportRow& row : batch.rows) {
+        encodeEntry(row.entry, bytes);
+        row.duplicate = Duplicate::None;
         if (!row.id.empty()) {
-            row.duplicate = book.ids.contains(row.id)        ? Duplicate::InBook
-                            : !seenIds.insert(row.id).second ? Duplicate::EarlierInFile
-                                                             : Duplicate::None;
+            const std::string da = dateAndAmount(bytes);
+            const std::string reusedId = reusedIdOf(row.id, bytes);
+            const auto id = book.ids.find(row.id);
+            const auto reused = book.ids.find(reusedId);
+            const auto [earlier, first] = listed.emplace(row.id, da);
+            if (!first && earlier->second == da)
+                row.duplicate = Duplicate::SameIdInFile;
+            else if (id != book.ids.end() && id->second == da && takenIds.insert(row.id).second)
+                row.duplicate = Duplicate::InBook;
+            else if (reused != book.ids.end() && reused->second == da &&
+                     takenIds.insert(reusedId).second)
+                row.duplicate = Duplicate::InBook;
+            else if (id != book.ids.end() && id->second != da)
+                row.duplicate = Duplicate::IdReused;
         } else {
-            encodeEntry(row.entry, bytes);
-            std::string key = entryKey(bytes);
-            row.duplicate = book.entryKeys.contains(key)              ? Duplicate::InBook
-                            : !seenKeys.insert(std::move(key)).second ? Duplicate::EarlierInFile
-                                                                      : Duplicate::None;
+            const std::string key = entryKey(bytes);
+            const auto count = [](const auto& map, const std::string& k) {
+                const auto at = map.find(k);
+                return at == map.end() ? std::size_t{0} : at->second;
+            };
+            const std::string checkKey = key + userField1Of(bytes);
+            const bool left = count(book.entryKeys, key) > count(taken, key) &&
+                              (!row.checkNumber ||
+                               count(book.checkKeys, checkKey) > count(takenWithCheck, checkKey));
+            if (left) {
+                row.duplicate = Duplicate::InBook;
+                ++taken[key];
+                if (row.checkNumber) ++takenWithCheck[checkKey];
+            }
         }
-        row.included = row.duplicate == Duplicate::None;
+        row.included = !isDuplicate(row.duplicate);
     }
 }
 
-DuplicateFinder::DuplicateFinder(std::string_view book, std::size_t more) {
+DuplicateFinder::DuplicateFinder(std::string_view book) {
     const std::size_t count = book.size() / entry_layout::kSize;
     // At most half full, so that a search ends after a probe or two.
     std::size_t slots = 16;
-    while (slots < 2 * (count + more))
+    while (slots < 2 * count)
         slots *= 2;
     records_.assign(slots, nullptr);
     hashes_.assign(slots, 0);
+    left_.assign(slots, 0);
     mask_ = slots - 1;
-    for (std::size_t n = 0; n < count; ++n)
-        offer(book.data() + n * entry_layout::kSize);
+    for (std::size_t n = 0; n < count; ++n) {
+        const char* record = book.data() + n * entry_layout::kSize;
+        const std::uint64_t h = keyHash(record);
+        const auto tag = static_cast<std::uint32_t>(h >> 32);
+        for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
+            if (!records_[i]) {
+                records_[i] = record;
+                hashes_[i] = tag;
+                left_[i] = 1;
+                break;
+            }
+            if (hashes_[i] == tag && sameKey(records_[i], record)) {
+                ++left_[i];
+                break;
+            }
+        }
+    }
 }
 
-bool DuplicateFinder::offer(const char* record) {
+bool DuplicateFinder::take(const char* record) {
     const std::uint64_t h = keyHash(record);
     const auto tag = static_cast<std::uint32_t>(h >> 32);
     for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
-        if (!records_[i]) {
-            records_[i] = record;
-            hashes_[i] = tag;
-            return false;
+        if (!records_[i]) return false;
+        if (hashes_[i] == tag && sameKey(records_[i], record)) {
+            if (left_[i] == 0) return false;
+            --left_[i];
+            return true;
         }
-        if (hashes_[i] == tag && sameKey(records_[i], record)) return true;
     }
 }
 
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
-                          std::string_view defaultCategory, StampSource& stamps) {
+                          std::string_view defaultCategory, StampSource& stamps,
+                          bool keepDuplicates, bool sortAfter) {
     ImportCommit commit;
     const BookLock lock(parentFolder(target.recordFilePath));
     RecordFileContent content = readRecordFile(target.recordFilePath);
@@ -243,6 +324,12 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     const std::string idsPath = importedIdsPath(target.recordFilePath);
     ImportedIds ids = readImportedIds(idsPath);
     bool idsChanged = false;
+    // The duplicates as the book stands now, another import may have come in since the
+    // preview.
+    ImportBatch now = batch;
+    const BookIndex index = bookIndexOf(content.records, ids);
+    if (!keepDuplicates) markDuplicates(now, index);
+    std::unordered_map<std::string, std::string> written;  // ids of this import: date, amount
     // Comma-delimited lines keep their category codes as they stand, so only a statement
     // needs the category file.
     std::vector<CategoryRecord> categories;
@@ -254,8 +341,13 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
 
     const std::string fallback = fitField(defaultCategory, entry_layout::kCategoryCodeWidth);
     std::string appended;
-    for (const ImportRow& row : batch.rows) {
+    for (std::size_t i = 0; i < batch.rows.size(); ++i) {
+        const ImportRow& row = batch.rows[i];
         if (!row.included) continue;
+        if (!keepDuplicates && !isDuplicate(row.duplicate) && isDuplicate(now.rows[i].duplicate)) {
+            ++commit.duplicatesLeftOut;
+            continue;
+        }
         EntryRecord r = row.entry;
         if (isStatement(batch.format)) {
             if (row.categorySource == CategorySource::None) r.categoryCode = fallback;
@@ -276,11 +368,20 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         }
         r.recordStamp = stamps.next();
         bookStamps.insert(r.recordStamp);
+        const std::string encoded = encodeEntry(r);
         if (!row.id.empty()) {
-            ids.stampOf[row.id] = r.recordStamp;
+            // A reused id keeps the entry it names; this one is kept with its date and
+            // amount, so that a second import finds it too.
+            const std::string da = dateAndAmount(encoded.data());
+            const auto known = index.ids.find(row.id);
+            const auto before = written.find(row.id);
+            const bool reused = (known != index.ids.end() && known->second != da) ||
+                                (before != written.end() && before->second != da);
+            ids.stampOf[reused ? reusedIdOf(row.id, encoded.data()) : row.id] = r.recordStamp;
+            if (!reused) written.emplace(row.id, da);
             idsChanged = true;
         }
-        appended += encodeEntry(r);
+        appended += encoded;
         ++commit.added;
     }
     if (commit.added == 0) return commit;
@@ -292,6 +393,7 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     try {
         if (idsChanged) writeFileAtomically(idsPath, importedIdsText(ids, bookStamps));
         content.records += appended;
+        if (sortAfter) sortRecords(content);
         writeRecordFile(target.recordFilePath, content);
     } catch (const OperationError&) {
         if (!commit.createdCategories.empty())

@@ -3,12 +3,17 @@
 // line of the same file) already holds it. The import window shows and edits a batch;
 // commitImport writes the lines the user kept, all of them or none.
 //
-// Duplicates: a statement transaction with an id (OFX FITID) is a duplicate when that
-// id was imported into the book before, or came earlier in the same file; any other
-// line when an entry of the same date, amount and note (as stored: cut to 60
-// characters, Windows-1252, without surrounding blanks) is in the record file, deleted
-// ones included, or came earlier in the same file. Duplicates are left out unless the
-// user includes them.
+// Duplicates, counted as a multiset: a line is a duplicate only while the book holds
+// more matching entries than earlier lines of the same file already matched, so that
+// two equal lines of one file never make each other duplicates. An entry matches when
+// its date, amount and note (as stored: cut to 60 characters, Windows-1252, without
+// surrounding blanks) are the line's, and its user field 1 when the line has a check
+// number; deleted entries count. A statement transaction with an id (OFX FITID, per
+// account) matches the entry that id was imported into, when that entry still has the
+// line's date and amount, and an id the file lists twice with the same date and amount
+// is one transaction; an id seen before with another date or amount is a new
+// transaction (the bank reused it), and the preview says so. Duplicates are left out
+// unless the user includes them.
 #ifndef QBK_IMPORT_IMPORT_BATCH_H_
 #define QBK_IMPORT_IMPORT_BATCH_H_
 
@@ -17,10 +22,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "import/comma_import.h"
+#include "import/imported_ids.h"
 #include "import/payee_rules.h"
 #include "import/statement.h"
 #include "platform/stamps.h"
@@ -36,11 +43,11 @@ inline constexpr std::string_view kDefaultImportCategory = "IMPORT";
 inline constexpr std::string_view kDefaultImportCategoryName = "Imported";
 
 // The kinds of files the import reads, by the last three characters of the name
-// upper-cased: TXT, CSV, OFX or QFX, QIF.
-enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif };
+// upper-cased: TXT, CSV, OFX or QFX, QIF, STA or 940 (MT940).
+enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif, Mt940 };
 std::optional<ImportFormat> importFormatOf(std::string_view fileName);
 inline bool isStatement(ImportFormat f) {
-    return f == ImportFormat::Ofx || f == ImportFormat::Qif;
+    return f == ImportFormat::Ofx || f == ImportFormat::Qif || f == ImportFormat::Mt940;
 }
 
 enum class CategorySource {
@@ -51,12 +58,18 @@ enum class CategorySource {
     User,  // chosen in the preview
 };
 
-enum class Duplicate { None, InBook, EarlierInFile };
+// IdReused is no duplicate: the id is known, but its entry has another date or amount.
+// SameIdInFile: the bank listed one transaction twice (its id, date and amount again).
+enum class Duplicate { None, InBook, SameIdInFile, IdReused };
+inline bool isDuplicate(Duplicate d) {
+    return d == Duplicate::InBook || d == Duplicate::SameIdInFile;
+}
 
 struct ImportRow {
     EntryRecord entry;         // no stamp until it is written
     std::size_t line = 0;      // statement lines: where the transaction begins
     std::string id;            // a statement transaction's id, or empty
+    bool checkNumber = false;  // user field 1 holds a check number (it must match too)
     std::string payee;         // what a learned rule takes: the payee, else the memo
     std::string matchText;     // what rules are matched against: payee and memo
     std::string fileCategory;  // the category a QIF line names
@@ -69,7 +82,7 @@ struct ImportBatch {
     ImportFormat format = ImportFormat::SeparatedValues;
     std::vector<ImportRow> rows;
 
-    std::size_t duplicates() const;
+    std::size_t duplicates() const;  // rows that are (isDuplicate)
     std::size_t includedCount() const;
     // Included statement lines without a category.
     std::size_t includedWithoutCategory() const;
@@ -79,6 +92,8 @@ struct ImportBatch {
 // categories are the linked field's (CategorySource::Link).
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
                            const RegionalSettings& regional, bool skipHeader);
+ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
+                           const RegionalSettings& regional, const DelimitedLayout& layout);
 
 // The rows of a statement: date, amount, the note of payee and memo, user field 1 from
 // the check number or the kind of transaction, and the category of applyPayeeRules.
@@ -99,30 +114,35 @@ bool chooseCategory(ImportBatch& batch, std::size_t index, std::string_view code
 
 // What the duplicate check knows of a book.
 struct BookIndex {
-    std::unordered_set<std::string> entryKeys;  // date, amount and note of every entry
-    std::unordered_set<std::string> ids;        // ids imported into it, their entries present
+    // How many entries have each date, amount and note; and each of those with user
+    // field 1.
+    std::unordered_map<std::string, std::size_t> entryKeys, checkKeys;
+    // Ids imported into the book, with the date and amount of their entry (still there).
+    std::unordered_map<std::string, std::string> ids;
 };
 // Reads the record file and its ids file.
 BookIndex readBookIndex(const std::string& recordFilePath);
+// The index of the records `content` (whole encoded records) and the ids file `ids`.
+BookIndex bookIndexOf(std::string_view records, const ImportedIds& ids);
 
-// Marks every row's duplicate state and includes exactly the rows that are none.
+// Marks every row's duplicate state and includes exactly the rows that are no
+// duplicate.
 void markDuplicates(ImportBatch& batch, const BookIndex& book);
 
-// The same check of date, amount and note for encoded records, with no copy of a key:
-// a table of where the records known so far lie, for imports of millions of lines.
+// The same count of date, amount and note for encoded records, with no copy of a key:
+// a table of where the book's records lie, for imports of millions of lines.
 class DuplicateFinder {
   public:
-    // Knows the whole records of `book`, with room for `more` records offered later.
-    // `book` must outlive the finder.
-    DuplicateFinder(std::string_view book, std::size_t more);
-    // True when a known record has the date, amount and note of the 125 bytes at
-    // `record`. Otherwise `record` becomes known: its bytes must stay where they are,
-    // and its date, amount and note unchanged, while the finder is used.
-    bool offer(const char* record);
+    // Knows the whole records of `book`, which must outlive the finder.
+    explicit DuplicateFinder(std::string_view book);
+    // True when the book holds a record with the date, amount and note of the 125 bytes
+    // at `record` that no earlier call matched; that record is then matched.
+    bool take(const char* record);
 
   private:
     std::vector<const char*> records_;   // open addressing; nullptr marks a free slot
     std::vector<std::uint32_t> hashes_;  // the upper half of each record's hash
+    std::vector<std::uint32_t> left_;    // book records of that key not matched yet
     std::size_t mask_ = 0;
 };
 
@@ -133,19 +153,28 @@ struct ImportTarget {
 
 struct ImportCommit {
     std::size_t added = 0;
+    // Rows included as no duplicates that were duplicates by the time of the write (the
+    // book changed after the preview) and so were left out.
+    std::size_t duplicatesLeftOut = 0;
     std::vector<std::string> createdCategories;  // codes, in the order created
 };
 
-// Writes the included rows, under the book lock of the record file's folder: each gets
+// Writes the included rows, under the book lock of the record file's folder. The
+// duplicates are found again under the lock, from the files as they are then: a row
+// the preview marked as no duplicate that is one now is left out, unless
+// `keepDuplicates`; a row the user included although it was marked is written. Each
+// row written gets
 // a stamp from `stamps` (above every stamp of the record file), in row order; statement
 // rows without a category get `defaultCategory`; the codes of statement rows that the
 // category file lacks are added to it (named by their code, the default category
 // kDefaultImportCategoryName); the ids of the statement rows join the ids file; the
-// entries are appended after all existing ones. Each file is replaced atomically, the
-// ids file before the record file; when a write fails, the category file is put back,
-// so that the book is as before, and OperationError is thrown.
+// entries are appended after all existing ones (with `sortAfter`, the record file is
+// then sorted by date as the sort command sorts it, in the same write). Each file is replaced
+// atomically, the ids file before the record file; when a write fails, the category file is put
+// back, so that the book is as before, and OperationError is thrown.
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
-                          std::string_view defaultCategory, StampSource& stamps);
+                          std::string_view defaultCategory, StampSource& stamps,
+                          bool keepDuplicates = false, bool sortAfter = false);
 
 }  // namespace qbk
 

@@ -1,5 +1,7 @@
 #include "import/import_preview.h"
 
+#include <algorithm>
+
 #include "import/delimited_line.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
@@ -11,7 +13,8 @@ FileDialog importFileDialog() {
     d.title = "Select a file...";
     d.filter =
         "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
-        "Bank statements (*.ofx *.qfx *.qif)|*.ofx;*.qfx;*.qif";
+        "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940)|*.ofx;*.qfx;*.qif;*.sta;*.mt940|"
+        "All files (*.*)|*.*";
     return d;
 }
 
@@ -65,7 +68,7 @@ std::string previewSummary(const ImportBatch& batch) {
     std::size_t leftOut = 0, toImport = 0;
     for (const ImportRow& r : batch.rows) {
         if (r.included) ++toImport;
-        if (!r.included && r.duplicate != Duplicate::None) ++leftOut;
+        if (!r.included && isDuplicate(r.duplicate)) ++leftOut;
     }
     std::string text = std::to_string(batch.rows.size()) +
                        (batch.rows.size() == 1 ? " line: " : " lines: ") +
@@ -73,6 +76,13 @@ std::string previewSummary(const ImportBatch& batch) {
     if (leftOut > 0)
         text += ", " + std::to_string(leftOut) +
                 (leftOut == 1 ? " duplicate left out" : " duplicates left out");
+    const std::size_t reused = static_cast<std::size_t>(
+        std::count_if(batch.rows.begin(), batch.rows.end(),
+                      [](const ImportRow& r) { return r.duplicate == Duplicate::IdReused; }));
+    if (reused > 0)
+        text += ", " + std::to_string(reused) +
+                (reused == 1 ? " id seen before with another date or amount (imported)"
+                             : " ids seen before with another date or amount (imported)");
     const std::size_t uncategorized = batch.includedWithoutCategory();
     if (uncategorized > 0) text += ", " + std::to_string(uncategorized) + " without a category";
     return text + ".";

@@ -1,6 +1,8 @@
 #include "import/import_run.h"
 
+#include "import/amount_column.h"
 #include "import/import_batch.h"
+#include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"
 #include "import/qif_reader.h"
@@ -14,9 +16,15 @@ namespace qbk {
 
 std::string importRequestProblem(const ImportRequest& request) {
     const std::optional<ImportFormat> format = importFormatOf(request.importPath);
-    if (!format) return "FILE must end in .txt, .csv, .ofx, .qfx or .qif: " + request.importPath;
-    if (!isStatement(*format) && !importLinksComplete(request.links))
+    if (!format)
+        return "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta or .mt940: " +
+               request.importPath;
+    const bool twoColumns = request.layout.debit != 0 || request.layout.credit != 0;
+    if (!isStatement(*format) && !importLinksComplete(request.links) &&
+        !(twoColumns && !request.links.date.empty()))
         return importNeedsDateAndAmountMessage().text;
+    if (twoColumns && !request.links.amount.empty())
+        return "An amount field and debit and credit fields exclude each other.";
     return {};
 }
 
@@ -32,17 +40,32 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
     if (!isStatement(format)) {
         const DelimitedStyle style =
             format == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
-        const DelimitedImportResult result =
-            importDelimitedFile(request.importPath, style, target.recordFilePath, request.links,
-                                regional, request.skipHeader, request.keepDuplicates, stamps);
+        DelimitedLayout layout = request.layout;
+        layout.skipHeader = layout.skipHeader || request.skipHeader;
+        const DelimitedImportResult result = importDelimitedFile(
+            request.importPath, style, target.recordFilePath, request.links, regional, layout,
+            request.keepDuplicates, stamps, request.sortAfter);
         summary.added = result.added;
         summary.duplicatesSkipped = result.duplicates;
+        layout.separator = result.separator;
+        layout.decimalMark = result.mark;
+        layout.dateFormat = result.dateFormat;
+        summary.layout = layout;
     } else {
         const std::string text = readImportText(request.importPath);
         const PayeeRules rules = readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName));
         Statement statement;
         if (format == ImportFormat::Ofx) {
-            statement = readOfx(text);
+            statement = readOfx(text, &summary.investmentsLeftOut);
+            if (statement.empty() && summary.investmentsLeftOut > 0)
+                throw OperationError(
+                    errnum::kTypeMismatch,
+                    "This file holds only investment transactions (" +
+                        std::to_string(summary.investmentsLeftOut) +
+                        "): buys, sells and the like of securities are not entries of a "
+                        "cashflow book, and nothing was imported.");
+        } else if (format == ImportFormat::Mt940) {
+            statement = readMt940(text);
         } else {
             QifStatement qif = readQif(text, request.ambiguousDateOrder);
             ambiguousDates = qif.ambiguous.has_value();
@@ -50,13 +73,12 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         }
         ImportBatch batch =
             statementBatch(statement, format, rules, readCategories(target.categoryFilePath));
-        markDuplicates(batch, readBookIndex(target.recordFilePath));
-        summary.duplicatesSkipped = request.keepDuplicates ? 0 : batch.duplicates();
-        if (request.keepDuplicates)
-            for (ImportRow& row : batch.rows)
-                row.included = true;
-        const ImportCommit commit = commitImport(batch, target, kDefaultImportCategory, stamps);
+        // Every row is offered: the duplicates are found under the book lock, so that
+        // imports of one statement side by side add it once.
+        const ImportCommit commit =
+            commitImport(batch, target, kDefaultImportCategory, stamps, request.keepDuplicates);
         summary.added = commit.added;
+        summary.duplicatesSkipped = commit.duplicatesLeftOut;
         summary.createdCategories = commit.createdCategories;
     }
 
@@ -65,6 +87,10 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         summary.text += std::to_string(summary.duplicatesSkipped) +
                         (summary.duplicatesSkipped == 1 ? " duplicate was" : " duplicates were") +
                         " skipped (--keep-duplicates imports them).\n";
+    if (summary.investmentsLeftOut > 0)
+        summary.text += std::to_string(summary.investmentsLeftOut) +
+                        " investment transactions (buys, sells and the like of securities) "
+                        "were left out: only the cash lines are entries.\n";
     for (const std::string& code : summary.createdCategories)
         summary.text += "Category " + code + " was created.\n";
     if (ambiguousDates)
@@ -72,7 +98,20 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
             std::string("The dates read either way; they were read ") +
             (request.ambiguousDateOrder == DateOrder::DayMonthYear ? "day first (DD/MM/YYYY).\n"
                                                                    : "month first (MM/DD/YYYY).\n");
-    if (summary.added > 0)
+    if (summary.layout) {
+        const DelimitedLayout& l = *summary.layout;
+        summary.text += "Read with dates as " + std::string(dateFormatName(*l.dateFormat)) +
+                        " and a decimal " + std::string(decimalMarkName(*l.decimalMark));
+        if (format == ImportFormat::SeparatedValues)
+            summary.text +=
+                std::string(", fields separated by ") + (l.separator == ';'    ? "semicolons"
+                                                         : l.separator == '\t' ? "tabs"
+                                                                               : "commas");
+        summary.text += ".\n";
+    }
+    if (summary.added > 0 && request.sortAfter)
+        summary.text += "The record file was sorted by date.\n";
+    else if (summary.added > 0)
         summary.text +=
             "They stand at the end of the record file: sort it before you use the book.\n";
     return summary;

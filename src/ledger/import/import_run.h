@@ -4,6 +4,7 @@
 #define QBK_IMPORT_IMPORT_RUN_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,18 @@ struct ImportRequest {
     std::string importPath;       // .txt, .csv, .ofx, .qfx or .qif
     ImportLinks links;            // .txt and .csv only: the field numbers
     bool skipHeader = false;      // .txt and .csv only: the first line holds column names
+    DelimitedLayout layout = {};  // .txt and .csv only: how the lines are written
     bool keepDuplicates = false;  // import the lines the book already holds as well
+    bool sortAfter = false;       // sort the record file by date in the same write
     // QIF files whose dates read both ways (03/04/2026): MonthDayYear or DayMonthYear.
     DateOrder ambiguousDateOrder = DateOrder::MonthDayYear;
 };
 
 struct ImportSummary {
     std::size_t added = 0;
+    std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
+    std::size_t investmentsLeftOut = 0;  // OFX transactions of securities
     std::vector<std::string> createdCategories;
     std::string text;  // what to print, lines ended by "\n"
 };

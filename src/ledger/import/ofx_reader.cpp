@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/errors.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -152,6 +153,9 @@ class OfxParser {
   public:
     explicit OfxParser(std::string_view text) : text_(text) {}
 
+    // Buys, sells, reinvestments and the other transactions of securities read so far.
+    std::size_t investments() const { return investments_; }
+
     Statement parse() {
         pos_ = bodyStart();
         while (true) {
@@ -203,6 +207,24 @@ class OfxParser {
     }
 
     void startTag(std::string_view name, std::size_t at) {
+        // A value in a CDATA section ("<NAME><![CDATA[Smith & Co]]>") is taken as it
+        // stands, entities and "<" included.
+        const std::size_t valueAt = text_.find_first_not_of(kWhitespace, pos_);
+        if (valueAt != std::string_view::npos && text_.substr(valueAt).starts_with("<![CDATA[")) {
+            const std::size_t from = valueAt + 9;
+            const std::size_t end = text_.find("]]>", from);
+            if (end == std::string_view::npos)
+                failAtLine(lineAt(valueAt),
+                           "a CDATA section of <" + std::string(name) + "> has no end");
+            cdata_ = true;
+            data(name, text_.substr(from, end - from), at);
+            cdata_ = false;
+            pos_ = end + 3;
+            const std::size_t after = text_.find_first_not_of(kWhitespace, pos_);
+            if (after != std::string_view::npos && closes(after, name))
+                pos_ = text_.find('>', after) + 1;
+            return;
+        }
         const std::size_t next = text_.find('<', pos_);
         const std::string_view raw =
             text_.substr(pos_, (next == std::string_view::npos ? text_.size() : next) - pos_);
@@ -223,6 +245,9 @@ class OfxParser {
                                        std::to_string(statement_.back().line));
         open_.push_back({name, lineAt(at)});
         if (name == "OFX") sawOfx_ = true;
+        if (open_.size() >= 2 && open_[open_.size() - 2].name == "INVTRANLIST" &&
+            name != "INVBANKTRAN")
+            ++investments_;
         if (name == "STMTTRN") {
             statement_.emplace_back();
             statement_.back().line = open_.back().line;
@@ -249,11 +274,30 @@ class OfxParser {
         const std::size_t keep = static_cast<std::size_t>(open_.rend() - it) - 1;
         while (open_.size() > keep) {
             if (open_.back().name == "STMTTRN") finishTransaction();
+            if (open_.back().name == "STATUS") checkStatus();
             open_.pop_back();
         }
     }
 
+    // A bank that refuses the request (a wrong password, an account it does not know)
+    // answers with a status of severity ERROR and no transactions.
+    void checkStatus() {
+        if (statusSeverity_ == "ERROR")
+            throw OperationError(errnum::kTypeMismatch,
+                                 "The bank answered with an error (code " + statusCode_ +
+                                     (statusMessage_.empty() ? ")" : "): " + statusMessage_));
+        statusCode_.clear();
+        statusSeverity_.clear();
+        statusMessage_.clear();
+    }
+
     void data(std::string_view name, std::string_view value, std::size_t at) {
+        if (!open_.empty() && open_.back().name == "STATUS") {
+            if (name == "CODE") statusCode_ = textOf(value);
+            if (name == "SEVERITY") statusSeverity_ = textOf(value);
+            if (name == "MESSAGE") statusMessage_ = textOf(value);
+            return;
+        }
         if (!inTransaction_) {
             if (name == "ACCTID" && !open_.empty() &&
                 (open_.back().name == "BANKACCTFROM" || open_.back().name == "CCACCTFROM" ||
@@ -279,9 +323,9 @@ class OfxParser {
         } else if (name == "CHECKNUM") {
             checkNumber_ = textOf(value);
         } else if (name == "NAME") {
-            if (t.payee.empty()) t.payee = textOf(value);
+            if (t.payee.empty()) t.payee = cdata_ ? std::string(trimBlanks(value)) : textOf(value);
         } else if (name == "MEMO") {
-            t.memo = textOf(value);
+            t.memo = cdata_ ? std::string(trimBlanks(value)) : textOf(value);
         }
     }
 
@@ -290,7 +334,8 @@ class OfxParser {
         if (!hasDate_) failAtLine(t.line, "<STMTTRN> has no <DTPOSTED> date");
         if (!hasAmount_) failAtLine(t.line, "<STMTTRN> has no <TRNAMT> amount");
         t.number = checkNumber_.empty() ? type_ : checkNumber_;
-        if (!fitId_.empty()) t.id = account_ + ":" + fitId_;
+        // Some banks write a FITID of zeros on every line: it identifies nothing.
+        if (fitId_.find_first_not_of('0') != std::string::npos) t.id = account_ + ":" + fitId_;
         inTransaction_ = false;
     }
 
@@ -331,12 +376,18 @@ class OfxParser {
     std::string account_;
     bool inTransaction_ = false, hasDate_ = false, hasAmount_ = false;
     std::string fitId_, type_, checkNumber_;
+    std::string statusCode_, statusSeverity_, statusMessage_;
+    bool cdata_ = false;           // the value being read is a CDATA section
+    std::size_t investments_ = 0;  // transactions of securities
 };
 
 }  // namespace
 
-Statement readOfx(std::string_view text) {
-    return OfxParser(text).parse();
+Statement readOfx(std::string_view text, std::size_t* investments) {
+    OfxParser parser(text);
+    Statement statement = parser.parse();
+    if (investments) *investments = parser.investments();
+    return statement;
 }
 
 }  // namespace qbk

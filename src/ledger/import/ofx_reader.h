@@ -11,6 +11,7 @@
 #ifndef QBK_IMPORT_OFX_READER_H_
 #define QBK_IMPORT_OFX_READER_H_
 
+#include <cstddef>
 #include <string_view>
 
 #include "import/statement.h"
@@ -25,7 +26,10 @@ namespace qbk {
 // does not read, an end tag closes nothing that is open, or the file ends before its
 // elements are closed (a file cut short): a statement that does not read gives no
 // transaction at all.
-Statement readOfx(std::string_view text);
+// With `investments`, it is set to the number of transactions of securities (BUYSTOCK,
+// SELLMF, REINVEST, ... in an INVTRANLIST), which hold no cash line of their own and are
+// not read.
+Statement readOfx(std::string_view text, std::size_t* investments = nullptr);
 
 }  // namespace qbk
 

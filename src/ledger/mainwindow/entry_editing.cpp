@@ -26,17 +26,13 @@ Message question(std::string text) {
     return {std::move(text), std::string(kConfirm), Icon::Question, Buttons::YesNo, 1};
 }
 
-// Digits with at most one decimal separator: a number, whatever its size.
+// Figures whose separators fit, whatever the digits: a number, whatever its size.
 bool holdsOneNumber(std::string_view amountText, const RegionalSettings& regional) {
     std::string filtered;
     FixNumberString(amountText, filtered);
-    if (filtered.find_first_of("0123456789") == std::string::npos) return false;
-    const std::string& separator = regional.decimalSeparator;
-    std::size_t separators = 0;
-    for (std::size_t at = filtered.find(separator); at != std::string::npos;
-         at = filtered.find(separator, at + separator.size()))
-        ++separators;
-    return separators <= 1;
+    for (char& c : filtered)
+        if (c >= '0' && c <= '9') c = '0';
+    return regional.readFigures(filtered).value.has_value();
 }
 
 }  // namespace
@@ -53,9 +49,10 @@ EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand 
         reading.refusal = dateRefusal(form.date, command);
         return reading;
     }
-    const std::optional<Money> amount = typedAmount(form.amount, regional, income);
-    if (!amount) {
-        reading.refusal = holdsOneNumber(form.amount, regional)
+    const AmountReading amount = typedAmountReading(form.amount, regional, income);
+    if (!amount.value) {
+        reading.refusal = amount.twoWays ? amountTwoWaysRefusal(amount, command)
+                          : holdsOneNumber(form.amount, regional)
                               ? amountTooLargeRefusal(form.amount, command, regional)
                               : amountRefusal(form.amount, command);
         return reading;
@@ -68,7 +65,7 @@ EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand 
     r.deletedMark = "N";
     r.reserved = std::string(entry_layout::kReservedWidth, ' ');
     r.categoryCode = fitField(form.categoryCode, entry_layout::kCategoryCodeWidth);
-    r.amount = *amount;
+    r.amount = *amount.value;
     r.recordStamp = 0;
     return reading;
 }
@@ -113,6 +110,12 @@ Message missingCategoryMessage() {
 Message amountRefusal(std::string_view amountText, EntryCommand command) {
     return refusal("The amount \"" + std::string(amountText) +
                    "\" is not a number - please type the amount in figures.\r\n\r\n" +
+                   failedLine(command));
+}
+
+Message amountTwoWaysRefusal(const AmountReading& reading, EntryCommand command) {
+    return refusal("The amount " + reading.problem +
+                   " - please type it with the decimal mark of your regional settings.\r\n\r\n" +
                    failedLine(command));
 }
 

@@ -84,6 +84,8 @@ std::string amountBoxText(Money amount, const RegionalSettings& regional);
 Message missingCategoryMessage();
 // An amount with no number in it.
 Message amountRefusal(std::string_view amountText, EntryCommand command);
+// Figures that read as two amounts (1.234 where a blank groups digits), naming both.
+Message amountTwoWaysRefusal(const AmountReading& reading, EntryCommand command);
 // A number larger than an amount can be (more than fifteen digits before the decimals).
 Message amountTooLargeRefusal(std::string_view amountText, EntryCommand command,
                               const RegionalSettings& regional);

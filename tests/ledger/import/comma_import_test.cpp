@@ -30,10 +30,14 @@ ImportLinks linked(std::string date, std::string amount, std::string note = "",
 class CommaImport : public ::testing::Test {
   protected:
     // Imports `text` written to a file named `name`; the records appended are returned.
+    // Most files here have dates that read both ways; they are written month first.
     std::size_t import(const std::string& name, const std::string& text,
-                       const ImportLinks& links = kAllSix, const RegionalSettings& regional = kUs) {
+                       const ImportLinks& links = kAllSix, const RegionalSettings& regional = kUs,
+                       std::optional<DateFormat> dates = DateFormat::MonthDayYear) {
         folder.write(name, text);
-        return importIntoRecordFile(folder.file(name), book(), links, regional, stamps);
+        DelimitedLayout layout;
+        layout.dateFormat = dates;
+        return importIntoRecordFile(folder.file(name), book(), links, regional, stamps, layout);
     }
     std::string book() const { return folder.file("quillbank.dat"); }
     std::vector<EntryRecord> records() const { return readRecords(book()); }
@@ -99,7 +103,7 @@ TEST_F(CommaImport, AmountsAndDatesAreReadInTheRegionalSettings) {
     EXPECT_EQ(records().at(1).amount, Money::fromRaw(-125000));
 
     ASSERT_EQ(import("de.txt", "\"31.12.2000\",\"-1.234,56\"\n", linked("1", "2"),
-                     RegionalSettings::germany()),
+                     RegionalSettings::germany(), std::nullopt),
               1u);
     EXPECT_EQ(records().at(2).entryDate, serialFromDate(2000, 12, 31));
     EXPECT_EQ(records().at(2).amount, Money::fromRaw(-12345600));
@@ -140,7 +144,9 @@ TEST_F(CommaImport, ALineThatDoesNotConvertStopsTheImportBeforeAnythingIsWritten
     folder.write("quillbank.dat", fileOf({entry(2001, 6, 1, "A", 100, "old", 7)}));
     // A header line of column names.
     EXPECT_EQ(failure("bank.csv", "Date,Amount,Note\r\n1/2/2001,1,x\r\n"),
-              "13 Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note");
+              "13 Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note - a first "
+              "line of column names is left out with --skip-header, lines before it with "
+              "--skip-lines N");
     // The last line's amount; every line before it converted.
     EXPECT_EQ(
         failure("bank.txt", "\"1/2/2001\",\"1\"\n\"1/3/2001\",\"2\"\n\"1/4/2001\",\"1O.5\"\n"),
@@ -165,7 +171,10 @@ TEST_F(CommaImport, TheLineInAMessageIsShownInItsCharactersAndCutWhenLong) {
     const std::string longNote(300, 'z');
     const std::string message = failure("bank.csv", "bad\xE9," + longNote + "\n");
     EXPECT_EQ(message, "13 Type mismatch in line 1 (\"bad\xC3\xA9\" is not a date): bad\xC3\xA9," +
-                           std::string(195, 'z') + "...");
+                           std::string(195, 'z') +
+                           "... - a first line of column names is left "
+                           "out with --skip-header, lines before it "
+                           "with --skip-lines N");
 }
 
 TEST_F(CommaImport, OtherFilesAndMissingFoldersAreErrorsThatChangeNothing) {
@@ -323,7 +332,7 @@ TEST(ImportHeader, AFirstLineWhoseDateFieldIsNoDateHoldsColumnNames) {
     EXPECT_TRUE(looksLikeHeader(R"("Date","Amount")", DelimitedStyle::Txt, 1, kUs));
 
     const std::vector<EntryRecord> entries = convertImportText(
-        "Date,Amount\r\n1/2/2001,5\r\n", DelimitedStyle::Csv, linked("1", "2"), kUs, true);
+        "Date,Amount\r\n1/13/2001,5\r\n", DelimitedStyle::Csv, linked("1", "2"), kUs, true);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].amount, Money::fromUnits(5));
 }
@@ -351,6 +360,75 @@ TEST(ImportMessages, TheirTextsTitlesAndButtons) {
               "5 records have been imported. 1 duplicate was left out.\r\n\r\nI");
     EXPECT_EQ(importFinishedMessage(5, 2).text.substr(0, 57),
               "5 records have been imported. 2 duplicates were left out.");
+}
+
+}  // namespace
+}  // namespace qbk
+
+namespace qbk {
+namespace {
+
+// Random files of amounts in either convention (grouped or not) and dates in any of the
+// formats, read in the settings of either country: every amount and date is read exactly
+// or the file is refused, never read as another value.
+TEST(ImportProperty, AmountsAndDatesReadExactlyOrAreRefused) {
+    std::mt19937 random(20261209);
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::size_t read = 0, refused = 0;
+    for (int round = 0; round < 400; ++round) {
+        const bool comma = random() % 2 == 0, grouped = random() % 2 == 0;
+        const int format = static_cast<int>(random() % 5);
+        std::string text;
+        std::vector<std::pair<DaySerial, Money>> expected;
+        for (int line = 0, lines = 1 + static_cast<int>(random() % 6); line < lines; ++line) {
+            const int y = 1990 + static_cast<int>(random() % 40);
+            const int m = 1 + static_cast<int>(random() % 12);
+            const int d = 1 + static_cast<int>(random() % 28);
+            const std::int64_t cents = static_cast<std::int64_t>(random() % 100000000) - 50000000;
+            const int decimals = static_cast<int>(random() % 3);  // 0, 1 or 2 shown
+            std::int64_t magnitude = cents < 0 ? -cents : cents;
+            if (decimals == 0) magnitude -= magnitude % 100;
+            if (decimals == 1) magnitude -= magnitude % 10;
+            std::string whole = std::to_string(magnitude / 100);
+            if (grouped)
+                for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3)
+                    whole.insert(static_cast<std::size_t>(at), comma ? "." : ",");
+            std::string amount = (cents < 0 ? "-" : "") + whole;
+            if (decimals > 0) {
+                const std::string fraction = std::to_string(100 + magnitude % 100).substr(1);
+                amount += (comma ? "," : ".") + fraction.substr(0, decimals);
+            }
+            char date[32];
+            const char* const pattern[] = {"%02d.%02d.%04d", "%02d/%02d/%04d", "%04d-%02d-%02d",
+                                           "%04d%02d%02d", "%02d-%s-%04d"};
+            if (format == 0) std::snprintf(date, sizeof date, pattern[0], d, m, y);
+            if (format == 1) std::snprintf(date, sizeof date, pattern[1], m, d, y);
+            if (format == 2) std::snprintf(date, sizeof date, pattern[2], y, m, d);
+            if (format == 3) std::snprintf(date, sizeof date, pattern[3], y, m, d);
+            if (format == 4) std::snprintf(date, sizeof date, pattern[4], d, kMonths[m - 1], y);
+            text += std::string(date) + ";\"" + amount + "\"\n";
+            expected.emplace_back(serialFromDate(y, m, d),
+                                  Money::fromRaw((cents < 0 ? -magnitude : magnitude) * 100));
+        }
+        const RegionalSettings regional =
+            random() % 2 ? RegionalSettings::germany() : RegionalSettings::unitedStates();
+        try {
+            const ConvertedText got = convertImportText(text, DelimitedStyle::Csv, linked("1", "2"),
+                                                        regional, DelimitedLayout{});
+            ASSERT_EQ(got.entries.size(), expected.size()) << text;
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                ASSERT_EQ(got.entries[i].entryDate, expected[i].first) << text;
+                ASSERT_EQ(got.entries[i].amount, expected[i].second) << text;
+            }
+            ++read;
+        } catch (const OperationError& e) {
+            ASSERT_EQ(e.number(), errnum::kTypeMismatch) << e.what();
+            ++refused;
+        }
+    }
+    // Most files decide by themselves.
+    EXPECT_GT(read, refused);
 }
 
 }  // namespace

@@ -152,7 +152,8 @@ TEST_F(StatementImport, QifLinesAreDuplicatesByDateAmountAndNote) {
                      "20260115 25000000 IMPORT [ACME & Sons Payroll - Salary] []",
                      "20260122 -1200000 FOOD [Supermarket - Weekly shopping] []",
                      "20260131 150000 IMPORT [Interest] []"}));
-    EXPECT_EQ(categoryCodes(), (Lines{"DINE/Dining", "FOOD/Food", "HOUSE/HOUSE", "IMPORT/Imported"}));
+    EXPECT_EQ(categoryCodes(),
+              (Lines{"DINE/Dining", "FOOD/Food", "HOUSE/HOUSE", "IMPORT/Imported"}));
     EXPECT_FALSE(book.exists("quillbank.ids"));
     EXPECT_EQ(import("savings.qif").duplicatesSkipped, 6u);
 }
@@ -165,14 +166,16 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
     request.dataFolder = book.path();
     request.importPath = book.file("bank.csv");
     request.links = {"1", "2", "3", "", "", ""};
+    request.layout.dateFormat = DateFormat::MonthDayYear;
     EXPECT_THROW(runImport(request, RegionalSettings::unitedStates(), stamps), OperationError);
     request.skipHeader = true;
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).text,
-              "2 records have been imported.\n"
-              "1 duplicate was skipped (--keep-duplicates imports them).\n"
+              "3 records have been imported.\n"
+              "Read with dates as mdy and a decimal point, fields separated by commas.\n"
               "They stand at the end of the record file: sort it before you use the book.\n");
-    EXPECT_EQ(entries(),
-              (Lines{"20260102 -50000  [Coffee] []", "20260103 70000  [Refund, in part] []"}));
+    // Two equal lines of one file are two entries; imported again, both are duplicates.
+    EXPECT_EQ(entries(), (Lines{"20260102 -50000  [Coffee] []", "20260102 -50000  [Coffee] []",
+                                "20260103 70000  [Refund, in part] []"}));
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).duplicatesSkipped, 3u);
     EXPECT_FALSE(book.exists("category.dat"));
 
@@ -180,7 +183,7 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
               "Records to be imported MUST have a least a Date field and an Amount field "
               "specified.");
     EXPECT_EQ(importRequestProblem({book.path(), "bank.xls", {}}),
-              "FILE must end in .txt, .csv, .ofx, .qfx or .qif: bank.xls");
+              "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta or .mt940: bank.xls");
     EXPECT_EQ(importRequestProblem({book.path(), "bank.QFX", {}}), "");
 }
 

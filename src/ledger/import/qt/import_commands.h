@@ -17,6 +17,8 @@ class ImportCommands : public QObject {
     explicit ImportCommands(QBK_3_Main& window);
 
     void mu_Import_Click();
+    // The same window for every kind of bank file, sorting the book with the import.
+    void mu_ImportBankFile_Click();
     void mu_Backup_Click();
 
   private:

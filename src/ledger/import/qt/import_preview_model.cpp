@@ -22,8 +22,10 @@ QString ImportPreviewModel::duplicateText(Duplicate d) {
     switch (d) {
         case Duplicate::InBook:
             return QStringLiteral("in the book");
-        case Duplicate::EarlierInFile:
-            return QStringLiteral("earlier in the file");
+        case Duplicate::SameIdInFile:
+            return QStringLiteral("listed twice in the file");
+        case Duplicate::IdReused:
+            return QStringLiteral("id reused with another date or amount: not a duplicate");
         case Duplicate::None:
             break;
     }

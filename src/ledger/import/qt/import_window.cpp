@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <climits>
 
 #include "import/import_preview.h"
+#include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"
 #include "import/qif_reader.h"
@@ -74,9 +76,11 @@ DelimitedStyle styleOf(ImportFormat f) {
 
 }  // namespace
 
-qbk3cdi::qbk3cdi(QBK_3_Main& window) : QDialog(&window), window_(window) {
+qbk3cdi::qbk3cdi(QBK_3_Main& window, bool sortAfter)
+    : QDialog(&window), window_(window), sortAfter_(sortAfter) {
     setObjectName(QStringLiteral("qbk3cdi"));
-    setWindowTitle(QStringLiteral("Comma-Delimited Import Field Selector"));
+    setWindowTitle(sortAfter ? QStringLiteral("Import Bank File")
+                             : QStringLiteral("Comma-Delimited Import Field Selector"));
     setModal(true);
     createControls();
     createPreview();
@@ -127,6 +131,22 @@ void qbk3cdi::createControls() {
     HeaderCheck->setToolTip(QStringLiteral("Leave out the first line of the file"));
     HeaderCheck->setEnabled(false);
 
+    // How the file writes dates and amounts: found from all its lines, or chosen.
+    DateFormatBox = new QComboBox(this);
+    DateFormatBox->setObjectName(QStringLiteral("DateFormatBox"));
+    DateFormatBox->setToolTip(QStringLiteral("How the dates of the file are written"));
+    DateFormatBox->addItem(QStringLiteral("found from the file"), QString());
+    for (const char* f : {"dmy", "mdy", "ymd", "yyyymmdd", "d-mon-y"})
+        DateFormatBox->addItem(QString::fromUtf8(f), QString::fromUtf8(f));
+    DecimalBox = new QComboBox(this);
+    DecimalBox->setObjectName(QStringLiteral("DecimalBox"));
+    DecimalBox->setToolTip(QStringLiteral("The decimal mark of the file's amounts"));
+    DecimalBox->addItem(QStringLiteral("found from the file"), QString());
+    DecimalBox->addItem(QStringLiteral("point (1,234.56)"), QStringLiteral("point"));
+    DecimalBox->addItem(QStringLiteral("comma (1.234,56)"), QStringLiteral("comma"));
+    DateFormatBox->setEnabled(false);
+    DecimalBox->setEnabled(false);
+
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 1);
@@ -139,6 +159,8 @@ void qbk3cdi::createControls() {
     connect(Command2, &QPushButton::clicked, this, &qbk3cdi::Command2_Click);
     connect(RulesButton, &QPushButton::clicked, this, &qbk3cdi::RulesButton_Click);
     connect(HeaderCheck, &QCheckBox::clicked, this, &qbk3cdi::HeaderCheck_Click);
+    connect(DateFormatBox, &QComboBox::activated, this, &qbk3cdi::refreshDelimitedPreview);
+    connect(DecimalBox, &QComboBox::activated, this, &qbk3cdi::refreshDelimitedPreview);
     connect(InputList, &QListWidget::itemClicked, this, &qbk3cdi::InputList_Click);
     connect(InputList, &QListWidget::currentRowChanged, this, &qbk3cdi::InputList_Click);
 }
@@ -199,6 +221,14 @@ void qbk3cdi::layOut() {
         ++row;
     }
     middle->addWidget(HeaderCheck, row++, 0, 1, 2);
+    const std::pair<const char*, QComboBox*> choices[] = {{"Dat&es", DateFormatBox},
+                                                          {"Deci&mals", DecimalBox}};
+    for (const auto& [caption, box] : choices) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(box);
+        middle->addWidget(label, row, 0);
+        middle->addWidget(box, row++, 1);
+    }
     middle->setRowStretch(row, 1);
 
     auto* right = new QVBoxLayout;
@@ -226,9 +256,10 @@ void qbk3cdi::layOut() {
     resize(900, 700);
 
     // Tab follows the columns from left to right, then the table below.
-    QWidget* order[] = {SelectFile,  ClearFields, Command1,    Command2,   DateLink,
-                        AmountLink,  NoteLink,    CatLink,     UDF1Link,   UDF2Link,
-                        HeaderCheck, InputList,   PreviewGrid, RulesButton};
+    QWidget* order[] = {SelectFile, ClearFields, Command1,    Command2,
+                        DateLink,   AmountLink,  NoteLink,    CatLink,
+                        UDF1Link,   UDF2Link,    HeaderCheck, DateFormatBox,
+                        DecimalBox, InputList,   PreviewGrid, RulesButton};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     SelectFile->setFocus();
@@ -354,6 +385,9 @@ void qbk3cdi::showStatement() {
     if (*format_ == ImportFormat::Ofx) {
         const WaitCursor hourglass;
         statement = readOfx(text);
+    } else if (*format_ == ImportFormat::Mt940) {
+        const WaitCursor hourglass;
+        statement = readMt940(text);
     } else {
         QifStatement qif = readQif(text, std::nullopt);
         if (qif.ambiguous) {
@@ -382,9 +416,9 @@ void qbk3cdi::showStatement() {
 }
 
 void qbk3cdi::setLinkingEnabled(bool enabled) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{InputList, ClearFields, DateLink, AmountLink, NoteLink,
-                                         CatLink, UDF1Link, UDF2Link, HeaderCheck})
+    for (QWidget* w : std::initializer_list<QWidget*>{InputList, ClearFields, DateLink, AmountLink,
+                                                      NoteLink, CatLink, UDF1Link, UDF2Link,
+                                                      HeaderCheck, DateFormatBox, DecimalBox})
         w->setEnabled(enabled);
 }
 
@@ -406,8 +440,14 @@ void qbk3cdi::refreshDelimitedPreview() {
     if (importLinksComplete(chosen)) {
         try {
             const WaitCursor hourglass;
-            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(),
-                                   HeaderCheck->isChecked());
+            DelimitedLayout layout;
+            layout.skipHeader = HeaderCheck->isChecked();
+            if (const QString f = DateFormatBox->currentData().toString(); !f.isEmpty())
+                layout.dateFormat = dateFormatNamed(f.toStdString());
+            if (const QString d = DecimalBox->currentData().toString(); !d.isEmpty())
+                layout.decimalMark =
+                    d == QLatin1String("point") ? DecimalMark::Point : DecimalMark::Comma;
+            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(), layout);
             markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
         } catch (const OperationError& e) {
             previewError_ = e;
@@ -558,13 +598,13 @@ void qbk3cdi::Command1_Click() {
     step(1);
     std::size_t leftOut = 0;
     for (const ImportRow& r : batch_.rows)
-        if (!r.included && r.duplicate != Duplicate::None) ++leftOut;
+        if (!r.included && isDuplicate(r.duplicate)) ++leftOut;
     ImportCommit commit;
     try {
         const WaitCursor hourglass;
         commit =
             commitImport(batch_, {window_.state().RecordFilePath, window_.state().CategoryFilePath},
-                         kDefaultImportCategory, window_.stamps());
+                         kDefaultImportCategory, window_.stamps(), false, sortAfter_);
         // What was written is in the book now: a second Import adds nothing.
         markDuplicates(batch_, readBookIndex(window_.state().RecordFilePath));
     } catch (const OperationError& e) {
@@ -575,7 +615,14 @@ void qbk3cdi::Command1_Click() {
     previewModel_->reload();
     showPreviewSummary();
     if (!commit.createdCategories.empty()) window_.PopCategoryGrid();
-    window_.prompts().message(importFinishedMessage(commit.added, leftOut));
+    if (!sortAfter_) {
+        window_.prompts().message(
+            importFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
+        return;
+    }
+    window_.refreshList();
+    window_.prompts().message(
+        sortedImportFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
 }
 
 void qbk3cdi::Command2_Click() {

@@ -19,6 +19,7 @@
 #include "store/category_record.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -34,8 +35,10 @@ class CategoryPickDelegate;
 class qbk3cdi : public QDialog {
     Q_OBJECT
   public:
-    // A window over `window`, importing into its record file. Shown with exec().
-    explicit qbk3cdi(QBK_3_Main& window);
+    // A window over `window`, importing into its record file. Shown with exec(). With
+    // `sortAfter` (File > Import Bank File...) the record file is sorted by date in the
+    // same write as the import and the list refreshed.
+    explicit qbk3cdi(QBK_3_Main& window, bool sortAfter = false);
     ~qbk3cdi() override;
 
     // Asks for the file, offers the internal backup, then shows it: a comma-delimited
@@ -96,6 +99,7 @@ class qbk3cdi : public QDialog {
     void step(int value);
 
     QBK_3_Main& window_;
+    bool sortAfter_;
     std::string ImportFileName;
     std::size_t ImportLineCount = 0;
     std::string LinkNo;
@@ -123,6 +127,8 @@ class qbk3cdi : public QDialog {
     QLabel* UDF1Link;
     QLabel* UDF2Link;
     QCheckBox* HeaderCheck;
+    QComboBox* DateFormatBox;
+    QComboBox* DecimalBox;
     QTableView* PreviewGrid;
     QLabel* PreviewStatus;
     QProgressBar* ProgressBar1;

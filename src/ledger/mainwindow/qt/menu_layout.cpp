@@ -20,6 +20,7 @@ constexpr MenuItemDef kItems[] = {
     {"mu_File", "mu_RestoreBackup", "&Restore Internal Backup File", ""},
     {"mu_File", "-", "", ""},
     {"mu_File", "mu_Import", "Comma-Delimited or CSV &Import", ""},
+    {"mu_File", "mu_ImportBankFile", "Import Ban&k File...", ""},
     {"mu_File", "mu_Backup", "Data &Backup (complete)", ""},
     {"mu_File", "-", "", ""},
     {"mu_File", "mu_ConfigSettings", "&Settings...", ""},

@@ -1,6 +1,7 @@
 // The import window: choosing a file (with the internal backup offered), the preview,
 // linking fields by clicking a list line and then a link box, and the import itself.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -113,6 +114,10 @@ TEST_F(ImportWindowTest, AFileIsPreviewedLinkedAndAppendedAfterEveryEntry) {
                                         "||||||||||| RECORD 2 ||||||||||||", "1 = 06/02/2001",
                                         "2 = 1000", "3 = salary", "4 = PAY"}));
 
+    // The dates read both ways: the user says they are month first.
+    auto* dates = importWindow->findChild<QComboBox*>("DateFormatBox");
+    ASSERT_TRUE(dates->isEnabled());
+    dates->setCurrentIndex(dates->findData(QStringLiteral("mdy")));
     link(1, "DateLink");
     link(2, "AmountLink");
     link(3, "NoteLink");
@@ -352,9 +357,9 @@ TEST_F(ImportWindowTest, ACategoryPickedForAnUnplacedLineTeachesARule) {
 TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
     choose("bank.csv",
            "Date,Amount,Note,Category,Card\r\n"
-           "12/03/2026,-7.5,\"Imported, quoted\",DINING,card\r\n"
+           "12/13/2026,-7.5,\"Imported, quoted\",DINING,card\r\n"
            ",,,,\r\n"
-           "12/03/2026,-7.5,\"Imported, quoted\",DINING,card\r\n");
+           "12/13/2026,-7.5,\"Imported, quoted\",DINING,card\r\n");
     auto* header = importWindow->findChild<QCheckBox*>("HeaderCheck");
     EXPECT_TRUE(header->isEnabled());
     EXPECT_TRUE(header->isChecked());  // "Date" is no date
@@ -365,14 +370,17 @@ TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
     link(9, "NoteLink");
     link(10, "CatLink");
     link(11, "UDF1Link");
-    EXPECT_EQ(previewRows(),
-              (std::vector<std::string>{
-                  "[x] | 12/03/2026 | ($7.50) | Imported, quoted | DINING | ",
-                  "[ ] | 12/03/2026 | ($7.50) | Imported, quoted | DINING | earlier in the file"}));
+    EXPECT_EQ(
+        previewRows(),
+        // Two equal lines of one file are two entries.
+        (std::vector<std::string>{"[x] | 12/13/2026 | ($7.50) | Imported, quoted | DINING | ",
+                                  "[x] | 12/13/2026 | ($7.50) | Imported, quoted | DINING | "}));
 
     header->click();
     EXPECT_EQ(status(),
-              "Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note,Category,Card");
+              "Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note,Category,Card - "
+              "a first line of column names is left out with --skip-header, lines before it "
+              "with --skip-lines N");
     prompts.answers.push_back(Answer::Yes);
     importWindow->Command1_Click();
     EXPECT_EQ(prompts.last().title, "Error - operation aborted");
@@ -381,9 +389,9 @@ TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
     header->click();
     prompts.answers.push_back(Answer::Yes);
     importWindow->Command1_Click();
-    EXPECT_EQ(prompts.last(), importFinishedMessage(1, 1));
+    EXPECT_EQ(prompts.last(), importFinishedMessage(2, 0));
     const std::string added = program.read("quillbank.dat").substr(125);
-    ASSERT_EQ(added.size(), 125u);
+    ASSERT_EQ(added.size(), 250u);
     EXPECT_EQ(added.substr(8, 10), "DINING    ");
     EXPECT_EQ(added.substr(26, 60), fitField("Imported, quoted", 60));
     EXPECT_EQ(added.substr(86, 10), "card      ");
@@ -401,6 +409,27 @@ TEST_F(ImportWindowTest, TheMenuItemOpensTheWindowModally) {
     window->runCommand("mu_Import");
     EXPECT_EQ(shown, "qbk3cdi Comma-Delimited Import Field Selector");
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+}  // namespace
+}  // namespace qbk
+
+namespace qbk {
+namespace {
+
+// File > Import Bank File...: the same window, the book sorted with the import.
+TEST_F(ImportWindowTest, TheBankFileItemSortsTheBookWithTheImport) {
+    importWindow = std::make_unique<qbk3cdi>(*window, true);
+    EXPECT_EQ(importWindow->windowTitle(), "Import Bank File");
+    chooseSample("checking.ofx");
+    prompts.answers.push_back(Answer::Yes);  // Ready...
+    prompts.answers.push_back(Answer::Yes);  // lines without a category go to IMPORT
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.last().text.substr(0, 32), "4 records have been imported, an");
+    const std::vector<EntryRecord> records = readRecords(program.file("quillbank.dat"));
+    ASSERT_EQ(records.size(), 5u);
+    for (std::size_t i = 1; i < records.size(); ++i)
+        EXPECT_GE(records[i - 1].entryDate, records[i].entryDate);
 }
 
 }  // namespace
