@@ -16,6 +16,10 @@ inline constexpr std::string_view kUdf1FileName = "udf1.dat";
 inline constexpr std::string_view kUdf2FileName = "udf2.dat";
 inline constexpr std::string_view kBackupFileName = "quillbank.bak";
 inline constexpr std::string_view kPurgeWorkFileName = "temp.dat";
+inline constexpr std::string_view kPayeeRulesFileName = "payee.rules";
+inline constexpr std::string_view kImportProfilesFileName = "import.profiles";
+// The ids of imported statement lines: the record file's name with ".ids" for its ending.
+inline constexpr std::string_view kImportedIdsEnding = ".ids";
 inline constexpr std::string_view kConverterJournalFileName = "qbk2to3.journal";
 // The notes of a fiscal year are "<year>qbk.doc".
 inline constexpr std::string_view kNotesFileSuffix = "qbk.doc";
@@ -44,7 +48,8 @@ void useBookFileRules();
 // characters, "?" one): what a complete backup copies. The internal backup, temporary
 // and work files, the undo store and a user's own files are left out.
 inline constexpr std::string_view kBookFilePatterns =
-    "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;*.ids;????qbk.doc;qbk3.ini";
+    "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;import.profiles;*.ids;????qbk.doc;"
+    "qbk3.ini";
 
 }  // namespace qbk
 

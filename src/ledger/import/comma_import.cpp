@@ -473,6 +473,7 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
     added.resize(kept);
     result.added = kept / kSize;
     if (result.added == 0) return result;
+    checkTotalsFit(content.records, added);
     if (sortAfter) {
         RecordFileContent sorted{content.records + added, content.partialTail};
         sortRecords(sorted);

@@ -385,6 +385,7 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         ++commit.added;
     }
     if (commit.added == 0) return commit;
+    checkTotalsFit(content.records, appended);
 
     if (!commit.createdCategories.empty()) {
         sortCategories(categories);

@@ -16,10 +16,10 @@
 
 #include "import/comma_import.h"
 #include "import/delimited_layout.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
-inline constexpr const char* kImportProfilesFileName = "import.profiles";
 
 struct ImportProfile {
     std::string name;

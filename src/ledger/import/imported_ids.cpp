@@ -5,6 +5,7 @@
 #include "import/delimited_line.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
+#include "store/book_files.h"
 
 namespace qbk {
 
@@ -15,7 +16,7 @@ std::string importedIdsPath(const std::string& recordFilePath) {
         dot == std::string::npos || dot == 0
             ? recordFilePath
             : recordFilePath.substr(0, recordFilePath.size() - (name.size() - dot));
-    return base + ".ids";
+    return base + std::string(kImportedIdsEnding);
 }
 
 std::unordered_set<std::string> ImportedIds::known(

@@ -10,9 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "store/book_files.h"
+
 namespace qbk {
 
-inline constexpr const char* kPayeeRulesFileName = "payee.rules";
 
 struct PayeeRule {
     std::string fragment;  // UTF-8, without surrounding blanks
