@@ -22,8 +22,8 @@ for i in $(seq 1 3000); do echo "12/0$((i % 9 + 1))/2026,-$i.25,imported $i,$cod
 # The same lines again would be left out as duplicates: the second run brings others.
 sed 's/,imported /,imported again /' "$work/lines.csv" >"$work/more.csv"
 echo "== stamps unique across processes and runs"
-"$cli" import "$book" "$work/lines.csv" --date 1 --amount 2 --note 3 --category 4 >/dev/null
-"$cli" import "$book" "$work/more.csv" --date 1 --amount 2 --note 3 --category 4 >/dev/null
+"$cli" import "$book" "$work/lines.csv" --date 1 --amount 2 --note 3 --category 4 --date-format mdy >/dev/null
+"$cli" import "$book" "$work/more.csv" --date 1 --amount 2 --note 3 --category 4 --date-format mdy >/dev/null
 "$cli" add "$book" --expense 1.50 --category "$code" --note "after the imports" >/dev/null
 mkdir "$work/old"
 printf '%-8.8s%-2.2s\x10\x27\x00\x00\x00\x00\x00\x00%-40.40s' "01/02/99" "AB" "converted" >"$work/old/1999QBK.DAT"
@@ -56,7 +56,7 @@ for round in $(seq 1 20); do
         cp -r "$book" "$work/clean"
         case $command in
             add) args=(add BOOK --expense 3 --category "$code" --note "round $round") ;;
-            import) args=(import BOOK "$work/few.csv" --date 1 --amount 2 --note 3 --category 4) ;;
+            import) args=(import BOOK "$work/few.csv" --date 1 --amount 2 --note 3 --category 4 --date-format mdy) ;;
             *) args=("$command" BOOK) ;;
         esac
         "$cli" "${args[@]/BOOK/$work/clean}" >/dev/null
