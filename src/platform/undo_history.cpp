@@ -637,8 +637,12 @@ void commitChange(const std::string& folder) {
     }
 }
 
-// A step that cannot be journaled fails the write it precedes, and so the change.
-void beforeReplace(const std::string& path) {
+namespace {
+// Journals a step for `path` in the open change of its folder, if there is one: `fill`
+// describes it and returns how many bytes from its offset to keep. A step that cannot
+// be journaled fails the write it precedes, and so the change.
+template <typename Fill>
+void addStep(const std::string& path, Fill fill) {
     const std::string name = fileName(path);
     if (!journaled(name)) return;
     std::lock_guard<std::recursive_mutex> guard(registry().mutex);
@@ -648,28 +652,25 @@ void beforeReplace(const std::string& path) {
     Step s;
     s.name = name;
     s.existed = fileExists(path);
-    journalStep(change.folder, workFolder(change), change.steps.size(), s);
+    const std::uint64_t kept = fill(s);
+    journalStep(change.folder, workFolder(change), change.steps.size(), s, kept);
     change.steps.push_back(s);
+}
+}  // namespace
+
+void beforeReplace(const std::string& path) {
+    addStep(path, [](Step&) { return std::uint64_t{0}; });
 }
 
 void beforeWriteAt(const std::string& path, std::uint64_t offset, std::uint64_t length) {
-    const std::string name = fileName(path);
-    if (!journaled(name)) return;
-    std::lock_guard<std::recursive_mutex> guard(registry().mutex);
-    auto it = registry().open.find(folderKey(parentFolder(path)));
-    if (it == registry().open.end()) return;
-    OpenChange& change = it->second;
-    Step s;
-    s.name = name;
-    s.existed = fileExists(path);
-    s.whole = false;
-    s.offset = offset;
-    s.oldSize = fileLength(path);
-    s.oldMtimeNs = mtimeNs(path);
-    // Only the bytes the write replaces are kept: an append keeps nothing.
-    const std::uint64_t kept = s.oldSize > offset ? std::min(length, s.oldSize - offset) : 0;
-    journalStep(change.folder, workFolder(change), change.steps.size(), s, kept);
-    change.steps.push_back(s);
+    addStep(path, [&](Step& s) {
+        s.whole = false;
+        s.offset = offset;
+        s.oldSize = fileLength(path);
+        s.oldMtimeNs = mtimeNs(path);
+        // Only the bytes the write replaces are kept: an append keeps nothing.
+        return s.oldSize > offset ? std::min(length, s.oldSize - offset) : std::uint64_t{0};
+    });
 }
 
 }  // namespace undo_hooks
