@@ -126,7 +126,7 @@ Book freshBook() {
     food.catCode = fitField("FOOD", category_layout::kCatCodeWidth);
     food.catName = fitField("Groceries", category_layout::kCatNameWidth);
     writeCategories(book.categories, {food});
-    fuzz::writeBytes(book.folder + kPayeeRulesFileName, "rent -> HOUSE\r\n");
+    fuzz::writeBytes(book.folder + std::string(kPayeeRulesFileName), "rent -> HOUSE\r\n");
     return book;
 }
 
