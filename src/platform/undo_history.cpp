@@ -582,7 +582,7 @@ void beginChange(const std::string& folder) {
     const std::string key = folderKey(folder);
     std::lock_guard<std::recursive_mutex> guard(registry().mutex);
     if (registry().quiet.count(key)) return;
-    registry().open[key] = OpenChange{key, "", {}};
+    registry().open[key] = OpenChange{key, "", {}, ""};
 }
 
 void endChange(const std::string& folder, bool failed) {
@@ -621,7 +621,7 @@ void commitChange(const std::string& folder) {
         auto it = registry().open.find(key);
         if (it == registry().open.end()) return;
         change = std::move(it->second);
-        it->second = OpenChange{key, "", {}};
+        it->second = OpenChange{key, "", {}, ""};
     }
     if (change.work.empty()) return;
     try {

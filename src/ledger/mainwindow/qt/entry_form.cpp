@@ -19,6 +19,7 @@
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/book_lock.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/readable_colours.h"
@@ -425,21 +426,33 @@ void EntryForm::replace(bool income) {
     }
     if (window_.prompts().message(replaceQuestion()) != Answer::Yes) return;
     EntryRecord& record = reading.record;
-    try {
-        const EntryFormText typed = text();
-        AddToUserFields(state.DataFolder, state.ProgramSettings, typed.user1, typed.user2);
-        if (!replaceOpened(state.RecordFilePath, opened_, record, &window_.stamps())) {
-            // Gone since it was opened: keep what was typed, so it can be saved as new.
-            window_.prompts().message(entryGoneMessage());
-            window_.refreshList();
-            return;
-        }
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    const EntryFormText typed = text();
+    // Gone since it was opened: what was typed stays, so it can be saved as new.
+    if (!writeOver(opened_, record, &window_.stamps(), [&] {
+            AddToUserFields(state.DataFolder, state.ProgramSettings, typed.user1, typed.user2);
+        }))
         return;
-    }
     state.CurrentRecord = record;
     finishSave();
+}
+
+bool EntryForm::writeOver(const OpenedRecord& opened, EntryRecord& record, StampSource* stamps,
+                          const std::function<void()>& alsoWrite) {
+    MainState& state = window_.state();
+    try {
+        BookLock lock(state.DataFolder);
+        if (alsoWrite) alsoWrite();
+        if (!replaceOpened(state.RecordFilePath, opened, record, stamps)) {
+            window_.prompts().message(entryGoneMessage());
+            window_.refreshList();
+            return false;
+        }
+        lock.commit();
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return false;
+    }
+    return true;
 }
 
 void EntryForm::DeleteButton_Click() {
@@ -448,17 +461,8 @@ void EntryForm::DeleteButton_Click() {
     if (window_.prompts().message(deleteQuestion()) != Answer::Yes) return;
     EntryRecord record = loaded_;
     record.deletedMark.assign(1, 'Y');
-    try {
-        if (!replaceOpened(state.RecordFilePath, opened_, record)) {
-            // Nothing was written; the form stays open with the entry as it was read.
-            window_.prompts().message(entryGoneMessage());
-            window_.refreshList();
-            return;
-        }
-    } catch (const OperationError& e) {
-        window_.showError(e);
-        return;
-    }
+    // Nothing written: the form stays open with the entry as it was read.
+    if (!writeOver(opened_, record, nullptr)) return;
     state.CurrentRecord = record;
     finishSave();
 }
@@ -484,16 +488,7 @@ void EntryForm::deleteSelectedEntry() {
     if (window_.prompts().message(deleteQuestion()) != Answer::Yes) return;
     EntryRecord record = found->record();
     record.deletedMark.assign(1, 'Y');
-    try {
-        if (!replaceOpened(state.RecordFilePath, *found, record)) {
-            window_.prompts().message(entryGoneMessage());
-            window_.refreshList();
-            return;
-        }
-    } catch (const OperationError& e) {
-        window_.showError(e);
-        return;
-    }
+    if (!writeOver(*found, record, nullptr)) return;
     state.CurrentRecord = record;
     window_.refreshList();
     // The row below takes the deleted one's place, so that Del can go on down the list.

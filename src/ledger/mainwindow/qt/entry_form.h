@@ -17,6 +17,7 @@
 #define QBK_MAINWINDOW_QT_ENTRY_FORM_H_
 
 #include <QObject>
+#include <functional>
 #include <string>
 
 #include "mainwindow/entry_editing.h"
@@ -76,6 +77,11 @@ class EntryForm : public QObject {
     void build();
     void saveNew(bool income);
     void replace(bool income);
+    // Replace and Delete write here: `record` over the entry `opened` names, with
+    // `alsoWrite` (the pick lists of a replace) in the same change of the book. False,
+    // with the user told, when the entry is gone or a write failed; nothing is changed.
+    bool writeOver(const OpenedRecord& opened, EntryRecord& record, StampSource* stamps,
+                   const std::function<void()>& alsoWrite = {});
     // New, Replace and Delete end here: the form closes and the list is rebuilt.
     void finishSave();
     // The form closes: the user fields' lists of remembered values go with it.
