@@ -307,7 +307,7 @@ class Run {
             const v2::Entry old =
                 v2::decodeEntry(std::string_view(*content).substr(at, v2::kEntrySize));
             const std::string dateText = old.DateText.substr(0, v2::kDateTextUsed) + year;
-            const auto date = parseShortDate(dateText, options_.dates);
+            const auto date = options_.dates.parseDate(dateText, YearDigits::Four);
             if (!date) {
                 skip(file,
                      fillIn(text("BadDateReason"), {std::to_string(r), displayText(dateText)}));

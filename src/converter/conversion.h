@@ -21,9 +21,9 @@
 
 #include "converter/language_strings.h"
 #include "converter/progress.h"
-#include "converter/regional_dates.h"
 #include "converter/version2_format.h"
 #include "platform/ports.h"
+#include "platform/regional.h"
 #include "platform/stamps.h"
 #include "store/book_files.h"
 
@@ -40,7 +40,7 @@ struct ConversionPlan {
 
 struct ConversionOptions {
     // How the date texts of the entries are read.
-    DateSettings dates;
+    RegionalSettings dates;
     // Ask before converting (the question warns of duplicates).
     bool askFirst = true;
     // Show the closing message and the report of skipped files.

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "converter/regional_dates.h"
 #include "platform/clock.h"
+#include "platform/regional.h"
 
 namespace qbk::converter {
 
@@ -24,7 +24,7 @@ struct HeadlessEnvironment {
     const Clock& clock;
     // The converter's own folder, the target when no --into is given.
     std::function<std::string()> programFolder;
-    DateSettings dates;
+    RegionalSettings dates;
 };
 
 // Whether the program arguments (without the program name) ask for the command-line

@@ -85,40 +85,25 @@ const char* localeNameFor(const char* categoryVariable) {
     return nullptr;
 }
 
-// The order and separator of a strftime date format such as "%m/%d/%Y" or "%d.%m.%y".
-void readDateFormat(std::string_view fmt, RegionalSettings& rs) {
-    if (fmt == "%D") fmt = "%m/%d/%y";
-    if (fmt == "%F") fmt = "%Y-%m-%d";
-    std::string order;
-    std::string separator;
-    for (std::size_t i = 0; i + 1 < fmt.size(); ++i) {
-        if (fmt[i] != '%') continue;
-        std::size_t k = i + 1;
-        if (fmt[k] == 'E' || fmt[k] == 'O' || fmt[k] == '-' || fmt[k] == '_' || fmt[k] == '0') ++k;
-        if (k >= fmt.size()) break;
-        const char c = fmt[k];
-        const char part = (c == 'd' || c == 'e')   ? 'd'
-                          : (c == 'm' || c == 'b') ? 'm'
-                          : (c == 'y' || c == 'Y') ? 'y'
-                                                   : 0;
-        if (part == 0) continue;
-        order += part;
-        if (order.size() == 1) {
-            std::size_t j = k + 1;
-            while (j < fmt.size() && fmt[j] != '%')
-                separator += fmt[j++];
+// Expands the conversions that stand for a whole date.
+std::string expandDateComposites(std::string_view format) {
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() &&
+            (format[i + 1] == 'D' || format[i + 1] == 'F')) {
+            out += format[i + 1] == 'D' ? "%m/%d/%y" : "%Y-%m-%d";
+            ++i;
+            continue;
         }
-        i = k;
+        out += format[i];
     }
-    if (order == "dmy")
-        rs.dateOrder = DateOrder::DayMonthYear;
-    else if (order == "ymd")
-        rs.dateOrder = DateOrder::YearMonthDay;
-    else if (order == "mdy")
-        rs.dateOrder = DateOrder::MonthDayYear;
-    else
-        return;
-    if (!separator.empty()) rs.dateSeparator = separator;
+    return out;
+}
+
+bool isPrintableAscii(std::string_view text) {
+    for (const char c : text)
+        if (c < ' ' || c >= 0x7F) return false;
+    return !text.empty();
 }
 
 int expandYear(int value, std::size_t digits) {
@@ -167,6 +152,47 @@ bool isTimeOfDay(std::string_view t, const RegionalSettings& rs) {
         if (rest.size() == marker.size() && startsWithNoCase(rest, marker))
             return hour >= 1 && hour <= 12;
     return false;
+}
+
+// A date of three numbers with a four-digit year first or last, one or two digits of
+// month and day, one separator between them and nothing else.
+std::optional<DaySerial> parseFourDigitYearDate(std::string_view text, const RegionalSettings& rs) {
+    const std::string_view t = trimBlanks(text);
+    std::pair<int, std::size_t> parts[3];  // value, digit count
+    std::size_t count = 0, i = 0;
+    while (count < 3) {
+        const std::size_t at = i;
+        if (!readNumber(t, i, 5, parts[count].first)) return std::nullopt;
+        parts[count++].second = i - at;
+        if (i == t.size()) break;
+        if (count == 3) return std::nullopt;
+        if (!rs.dateSeparator.empty() && t.substr(i).starts_with(rs.dateSeparator))
+            i += rs.dateSeparator.size();
+        else if (t[i] == '/' || t[i] == '-' || t[i] == '.')
+            ++i;
+        else
+            return std::nullopt;
+    }
+    if (count != 3) return std::nullopt;
+    int year, first, second;
+    bool dayFirst = false;
+    if (parts[0].second == 4) {
+        year = parts[0].first;
+        first = parts[1].first;
+        second = parts[2].first;
+    } else if (parts[2].second == 4) {
+        first = parts[0].first;
+        second = parts[1].first;
+        year = parts[2].first;
+        dayFirst = rs.dateOrder == DateOrder::DayMonthYear;
+    } else {
+        return std::nullopt;
+    }
+    if (parts[1].second > 2 || parts[parts[0].second == 4 ? 2 : 0].second > 2) return std::nullopt;
+    const int month = dayFirst ? second : first;
+    const int day = dayFirst ? first : second;
+    if (year < 100 || !isValidDate(year, month, day)) return std::nullopt;
+    return serialFromDate(year, month, day);
 }
 
 }  // namespace
@@ -234,7 +260,7 @@ RegionalSettings RegionalSettings::fromEnvironment() {
         }
     }
     if (!isC(localeNameFor("LC_TIME"))) {
-        readDateFormat(nl_langinfo(D_FMT), rs);
+        rs.takeDateFormat(nl_langinfo(D_FMT));
         const std::string_view timeFormat = nl_langinfo(T_FMT);
         rs.twelveHourClock = timeFormat.find("%I") != std::string_view::npos ||
                              timeFormat.find("%r") != std::string_view::npos;
@@ -411,7 +437,47 @@ std::string RegionalSettings::shortDate(DaySerial day) const {
     return out;
 }
 
-std::optional<DaySerial> RegionalSettings::parseDate(std::string_view text) const {
+void RegionalSettings::takeDateFormat(std::string_view format) {
+    const std::string f = expandDateComposites(format);
+    // Where the first conversion of each part stands, and the literal text after the
+    // first conversion of all.
+    std::size_t dayAt = std::string::npos, monthAt = std::string::npos, yearAt = std::string::npos;
+    std::string separator;
+    bool first = true;
+    for (std::size_t i = 0; i + 1 < f.size(); ++i) {
+        if (f[i] != '%') continue;
+        std::size_t k = i + 1;
+        while (k < f.size() && std::string_view("EO-_0^#").find(f[k]) != std::string_view::npos)
+            ++k;
+        if (k >= f.size()) break;
+        const char c = f[k];
+        if ((c == 'd' || c == 'e') && dayAt == std::string::npos) dayAt = i;
+        if ((c == 'm' || c == 'b' || c == 'B' || c == 'h') && monthAt == std::string::npos)
+            monthAt = i;
+        if ((c == 'y' || c == 'Y' || c == 'C') && yearAt == std::string::npos) yearAt = i;
+        if (first) {
+            for (std::size_t j = k + 1; j < f.size() && f[j] != '%'; ++j)
+                separator += f[j];
+            first = false;
+        }
+        i = k;
+    }
+    if (dayAt == std::string::npos || monthAt == std::string::npos || yearAt == std::string::npos)
+        return;
+    if (yearAt < monthAt && yearAt < dayAt)
+        dateOrder = DateOrder::YearMonthDay;
+    else if (dayAt < monthAt)
+        dateOrder = DateOrder::DayMonthYear;
+    else
+        dateOrder = DateOrder::MonthDayYear;
+    // A date is typed and read back with a separator of plain characters; a locale's
+    // year, month and day signs are no separator.
+    dateSeparator = isPrintableAscii(separator) ? separator : "/";
+}
+
+std::optional<DaySerial> RegionalSettings::parseDate(std::string_view text,
+                                                     YearDigits years) const {
+    if (years == YearDigits::Four) return parseFourDigitYearDate(text, *this);
     const std::string_view t = trimBlanks(text);
     std::vector<std::pair<int, std::size_t>> parts;  // value, digit count
     std::size_t i = 0;

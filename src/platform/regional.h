@@ -31,6 +31,12 @@ struct AmountReading {
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
+// How many digits the year of a date text may have.
+enum class YearDigits {
+    TwoOrFour,  // as users type dates
+    Four,       // as the version-2 files hold them
+};
+
 // Where the sign of a negative money text goes (the POSIX n_sign_posn values).
 enum class NegativeSign {
     Parentheses,   // ($1.00)
@@ -69,6 +75,13 @@ struct RegionalSettings {
     // The settings of the environment's locale (LC_ALL, LC_MONETARY, LC_NUMERIC,
     // LC_TIME, LANG), United States ones for C or POSIX.
     static RegionalSettings fromEnvironment();
+
+    // Takes the date order and separator of a strftime date format such as a locale's
+    // D_FMT ("%m/%d/%y", "%d.%m.%Y", "%Y-%m-%d", "%D", "%F", "%e %B %Y"); the order is
+    // that of the first day, month and year conversions. A format whose order cannot be
+    // told changes nothing; a separator that is not plain ASCII (a locale's year sign)
+    // becomes "/".
+    void takeDateFormat(std::string_view format);
 
     // "Currency" text: symbol, grouping, `currencyDigits` decimals (rounded half away
     // from zero), negative in the negative form.
@@ -115,7 +128,12 @@ struct RegionalSettings {
     // "/", "-", "." or blank between the parts, or year first as 2000-12-31. A time of
     // day after a blank (15:04, 3:04:05 PM, 3 PM) is allowed and ignored. nullopt when it
     // is not a valid date, or when anything else follows it.
-    std::optional<DaySerial> parseDate(std::string_view text) const;
+    // With YearDigits::Four only three numbers are read: a four-digit year (100 to
+    // 9999) first, followed by month and day, or last, after day and month in day-first
+    // settings and month and day in the others; one or two digits of month and day;
+    // "/", "-", "." or the settings' separator between them, no blank and no time.
+    std::optional<DaySerial> parseDate(std::string_view text,
+                                       YearDigits years = YearDigits::TwoOrFour) const;
 
     // Date and time text ("general date" with a time): 12/31/2000 3:04:05 PM;
     // kNoValueText for no date.

@@ -136,7 +136,7 @@ TEST_F(Conversion, IncompleteLastRecordsAreCountedToTheNearestAndReported) {
 }
 
 TEST_F(Conversion, AFailingFileAddsNothingAndIsReportedAtTheEnd) {
-    options.dates = {DateOrder::DayFirst, '/'};
+    options.dates.dateOrder = DateOrder::DayMonthYear;
     writeFile(old / "2001qbk.dat", v2Entry("31/01/01", "A", 1, ""));
     writeFile(old / "2000QBK.DAT",
               v2Entry("30/12/00", "A", 2, "") + v2Entry("12/31/00", "A", 3, ""));

@@ -17,7 +17,7 @@ class Headless : public ::testing::Test {
     int run(const std::vector<std::string>& args) {
         out.str("");
         err.str("");
-        const HeadlessEnvironment env{clock, [this] { return programFolder; }, DateSettings{}};
+        const HeadlessEnvironment env{clock, [this] { return programFolder; }, RegionalSettings{}};
         return runHeadless(args, env, out, err);
     }
 

@@ -34,7 +34,7 @@ class Window : public ::testing::Test {
         writeFile(program / "1999QBK.DAT", "");
         writeFile(program / "1999cats.dat", "");
         std::filesystem::create_directory(old / "sub");
-        form = std::make_unique<MainForm>(prompts, clock, program.path(), DateSettings{});
+        form = std::make_unique<MainForm>(prompts, clock, program.path(), RegionalSettings{});
     }
     template <typename T>
     T* child(const char* name) const {

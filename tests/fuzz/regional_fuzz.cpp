@@ -2,10 +2,9 @@
 // setting, and day serials of any value: a date read is a day of the calendar whose
 // text reads back as the same day, an amount read reads back from its plain and its
 // currency text, and any serial shows as a date that reads back or as no date. The
-// converter's date reader gives days of the years 100 to 9999 only.
+// four-digit-year reader gives days of the years 100 to 9999 only.
 #include <cmath>
 
-#include "converter/regional_dates.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/regional.h"
 
@@ -52,10 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkText(text, *r);
         checkSerial(serial, *r);
     }
-    for (const converter::DateOrder order :
-         {converter::DateOrder::MonthFirst, converter::DateOrder::DayFirst,
-          converter::DateOrder::YearFirst}) {
-        if (const std::optional<double> day = converter::parseShortDate(text, {order, '.'})) {
+    for (const DateOrder order :
+         {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay}) {
+        RegionalSettings version2;
+        version2.dateOrder = order;
+        version2.dateSeparator = ".";
+        if (const std::optional<double> day = version2.parseDate(text, YearDigits::Four)) {
             const std::optional<CivilDate> d = dateFromSerial(*day);
             FUZZ_CHECK(d && d->year >= 100 && d->year <= 9999 && serialFromDate(*d) == *day);
         }

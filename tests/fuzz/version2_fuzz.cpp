@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "converter/headless.h"
-#include "converter/regional_dates.h"
 #include "converter/version2_format.h"
 #include "fuzz/fuzz_support.h"
+#include "platform/regional.h"
 #include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "store/record_file.h"
@@ -22,7 +22,7 @@ namespace v2 = converter::v2;
 int convert(const std::string& folder) {
     static const ManualClock clock(45000, 100);
     const converter::HeadlessEnvironment env{clock, [] { return std::string("/nonexistent"); },
-                                             converter::DateSettings{}};
+                                             RegionalSettings{}};
     std::ostringstream out, err;
     return converter::runHeadless({"--convert", folder + "old", "--into", folder + "book"}, env,
                                   out, err);
@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t r = 0; r < count && datesRead; ++r) {
         const v2::Entry old =
             v2::decodeEntry(std::string_view(entries).substr(r * v2::kEntrySize, v2::kEntrySize));
-        const auto date = converter::parseShortDate(old.DateText.substr(0, 6) + "2000", {});
+        const auto date =
+            RegionalSettings{}.parseDate(old.DateText.substr(0, 6) + "2000", YearDigits::Four);
         datesRead = date.has_value();
         if (date) FUZZ_CHECK(isDate(*date) && yyyymmdd(*date).starts_with("2000"));
     }

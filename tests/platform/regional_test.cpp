@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
 
 #include "platform/windows1252.h"
 
@@ -155,6 +156,63 @@ TEST(RegionalDates, WhatIsNoDateShowsTheNoValueText) {
     EXPECT_TRUE(std::isnan(serialFromDate(0, 12, 31)));
     EXPECT_TRUE(std::isnan(serialFromDate(2001, 2, 29)));
     EXPECT_EQ(daysInMonth(100000, 2), 29);  // calendar rules hold beyond the date years
+}
+
+TEST(RegionalDates, OrderAndSeparatorComeFromTheLocalesDateFormat) {
+    using O = DateOrder;
+    const std::tuple<const char*, O, const char*> cases[] = {
+        {"%m/%d/%y", O::MonthDayYear, "/"},
+        {"%d.%m.%Y", O::DayMonthYear, "."},
+        {"%d/%m/%y", O::DayMonthYear, "/"},
+        {"%Y-%m-%d", O::YearMonthDay, "-"},
+        {"%D", O::MonthDayYear, "/"},
+        {"%F", O::YearMonthDay, "-"},
+        {"%e.%m.%Y", O::DayMonthYear, "."},
+        {"%d. %m. %Y", O::DayMonthYear, ". "},
+        {"%-d %B %C%y", O::DayMonthYear, " "},
+        {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", O::YearMonthDay, "/"},
+        {"", O::MonthDayYear, "/"},
+        {"%A", O::MonthDayYear, "/"},
+    };
+    for (const auto& [format, order, separator] : cases) {
+        RegionalSettings rs;
+        rs.takeDateFormat(format);
+        EXPECT_EQ(rs.dateOrder, order) << format;
+        EXPECT_EQ(rs.dateSeparator, separator) << format;
+    }
+}
+
+TEST(RegionalDates, FourDigitYearDatesReadAsTheVersion2FilesHoldThem) {
+    const auto read = [](const RegionalSettings& rs, std::string_view text) {
+        return rs.parseDate(text, YearDigits::Four);
+    };
+    RegionalSettings swedish;
+    swedish.takeDateFormat("%Y-%m-%d");
+    RegionalSettings semicolons;
+    semicolons.dateSeparator = ";";
+
+    EXPECT_EQ(read(us, "12/31/1998"), 36160);
+    EXPECT_EQ(read(de, "31/12/1998"), 36160);
+    EXPECT_EQ(read(de, "31.12.1998"), 36160);
+    EXPECT_EQ(read(de, "12/31/1998"), std::nullopt);
+    EXPECT_EQ(read(us, "31/12/1998"), std::nullopt);
+    // A trailing year under year-first settings reads month before day; a leading year
+    // is followed by month and day under every setting.
+    EXPECT_EQ(read(swedish, "12/31/1998"), 36160);
+    for (const RegionalSettings* rs :
+         std::initializer_list<const RegionalSettings*>{&us, &de, &swedish}) {
+        EXPECT_EQ(read(*rs, "1998-12-31"), 36160);
+        EXPECT_EQ(read(*rs, " 1998.2.1 "), 35827);
+    }
+    EXPECT_EQ(read(us, "1-2-1998"), 35797);
+    EXPECT_EQ(read(semicolons, "1;2;1998"), 35797);
+    for (const char* text : {"", "12/31/98", "12/31/19ab", "ab/cd/1998", "12//1998", "12/31/1998/",
+                             "/12/31/1998", "123/1/1998", "2/30/1998", "12 31 1998", "12/31/01998",
+                             "12/31/\xE9"
+                             "998",
+                             "00/00/0000", "1/1/0099", "12/31/1998 3 PM"}) {
+        EXPECT_EQ(read(us, text), std::nullopt) << text;
+    }
 }
 
 TEST(RegionalEnvironment, TheCLocaleMeansUnitedStatesConventions) {

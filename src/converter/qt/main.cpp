@@ -21,13 +21,13 @@ int main(int argc, char** argv) {
     if (wantsHeadless(args)) {
         std::setlocale(LC_ALL, "");
         const HeadlessEnvironment env{clock, [] { return qbk::programFolder(); },
-                                      DateSettings::fromCurrentLocale()};
+                                      qbk::RegionalSettings::fromEnvironment()};
         return runHeadless(args, env, std::cout, std::cerr);
     }
 
     QApplication app(argc, argv);  // also takes the user's locale
     qbk::QtPrompts prompts;
-    MainForm form(prompts, clock, qbk::programFolder(), DateSettings::fromCurrentLocale());
+    MainForm form(prompts, clock, qbk::programFolder(), qbk::RegionalSettings::fromEnvironment());
     prompts.setParent(&form);
     form.show();
     return app.exec();

@@ -106,7 +106,7 @@ class MainForm::ListProgress final : public Progress {
 };
 
 MainForm::MainForm(Prompts& prompts, const Clock& clock, const std::string& programFolder,
-                   DateSettings dates, QWidget* parent)
+                   RegionalSettings dates, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), stamps_(clock), dates_(dates) {
     setObjectName("MainForm");
     buildWindow();

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "converter/language_strings.h"
-#include "converter/regional_dates.h"
 #include "platform/clock.h"
 #include "platform/ports.h"
+#include "platform/regional.h"
 #include "platform/stamps.h"
 
 class QAction;
@@ -31,7 +31,7 @@ class MainForm : public QMainWindow {
     // `programFolder` is the converter's own folder: it becomes the current folder,
     // receives the version-3 files and is where the folder list starts.
     MainForm(Prompts& prompts, const Clock& clock, const std::string& programFolder,
-             DateSettings dates, QWidget* parent = nullptr);
+             RegionalSettings dates, QWidget* parent = nullptr);
     ~MainForm() override;
 
     // The text of `key` in the current language; for "StartButton" and "HelpButton"
@@ -62,7 +62,7 @@ class MainForm : public QMainWindow {
 
     Prompts& prompts_;
     StampSource stamps_;
-    DateSettings dates_;
+    RegionalSettings dates_;
     LanguageStrings strings_;
     std::string startFolder_;
     std::string newDataFilePath_;
