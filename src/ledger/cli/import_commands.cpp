@@ -124,12 +124,13 @@ Subcommand makeImportCommand(CLI::App& tool, CliContext& cx) {
     auto* c = tool.add_subcommand(
         "import",
         "Append a .txt or .csv file (with field numbers) or a bank statement (.ofx, .qfx, "
-        ".qif, MT940 .sta or .mt940) to the book: all lines or none; lines the book already "
+        ".qif, MT940 .sta or .mt940, camt.053 .xml) to the book: all lines or none; lines the book "
+        "already "
         "holds are skipped.");
     auto a = std::make_shared<ImportArguments>();
     addFolder(*c, a->folder);
     c->add_option("FILE", a->file,
-                  "the file to import (.txt, .csv, .ofx, .qfx, .qif, .sta or .mt940)")
+                  "the file to import (.txt, .csv, .ofx, .qfx, .qif, .sta, .mt940 or .xml)")
         ->required();
     const std::pair<const char*, std::optional<std::string>*> links[] = {
         {"--date", &a->date},         {"--amount", &a->amount}, {"--note", &a->note},

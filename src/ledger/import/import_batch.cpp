@@ -112,6 +112,7 @@ std::optional<ImportFormat> importFormatOf(std::string_view fileName) {
     if (ending == "OFX" || ending == "QFX") return ImportFormat::Ofx;
     if (ending == "QIF") return ImportFormat::Qif;
     if (ending == "STA" || ending == "940") return ImportFormat::Mt940;
+    if (ending == "XML") return ImportFormat::Camt;
     return std::nullopt;
 }
 

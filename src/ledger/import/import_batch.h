@@ -44,10 +44,11 @@ inline constexpr std::string_view kDefaultImportCategoryName = "Imported";
 
 // The kinds of files the import reads, by the last three characters of the name
 // upper-cased: TXT, CSV, OFX or QFX, QIF, STA or 940 (MT940).
-enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif, Mt940 };
+enum class ImportFormat { QuotedText, SeparatedValues, Ofx, Qif, Mt940, Camt };
 std::optional<ImportFormat> importFormatOf(std::string_view fileName);
 inline bool isStatement(ImportFormat f) {
-    return f == ImportFormat::Ofx || f == ImportFormat::Qif || f == ImportFormat::Mt940;
+    return f == ImportFormat::Ofx || f == ImportFormat::Qif || f == ImportFormat::Mt940 ||
+           f == ImportFormat::Camt;
 }
 
 enum class CategorySource {

@@ -13,7 +13,8 @@ FileDialog importFileDialog() {
     d.title = "Select a file...";
     d.filter =
         "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
-        "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940)|*.ofx;*.qfx;*.qif;*.sta;*.mt940|"
+        "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940 "
+        "*.xml)|*.ofx;*.qfx;*.qif;*.sta;*.mt940;*.xml|"
         "All files (*.*)|*.*";
     return d;
 }

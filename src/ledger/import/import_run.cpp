@@ -1,6 +1,7 @@
 #include "import/import_run.h"
 
 #include "import/amount_column.h"
+#include "import/camt_reader.h"
 #include "import/import_batch.h"
 #include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
@@ -8,16 +9,16 @@
 #include "import/qif_reader.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
-#include "store/book_files.h"
 
 namespace qbk {
 
 std::string importRequestProblem(const ImportRequest& request) {
     const std::optional<ImportFormat> format = importFormatOf(request.importPath);
     if (!format)
-        return "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta or .mt940: " +
+        return "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta, .mt940 or .xml: " +
                request.importPath;
     const bool twoColumns = request.layout.debit != 0 || request.layout.credit != 0;
     if (!isStatement(*format) && !importLinksComplete(request.links) &&
@@ -66,6 +67,10 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
                         "cashflow book, and nothing was imported.");
         } else if (format == ImportFormat::Mt940) {
             statement = readMt940(text);
+        } else if (format == ImportFormat::Camt) {
+            CamtStatement camt = readCamt(text);
+            summary.notBookedLeftOut = camt.notBooked;
+            statement = std::move(camt.transactions);
         } else {
             QifStatement qif = readQif(text, request.ambiguousDateOrder);
             ambiguousDates = qif.ambiguous.has_value();
@@ -91,6 +96,9 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         summary.text += std::to_string(summary.investmentsLeftOut) +
                         " investment transactions (buys, sells and the like of securities) "
                         "were left out: only the cash lines are entries.\n";
+    if (summary.notBookedLeftOut > 0)
+        summary.text += std::to_string(summary.notBookedLeftOut) +
+                        " entries not yet booked by the bank were left out.\n";
     for (const std::string& code : summary.createdCategories)
         summary.text += "Category " + code + " was created.\n";
     if (ambiguousDates)

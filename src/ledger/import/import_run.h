@@ -16,7 +16,7 @@ namespace qbk {
 
 struct ImportRequest {
     std::string dataFolder;       // the book: quillbank.dat, category.dat, the payee rules
-    std::string importPath;       // .txt, .csv, .ofx, .qfx or .qif
+    std::string importPath;       // .txt, .csv, .ofx, .qfx, .qif, .sta, .mt940 or .xml
     ImportLinks links;            // .txt and .csv only: the field numbers
     bool skipHeader = false;      // .txt and .csv only: the first line holds column names
     DelimitedLayout layout = {};  // .txt and .csv only: how the lines are written
@@ -31,6 +31,7 @@ struct ImportSummary {
     std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
     std::size_t investmentsLeftOut = 0;  // OFX transactions of securities
+    std::size_t notBookedLeftOut = 0;    // camt entries pending at the bank
     std::vector<std::string> createdCategories;
     std::string text;  // what to print, lines ended by "\n"
 };

@@ -70,7 +70,8 @@ TEST_F(ImportCommand, BadArgumentsExplainThemselves) {
     EXPECT_EQ(run({"import", data.path(), file, "--date", "1", "--amount", "two"}), 2);
     EXPECT_EQ(run({"import", data.path(), data.file("bank.dat"), "--date", "1", "--amount", "2"}),
               2);
-    EXPECT_NE(err.str().find("FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta or .mt940"), std::string::npos);
+    EXPECT_NE(err.str().find("FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta, .mt940 or .xml"),
+              std::string::npos);
     EXPECT_EQ(run({"import", data.path(), data.file("gone.csv"), "--date", "1", "--amount", "2"}),
               2);
     EXPECT_NE(err.str().find("no such file"), std::string::npos);

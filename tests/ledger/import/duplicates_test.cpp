@@ -245,5 +245,52 @@ TEST(BankFiles, Mt940StatementsByTheirReferences) {
     EXPECT_EQ(again.duplicatesSkipped, 3u);
 }
 
+TEST(BankFiles, CamtStatementsTheirBookedEntriesOnly) {
+    testing::TempFolder book;
+    ManualClock clock{serialFromDate(2026, 3, 1), 43200};
+    StampSource stamps{clock};
+    const std::string entry =
+        "<Ntry><Amt Ccy=\"EUR\">%AMT%</Amt><CdtDbtInd>%MARK%</CdtDbtInd><Sts><Cd>%STS%</Cd></Sts>"
+        "<BookgDt><Dt>2026-02-%DAY%</Dt></BookgDt><ValDt><DtTm>2026-02-27T10:00:00</DtTm></ValDt>"
+        "<AcctSvcrRef>%REF%</AcctSvcrRef><NtryDtls><TxDtls><RltdPties>"
+        "<Dbtr><Pty><Nm>Arbeitgeber GmbH</Nm></Pty></Dbtr><Cdtr><Nm>Stadtwerke</Nm></Cdtr>"
+        "</RltdPties><RmtInf><Ustrd>Strom</Ustrd><Ustrd>Februar &amp; M&#xE4;rz</Ustrd></RmtInf>"
+        "</TxDtls></NtryDtls></Ntry>\n";
+    const auto ntry = [&](const char* amount, const char* mark, const char* status, const char* day,
+                          const char* ref) {
+        std::string e = entry;
+        for (const auto& [key, value] : {std::pair{"%AMT%", amount},
+                                         {"%MARK%", mark},
+                                         {"%STS%", status},
+                                         {"%DAY%", day},
+                                         {"%REF%", ref}})
+            e.replace(e.find(key), std::string_view(key).size(), value);
+        return e;
+    };
+    book.write("camt.xml",
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- written by the bank -->\n"
+               "<c:Document xmlns:c=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\">\n"
+               "<c:BkToCstmrStmt><c:GrpHdr><c:MsgId>1</c:MsgId></c:GrpHdr><c:Stmt>\n"
+               "<c:Acct><c:Id><c:IBAN>DE02100100100006820101</c:IBAN></c:Id></c:Acct>\n" +
+                   ntry("84.10", "DBIT", "BOOK", "26", "R1") +
+                   ntry("2500", "CRDT", "BOOK", "27", "R2") +
+                   ntry("9.99", "DBIT", "PDNG", "28", "R3") +
+                   "</c:Stmt></c:BkToCstmrStmt></c:Document>\n");
+    ImportRequest request{book.path(), book.file("camt.xml"), {}};
+    const ImportSummary summary = runImport(request, RegionalSettings::unitedStates(), stamps);
+    EXPECT_EQ(summary.added, 2u);
+    EXPECT_NE(summary.text.find("1 entries not yet booked by the bank were left out.\n"),
+              std::string::npos)
+        << summary.text;
+    std::vector<std::string> lines;
+    for (const EntryRecord& r : readRecords(book.file("quillbank.dat")))
+        lines.push_back(yyyymmdd(r.entryDate) + " " + std::to_string(r.amount.raw()) + " " +
+                        std::string(trimBlanks(r.note)));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "20260226 -841000 Stadtwerke - Strom Februar & M\xC3\xA4rz",
+                         "20260227 25000000 Arbeitgeber GmbH - Strom Februar & M\xC3\xA4rz"}));
+    EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).duplicatesSkipped, 2u);
+}
+
 }  // namespace
 }  // namespace qbk

@@ -76,7 +76,8 @@ TEST(ImportPreview, TheFileDialogOffersTextAndCsvFiles) {
     EXPECT_EQ(d.title, "Select a file...");
     EXPECT_EQ(d.filter,
               "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
-              "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940)|*.ofx;*.qfx;*.qif;*.sta;*.mt940|"
+              "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940 "
+              "*.xml)|*.ofx;*.qfx;*.qif;*.sta;*.mt940;*.xml|"
               "All files (*.*)|*.*");
     EXPECT_EQ(d.fileName, "");
     EXPECT_TRUE(

@@ -183,7 +183,7 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
               "Records to be imported MUST have a least a Date field and an Amount field "
               "specified.");
     EXPECT_EQ(importRequestProblem({book.path(), "bank.xls", {}}),
-              "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta or .mt940: bank.xls");
+              "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta, .mt940 or .xml: bank.xls");
     EXPECT_EQ(importRequestProblem({book.path(), "bank.QFX", {}}), "");
 }
 

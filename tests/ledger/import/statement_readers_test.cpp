@@ -2,6 +2,7 @@
 // on the hand-written statements of statements/ and on short texts.
 #include <gtest/gtest.h>
 
+#include "import/camt_reader.h"
 #include "import/delimited_line.h"
 #include "import/ofx_reader.h"
 #include "import/qif_reader.h"
@@ -199,6 +200,32 @@ TEST(QifStatements, AStatementThatDoesNotReadNamesTheLine) {
               "13 Damaged QIF file, line 2: \"D13/13/2026\" is not a date");
     EXPECT_EQ(failure([] { readQif("!Type:Bank\nDyesterday\nT1\n^\n", {}); }),
               "13 Damaged QIF file, line 2: \"Dyesterday\" is not a date");
+}
+
+TEST(CamtStatements, XmlThatDoesNotReadNamesTheLine) {
+    const auto read = [](std::string body) { return failure([&] { readCamt(body); }); };
+    const std::string head = "<Document><BkToCstmrStmt><Stmt>\n";
+    const std::string tail = "</Stmt></BkToCstmrStmt></Document>";
+    const std::string ok = "<Amt>1.00</Amt><CdtDbtInd>CRDT</CdtDbtInd>";
+    EXPECT_EQ(read(head + "<Ntry>" + ok + "<BookgDt><Dt>2026-02-30</Dt></BookgDt></Ntry>" + tail),
+              "13 Damaged CAMT file, line 2: \"2026-02-30\" is not a date");
+    EXPECT_EQ(read(head + "<Ntry><Amt>1,00</Amt><ValDt><Dt>2026-02-03</Dt></ValDt></Ntry>" + tail),
+              "13 Damaged CAMT file, line 2: \"1,00\" is not an amount");
+    EXPECT_EQ(read(head + "<Ntry><Amt>1</Amt><BookgDt><Dt>2026-02-03</Dt></BookgDt></Ntry>" + tail),
+              "13 Damaged CAMT file, line 2: \"\" is no credit or debit mark");
+    EXPECT_EQ(read(head + "\n<Ntry>" + ok + "</Ntri>" + tail),
+              "13 Damaged CAMT file, line 3: </Ntri> closes no open element");
+    EXPECT_EQ(read(head + "<Ntry>&nbsp;</Ntry>" + tail),
+              "13 Damaged CAMT file, line 2: \"&nbsp;\" is no entity of XML");
+    EXPECT_EQ(read(head), "13 Damaged CAMT file, line 2: <Stmt> is not closed");
+    EXPECT_EQ(read("<Document><BkToCstmrStmt/></Document>"),
+              "13 Damaged CAMT file, line 1: the file holds no statement");
+    EXPECT_EQ(read("<!DOCTYPE d [<!ENTITY x \"y\">]><Document/>"),
+              "13 Damaged CAMT file, line 1: the file holds no bank-to-customer statement");
+    std::string deep;
+    for (int i = 0; i < 300; ++i)
+        deep += "<a>";
+    EXPECT_EQ(read(deep), "13 Damaged CAMT file, line 1: elements are nested too deep");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "import/camt_reader.h"
 #include "import/import_preview.h"
 #include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
@@ -388,6 +389,9 @@ void qbk3cdi::showStatement() {
     } else if (*format_ == ImportFormat::Mt940) {
         const WaitCursor hourglass;
         statement = readMt940(text);
+    } else if (*format_ == ImportFormat::Camt) {
+        const WaitCursor hourglass;
+        statement = readCamt(text).transactions;
     } else {
         QifStatement qif = readQif(text, std::nullopt);
         if (qif.ambiguous) {
