@@ -94,6 +94,48 @@ bool isFolder(const std::string& path) {
     return std::filesystem::is_directory(path, ec);
 }
 
+// The folders of the command line as a plan, or nullopt after printing why they are
+// none.
+std::optional<ConversionPlan> planOf(const Arguments& parsed, const HeadlessEnvironment& env,
+                                     std::ostream& err) {
+    for (const std::string* folder : {&parsed.oldFolder, parsed.into ? &*parsed.into : nullptr}) {
+        if (folder != nullptr && !isFolder(*folder)) {
+            err << "qbk2to3: " << *folder << " is not a folder\n";
+            return std::nullopt;
+        }
+    }
+    ConversionPlan plan;
+    plan.sourceFolder = withTrailingSlash(parsed.oldFolder);
+    plan.targetFolder = withTrailingSlash(parsed.into ? *parsed.into : env.programFolder());
+    const v2::Files found = v2::findFiles(plan.sourceFolder);
+    plan.entryFiles = found.entryFiles;
+    plan.categoryFiles = found.categoryFiles;
+    return plan;
+}
+
+// One line for each file of the run, then the totals.
+void printResult(const ConversionResult& result, std::ostream& out) {
+    for (const auto& f : result.files) {
+        out << f.name << ": ";
+        if (f.skipped) {
+            out << "skipped: " << f.reason;
+        } else if (f.resumed) {
+            out << "already converted by the interrupted run";
+        } else if (f.kind == v2::FileKind::Entries) {
+            out << counted(f.added, "entry", "entries") << " added";
+        } else {
+            out << counted(f.added, "category", "categories") << " added, " << f.alreadyPresent
+                << " already present";
+        }
+        for (const auto& remark : f.remarks)
+            out << "; " << remark;
+        out << '\n';
+    }
+    out << "Added " << counted(result.entriesAdded(), "entry", "entries") << " and "
+        << counted(result.categoriesAdded(), "category", "categories") << "; skipped "
+        << counted(result.filesSkipped(), "file", "files") << ".\n";
+}
+
 }  // namespace
 
 bool wantsHeadless(const std::vector<std::string>& args) {
@@ -118,60 +160,22 @@ int runHeadless(const std::vector<std::string>& args, const HeadlessEnvironment&
         out << "qbk2to3 " << kVersion << '\n';
         return kExitConverted;
     }
-    if (!isFolder(parsed->oldFolder)) {
-        err << "qbk2to3: " << parsed->oldFolder << " is not a folder\n";
-        return kExitUsage;
-    }
-    std::string target;
-    if (parsed->into) {
-        if (!isFolder(*parsed->into)) {
-            err << "qbk2to3: " << *parsed->into << " is not a folder\n";
-            return kExitUsage;
-        }
-        target = *parsed->into;
-    } else {
-        target = env.programFolder();
-    }
-
-    ConversionPlan plan;
-    plan.sourceFolder = withTrailingSlash(parsed->oldFolder);
-    plan.targetFolder = withTrailingSlash(target);
-    const v2::Files found = v2::findFiles(plan.sourceFolder);
-    plan.entryFiles = found.entryFiles;
-    plan.categoryFiles = found.categoryFiles;
+    const std::optional<ConversionPlan> plan = planOf(*parsed, env, err);
+    if (!plan) return kExitUsage;
 
     ConversionOptions options;
     options.dates = env.dates;
     options.askFirst = false;
     options.showSummary = false;
 
-    out << "Converting " << plan.sourceFolder << " into " << plan.targetFolder << '\n';
+    out << "Converting " << plan->sourceFolder << " into " << plan->targetFolder << '\n';
     PrintedPrompts prompts(err);
     NoProgress progress;
     StampSource stamps(env.clock);
     const LanguageStrings strings;
     const ConversionResult result =
-        runConversion(plan, options, prompts, progress, stamps, strings);
-
-    for (const auto& f : result.files) {
-        out << f.name << ": ";
-        if (f.skipped) {
-            out << "skipped: " << f.reason;
-        } else if (f.resumed) {
-            out << "already converted by the interrupted run";
-        } else if (f.kind == v2::FileKind::Entries) {
-            out << counted(f.added, "entry", "entries") << " added";
-        } else {
-            out << counted(f.added, "category", "categories") << " added, " << f.alreadyPresent
-                << " already present";
-        }
-        for (const auto& remark : f.remarks)
-            out << "; " << remark;
-        out << '\n';
-    }
-    out << "Added " << counted(result.entriesAdded(), "entry", "entries") << " and "
-        << counted(result.categoriesAdded(), "category", "categories") << "; skipped "
-        << counted(result.filesSkipped(), "file", "files") << ".\n";
+        runConversion(*plan, options, prompts, progress, stamps, strings);
+    printResult(result, out);
     if (result.end == ConversionEnd::WriteFailed) {
         err << "qbk2to3: the conversion stopped because a file could not be written; run it "
                "again once the problem is solved (converted files are not converted twice)\n";

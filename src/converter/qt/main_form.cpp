@@ -116,6 +116,14 @@ MainForm::MainForm(Prompts& prompts, const Clock& clock, const std::string& prog
 MainForm::~MainForm() = default;
 
 void MainForm::buildWindow() {
+    createMenus();
+    createControls();
+    createStatusBar();
+    resize(620, 380);
+    connectControls();
+}
+
+void MainForm::createMenus() {
     auto* fileMenu = menuBar()->addMenu("&File");
     fileMenu->setObjectName("mu_File");
     auto* exitAction = fileMenu->addAction("E&xit");
@@ -133,9 +141,10 @@ void MainForm::buildWindow() {
         languages->addAction(action);
         connect(action, &QAction::triggered, this, [this, language] { setLanguage(language); });
     }
+}
 
+void MainForm::createControls() {
     auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
     Drive1 = new QComboBox(central);
     Drive1->setObjectName("Drive1");
     Dir1 = new FolderList(central);
@@ -163,6 +172,12 @@ void MainForm::buildWindow() {
     HelpButton = new QPushButton(central);
     HelpButton->setObjectName("HelpButton");
 
+    layOutControls(central);
+    setCentralWidget(central);
+}
+
+void MainForm::layOutControls(QWidget* central) {
+    auto* grid = new QGridLayout(central);
     grid->addWidget(Drive1, 0, 0);
     grid->addWidget(Dir1, 1, 0, 2, 1);
     grid->addWidget(DatListLabel, 0, 1);
@@ -178,7 +193,9 @@ void MainForm::buildWindow() {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 2);
-    setCentralWidget(central);
+}
+
+void MainForm::createStatusBar() {
     // Where the converted book goes (and went): the folder the converter runs from.
     TargetLabel = new QLabel(this);
     TargetLabel->setObjectName("TargetLabel");
@@ -188,8 +205,9 @@ void MainForm::buildWindow() {
     statusBar()->addWidget(targetIcon);
     statusBar()->addWidget(TargetLabel, 1);
     statusBar()->setSizeGripEnabled(false);
-    resize(620, 380);
+}
 
+void MainForm::connectControls() {
     connect(Drive1, &QComboBox::activated, this, &MainForm::Drive1_Change);
     connect(Dir1, &FolderList::pathChanged, this, &MainForm::Dir1_Change);
     connect(StartButton, &QPushButton::clicked, this, &MainForm::StartButton_Click);

@@ -56,6 +56,11 @@ class MainForm : public QMainWindow {
 
     void Form_Load(const std::string& programFolder);
     void buildWindow();
+    void createMenus();
+    void createControls();
+    void layOutControls(QWidget* central);
+    void createStatusBar();
+    void connectControls();
     void setLanguage(const char* language);
     void fillDrives();
     void selectDriveOf(const QString& folder);

@@ -50,14 +50,28 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     setObjectName(QStringLiteral("frmBackup"));
     setWindowTitle(QStringLiteral("Quillbank Data Backup"));
     setModal(true);
+    createSourceList();
+    createTargetTree();
+    createButtons();
+    layOutControls();
+    resize(640, 440);
 
+    Form_Load();
+    // The target is what the user comes to choose.
+    BackUpDir->setFocus();
+    connectControls();
+}
+
+void frmBackup::createSourceList() {
     Backuplist = makeLabel(this, "Backuplist", "File list");
     Backuplist->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     BackMeUp = new QListWidget(this);
     BackMeUp->setObjectName(QStringLiteral("BackMeUp"));
     BackMeUp->setToolTip(QStringLiteral("These are the files to be backed up"));
     BackMeUp->setSelectionMode(QAbstractItemView::SingleSelection);
+}
 
+void frmBackup::createTargetTree() {
     BackUpDrive = new QComboBox(this);
     BackUpDrive->setObjectName(QStringLiteral("BackUpDrive"));
     BackUpDrive->setToolTip(QStringLiteral("This specifies the TARGET drive"));
@@ -77,7 +91,9 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     BackUpTarget = makeLabel(this, "BackUpTarget", "target");
     BackUpTarget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     BackUpProgress = makeLabel(this, "BackUpProgress", "progress");
+}
 
+void frmBackup::createButtons() {
     RunBackup = new QPushButton(QStringLiteral("&Copy all Source files to Target"), this);
     RunBackup->setObjectName(QStringLiteral("RunBackup"));
     RunBackup->setToolTip(QStringLiteral("Start data backup process"));
@@ -88,7 +104,9 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     StopBackup->setAutoDefault(false);
     // Enter copies, as the window is for nothing else; Esc closes it.
     RunBackup->setDefault(true);
+}
 
+void frmBackup::layOutControls() {
     auto* grid = new QGridLayout(this);
     auto* source = new QLabel(QStringLiteral("&Source:"), this);
     source->setBuddy(BackMeUp);
@@ -110,12 +128,9 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
-    resize(640, 440);
+}
 
-    Form_Load();
-    // The target is what the user comes to choose.
-    BackUpDir->setFocus();
-
+void frmBackup::connectControls() {
     connect(BackUpDrive, &QComboBox::currentIndexChanged, this, &frmBackup::BackUpDrive_Change);
     connect(BackUpDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {

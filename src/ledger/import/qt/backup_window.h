@@ -44,6 +44,11 @@ class frmBackup : public QDialog {
     QString dirPath() const { return dirPath_; }
 
   private:
+    void createSourceList();
+    void createTargetTree();
+    void createButtons();
+    void layOutControls();
+    void connectControls();
     void Form_Load();
     void fillDrives();
     void showDriveOf(const QString& folder);
