@@ -3,6 +3,9 @@
 function(qbk_target_defaults target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(QBK_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
     if(QBK_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                  -fno-sanitize-recover=undefined)
@@ -14,6 +17,9 @@ endfunction()
 function(qbk_core_library name)
     add_library(${name} STATIC ${ARGN})
     qbk_target_defaults(${name})
+    # The core holds the money and the file layouts: a narrowing or a hidden name there
+    # is a fault before it is a style.
+    target_compile_options(${name} PRIVATE -Wshadow -Wconversion)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
 endfunction()
 

@@ -18,7 +18,7 @@ LocalNow localNow() {
     LocalNow now;
     const time_t seconds = tv.tv_sec;
     localtime_r(&seconds, &now.tm);
-    now.fraction = tv.tv_usec / 1e6;
+    now.fraction = static_cast<double>(tv.tv_usec) / 1e6;
     return now;
 }
 

@@ -19,15 +19,15 @@ namespace qbk {
 // references: the arguments must outlive it.
 class ReportSources {
   public:
-    ReportSources(const std::vector<CategoryRecord>& categories, const ReportSplit& split,
-                  const SettingsRecord& settings, const RegionalSettings& regional)
-        : categories(categories),
-          settings(settings),
-          regional(regional),
+    ReportSources(const std::vector<CategoryRecord>& categoryRecords, const ReportSplit& split,
+                  const SettingsRecord& settingsRecord, const RegionalSettings& regionalSettings)
+        : categories(categoryRecords),
+          settings(settingsRecord),
+          regional(regionalSettings),
           income(split.income),
           expense(split.expense),
           todo(split.todo),
-          moneyWidth(qbk::moneyWidth(regional)) {}
+          moneyWidth(qbk::moneyWidth(regionalSettings)) {}
 
     const std::vector<CategoryRecord>& categories;
     const SettingsRecord& settings;
