@@ -26,6 +26,7 @@ install(TARGETS qbk3 qbk3-cli qbk2to3 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR
 install(FILES ${data}/${QBK_APP_ID}.desktop ${data}/${QBK_APP_ID}.Converter.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${data}/${QBK_APP_ID}.metainfo.xml.in ${generated}/${QBK_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${QBK_TRANSLATION_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillbank/translations)
 install(FILES ${generated}/${QBK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${data}/completion/qbk3-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

@@ -15,6 +15,7 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_shell.h"
+#include "platform/qt/translations.h"
 #include "version.h"
 
 int main(int argc, char** argv) {
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         QString::fromUtf8(qbk::kVersion.data(), qbk::kVersion.size()));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.brindlefold.Quillbank3"));
     QApplication::setQuitOnLastWindowClosed(true);
+    qbk::installTranslations(app, QLocale::system());
 
     qbk::QtPrompts prompts;
     qbk::QtShell shell;

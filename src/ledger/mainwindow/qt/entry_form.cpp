@@ -72,7 +72,7 @@ void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& set
     // The keys of the menu bar and of the other buttons and labels of the form.
     QString taken;
     for (const MenuDef& menu : menuDefs())
-        taken += accessKeyOf(QString::fromUtf8(menu.caption));
+        taken += accessKeyOf(shownCaption(menu));
     for (const QAbstractButton* b : first.parentWidget()->findChildren<QAbstractButton*>())
         taken += accessKeyOf(b->text());
     for (const QLabel* l : first.parentWidget()->findChildren<QLabel*>())

@@ -1,5 +1,7 @@
 #include "mainwindow/qt/menu_layout.h"
 
+#include <QCoreApplication>
+
 namespace qbk {
 namespace {
 
@@ -143,6 +145,19 @@ std::span<const ToolButtonDef> mainToolBarDefs() {
 }
 std::span<const ToolButtonDef> reportToolBarDefs() {
     return kReportToolBar;
+}
+
+QString shownCaption(const MenuDef& def) {
+    return QCoreApplication::translate("Menu", def.caption);
+}
+QString shownCaption(const MenuItemDef& def) {
+    return QCoreApplication::translate("Menu", def.caption);
+}
+QString shownCaption(const ToolButtonDef& def) {
+    return QCoreApplication::translate("ToolBar", def.caption);
+}
+QString shownToolTip(const ToolButtonDef& def) {
+    return QCoreApplication::translate("ToolBar", def.toolTip);
 }
 
 }  // namespace qbk

@@ -3,6 +3,7 @@
 #ifndef QBK_MAINWINDOW_QT_MENU_LAYOUT_H_
 #define QBK_MAINWINDOW_QT_MENU_LAYOUT_H_
 
+#include <QString>
 #include <span>
 
 namespace qbk {
@@ -31,6 +32,13 @@ struct ToolButtonDef {
 
 std::span<const ToolButtonDef> mainToolBarDefs();
 std::span<const ToolButtonDef> reportToolBarDefs();
+
+// The captions and tool tips in the user's language (see installTranslations); the
+// English ones where there is no translation.
+QString shownCaption(const MenuDef& def);
+QString shownCaption(const MenuItemDef& def);
+QString shownCaption(const ToolButtonDef& def);
+QString shownToolTip(const ToolButtonDef& def);
 
 }  // namespace qbk
 

@@ -154,7 +154,7 @@ QBK_3_Main::~QBK_3_Main() {
 void QBK_3_Main::createActions() {
     for (const MenuItemDef& item : menuItemDefs()) {
         if (std::string_view(item.name) == "-") continue;
-        auto* action = new QAction(QString::fromUtf8(item.caption), this);
+        auto* action = new QAction(shownCaption(item), this);
         action->setObjectName(QString::fromUtf8(item.name));
         QList<QKeySequence> keys;
         for (const QString& k : QString::fromUtf8(item.shortcut).split(u';', Qt::SkipEmptyParts))
@@ -169,7 +169,7 @@ void QBK_3_Main::createActions() {
 
 void QBK_3_Main::createMenus() {
     for (const MenuDef& def : menuDefs()) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf8(def.caption));
+        QMenu* m = menuBar()->addMenu(shownCaption(def));
         m->setObjectName(QString::fromUtf8(def.name));
         menus_.emplace(def.name, m);
     }
@@ -266,10 +266,10 @@ QAction* QBK_3_Main::addToolButton(QToolBar* bar, const ToolButtonDef& def) {
     const bool fresh = std::string_view(def.key) == "New";
     QAction* button = bar->addAction(
         fresh ? newSheetIcon() : squareIcon(style()->standardIcon(kIcons.at(def.key))),
-        QString::fromUtf8(def.caption));
+        shownCaption(def));
     button->setObjectName(bar->objectName() + QLatin1Char('_') + QString::fromUtf8(def.key));
     button->setData(QString::fromUtf8(def.key));
-    button->setToolTip(QString::fromUtf8(def.toolTip));
+    button->setToolTip(shownToolTip(def));
     buttonCommands_[button] = def.command;
     const std::string command = def.command;
     connect(button, &QAction::triggered, this, [this, command] { runCommand(command); });

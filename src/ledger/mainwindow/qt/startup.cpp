@@ -86,7 +86,7 @@ void QBK_3_Main::updateAlternateFolderItems() {
     for (const auto& [name, path] : folders) {
         QAction* item = action(name);
         for (const MenuItemDef& def : menuItemDefs())
-            if (name == std::string_view(def.name)) item->setText(qs(def.caption));
+            if (name == std::string_view(def.name)) item->setText(shownCaption(def));
         if (!path.empty()) item->setText(qsPlain("Data Folder: " + path));
         item->setEnabled(!path.empty() && !state_.MacroMode);
     }

@@ -1,0 +1,70 @@
+// The window in French, German and Spanish: every caption of the menus and toolbars has
+// a translation, the menus keep one Alt key for each item, and the window shows them
+// when the user's language is one of the three.
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTranslator>
+#include <set>
+
+#include "mainwindow/qt/menu_layout.h"
+#include "platform/qt/translations.h"
+#include "support/window_fixture.h"
+
+namespace qbk {
+namespace {
+
+QString accessKey(const QString& caption) {
+    return QKeySequence::mnemonic(caption).toString();
+}
+
+TEST(Translations, EveryCaptionHasOneWithItsOwnAltKeyInEachMenu) {
+    for (const char* language : {"de", "fr", "es"}) {
+        QTranslator t;
+        ASSERT_TRUE(t.load(QStringLiteral("quillbank_") + QLatin1String(language),
+                           translationsFolder()))
+            << language;
+        const auto shown = [&](const char* context, const char* english) {
+            const QString text = t.translate(context, english);
+            EXPECT_FALSE(text.isEmpty()) << language << ": " << english;
+            return text;
+        };
+        std::set<QString> titles;
+        for (const MenuDef& menu : menuDefs()) {
+            EXPECT_TRUE(titles.insert(accessKey(shown("Menu", menu.caption))).second)
+                << language << ": " << menu.caption;
+            std::set<QString> keys;
+            for (const MenuItemDef& item : menuItemDefs()) {
+                if (std::string_view(item.menu) != menu.name || std::string_view(item.name) == "-")
+                    continue;
+                const QString key = accessKey(shown("Menu", item.caption));
+                EXPECT_TRUE(!key.isEmpty() && keys.insert(key).second)
+                    << language << ": " << item.caption << " has no Alt key of its own";
+            }
+        }
+        for (const auto defs : {mainToolBarDefs(), reportToolBarDefs()})
+            for (const ToolButtonDef& def : defs) {
+                shown("ToolBar", def.caption);
+                shown("ToolBar", def.toolTip);
+            }
+    }
+}
+
+class TranslatedWindowTest : public testing::WindowTest {
+  protected:
+    ~TranslatedWindowTest() override { installTranslations(*qApp, QLocale::c()); }
+};
+
+TEST_F(TranslatedWindowTest, TheWindowSpeaksTheUsersLanguageAndEnglishWithoutOne) {
+    EXPECT_EQ(installTranslations(*qApp, QLocale(QStringLiteral("de_AT"))), "de");
+    QBK_3_Main& w = start();
+    EXPECT_EQ(w.findChild<QMenu*>("mu_File")->title(), "&Datei");
+    EXPECT_EQ(w.findChild<QAction*>("mu_NewEntry")->text(), "&Neuer Eintrag");
+    EXPECT_EQ(w.findChild<QAction*>("MainToolBar_New")->toolTip(),
+              "Einen neuen Einnahmen- oder Ausgabeneintrag anlegen");
+    EXPECT_EQ(installTranslations(*qApp, QLocale(QStringLiteral("en_GB"))), "");
+    EXPECT_EQ(QCoreApplication::translate("Menu", "&File"), "&File");
+}
+
+}  // namespace
+}  // namespace qbk
