@@ -73,6 +73,9 @@ struct PageSetup {
     int pointSize = 10;
     bool bold = true;
     bool landscape = false;
+    // "Page 2 of 5" at the foot of the page, below its lines; 0 for no foot.
+    int pageNumber = 0;
+    int pageCount = 0;
 };
 
 // Where printed lines go, one job after the other.

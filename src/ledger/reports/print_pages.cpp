@@ -1,5 +1,8 @@
 #include "reports/print_pages.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/errors.h"
 #include "platform/files.h"
 
@@ -18,15 +21,20 @@ void requirePrinter(Printer& printer) {
 }
 
 void printPages(std::string_view reportText, bool wide, PrintJobs& printer) {
-    const PageSetup setup = reportPageSetup(wide);
+    PageSetup setup = reportPageSetup(wide);
     const int linesPerPage = wide ? kWidePageLines : kNarrowPageLines;
+    const std::vector<std::string> lines = splitLines(reportText);
+    const std::size_t perPage = static_cast<std::size_t>(linesPerPage);
+    setup.pageCount = static_cast<int>(std::max<std::size_t>(1, (lines.size() + perPage - 1) / perPage));
+    setup.pageNumber = 1;
     int onPage = 0;
     beginPage(printer, setup);
-    for (const std::string& line : splitLines(reportText)) {
+    for (const std::string& line : lines) {
         printer.printLine("\t" + line);
         if (++onPage >= linesPerPage) {
             printer.endJob();
             onPage = 0;
+            setup.pageNumber = setup.pageNumber < setup.pageCount ? setup.pageNumber + 1 : 0;
             beginPage(printer, setup);
         }
     }

@@ -5,7 +5,9 @@
 //   wide report     landscape, 41 report lines a page
 // Every page begins with its page setup and 3 empty lines; each report line is printed
 // as a tab (the left margin) followed by the line. When the report ends exactly at the
-// end of a page, a last job holds only the 3 empty lines.
+// end of a page, a last job holds only the 3 empty lines. Each page with report lines
+// carries its number and the number of such pages in its setup, printed at its foot
+// outside those lines; the last empty job carries none.
 #ifndef QBK_REPORTS_PRINT_PAGES_H_
 #define QBK_REPORTS_PRINT_PAGES_H_
 

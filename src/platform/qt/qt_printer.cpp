@@ -20,9 +20,9 @@ namespace {
 
 // Draws the lines of one job from the top of the page: the font of the page setup, and
 // every line begins at the same left margin (a leading tab is one tab stop).
-// `pageNumber` above 0 stands at the foot of the page, below the lines of the job.
+// The setup's page number, when it has one, stands at the foot of the page.
 void paintJob(QPainter& painter, QPaintDevice& device, const PageSetup& setup,
-              const std::vector<std::string>& lines, int pageNumber = 0) {
+              const std::vector<std::string>& lines) {
     QFont font(qs(setup.fontName), setup.pointSize);
     font.setStyleHint(QFont::Monospace);
     font.setBold(setup.bold);
@@ -40,11 +40,11 @@ void paintJob(QPainter& painter, QPaintDevice& device, const PageSetup& setup,
         painter.drawText(x, y, text);
         y += metrics.lineSpacing();
     }
-    if (pageNumber > 0) {
+    if (setup.pageNumber > 0) {
         const QRect foot(0, device.height() - metrics.lineSpacing(), device.width(),
                          metrics.lineSpacing());
         painter.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("Page %1").arg(pageNumber));
+                         QStringLiteral("Page %1 of %2").arg(setup.pageNumber).arg(setup.pageCount));
     }
 }
 
@@ -88,7 +88,7 @@ class QtPdfFile final : public PdfFile {
             throw failure();
         }
         ++pages_;
-        paintJob(painter_, writer_, setup_, lines_, pages_);
+        paintJob(painter_, writer_, setup_, lines_);
     }
     void close() override {
         if (pages_ == 0) {

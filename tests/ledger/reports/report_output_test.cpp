@@ -86,6 +86,20 @@ TEST(Printing, WidePagesAreLandscapeWith41Lines) {
               (std::vector<std::string>{page(1, 41), page(42, 82), page(83, 83)}));
 }
 
+TEST(Printing, EachPageWithLinesIsNumberedOfTheirCount) {
+    const auto numbers = [](int lines, bool wide) {
+        FakePrinter printer;
+        printReportText(reportOf(lines), wide, printer);
+        std::string out;
+        for (const auto& job : printer.jobs)
+            out += std::to_string(job.setup.pageNumber) + "/" + std::to_string(job.setup.pageCount) + " ";
+        return out;
+    };
+    EXPECT_EQ(numbers(3, false), "1/1 ");
+    EXPECT_EQ(numbers(57, false), "1/1 0/1 ");  // the empty last job has no foot
+    EXPECT_EQ(numbers(83, true), "1/3 2/3 3/3 ");
+}
+
 TEST(Printing, PrintsTheWholeReportFile) {
     testing::TempFolder program;
     program.write("qbk_rep.tmp", reportOf(300));
