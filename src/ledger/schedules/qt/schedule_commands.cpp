@@ -1,5 +1,7 @@
 #include "schedules/qt/schedule_commands.h"
 
+#include <QHeaderView>
+#include <QTableView>
 #include <QTimer>
 #include <cmath>
 #include <set>
@@ -149,11 +151,29 @@ void ScheduleCommands::continueList(const ListQuery& query) {
             regional, dueEntries(state.DataFolder, *state.ForecastTo), today, *state.ForecastTo);
         model->setForecast(f.planned, f.plannedBalance, f.bookBalance,
                            [regional](Money m) { return regional.currencyText(m); });
+        showBalanceBesideTheAmount();
         window_.generalStatusBar()->setPanelText(
             1, qs("Forecast to " + regional.shortDate(*state.ForecastTo) + " - " +
                   forecastStatusText(f.forecast, regional)));
     } catch (const OperationError& e) {
         window_.showError(e);
+    }
+}
+
+}  // namespace qbk
+
+namespace qbk {
+
+void ScheduleCommands::showBalanceBesideTheAmount() {
+    MainGridModel* model = window_.mainGridModel();
+    QHeaderView* header = window_.mainGrid()->horizontalHeader();
+    const int balance = model->columnCount() - 1;
+    for (int column = 0; column < balance; ++column) {
+        if (model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() != "Amount")
+            continue;
+        header->moveSection(header->visualIndex(balance), header->visualIndex(column) + 1);
+        header->resizeSection(balance, header->sectionSize(column));
+        return;
     }
 }
 

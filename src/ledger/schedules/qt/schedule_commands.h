@@ -41,6 +41,8 @@ class ScheduleCommands : public QObject {
     void continueList(const ListQuery& query);
     // Posts every entry due through `through`, as one change.
     void postAll(DaySerial through);
+    // The balance column stands to the right of the amounts (it is the model's last).
+    void showBalanceBesideTheAmount();
     void watchTheDate();
 
     QBK_3_Main& window_;

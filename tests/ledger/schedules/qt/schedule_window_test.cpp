@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -136,6 +137,10 @@ TEST_F(ScheduleWindowTest, ForecastContinuesTheListWithPlannedEntriesAndBalances
     charts->close();
     window->runCommand("mu_DefaultRange");
     EXPECT_EQ(rows(), 4);
+    QHeaderView* header = window->mainGrid()->horizontalHeader();
+    EXPECT_EQ(header->count(), 7);
+    for (int column = 0; column < header->count(); ++column)
+        EXPECT_EQ(header->visualIndex(column), column);
 }
 
 }  // namespace
