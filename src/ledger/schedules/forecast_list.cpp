@@ -25,12 +25,17 @@ ForecastList forecastList(std::shared_ptr<const std::string> book, const ListVie
     for (std::size_t row = 0; row < list.planned.size(); ++row)
         list.plannedBalance.push_back(balances[list.planned.recordNumber(row) - 1]);
 
-    ListQuery before = query;
-    before.rangeStart = kFirstDaySerial;
-    before.rangeEnd = query.rangeStart - 1;
-    Money balance = query.rangeStart > kFirstDaySerial
-                        ? PopMainGrid(std::move(book), before, settings, regional).balance
-                        : Money();
+    // The balance the list's rows start from: what the list would show before its range.
+    Money balance;
+    if (query.rangeStart > kFirstDaySerial) {
+        ListQuery before = query;
+        before.rangeStart = kFirstDaySerial;
+        before.rangeEnd = query.rangeStart - 1;
+        const ListFilter filter(before, settings);
+        for (std::size_t at = 0; at + entry_layout::kSize <= book->size();
+             at += entry_layout::kSize)
+            if (filter.keeps(book->data() + at)) balance += entry_bytes::amount(book->data() + at);
+    }
     list.bookBalance.resize(listed.size());
     for (std::size_t row = listed.size(); row-- > 0;) {
         balance += entry_bytes::amount(listed.record(row));
