@@ -1,5 +1,6 @@
 #include "schedules/qt/schedule_commands.h"
 
+#include <QFrame>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTimer>
@@ -52,8 +53,18 @@ void ScheduleCommands::watchTheDate() {
 
 void ScheduleCommands::checkDue(bool byHand) {
     MainState& state = window_.state();
-    // Macro editing and report mode show other lists; the check waits for the book.
-    if (state.MacroMode || state.ReportMode || state.DataFolder.empty()) return;
+    // Macro editing and report mode show other lists, and an open form or date question
+    // is the user's work: the check waits for the book (the date watch comes back).
+    if (state.MacroMode || state.ReportMode || state.DataFolder.empty()) {
+        if (byHand)
+            window_.prompts().message(
+                {"Scheduled entries go into the book: quit macro edit or "
+                 "report mode first.",
+                 "Nothing to do!", Icon::Information, Buttons::Ok, 1});
+        return;
+    }
+    if (!byHand && (window_.editFrame()->isVisible() || window_.dateDialFrame()->isVisible()))
+        return;
     const DaySerial today = std::floor(window_.services().clock.today());
     lastChecked_ = today;
     std::vector<PlannedEntry> due;
