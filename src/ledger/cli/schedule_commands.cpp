@@ -82,6 +82,7 @@ int addSchedule(const ScheduleArguments& a, CliContext& cx) {
             throw UsageError{"a macro schedule takes no entry of its own"};
         const std::string path =
             a.macro->starts_with('/') ? *a.macro : joinPath(currentFolder(), *a.macro);
+        if (!fileExists(path)) throw UsageError{"no such file: " + path};
         if (const std::optional<Message> refusal = checkMacroForPlay(path))
             throw UsageError{oneLine(refusal->text)};
         s.macroPath = path;
