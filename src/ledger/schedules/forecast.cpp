@@ -16,21 +16,26 @@ DaySerial effectiveDay(const ForecastRow& row, DaySerial today) {
 
 }  // namespace
 
+ForecastScan::ForecastScan(DaySerial today, DaySerial through, Money threshold)
+    : through_(std::floor(through)),
+      nextDay_(std::floor(today) + 1),
+      afterLast_(std::floor(through) + 1) {
+    f_.today = std::floor(today);
+    f_.threshold = threshold;
+}
+
 Forecast forecastFrom(std::string_view records, const std::vector<PlannedEntry>& planned,
                       DaySerial today, DaySerial through, Money threshold) {
-    Forecast f;
-    f.today = std::floor(today);
-    f.threshold = threshold;
-    for (std::size_t at = 0; at + entry_layout::kSize <= records.size();
-         at += entry_layout::kSize) {
-        const char* r = records.data() + at;
-        if (entry_bytes::isDeleted(r)) continue;
-        const DaySerial day = entry_bytes::entryDate(r);
-        if (!isDate(day) || std::floor(day) <= f.today)
-            f.opening += entry_bytes::amount(r);
-        else if (std::floor(day) <= through)
-            f.rows.push_back({decodeEntry(r), false, 0, {}});
-    }
+    ForecastScan scan(today, through, threshold);
+    for (std::size_t at = 0; at + entry_layout::kSize <= records.size(); at += entry_layout::kSize)
+        scan.visit(records.data() + at);
+    return scan.finish(planned);
+}
+
+Forecast ForecastScan::finish(const std::vector<PlannedEntry>& planned) {
+    Forecast f = std::move(f_);
+    const DaySerial through = through_;
+    const Money threshold = f.threshold;
     for (const PlannedEntry& p : planned)
         if (std::floor(p.record.entryDate) <= through)
             f.rows.push_back({p.record, true, p.scheduleId, {}});

@@ -39,6 +39,26 @@ struct Forecast {
 Forecast forecastFrom(std::string_view records, const std::vector<PlannedEntry>& planned,
                       DaySerial today, DaySerial through, Money threshold = {});
 
+// forecastFrom in steps, for a caller that passes over the records for more than the
+// forecast: visit() every record, then finish() with the planned entries.
+class ForecastScan {
+  public:
+    ForecastScan(DaySerial today, DaySerial through, Money threshold);
+    void visit(const char* record) {
+        if (entry_bytes::isDeleted(record)) return;
+        const DaySerial day = entry_bytes::entryDate(record);
+        if (!isDate(day) || day < nextDay_)
+            f_.opening += entry_bytes::amount(record);
+        else if (day < afterLast_)
+            f_.rows.push_back({decodeEntry(record), false, 0, {}});
+    }
+    Forecast finish(const std::vector<PlannedEntry>& planned);
+
+  private:
+    Forecast f_;
+    DaySerial through_, nextDay_, afterLast_;
+};
+
 // The forecast of the book in `dataFolder`: its record file and its schedules' entries
 // not posted through `through`. Throws OperationError when a file cannot be read.
 Forecast forecastBook(const std::string& dataFolder, DaySerial today, DaySerial through,

@@ -8,7 +8,21 @@ ForecastList forecastList(std::shared_ptr<const std::string> book, const ListVie
                           const std::vector<PlannedEntry>& planned, DaySerial today,
                           DaySerial through, Money threshold) {
     ForecastList list;
-    list.forecast = forecastFrom(*book, planned, today, through, threshold);
+    // One pass over the book: the forecast's side of it, and the balance the list's rows
+    // start from (what the list would show before its range).
+    ForecastScan scan(today, through, threshold);
+    Money balance;
+    ListQuery before = query;
+    before.rangeStart = kFirstDaySerial;
+    before.rangeEnd = query.rangeStart - 1;
+    const ListFilter filter(before, settings);
+    const bool anyBefore = query.rangeStart > kFirstDaySerial;
+    for (std::size_t at = 0; at + entry_layout::kSize <= book->size(); at += entry_layout::kSize) {
+        const char* r = book->data() + at;
+        scan.visit(r);
+        if (anyBefore && filter.keeps(r)) balance += entry_bytes::amount(r);
+    }
+    list.forecast = scan.finish(planned);
 
     // The planned rows newest first, as the book lists its entries.
     auto plannedBytes = std::make_shared<std::string>();
@@ -25,17 +39,6 @@ ForecastList forecastList(std::shared_ptr<const std::string> book, const ListVie
     for (std::size_t row = 0; row < list.planned.size(); ++row)
         list.plannedBalance.push_back(balances[list.planned.recordNumber(row) - 1]);
 
-    // The balance the list's rows start from: what the list would show before its range.
-    Money balance;
-    if (query.rangeStart > kFirstDaySerial) {
-        ListQuery before = query;
-        before.rangeStart = kFirstDaySerial;
-        before.rangeEnd = query.rangeStart - 1;
-        const ListFilter filter(before, settings);
-        for (std::size_t at = 0; at + entry_layout::kSize <= book->size();
-             at += entry_layout::kSize)
-            if (filter.keeps(book->data() + at)) balance += entry_bytes::amount(book->data() + at);
-    }
     list.bookBalance.resize(listed.size());
     for (std::size_t row = listed.size(); row-- > 0;) {
         balance += entry_bytes::amount(listed.record(row));
