@@ -127,6 +127,14 @@ void ScheduleCommands::postAll(DaySerial through) {
 
 void ScheduleCommands::mu_Forecast_Click() {
     MainState& state = window_.state();
+    // A refresh in report mode adds to the report list; the forecast is of the book's list.
+    if (state.ReportMode || state.MacroMode) {
+        window_.prompts().message(
+            {"The forecast continues the record list: quit report mode "
+             "first.",
+             "Nothing to do!", Icon::Information, Buttons::Ok, 1});
+        return;
+    }
     const RegionalSettings& regional = window_.regional();
     const DaySerial today = std::floor(window_.services().clock.today());
     const std::optional<std::string> answer =
