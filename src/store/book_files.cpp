@@ -10,9 +10,10 @@ BookPaths::BookPaths(std::string_view dataFolder) : folder(dataFolder) {
 
 bool isUndoneWithTheBook(std::string_view name) {
     for (const std::string_view remembered :
-         {kSettingsFileName, kUdf1FileName, kUdf2FileName, kConverterJournalFileName})
+         {kSettingsFileName, kDueSettingsFileName, kUdf1FileName, kUdf2FileName,
+          kConverterJournalFileName})
         if (name == remembered) return false;
-    return !name.ends_with(".txt");
+    return name == kSchedulesFileName || !name.ends_with(".txt");
 }
 
 void useBookFileRules() {

@@ -18,6 +18,8 @@ inline constexpr std::string_view kBackupFileName = "quillbank.bak";
 inline constexpr std::string_view kPurgeWorkFileName = "temp.dat";
 inline constexpr std::string_view kPayeeRulesFileName = "payee.rules";
 inline constexpr std::string_view kImportProfilesFileName = "import.profiles";
+// The schedules of entries that come due; a text file, but undone with the entries it posts.
+inline constexpr std::string_view kSchedulesFileName = "schedules.txt";
 // The ids of imported statement lines: the record file's name with ".ids" for its ending.
 inline constexpr std::string_view kImportedIdsEnding = ".ids";
 inline constexpr std::string_view kConverterJournalFileName = "qbk2to3.journal";
@@ -26,6 +28,8 @@ inline constexpr std::string_view kNotesFileSuffix = "qbk.doc";
 
 // ---- Program folder ---------------------------------------------------------------
 inline constexpr std::string_view kSettingsFileName = "qbk3.ini";
+// The window's setting of schedules that come due, beside qbk3.ini, whose layout is fixed.
+inline constexpr std::string_view kDueSettingsFileName = "qbk3-due.ini";
 
 // The paths of one book's files, from its data folder (with or without a trailing "/").
 struct BookPaths {
@@ -49,7 +53,7 @@ void useBookFileRules();
 // and work files, the undo store and a user's own files are left out.
 inline constexpr std::string_view kBookFilePatterns =
     "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;import.profiles;*.ids;????qbk.doc;"
-    "qbk3.ini";
+    "qbk3.ini;qbk3-due.ini;schedules.txt";
 
 }  // namespace qbk
 

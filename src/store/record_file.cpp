@@ -266,3 +266,24 @@ void appendRecords(const std::string& path, const std::vector<EntryRecord>& reco
 }
 
 }  // namespace qbk
+
+namespace qbk {
+
+void fileNewEntries(const std::string& path, std::vector<EntryRecord>& records,
+                    SortKeyMemory& memory, StampSource& stamps) {
+    if (records.empty()) return;
+    const BookLock lock(parentFolder(path));
+    RecordFileContent book = readRecordFile(path);
+    stamps.noteExisting(largestStamp(book));
+    std::string added;
+    for (EntryRecord& r : records) {
+        r.recordStamp = stamps.next();
+        added += encodeEntry(r);
+    }
+    checkTotalsFit(book.records, added);
+    for (const EntryRecord& r : records)
+        insertInKeyOrder(book, r, memory);
+    writeRecordFile(path, book);
+}
+
+}  // namespace qbk

@@ -80,6 +80,14 @@ std::size_t FileNewEntry(const std::string& path, EntryRecord& record, SortKeyMe
 // The same with the stamp `record` carries (a copy of an entry keeps its identity).
 std::size_t FileNewEntry(const std::string& path, const EntryRecord& record, SortKeyMemory& memory);
 
+// FileNewEntry for several records in one atomic write of the file, under the book
+// lock: each record of `records`, in order, gets a stamp from `stamps` above every stamp
+// of the file (so strictly increasing) and is inserted where FileNewEntry would put it
+// at that moment. Refused as checkTotalsFit refuses, with nothing written; no records
+// write nothing.
+void fileNewEntries(const std::string& path, std::vector<EntryRecord>& records,
+                    SortKeyMemory& memory, StampSource& stamps);
+
 // A record as a window opened it: where it was and its bytes then. Writing back goes to
 // that record and no other, even when another record shares its stamp.
 struct OpenedRecord {

@@ -21,6 +21,10 @@ struct ChartData {
     PeriodLength periodLength = PeriodLength::Month;
     std::vector<PeriodTotals> periods;
     std::vector<BalancePoint> balance;
+    // The balance ahead while the list shows a forecast: today's, then the end of every
+    // day with entries to come; empty otherwise. `lowAhead` is its lowest point.
+    std::vector<BalancePoint> ahead;
+    BalancePoint lowAhead;
     bool empty = true;  // no entry at all (not even one of amount 0)
 };
 

@@ -18,6 +18,7 @@ constexpr CommandMaker kCommands[] = {
     makeCategoryCommand, makeSortCommand,   makePurgeCommand,  makePlayCommand,
     makeImportCommand,   makeReportCommand, makeExportCommand, makeUndoCommand,
     makeRedoCommand,
+    makeScheduleCommand, makeDueCommand,    makePostCommand,   makeForecastCommand,
 #ifdef QBK_WITH_CHARTS
     makeChartCommand,
 #endif

@@ -95,6 +95,10 @@ Subcommand makePlayCommand(CLI::App& tool, CliContext& cx);      // maintenance_
 Subcommand makeImportCommand(CLI::App& tool, CliContext& cx);    // import_commands.cpp
 Subcommand makeReportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
 Subcommand makeExportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
+Subcommand makeScheduleCommand(CLI::App& tool, CliContext& cx);  // schedule_commands.cpp
+Subcommand makeDueCommand(CLI::App& tool, CliContext& cx);       // schedule_commands.cpp
+Subcommand makePostCommand(CLI::App& tool, CliContext& cx);      // schedule_commands.cpp
+Subcommand makeForecastCommand(CLI::App& tool, CliContext& cx);  // schedule_commands.cpp
 
 }  // namespace qbk
 

@@ -21,25 +21,7 @@ struct Fields {
     bool deleted = false;
 };
 
-std::optional<std::string> isoDate(DaySerial day) {
-    const std::optional<CivilDate> date = dateFromSerial(day);
-    if (!date) return std::nullopt;
-    const CivilDate& d = *date;
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return text;
-}
 
-std::string decimalText(Money amount) {
-    const std::int64_t raw = amount.raw();
-    const std::uint64_t size =
-        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const auto scale = static_cast<std::uint64_t>(Money::kScale);
-    std::string fraction = std::to_string(size % scale + scale).substr(1);  // four digits
-    while (fraction.size() > 2 && fraction.back() == '0')
-        fraction.pop_back();
-    return (raw < 0 ? "-" : "") + std::to_string(size / scale) + "." + fraction;
-}
 
 std::optional<std::string> numberText(double value) {
     if (!std::isfinite(value)) return std::nullopt;
@@ -55,22 +37,6 @@ Fields fieldsOf(const EntryRecord& e) {
             numberText(e.recordStamp),  e.isDeleted()};
 }
 
-void appendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 void appendCsvField(std::string& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -121,6 +87,43 @@ void appendCsvLine(std::string& out, const Fields& f) {
 }
 
 }  // namespace
+
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+std::string decimalText(Money amount) {
+    const std::int64_t raw = amount.raw();
+    const std::uint64_t size =
+        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const auto scale = static_cast<std::uint64_t>(Money::kScale);
+    std::string fraction = std::to_string(size % scale + scale).substr(1);  // four digits
+    while (fraction.size() > 2 && fraction.back() == '0')
+        fraction.pop_back();
+    return (raw < 0 ? "-" : "") + std::to_string(size / scale) + "." + fraction;
+}
+
+std::optional<std::string> isoDate(DaySerial day) {
+    const std::optional<CivilDate> date = dateFromSerial(day);
+    if (!date) return std::nullopt;
+    const CivilDate& d = *date;
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return text;
+}
 
 void EntryWriter::begin() {
     out_ << (format_ == EntryFormat::Json

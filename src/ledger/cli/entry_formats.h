@@ -11,6 +11,8 @@
 #include <ostream>
 #include <string>
 
+#include <optional>
+
 #include "store/entry_record.h"
 
 namespace qbk {
@@ -28,6 +30,12 @@ enum class EntryFormat {
 // needs memory for one entry only. Nothing is written before the first entry (a book
 // that cannot be read prints nothing); finish() ends the text, and makes the empty
 // array or the header alone when no entry came.
+// The typed field texts above, for other data of a book: the date as yyyy-mm-dd (nullopt
+// for no date), the amount as a decimal string, a JSON string with its quotes.
+std::optional<std::string> isoDate(DaySerial day);
+std::string decimalText(Money amount);
+void appendJsonString(std::string& out, std::string_view text);
+
 class EntryWriter {
   public:
     EntryWriter(std::ostream& out, EntryFormat format) : out_(out), format_(format) {}

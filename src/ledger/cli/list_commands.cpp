@@ -1,6 +1,8 @@
 // The commands that show a book without changing it: list (the record grid as the main
 // window shows it, or its entries as data), range (the date range the window would
 // show) and dump (every record of a record file).
+#include <cmath>
+
 #include "cli/command.h"
 #include "cli/entry_formats.h"
 #include "mainwindow/grid_layout.h"
@@ -11,6 +13,8 @@
 #include "store/category_record.h"
 #include "store/record_file.h"
 #include "store/book_files.h"
+#include "schedules/forecast_list.h"
+#include "schedules/posting.h"
 
 namespace qbk {
 namespace {
@@ -18,9 +22,42 @@ namespace {
 struct ListArguments {
     std::string folder;
     RangeChoice range;
-    std::optional<std::string> from, to, category, search, order;
+    std::optional<std::string> from, to, category, search, order, forecast;
     std::string format = "tsv";
 };
+
+std::string headerText(const SettingsRecord& settings) {
+    std::string header;
+    for (const HeaderColumn& c : parseHeaderFormat(listHeaderFormat(settings))) {
+        if (!header.empty()) header += '\t';
+        header += trimBlanks(c.title);
+    }
+    return header;
+}
+
+// The grid continued to the last day ahead: the planned rows above the book's, each row
+// with two more cells (planned or not, the running balance), then the status panels and
+// the forecast's line.
+void printForecastGrid(const std::string& folder, const ListQuery& query,
+                       const SettingsRecord& settings, DaySerial through, CliContext& cx) {
+    const BookPaths book(folder);
+    CachedFile file;
+    const std::shared_ptr<const std::string> bytes = file.read(book.records());
+    const ListView listed = PopMainGrid(book.records(), file, query, settings, cx.regional);
+    const ForecastList f = forecastList(bytes, listed, query, settings, cx.regional,
+                                        dueEntries(folder, through), std::floor(cx.clock.today()),
+                                        through);
+    cx.out << headerText(settings) << "\tPlanned\tBalance\n";
+    for (std::size_t row = 0; row < f.planned.size(); ++row)
+        cx.out << f.planned.rowText(row) << "\tplanned\t"
+               << cx.regional.currencyText(f.plannedBalance[row]) << '\n';
+    for (std::size_t row = 0; row < listed.size(); ++row)
+        cx.out << listed.rowText(row) << "\t\t" << cx.regional.currencyText(f.bookBalance[row])
+               << '\n';
+    for (const std::string& panel : listed.panels)
+        cx.out << panel << '\n';
+    cx.out << forecastStatusText(f.forecast, cx.regional) << '\n';
+}
 
 // The grid as text: the header, the rows as they are made, then the status panels.
 // The header waits for the first row, so that a book that cannot be read prints nothing.
@@ -28,12 +65,7 @@ void printGrid(const std::string& recordFile, const ListQuery& query,
                const SettingsRecord& settings, CliContext& cx) {
     bool headerPrinted = false;
     const auto printHeader = [&] {
-        std::string header;
-        for (const HeaderColumn& c : parseHeaderFormat(listHeaderFormat(settings))) {
-            if (!header.empty()) header += '\t';
-            header += trimBlanks(c.title);
-        }
-        cx.out << header << '\n';
+        cx.out << headerText(settings) << '\n';
         headerPrinted = true;
     };
     const ListView view =
@@ -68,6 +100,13 @@ int list(const ListArguments& a, CliContext& cx) {
     if (a.search) query.searchArgument = ansiUpper(*a.search);
 
     const std::string recordFile = folder + std::string(kRecordFileName);
+    if (a.forecast) {
+        if (a.format != "tsv") throw UsageError{"--forecast lists the grid (tsv) only"};
+        const DaySerial through = std::floor(dateOption(cx, *a.forecast));
+        query.rangeEnd = std::max(query.rangeEnd, through);
+        printForecastGrid(folder, query, settings, through, cx);
+        return kExitDone;
+    }
     if (a.format == "tsv") {
         printGrid(recordFile, query, settings, cx);
         return kExitDone;
@@ -118,6 +157,9 @@ Subcommand makeListCommand(CLI::App& tool, CliContext& cx) {
         ->type_name("TEXT");
     c->add_option("--order", a->order, "the column order of the grid (a code of the settings)")
         ->type_name("CODE");
+    c->add_option("--forecast", a->forecast,
+                  "continue the list to DATE with the planned entries and a running balance")
+        ->type_name("DATE");
     c->add_option("--format", a->format, "tsv (the grid, tab-separated), csv or json")
         ->check(CLI::IsMember({"tsv", "csv", "json"}))
         ->type_name("FORMAT");

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "macros/macro_file.h"
-#include "platform/book_lock.h"
 #include "platform/files.h"
 #include "store/entry_record.h"
 #include "store/record_file.h"
@@ -35,12 +34,7 @@ MacroPlayback playMacro(const std::string& macroPath, const std::string& recordF
         return result;
     }
 
-    // One read-modify-write of the book, with stamps above every stamp it holds.
-    const BookLock lock(parentFolder(recordFilePath));
-    RecordFileContent book = readRecordFile(recordFilePath);
-    stamps.noteExisting(largestStamp(book));
     std::vector<EntryRecord> played;
-    std::string playedBytes;
     const DaySerial day = std::floor(date);
     for (std::size_t at = 0; at < macro.size(); at += entry_layout::kSize) {
         EntryRecord r = decodeEntry(macro.data() + at);
@@ -49,15 +43,10 @@ MacroPlayback playMacro(const std::string& macroPath, const std::string& recordF
             continue;
         }
         r.entryDate = day;
-        r.recordStamp = stamps.next();
-        playedBytes += encodeEntry(r);
         played.push_back(std::move(r));
-        ++result.played;
     }
-    checkTotalsFit(book.records, playedBytes);
-    for (const EntryRecord& r : played)
-        insertInKeyOrder(book, r, memory);
-    if (result.played > 0) writeRecordFile(recordFilePath, book);
+    result.played = played.size();
+    fileNewEntries(recordFilePath, played, memory, stamps);
     return result;
 }
 

@@ -387,11 +387,11 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
     return scanRefresh(recordFilePath, query, settings, regional, nullptr, &row);
 }
 
-ListView PopMainGrid(const std::string& recordFilePath, CachedFile& book, const ListQuery& query,
-                     const SettingsRecord& settings, const RegionalSettings& regional,
-                     const std::string* reportListPath) {
-    ensureFileExists(recordFilePath);
-    std::shared_ptr<const std::string> bytes = book.read(recordFilePath);
+namespace {
+
+ListView listInMemory(std::shared_ptr<const std::string> bytes, const ListQuery& query,
+                      const SettingsRecord& settings, const RegionalSettings& regional,
+                      const std::string* reportListPath) {
     const std::size_t count = bytes->size() / entry_layout::kSize;
     ListBuilder builder(query, settings, regional, nullptr, reportListPath != nullptr);
     builder.reserve(count);
@@ -400,6 +400,20 @@ ListView PopMainGrid(const std::string& recordFilePath, CachedFile& book, const 
     ListView view = builder.finish(count, std::move(bytes), reportListPath);
     fillPanels(view, builder.listed(), query, settings, regional);
     return view;
+}
+
+}  // namespace
+
+ListView PopMainGrid(const std::string& recordFilePath, CachedFile& book, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional,
+                     const std::string* reportListPath) {
+    ensureFileExists(recordFilePath);
+    return listInMemory(book.read(recordFilePath), query, settings, regional, reportListPath);
+}
+
+ListView PopMainGrid(std::shared_ptr<const std::string> records, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional) {
+    return listInMemory(std::move(records), query, settings, regional, nullptr);
 }
 
 const char* ListView::record(std::size_t row) const {

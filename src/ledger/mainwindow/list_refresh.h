@@ -132,6 +132,12 @@ ListView PopMainGrid(const std::string& recordFilePath, CachedFile& book, const 
                      const SettingsRecord& settings, const RegionalSettings& regional,
                      const std::string* reportListPath = nullptr);
 
+// PopMainGrid of entry records held in memory (`records`, whole 125-byte records; the
+// planned entries of a forecast), by the same rules; the rows' record numbers count in
+// `records`.
+ListView PopMainGrid(std::shared_ptr<const std::string> records, const ListQuery& query,
+                     const SettingsRecord& settings, const RegionalSettings& regional);
+
 // The header format of the grid for the settings' GridOrder (see PopMainGrid).
 std::string listHeaderFormat(const SettingsRecord& settings);
 

@@ -67,6 +67,10 @@ class TransactionFaults : public ::testing::Test {
                            entry(2001, 4, 9, "FOOD", -800, "milk", 37000.125),
                            entry(2001, 6, 1, "PAY", 250000, "salary", 37000.75)}));
         book.write("udf1.dat", "");
+        if (withSchedules)
+            book.write("schedules.txt",
+                       "1\tmonth\t1\t31\t20010131\t-\t-\t20010430\tentry\t-700\tCAR\tlease\t\t\r\n"
+                       "2\tweek\t1\t0\t20010601\t-\t3\t-\tentry\t250\tPAY\ttips\t\t\r\n");
         // One change already kept, which a rolled-back command must not disturb.
         ASSERT_EQ(run(in(book, {"add", "BOOK", "--expense", "3", "--category", "CAR"})), 0);
     }
@@ -125,6 +129,7 @@ class TransactionFaults : public ::testing::Test {
         }
     }
 
+    bool withSchedules = false;
     TempFolder program;
     ManualClock clock{serialFromDate(2001, 6, 15), 43200};
 };
@@ -150,6 +155,51 @@ TEST_F(TransactionFaults, SortPurgeAndPlayBack) {
 
 TEST_F(TransactionFaults, ImportOfAStatement) {
     failEverywhere({"import", "BOOK", std::string(QBK_TEST_STATEMENTS) + "/checking.ofx"});
+}
+
+TEST_F(TransactionFaults, PostingAndAddingSchedules) {
+    withSchedules = true;
+    failEverywhere({"post", "BOOK"});
+    failEverywhere({"schedule", "add", "BOOK", "--income", "10", "--category", "PAY", "--every",
+                    "day", "--from", "06/01/2001"});
+}
+
+// Posts started together post every due entry once: each checks, under the lock, what
+// the one before it posted.
+TEST_F(TransactionFaults, PostsAtTheSameTimePostEachDateOnce) {
+    withSchedules = true;
+    TempFolder book;
+    makeBook(book);
+    // Forked before the lock is taken (a fork would share it), started once it is held.
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> posts;
+    for (int i = 0; i < 3; ++i) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            char byte;
+            if (::read(go[0], &byte, 1) != 1) ::_exit(99);
+            ::_exit(run(in(book, {"post", "BOOK"})));
+        }
+        posts.push_back(child);
+    }
+    {
+        const BookLock held(book.path());
+        ASSERT_EQ(::write(go[1], "abc", 3), 3);
+        ::usleep(200000);
+    }
+    for (const pid_t child : posts) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    TempFolder once;
+    makeBook(once);
+    ASSERT_EQ(run(in(once, {"post", "BOOK"})), 0);
+    // May 31 lease; tips on June 1, 8 and 15.
+    EXPECT_EQ(book.read("quillbank.dat").size(), once.read("quillbank.dat").size());
+    EXPECT_EQ(once.read("quillbank.dat").size(), 9 * entry_layout::kSize);
+    EXPECT_EQ(book.read("schedules.txt"), once.read("schedules.txt"));
 }
 
 TEST_F(TransactionFaults, UndoAndRedoThemselves) {

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 TEST(BackupFiles, ThePatternTakesEveryFileOfTheBook) {
     for (const char* name : {"rent.qbk", "Rent.QBK", ".qbk", "quillbank.dat", "QuillBank.DAT",
                              "category.dat", "udf1.dat", "udf2.dat", "udfx.dat", "udf\xC3\xA9.dat",
-                             "payee.rules", "quillbank.ids", "2000qbk.doc", "qbk3.ini"})
+                             "payee.rules", "quillbank.ids", "2000qbk.doc", "qbk3.ini",
+                             "schedules.txt", "qbk3-due.ini"})
         EXPECT_TRUE(matchesFilePattern(name, kBackupFilePattern)) << name;
     for (const char* name : {"quillbank.bak", "temp.dat", "category.tmp", "udf1.tmp", "udf.dat",
                              "udf12.dat", "rent.qbk.bak", "xquillbank.dat",

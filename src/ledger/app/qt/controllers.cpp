@@ -10,6 +10,7 @@
 #include "mainwindow/qt/range_commands.h"
 #include "mainwindow/qt/search_commands.h"
 #include "reports/qt/report_mode.h"
+#include "schedules/qt/schedule_commands.h"
 #include "mainwindow/qt/maintenance_commands.h"
 #include "mainwindow/qt/undo_commands.h"
 #include "tools/qt/accessory_commands.h"
@@ -29,6 +30,7 @@ void installControllers(QBK_3_Main& window) {
     new ImportCommands(window);
     new AccessoryCommands(window);
     new ChartCommands(window);
+    new ScheduleCommands(window, *dateSelector);
 }
 
 }  // namespace qbk

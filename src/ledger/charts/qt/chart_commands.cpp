@@ -1,6 +1,7 @@
 #include "charts/qt/chart_commands.h"
 
 #include <QTableView>
+#include <cmath>
 
 #include "charts/chart_entries.h"
 #include "charts/qt/chart_window.h"
@@ -9,9 +10,12 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/status_panels.h"
 #include "mainwindow/qt/wait_cursor.h"
+#include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
 #include "reports/report_command.h"
+#include "schedules/forecast.h"
+#include "schedules/posting.h"
 #include "store/category_record.h"
 #include "reports/report_files.h"
 
@@ -79,6 +83,24 @@ std::optional<ChartData> ChartCommands::reportListCharts() {
     return data;
 }
 
+// The balance ahead of the forecast the list shows: today's and each day's end after.
+void ChartCommands::addBalanceAhead(ChartData& data, DaySerial through) {
+    const MainState& state = window_.state();
+    const DaySerial today = std::floor(window_.services().clock.today());
+    const Forecast f = forecastFrom(readFile(state.RecordFilePath),
+                                    dueEntries(state.DataFolder, through), today, through);
+    data.ahead.push_back({today, f.opening});
+    for (const ForecastRow& row : f.rows) {
+        const DaySerial day = std::max(std::floor(row.record.entryDate), today);
+        if (data.ahead.back().day == day)
+            data.ahead.back().balance = row.balance;
+        else
+            data.ahead.push_back({day, row.balance});
+    }
+    if (data.ahead.back().day < through) data.ahead.push_back({through, data.ahead.back().balance});
+    data.lowAhead = {f.lowDate, f.low};
+}
+
 std::optional<ChartData> ChartCommands::mainListCharts() {
     const MainState& state = window_.state();
     ListQuery query;
@@ -102,6 +124,7 @@ std::optional<ChartData> ChartCommands::mainListCharts() {
     ChartData data = chartData(entries, *start, *end, readCategories(state.CategoryFilePath),
                                state.ProgramSettings, window_.regional());
     data.subject = std::string(trimBlanks(utf8(window_.displayStatusBar()->panelText(5))));
+    if (state.ForecastTo) addBalanceAhead(data, *state.ForecastTo);
     return data;
 }
 

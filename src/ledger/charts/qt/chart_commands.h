@@ -35,6 +35,7 @@ class ChartCommands : public QObject {
   private:
     std::optional<ChartData> reportListCharts();
     std::optional<ChartData> mainListCharts();
+    void addBalanceAhead(ChartData& data, DaySerial through);
     void narrowTo(const std::string& code);
 
     QBK_3_Main& window_;

@@ -15,6 +15,7 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
@@ -320,6 +321,22 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     line->attachAxis(days);
     addMoneyAxis(chart, Qt::AlignLeft, {area, line}, low, high, regional);
     chart->legend()->hide();
+    return chart;
+}
+
+QChart* balanceAheadPicture(const std::vector<BalancePoint>& points, const BalancePoint& low,
+                            const QString& subtitle, const RegionalSettings& regional,
+                            const ChartColours& colours) {
+    QChart* chart = balanceChartPicture(points, subtitle, regional, colours);
+    chart->setTitle(QStringLiteral("<b>Balance Ahead</b><br>%1").arg(subtitle.toHtmlEscaped()));
+    auto* mark = new QScatterSeries;
+    mark->setName(QStringLiteral("Lowest balance"));
+    mark->setMarkerSize(11);
+    mark->setColor(colours.negative);
+    mark->append(msOf(low.day), low.balance.toDouble());
+    chart->addSeries(mark);
+    for (QAbstractAxis* axis : chart->axes())
+        mark->attachAxis(axis);
     return chart;
 }
 

@@ -42,6 +42,11 @@ QChart* periodChartPicture(const std::vector<PeriodTotals>& periods, PeriodLengt
 // The running balance as steps over the days, the part below zero filled red.
 QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QString& subtitle,
                             const RegionalSettings& regional, const ChartColours& colours);
+// The balance ahead of a forecast: the running balance chart of `points`, with its
+// lowest point `low` marked and named in the subtitle.
+QChart* balanceAheadPicture(const std::vector<BalancePoint>& points, const BalancePoint& low,
+                            const QString& subtitle, const RegionalSettings& regional,
+                            const ChartColours& colours);
 
 // What a chart shows, as text for assistive technology: its title and subtitle, then
 // each bar, slice or line with its values in the currency format ("Expense: Jan 2001

@@ -118,6 +118,16 @@ void ChartWindow::createTabs() {
     tabs_->addTab(categoryPage, QStringLiteral("By &Category"));
     tabs_->addTab(periodView_, QLatin1Char('&') + periodTitle(data_.periodLength));
     tabs_->addTab(balanceView_, QStringLiteral("&Balance"));
+    if (!data_.ahead.empty()) {
+        aheadView_ = newView(nullptr, "BalanceAheadChart");
+        const QString low =
+            qs("Lowest balance ahead: " + regional_.currencyText(data_.lowAhead.balance) + " on " +
+               regional_.shortDate(data_.lowAhead.day));
+        setChart(aheadView_,
+                 balanceAheadPicture(data_.ahead, data_.lowAhead, low, regional_, colours),
+                 regional_);
+        tabs_->addTab(aheadView_, QStringLiteral("Balance &Ahead"));
+    }
 }
 
 void ChartWindow::createControls() {
@@ -172,6 +182,8 @@ QChartView* ChartWindow::chartView(Tab tab) const {
             return periodView_;
         case Balance:
             return balanceView_;
+        case BalanceAhead:
+            return aheadView_;
     }
     return nullptr;
 }

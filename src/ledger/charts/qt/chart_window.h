@@ -27,7 +27,8 @@ class ChartWindow : public QWidget {
     Q_OBJECT
   public:
     // Tabs, in this order.
-    enum Tab { ByCategory = 0, ByPeriod = 1, Balance = 2 };
+    // BalanceAhead is there when the list shows a forecast.
+    enum Tab { ByCategory = 0, ByPeriod = 1, Balance = 2, BalanceAhead = 3 };
 
     // `printer` tells whether a printer is installed (without one, Print offers a PDF
     // file); `prompts` asks for file names and shows messages.
@@ -65,6 +66,7 @@ class ChartWindow : public QWidget {
     QChartView* categoryView_ = nullptr;
     QChartView* periodView_ = nullptr;
     QChartView* balanceView_ = nullptr;
+    QChartView* aheadView_ = nullptr;
     QComboBox* sectionBox_ = nullptr;
     QCheckBox* pieBox_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFont>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/readable_colours.h"
@@ -12,6 +13,8 @@ namespace {
 
 constexpr int kAmountColumn = 1;
 constexpr int kStampColumn = 6;
+constexpr int kBalanceColumn = 7;
+constexpr std::uint32_t kPlannedChunk = 1;
 
 }  // namespace
 
@@ -50,6 +53,9 @@ void MainGridModel::setHeaderFormat(const std::string& format) {
 
 void MainGridModel::setRows(ListView view) {
     beginResetModel();
+    forecast_ = false;
+    plannedBalance_.clear();
+    rowBalance_.clear();
     chunks_.clear();
     rows_.clear();
     listed_.clear();
@@ -94,8 +100,37 @@ std::size_t MainGridModel::appendRows(ListView view) {
     return already;
 }
 
+void MainGridModel::setForecast(ListView planned, std::vector<Money> plannedBalance,
+                                std::vector<Money> rowBalance,
+                                std::function<std::string(Money)> moneyText) {
+    beginResetModel();
+    if (chunks_.empty()) chunks_.push_back(std::make_shared<const ListView>());
+    chunks_.resize(kPlannedChunk);
+    auto chunk = std::make_shared<const ListView>(std::move(planned));
+    std::vector<RowRef> rows;
+    rows.reserve(chunk->size() + rows_.size());
+    for (std::size_t i = 0; i < chunk->size(); ++i)
+        rows.push_back({kPlannedChunk, static_cast<std::uint32_t>(i)});
+    for (const RowRef& r : rows_)
+        if (r.chunk != kPlannedChunk) rows.push_back(r);
+    rows_ = std::move(rows);
+    chunks_.push_back(std::move(chunk));
+    forecast_ = true;
+    plannedBalance_ = std::move(plannedBalance);
+    rowBalance_ = std::move(rowBalance);
+    moneyText_ = std::move(moneyText);
+    endResetModel();
+}
+
+bool MainGridModel::isPlanned(int row) const {
+    return forecast_ && rows_.at(static_cast<std::size_t>(row)).chunk == kPlannedChunk;
+}
+
 void MainGridModel::clear() {
     beginResetModel();
+    forecast_ = false;
+    plannedBalance_.clear();
+    rowBalance_.clear();
     chunks_.clear();
     rows_.clear();
     listed_.clear();
@@ -125,6 +160,7 @@ double MainGridModel::stamp(int row) const {
 
 std::size_t MainGridModel::recordNumber(int row) const {
     const RowRef& r = rows_.at(static_cast<std::size_t>(row));
+    if (isPlanned(row)) return 0;
     return chunks_[r.chunk]->recordNumber(r.row);
 }
 
@@ -141,12 +177,23 @@ int MainGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int MainGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 7;
+    return parent.isValid() ? 0 : forecast_ ? 8 : 7;
 }
 
 QVariant MainGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const int column = index.column();
+    if (column == kBalanceColumn) {
+        const RowRef& r = rows_[static_cast<std::size_t>(index.row())];
+        const std::vector<Money>& balances =
+            r.chunk == kPlannedChunk ? plannedBalance_ : rowBalance_;
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+        if ((role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || r.row >= balances.size())
+            return planned(index, role);
+        return qs(moneyText_(balances[r.row]));
+    }
+    if (const QVariant look = planned(index, role); look.isValid()) return look;
     switch (role) {
         case Qt::DisplayRole:
             if (column == kStampColumn) return QString();
@@ -169,7 +216,30 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QVariant MainGridModel::planned(const QModelIndex& index, int role) const {
+    if (!isPlanned(index.row())) return {};
+    if (role == Qt::ForegroundRole) {
+        // The text colour, faded: grey on a light grid and on a dark one.
+        QColor grey = text_;
+        grey.setAlpha(140);
+        return QBrush(grey);
+    }
+    if (role == Qt::FontRole) {
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    if (role == Qt::ToolTipRole) return tr("Planned: the schedules will make this entry");
+    return {};
+}
+
 QVariant MainGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && section == kBalanceColumn && forecast_) {
+        if (role == Qt::DisplayRole) return tr("Balance");
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+        return {};
+    }
     if (orientation != Qt::Horizontal || section < 0 ||
         static_cast<std::size_t>(section) >= columns_.size())
         return {};

@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -38,6 +39,15 @@ class MainGridModel : public QAbstractTableModel {
     void setRows(ListView view);
     std::size_t appendRows(ListView view);
     void clear();
+    // The register continued ahead: `planned` rows (entries the book's schedules will
+    // make, never written) above the rows, drawn grey and in italics, and a last column
+    // "Balance" with the balance after each row, as `moneyText` writes it. Until the
+    // next setRows or clear.
+    void setForecast(ListView planned, std::vector<Money> plannedBalance,
+                     std::vector<Money> rowBalance, std::function<std::string(Money)> moneyText);
+    bool isPlanned(int row) const;
+    // The rows of the list as setRows got them (nullptr when there are none).
+    const ListView* listView() const { return chunks_.empty() ? nullptr : chunks_[0].get(); }
     // Removes data row `row` (0-based); the report list's Delete key.
     void removeDataRow(int row);
 
@@ -65,6 +75,12 @@ class MainGridModel : public QAbstractTableModel {
     // The rows of a report list by stamp and texts.
     std::multiset<std::string> listed_;
     std::string rowKey(const RowRef& r) const;
+    // The look of a planned row for `role` (grey, italics, its tip); invalid otherwise.
+    QVariant planned(const QModelIndex& index, int role) const;
+    // The forecast: its planned rows are those of chunk kPlannedChunk.
+    bool forecast_ = false;
+    std::vector<Money> plannedBalance_, rowBalance_;
+    std::function<std::string(Money)> moneyText_;
     QColor text_ = QColor(0, 0, 0), red_ = QColor(255, 0, 0), blue_ = QColor(0, 0, 255);
 };
 

@@ -2,6 +2,7 @@
 #ifndef QBK_MAINWINDOW_QT_MAIN_STATE_H_
 #define QBK_MAINWINDOW_QT_MAIN_STATE_H_
 
+#include <optional>
 #include <string>
 
 #include "store/entry_record.h"
@@ -33,6 +34,9 @@ struct MainState {
     std::string RangeStart;
     std::string RangeEnd;
     int FYStartYear = 0;
+    // The last day of the forecast while the list continues past today with planned
+    // entries (Range, Forecast); a new range ends it.
+    std::optional<DaySerial> ForecastTo;
     // Set when the date selector is accepted; Esc sets it too (the stop request of the
     // record sort).
     bool DateDialDone = false;

@@ -574,8 +574,10 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
     std::size_t alreadyListed = 0;
     if (state_.ReportMode)
         alreadyListed = mainGridModel_->appendRows(std::move(view));
-    else
+    else {
         mainGridModel_->setRows(std::move(view));
+        if (hooks.listRefreshed) hooks.listRefreshed(query);
+    }
 
     if (mainGridModel_->rowCount() > 0 && !fileEmpty)
         selectMainGridRow(0);
@@ -727,6 +729,7 @@ void QBK_3_Main::SetRange(int numDays, int endInYear) {
 }
 
 void QBK_3_Main::setRangeLabel(const std::string& label) {
+    state_.ForecastTo.reset();
     GeneralStatusBar->setPanelText(1, qs(label));
 }
 

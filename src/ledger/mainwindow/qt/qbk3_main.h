@@ -24,6 +24,7 @@
 #include <string>
 #include <string_view>
 
+#include "mainwindow/list_refresh.h"
 #include "mainwindow/qt/main_state.h"
 #include "mainwindow/qt/services.h"
 #include "mainwindow/qt/splash.h"
@@ -62,6 +63,8 @@ class QBK_3_Main : public QMainWindow {
     const RegionalSettings& regional() const { return services_.regional; }
     Prompts& prompts() { return services_.prompts; }
     StampSource& stamps() { return stamps_; }
+    // The record file as the last list refresh read it.
+    CachedFile& bookCache() { return book_; }
     SortKeyMemory& sortKeys() { return sortKeys_; }
 
     void setCommand(std::string_view name, std::function<void()> command);
@@ -171,6 +174,9 @@ class QBK_3_Main : public QMainWindow {
         std::function<void()> focusAmount;
         // Start-up, after the lists are filled (the date selector shows today...).
         std::function<void()> startupDone;
+        // A list refresh outside report mode has set the rows of `query` (the forecast
+        // continues them).
+        std::function<void(const ListQuery& query)> listRefreshed;
     } hooks;
 
   protected:
