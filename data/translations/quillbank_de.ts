@@ -304,6 +304,14 @@
         <translation>T&amp;ooltips einschalten</translation>
     </message>
     <message>
+        <source>Comin&amp;g Due...</source>
+        <translation>&amp;Fällige Buchungen...</translation>
+    </message>
+    <message>
+        <source>Fo&amp;recast...</source>
+        <translation>Vo&amp;rschau...</translation>
+    </message>
+    <message>
         <source>&amp;About Quillbank</source>
         <translation>Ü&amp;ber Quillbank</translation>
     </message>

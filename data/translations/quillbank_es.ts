@@ -304,6 +304,14 @@
         <translation>&amp;Activar la ayuda emergente</translation>
     </message>
     <message>
+        <source>Comin&amp;g Due...</source>
+        <translation>&amp;Vencimientos...</translation>
+    </message>
+    <message>
+        <source>Fo&amp;recast...</source>
+        <translation>Pre&amp;visión...</translation>
+    </message>
+    <message>
         <source>&amp;About Quillbank</source>
         <translation>Acerca de &amp;Quillbank</translation>
     </message>

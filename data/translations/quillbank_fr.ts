@@ -304,6 +304,14 @@
         <translation>&amp;Activer les info-bulles</translation>
     </message>
     <message>
+        <source>Comin&amp;g Due...</source>
+        <translation>Éc&amp;héances...</translation>
+    </message>
+    <message>
+        <source>Fo&amp;recast...</source>
+        <translation>Pré&amp;vision...</translation>
+    </message>
+    <message>
         <source>&amp;About Quillbank</source>
         <translation>À &amp;propos de Quillbank</translation>
     </message>
