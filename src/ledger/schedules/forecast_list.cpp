@@ -30,9 +30,9 @@ ForecastList forecastList(std::shared_ptr<const std::string> book, const ListVie
     for (auto row = list.forecast.rows.rbegin(); row != list.forecast.rows.rend(); ++row) {
         if (!row->planned) continue;
         // No stamp: a planned row names no entry of the book.
-        EntryRecord planned = row->record;
-        planned.recordStamp = kNoDate;
-        *plannedBytes += encodeEntry(planned);
+        EntryRecord plannedEntry = row->record;
+        plannedEntry.recordStamp = kNoDate;
+        *plannedBytes += encodeEntry(plannedEntry);
         balances.push_back(row->balance);
     }
     list.planned = PopMainGrid(std::move(plannedBytes), query, settings, regional);

@@ -60,7 +60,7 @@ std::vector<DaySerial> scheduleDates(const Schedule& s, DaySerial after, DaySeri
         const long step = stepOf(s);
         const long near = inMonths(s.every)
                               ? (monthIndex(*a) - monthIndex(*first)) / step - 1
-                              : static_cast<long>((std::floor(after) - s.first) / step) - 1;
+                              : static_cast<long>((std::floor(after) - s.first) / static_cast<double>(step)) - 1;
         k = std::max(k0, near);
     }
     for (;; ++k) {
