@@ -18,6 +18,8 @@ inline constexpr std::string_view kBackupFileName = "quillbank.bak";
 inline constexpr std::string_view kPurgeWorkFileName = "temp.dat";
 inline constexpr std::string_view kPayeeRulesFileName = "payee.rules";
 inline constexpr std::string_view kImportProfilesFileName = "import.profiles";
+// The opening balance of the account the book is reconciled against.
+inline constexpr std::string_view kOpeningBalanceFileName = "opening.balance";
 // The ids of imported statement lines: the record file's name with ".ids" for its ending.
 inline constexpr std::string_view kImportedIdsEnding = ".ids";
 inline constexpr std::string_view kConverterJournalFileName = "qbk2to3.journal";
@@ -49,7 +51,7 @@ void useBookFileRules();
 // and work files, the undo store and a user's own files are left out.
 inline constexpr std::string_view kBookFilePatterns =
     "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;import.profiles;*.ids;????qbk.doc;"
-    "qbk3.ini";
+    "qbk3.ini;opening.balance";
 
 }  // namespace qbk
 

@@ -95,6 +95,8 @@ Subcommand makePlayCommand(CLI::App& tool, CliContext& cx);      // maintenance_
 Subcommand makeImportCommand(CLI::App& tool, CliContext& cx);    // import_commands.cpp
 Subcommand makeReportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
 Subcommand makeExportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
+Subcommand makeClearCommand(CLI::App& tool, CliContext& cx);     // cleared_commands.cpp
+Subcommand makeReconcileCommand(CLI::App& tool, CliContext& cx); // cleared_commands.cpp
 
 }  // namespace qbk
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/windows1252.h"
+#include "store/amount.h"
 
 namespace qbk {
 namespace {
@@ -19,6 +20,7 @@ struct Fields {
     std::string_view category, note, user1, user2;
     std::optional<std::string> stamp;  // nullopt: not a finite number
     bool deleted = false;
+    std::string_view cleared;
 };
 
 std::optional<std::string> isoDate(DaySerial day) {
@@ -30,17 +32,6 @@ std::optional<std::string> isoDate(DaySerial day) {
     return text;
 }
 
-std::string decimalText(Money amount) {
-    const std::int64_t raw = amount.raw();
-    const std::uint64_t size =
-        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const auto scale = static_cast<std::uint64_t>(Money::kScale);
-    std::string fraction = std::to_string(size % scale + scale).substr(1);  // four digits
-    while (fraction.size() > 2 && fraction.back() == '0')
-        fraction.pop_back();
-    return (raw < 0 ? "-" : "") + std::to_string(size / scale) + "." + fraction;
-}
-
 std::optional<std::string> numberText(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     std::array<char, 32> text;
@@ -49,10 +40,11 @@ std::optional<std::string> numberText(double value) {
 }
 
 Fields fieldsOf(const EntryRecord& e) {
-    return {isoDate(e.entryDate),       decimalText(e.amount),
+    return {isoDate(e.entryDate),       decimalAmountText(e.amount),
             trimBlanks(e.categoryCode), trimBlanks(e.note),
             trimBlanks(e.userField1),   trimBlanks(e.userField2),
-            numberText(e.recordStamp),  e.isDeleted()};
+            numberText(e.recordStamp),  e.isDeleted(),
+            clearedStateName(e.cleared())};
 }
 
 void appendJsonString(std::string& out, std::string_view text) {
@@ -104,7 +96,10 @@ void appendJsonObject(std::string& out, const Fields& f) {
     out += ",\"stamp\":";
     out += f.stamp.value_or("null");
     out += ",\"deleted\":";
-    out += f.deleted ? "true}" : "false}";
+    out += f.deleted ? "true" : "false";
+    out += ",\"cleared\":";
+    appendJsonString(out, f.cleared);
+    out += '}';
 }
 
 void appendCsvLine(std::string& out, const Fields& f) {
@@ -117,7 +112,9 @@ void appendCsvLine(std::string& out, const Fields& f) {
     }
     out += ',';
     out += f.stamp.value_or("");
-    out += f.deleted ? ",true\n" : ",false\n";
+    out += f.deleted ? ",true," : ",false,";
+    out += f.cleared;
+    out += '\n';
 }
 
 }  // namespace
@@ -125,7 +122,7 @@ void appendCsvLine(std::string& out, const Fields& f) {
 void EntryWriter::begin() {
     out_ << (format_ == EntryFormat::Json
                  ? "["
-                 : "date,amount,category,note,user1,user2,stamp,deleted\n");
+                 : "date,amount,category,note,user1,user2,stamp,deleted,cleared\n");
 }
 
 void EntryWriter::write(const EntryRecord& entry) {
