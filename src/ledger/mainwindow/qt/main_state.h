@@ -2,6 +2,7 @@
 #ifndef QBK_MAINWINDOW_QT_MAIN_STATE_H_
 #define QBK_MAINWINDOW_QT_MAIN_STATE_H_
 
+#include <optional>
 #include <string>
 
 #include "store/entry_record.h"
@@ -47,6 +48,11 @@ struct MainState {
 
     // The settings record in memory.
     SettingsRecord ProgramSettings = SettingsRecord::defaults();
+
+    // The ending balance and its date of the last bank statement imported that gave one
+    // (OFX LEDGERBAL), which Reconcile offers.
+    std::optional<Money> OfferedStatementBalance;
+    std::optional<DaySerial> OfferedStatementDate;
 };
 
 }  // namespace qbk

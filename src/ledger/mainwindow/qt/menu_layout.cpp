@@ -34,6 +34,9 @@ constexpr MenuItemDef kItems[] = {
     {"mu_Records", "mu_PurgeDeletedRecords", "&Purge Deleted Records", ""},
     {"mu_Records", "mu_RestoreDeletedRecords", "&Restore Deleted Records", ""},
     {"mu_Records", "-", "", ""},
+    {"mu_Records", "mu_ToggleCleared", "Toggle &Cleared", "Ctrl+K"},
+    {"mu_Records", "mu_Reconcile", "Rec&oncile...", ""},
+    {"mu_Records", "-", "", ""},
     {"mu_Records", "mu_Undo", "&Undo", "Ctrl+Z"},
     {"mu_Records", "mu_Redo", "Re&do", "Ctrl+Shift+Z"},
 
