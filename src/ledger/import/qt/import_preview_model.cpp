@@ -49,6 +49,11 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
     // A line that is an entry the user typed clears it while ticked, else adds an entry.
     if (role == Qt::CheckStateRole && index.column() == DuplicateMark && row.match)
         return row.clearsMatch ? Qt::Checked : Qt::Unchecked;
+    // The cell is narrow; its tip says it whole.
+    if (role == Qt::ToolTipRole && index.column() == DuplicateMark && row.match)
+        return qs(matchText(*row.match, regional_) +
+                  (row.clearsMatch ? ": ticked, importing marks that entry cleared and adds nothing"
+                                   : ": not ticked, the line is added as a new entry"));
     if (role == Qt::TextAlignmentRole && index.column() == Amount)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole) {
