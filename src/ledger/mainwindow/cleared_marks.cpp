@@ -45,6 +45,26 @@ std::size_t toggleClearedMarks(RecordFileContent& content,
     return changed;
 }
 
+std::size_t unmarkReconciled(RecordFileContent& content, const std::vector<std::size_t>& numbers) {
+    std::size_t changed = 0;
+    for (const std::size_t n : numbers) {
+        char* r = recordAt(content, n);
+        if (entry_bytes::isDeleted(r) || entry_bytes::cleared(r) != ClearedState::Reconciled)
+            continue;
+        entry_bytes::setCleared(r, ClearedState::None);
+        ++changed;
+    }
+    return changed;
+}
+
+Message unreconcileQuestion(std::size_t entries) {
+    return {(entries == 1 ? std::string("This entry is reconciled") : "These entries are reconciled") +
+                std::string(": the bank's statement and the book agreed on them.\r\n\r\nTake the "
+                            "mark off, so that the next reconcile lists ") +
+                (entries == 1 ? "it" : "them") + " again?",
+            "Confirm", Icon::Question, Buttons::YesNo, 2};
+}
+
 ReconcileSums reconcileSums(const RecordFileContent& content, DaySerial lastDay, Money opening) {
     ReconcileSums sums;
     sums.opening = opening;

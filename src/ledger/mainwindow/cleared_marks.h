@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/money.h"
+#include "platform/ports.h"
 #include "store/record_file.h"
 
 namespace qbk {
@@ -30,6 +31,14 @@ std::size_t setClearedMarks(RecordFileContent& content,
 // is unmarked, the unmarked ones become cleared; otherwise the cleared ones become
 // unmarked. Returns how many changed.
 std::size_t toggleClearedMarks(RecordFileContent& content, const std::vector<std::size_t>& numbers);
+
+// Takes the mark off the live reconciled records among `numbers` (the user asked for it:
+// unreconcileQuestion). Returns how many changed.
+std::size_t unmarkReconciled(RecordFileContent& content, const std::vector<std::size_t>& numbers);
+
+// The question before reconciled entries lose their mark: they belong to a balance the
+// bank agreed with, and the next reconcile will count them again.
+Message unreconcileQuestion(std::size_t entries);
 
 struct ReconcileSums {
     Money opening;      // the stored opening balance

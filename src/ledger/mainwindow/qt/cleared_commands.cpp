@@ -55,8 +55,15 @@ void ClearedCommands::mu_ToggleCleared_Click() {
     if (rows.empty() && grid->currentIndex().isValid()) rows.push_back(grid->currentIndex().row());
     if (rows.empty()) return;
     std::vector<ChosenRow> chosen;
-    for (const int row : rows)
+    bool allReconciled = true;
+    for (const int row : rows) {
         chosen.push_back({model->stamp(row), model->recordNumber(row)});
+        allReconciled = allReconciled && model->cleared(row) == ClearedState::Reconciled;
+    }
+    // Only reconciled entries chosen: the user means to take the mark off, on a question.
+    if (allReconciled &&
+        window_.prompts().message(unreconcileQuestion(rows.size())) != Answer::Yes)
+        return;
     const double currentStamp =
         model->stamp(grid->currentIndex().isValid() ? grid->currentIndex().row() : rows[0]);
 
@@ -75,7 +82,8 @@ void ClearedCommands::mu_ToggleCleared_Click() {
                 }
                 numbers.push_back(*n);
             }
-            if (!gone && toggleClearedMarks(content, numbers) > 0)
+            if (!gone && (allReconciled ? unmarkReconciled(content, numbers)
+                                        : toggleClearedMarks(content, numbers)) > 0)
                 writeRecordFile(s.RecordFilePath, content);
             lock.commit();
         } catch (const OperationError& e) {

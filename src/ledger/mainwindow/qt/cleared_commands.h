@@ -17,8 +17,9 @@ class ClearedCommands : public QObject {
     explicit ClearedCommands(QBK_3_Main& window);
 
     // When any selected entry is unmarked, the unmarked ones become cleared; otherwise
-    // the cleared ones lose their mark. Reconciled entries keep theirs. Nothing happens
-    // in report mode, in macro editing or while an entry is open.
+    // the cleared ones lose their mark; reconciled entries keep theirs, unless only
+    // reconciled entries are selected: then they lose it after a question. Nothing
+    // happens in report mode, in macro editing or while an entry is open.
     void mu_ToggleCleared_Click();
     void mu_Reconcile_Click();
 

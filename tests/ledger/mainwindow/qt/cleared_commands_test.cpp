@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "mainwindow/cleared_marks.h"
 #include "mainwindow/qt/reconcile_dialog.h"
 #include "store/record_file.h"
 #include "support/window_fixture.h"
@@ -92,6 +93,16 @@ TEST_F(ClearedTest, CtrlKMarksTheSelectedEntriesInOneUndoStep) {
     window->resize(700, 600);
     QApplication::processEvents();
     EXPECT_FALSE(window->displayStatusBar()->isPanelVisible(6));
+
+    // A reconciled entry alone loses its mark only on Yes.
+    window->selectMainGridRow(3);
+    prompts.answers = {Answer::No, Answer::Yes};
+    key(grid, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(prompts.last(), unreconcileQuestion(1));
+    EXPECT_EQ(marks(), "---R");
+    key(grid, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(marks(), "----");
+    prompts.expectAllUsed();
 }
 
 TEST_F(ClearedTest, ReconcileFinishesOnlyAtNoDifferenceAndBooksWhatIsLeftOnAQuestion) {
