@@ -1,5 +1,7 @@
 #include "store/amount.h"
 
+#include <cstdint>
+
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -22,6 +24,17 @@ AmountReading typedAmountReading(std::string_view text, const RegionalSettings& 
 std::optional<Money> typedAmount(std::string_view text, const RegionalSettings& regional,
                                  bool income) {
     return typedAmountReading(text, regional, income).value;
+}
+
+std::string decimalAmountText(Money amount) {
+    const std::int64_t raw = amount.raw();
+    const std::uint64_t size =
+        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const auto scale = static_cast<std::uint64_t>(Money::kScale);
+    std::string fraction = std::to_string(size % scale + scale).substr(1);  // four digits
+    while (fraction.size() > 2 && fraction.back() == '0')
+        fraction.pop_back();
+    return (raw < 0 ? "-" : "") + std::to_string(size / scale) + "." + fraction;
 }
 
 }  // namespace qbk

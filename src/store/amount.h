@@ -1,4 +1,4 @@
-// Amounts typed by the user.
+// Amounts typed by the user, and amounts as plain decimal text.
 #ifndef QBK_STORE_AMOUNT_H_
 #define QBK_STORE_AMOUNT_H_
 
@@ -26,6 +26,10 @@ std::optional<Money> typedAmount(std::string_view text, const RegionalSettings& 
 // typedAmount with the reason of a refusal (RegionalSettings::readFigures).
 AmountReading typedAmountReading(std::string_view text, const RegionalSettings& regional,
                                  bool income);
+
+// `amount` as plain decimal text for other programs and for files: a point, no
+// grouping, at least two decimals ("-12.50", "0.1234", "1500.00").
+std::string decimalAmountText(Money amount);
 
 }  // namespace qbk
 

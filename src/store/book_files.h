@@ -20,6 +20,8 @@ inline constexpr std::string_view kPayeeRulesFileName = "payee.rules";
 inline constexpr std::string_view kImportProfilesFileName = "import.profiles";
 // The schedules of entries that come due; a text file, but undone with the entries it posts.
 inline constexpr std::string_view kSchedulesFileName = "schedules.txt";
+// The opening balance of the account the book is reconciled against.
+inline constexpr std::string_view kOpeningBalanceFileName = "opening.balance";
 // The ids of imported statement lines: the record file's name with ".ids" for its ending.
 inline constexpr std::string_view kImportedIdsEnding = ".ids";
 inline constexpr std::string_view kConverterJournalFileName = "qbk2to3.journal";
@@ -53,7 +55,7 @@ void useBookFileRules();
 // and work files, the undo store and a user's own files are left out.
 inline constexpr std::string_view kBookFilePatterns =
     "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;import.profiles;*.ids;????qbk.doc;"
-    "qbk3.ini;qbk3-due.ini;schedules.txt";
+    "qbk3.ini;qbk3-due.ini;schedules.txt;opening.balance";
 
 }  // namespace qbk
 

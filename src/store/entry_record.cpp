@@ -34,6 +34,45 @@ void store(char* out, T value) {
 
 }  // namespace
 
+ClearedState clearedStateOf(char mark) {
+    return mark == entry_layout::kMarkCleared      ? ClearedState::Cleared
+           : mark == entry_layout::kMarkReconciled ? ClearedState::Reconciled
+                                                   : ClearedState::None;
+}
+
+char clearedMarkOf(ClearedState state) {
+    switch (state) {
+        case ClearedState::Cleared: return entry_layout::kMarkCleared;
+        case ClearedState::Reconciled: return entry_layout::kMarkReconciled;
+        case ClearedState::None: break;
+    }
+    return entry_layout::kMarkNone;
+}
+
+std::string_view clearedStateName(ClearedState state) {
+    switch (state) {
+        case ClearedState::Cleared: return "cleared";
+        case ClearedState::Reconciled: return "reconciled";
+        case ClearedState::None: break;
+    }
+    return "none";
+}
+
+// The field holds the stored bytes as UTF-8: the mark is looked at, and set, in the
+// stored bytes, so that the other nine bytes stay as they were whatever they hold.
+ClearedState EntryRecord::cleared() const {
+    char field[entry_layout::kReservedWidth];
+    putText(field, reserved, entry_layout::kReservedWidth);
+    return clearedStateOf(field[0]);
+}
+
+void EntryRecord::setCleared(ClearedState state) {
+    char field[entry_layout::kReservedWidth];
+    putText(field, reserved, entry_layout::kReservedWidth);
+    field[0] = clearedMarkOf(state);
+    reserved = getText(field, entry_layout::kReservedWidth);
+}
+
 void encodeEntry(const EntryRecord& r, char* out) {
     using namespace entry_layout;
     store<double>(out + kEntryDate, r.entryDate);

@@ -12,7 +12,13 @@
 //       96     10  UserField2     text
 //      106      8  RecordStamp    double: identity of the record
 //      114      1  DeletedMark    text: "Y" deleted, anything else live
-//      115     10  Reserved       text: 10 blanks from every writer
+//      115     10  Reserved       text: byte 115 the cleared mark, the rest blank
+//
+// The cleared mark says whether the bank has the entry: blank none, "C" cleared (on a
+// statement or marked by hand), "R" reconciled (agreed with a statement's balance); any
+// other byte reads as none. Every writer keeps it with the rest of the record; a writer
+// that makes an entry from typed text writes it blank. Programs that know no mark keep
+// or blank the whole field, so a mark can be lost but never misread.
 //
 // The record count of a file is its length divided by 125; a partial last record is
 // ignored by readers and kept by writers.
@@ -38,6 +44,8 @@ inline constexpr std::size_t kUserField1 = 86, kUserField2 = 96, kUserFieldWidth
 inline constexpr std::size_t kRecordStamp = 106;
 inline constexpr std::size_t kDeletedMark = 114;
 inline constexpr std::size_t kReserved = 115, kReservedWidth = 10;
+inline constexpr std::size_t kClearedMark = kReserved;
+inline constexpr char kMarkNone = ' ', kMarkCleared = 'C', kMarkReconciled = 'R';
 // Each field starts where the one before ends (dates, amounts and stamps are 8 bytes),
 // and the last fills the record.
 static_assert(kCategoryCode == kEntryDate + 8 && kAmount == kCategoryCode + kCategoryCodeWidth &&
@@ -46,6 +54,15 @@ static_assert(kCategoryCode == kEntryDate + 8 && kAmount == kCategoryCode + kCat
               kRecordStamp == kUserField2 + kUserFieldWidth && kDeletedMark == kRecordStamp + 8 &&
               kReserved == kDeletedMark + 1 && kReserved + kReservedWidth == kSize);
 }  // namespace entry_layout
+
+// Whether the bank has an entry; ordered none < cleared < reconciled.
+enum class ClearedState { None, Cleared, Reconciled };
+
+// The state a mark byte stands for, and the byte of a state.
+ClearedState clearedStateOf(char mark);
+char clearedMarkOf(ClearedState state);
+// "none", "cleared", "reconciled": the names of the data formats and the command line.
+std::string_view clearedStateName(ClearedState state);
 
 // One entry in memory. Text fields hold their value as stored: UTF-8, padded with
 // blanks to the field's width in characters (the encoder pads or cuts any other length).
@@ -61,6 +78,9 @@ struct EntryRecord {
     std::string reserved = std::string(entry_layout::kReservedWidth, ' ');
 
     bool isDeleted() const { return deletedMark == "Y"; }
+    // The cleared mark in the first byte of `reserved`; setting it keeps the other nine.
+    ClearedState cleared() const;
+    void setCleared(ClearedState state);
     friend bool operator==(const EntryRecord&, const EntryRecord&) = default;
 };
 
@@ -78,6 +98,12 @@ DaySerial entryDate(const char* record);
 Money amount(const char* record);
 double recordStamp(const char* record);
 bool isDeleted(const char* record);
+inline ClearedState cleared(const char* record) {
+    return clearedStateOf(record[entry_layout::kClearedMark]);
+}
+inline void setCleared(char* record, ClearedState state) {
+    record[entry_layout::kClearedMark] = clearedMarkOf(state);
+}
 inline std::string_view categoryCode(const char* record) {
     return {record + entry_layout::kCategoryCode, entry_layout::kCategoryCodeWidth};
 }

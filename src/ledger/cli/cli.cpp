@@ -19,6 +19,7 @@ constexpr CommandMaker kCommands[] = {
     makeImportCommand,   makeReportCommand, makeExportCommand, makeUndoCommand,
     makeRedoCommand,
     makeScheduleCommand, makeDueCommand,    makePostCommand,   makeForecastCommand,
+    makeClearCommand,    makeReconcileCommand,
 #ifdef QBK_WITH_CHARTS
     makeChartCommand,
 #endif

@@ -99,6 +99,8 @@ Subcommand makeScheduleCommand(CLI::App& tool, CliContext& cx);  // schedule_com
 Subcommand makeDueCommand(CLI::App& tool, CliContext& cx);       // schedule_commands.cpp
 Subcommand makePostCommand(CLI::App& tool, CliContext& cx);      // schedule_commands.cpp
 Subcommand makeForecastCommand(CLI::App& tool, CliContext& cx);  // schedule_commands.cpp
+Subcommand makeClearCommand(CLI::App& tool, CliContext& cx);     // cleared_commands.cpp
+Subcommand makeReconcileCommand(CLI::App& tool, CliContext& cx); // cleared_commands.cpp
 
 }  // namespace qbk
 

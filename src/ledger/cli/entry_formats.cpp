@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/windows1252.h"
+#include "store/amount.h"
 
 namespace qbk {
 namespace {
@@ -19,6 +20,7 @@ struct Fields {
     std::string_view category, note, user1, user2;
     std::optional<std::string> stamp;  // nullopt: not a finite number
     bool deleted = false;
+    std::string_view cleared;
 };
 
 
@@ -31,10 +33,11 @@ std::optional<std::string> numberText(double value) {
 }
 
 Fields fieldsOf(const EntryRecord& e) {
-    return {isoDate(e.entryDate),       decimalText(e.amount),
+    return {isoDate(e.entryDate),       decimalAmountText(e.amount),
             trimBlanks(e.categoryCode), trimBlanks(e.note),
             trimBlanks(e.userField1),   trimBlanks(e.userField2),
-            numberText(e.recordStamp),  e.isDeleted()};
+            numberText(e.recordStamp),  e.isDeleted(),
+            clearedStateName(e.cleared())};
 }
 
 
@@ -70,7 +73,10 @@ void appendJsonObject(std::string& out, const Fields& f) {
     out += ",\"stamp\":";
     out += f.stamp.value_or("null");
     out += ",\"deleted\":";
-    out += f.deleted ? "true}" : "false}";
+    out += f.deleted ? "true" : "false";
+    out += ",\"cleared\":";
+    appendJsonString(out, f.cleared);
+    out += '}';
 }
 
 void appendCsvLine(std::string& out, const Fields& f) {
@@ -83,7 +89,9 @@ void appendCsvLine(std::string& out, const Fields& f) {
     }
     out += ',';
     out += f.stamp.value_or("");
-    out += f.deleted ? ",true\n" : ",false\n";
+    out += f.deleted ? ",true," : ",false,";
+    out += f.cleared;
+    out += '\n';
 }
 
 }  // namespace
@@ -128,7 +136,7 @@ std::optional<std::string> isoDate(DaySerial day) {
 void EntryWriter::begin() {
     out_ << (format_ == EntryFormat::Json
                  ? "["
-                 : "date,amount,category,note,user1,user2,stamp,deleted\n");
+                 : "date,amount,category,note,user1,user2,stamp,deleted,cleared\n");
 }
 
 void EntryWriter::write(const EntryRecord& entry) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "import/entry_matches.h"
 #include "import/imported_ids.h"
 #include "platform/book_lock.h"
 #include "platform/errors.h"
@@ -100,6 +101,19 @@ void placeCategory(ImportRow& row, const PayeeMatcher& matcher,
     }
     row.entry.categoryCode = fitField(code.value_or(""), entry_layout::kCategoryCodeWidth);
     row.categorySource = code ? source : CategorySource::None;
+}
+
+// Whether the book holds `id` for a cleared entry of the line's amount dated within
+// kMatchDays of the line (`record`, the line encoded): the line matched it before.
+bool clearedNear(const BookIndex& book, const std::string& id, const char* record) {
+    const auto at = book.clearedIds.find(id);
+    if (at == book.clearedIds.end()) return false;
+    const std::string& da = at->second;
+    if (std::memcmp(da.data() + 8, record + entry_layout::kAmount, 8) != 0) return false;
+    double typed = 0;
+    std::memcpy(&typed, da.data(), 8);
+    const double gap = typed - entry_bytes::entryDate(record);
+    return gap >= -kMatchDays && gap <= kMatchDays;
 }
 
 }  // namespace
@@ -213,15 +227,22 @@ BookIndex bookIndexOf(std::string_view records, const ImportedIds& ids) {
         ++index.entryKeys[std::move(key)];
         byStamp.emplace(entry_bytes::recordStamp(r), r);
     }
-    for (const auto& [id, stamp] : ids.stampOf)
-        if (const auto at = byStamp.find(stamp); at != byStamp.end())
-            index.ids.emplace(id, dateAndAmount(at->second));
+    for (const auto& [id, stamp] : ids.stampOf) {
+        const auto at = byStamp.find(stamp);
+        if (at == byStamp.end()) continue;
+        index.ids.emplace(id, dateAndAmount(at->second));
+        if (entry_bytes::cleared(at->second) != ClearedState::None)
+            index.clearedIds.emplace(id, dateAndAmount(at->second));
+    }
+    index.records = records;
     return index;
 }
 
 BookIndex readBookIndex(const std::string& recordFilePath) {
-    const RecordFileContent content = readRecordFile(recordFilePath);
-    return bookIndexOf(content.records, readImportedIds(importedIdsPath(recordFilePath)));
+    auto records = std::make_shared<std::string>(readRecordFile(recordFilePath).records);
+    BookIndex index = bookIndexOf(*records, readImportedIds(importedIdsPath(recordFilePath)));
+    index.ownedRecords = std::move(records);
+    return index;
 }
 
 void markDuplicates(ImportBatch& batch, const BookIndex& book) {
@@ -246,6 +267,8 @@ void markDuplicates(ImportBatch& batch, const BookIndex& book) {
             else if (reused != book.ids.end() && reused->second == da &&
                      takenIds.insert(reusedId).second)
                 row.duplicate = Duplicate::InBook;
+            else if (clearedNear(book, row.id, bytes) && takenIds.insert(row.id).second)
+                row.duplicate = Duplicate::InBook;
             else if (id != book.ids.end() && id->second != da)
                 row.duplicate = Duplicate::IdReused;
         } else {
@@ -266,6 +289,7 @@ void markDuplicates(ImportBatch& batch, const BookIndex& book) {
         }
         row.included = !isDuplicate(row.duplicate);
     }
+    matchTypedEntries(batch, book.records);
 }
 
 DuplicateFinder::DuplicateFinder(std::string_view book) {
@@ -329,7 +353,12 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     // preview.
     ImportBatch now = batch;
     const BookIndex index = bookIndexOf(content.records, ids);
-    if (!keepDuplicates) markDuplicates(now, index);
+    // Every line, duplicates too, is added when the user keeps duplicates: none clears.
+    if (keepDuplicates)
+        for (ImportRow& row : now.rows)
+            row.match.reset();
+    else
+        markDuplicates(now, index);
     std::unordered_map<std::string, std::string> written;  // ids of this import: date, amount
     // Comma-delimited lines keep their category codes as they stand, so only a statement
     // needs the category file.
@@ -347,6 +376,17 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         if (!row.included) continue;
         if (!keepDuplicates && !isDuplicate(row.duplicate) && isDuplicate(now.rows[i].duplicate)) {
             ++commit.duplicatesLeftOut;
+            continue;
+        }
+        if (row.clearsMatch && now.rows[i].match) {
+            const EntryMatch& m = *now.rows[i].match;
+            entry_bytes::setCleared(content.records.data() + (m.record - 1) * entry_layout::kSize,
+                                    ClearedState::Cleared);
+            if (!row.id.empty() && index.ids.find(row.id) == index.ids.end()) {
+                ids.stampOf[row.id] = m.stamp;
+                idsChanged = true;
+            }
+            ++commit.cleared;
             continue;
         }
         EntryRecord r = row.entry;
@@ -385,7 +425,7 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         appended += encoded;
         ++commit.added;
     }
-    if (commit.added == 0) return commit;
+    if (commit.added == 0 && commit.cleared == 0) return commit;
     checkTotalsFit(content.records, appended);
 
     if (!commit.createdCategories.empty()) {

@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +67,14 @@ inline bool isDuplicate(Duplicate d) {
     return d == Duplicate::InBook || d == Duplicate::SameIdInFile;
 }
 
+// The entry a line meets in the book (entry_matches.h).
+struct EntryMatch {
+    std::size_t record = 0;  // its number in the record file, from 1
+    double stamp = 0;
+    DaySerial date = 0;
+    std::string note;  // without surrounding blanks
+};
+
 struct ImportRow {
     EntryRecord entry;         // no stamp until it is written
     std::size_t line = 0;      // statement lines: where the transaction begins
@@ -77,6 +86,8 @@ struct ImportRow {
     CategorySource categorySource = CategorySource::None;
     Duplicate duplicate = Duplicate::None;
     bool included = true;
+    std::optional<EntryMatch> match;  // a typed entry this line is
+    bool clearsMatch = true;          // included with a match: mark it cleared, add nothing
 };
 
 struct ImportBatch {
@@ -120,6 +131,12 @@ struct BookIndex {
     std::unordered_map<std::string, std::size_t> entryKeys, checkKeys;
     // Ids imported into the book, with the date and amount of their entry (still there).
     std::unordered_map<std::string, std::string> ids;
+    // Those of them whose entry is cleared or reconciled: a line that matched a typed
+    // entry keeps its id there, dated as the user typed it, not as the bank wrote.
+    std::unordered_map<std::string, std::string> clearedIds;
+    // The book's whole records, for the matching of typed entries.
+    std::string_view records;
+    std::shared_ptr<const std::string> ownedRecords;  // when readBookIndex read them
 };
 // Reads the record file and its ids file.
 BookIndex readBookIndex(const std::string& recordFilePath);
@@ -127,7 +144,9 @@ BookIndex readBookIndex(const std::string& recordFilePath);
 BookIndex bookIndexOf(std::string_view records, const ImportedIds& ids);
 
 // Marks every row's duplicate state and includes exactly the rows that are no
-// duplicate.
+// duplicate; then matches the rows with the typed entries of the book
+// (matchTypedEntries). A line whose id the book holds for a cleared entry of its amount
+// dated within kMatchDays is a duplicate: it cleared that entry before.
 void markDuplicates(ImportBatch& batch, const BookIndex& book);
 
 // The same count of date, amount and note for encoded records, with no copy of a key:
@@ -158,6 +177,7 @@ struct ImportCommit {
     // book changed after the preview) and so were left out.
     std::size_t duplicatesLeftOut = 0;
     std::vector<std::string> createdCategories;  // codes, in the order created
+    std::size_t cleared = 0;  // typed entries marked cleared by the lines they match
 };
 
 // Writes the included rows, under the book lock of the record file's folder. The
@@ -170,7 +190,10 @@ struct ImportCommit {
 // category file lacks are added to it (named by their code, the default category
 // kDefaultImportCategoryName); the ids of the statement rows join the ids file; the
 // entries are appended after all existing ones (with `sortAfter`, the record file is
-// then sorted by date as the sort command sorts it, in the same write). Each file is replaced
+// then sorted by date as the sort command sorts it, in the same write). An included row
+// that meets a typed entry of the book as it is then (matchTypedEntries; not with
+// `keepDuplicates`) and whose `clearsMatch` holds marks that entry cleared instead, and its id joins the ids file
+// under that entry's stamp. Each file is replaced
 // atomically, the ids file before the record file; when a write fails, the category file is put
 // back, so that the book is as before, and OperationError is thrown.
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,

@@ -1,5 +1,6 @@
 #include "import/import_run.h"
 
+
 #include "import/amount_column.h"
 #include "import/camt_reader.h"
 #include "import/import_batch.h"
@@ -12,6 +13,7 @@
 #include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
+#include "store/amount.h"
 
 namespace qbk {
 
@@ -57,7 +59,7 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         const PayeeRules rules = readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName));
         Statement statement;
         if (format == ImportFormat::Ofx) {
-            statement = readOfx(text, &summary.investmentsLeftOut);
+            statement = readOfx(text, &summary.investmentsLeftOut, &summary.ledgerBalance);
             if (statement.empty() && summary.investmentsLeftOut > 0)
                 throw OperationError(
                     errnum::kTypeMismatch,
@@ -83,11 +85,23 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         const ImportCommit commit =
             commitImport(batch, target, kDefaultImportCategory, stamps, request.keepDuplicates);
         summary.added = commit.added;
+        summary.cleared = commit.cleared;
         summary.duplicatesSkipped = commit.duplicatesLeftOut;
         summary.createdCategories = commit.createdCategories;
     }
 
     summary.text = std::to_string(summary.added) + " records have been imported.\n";
+    if (summary.cleared > 0)
+        summary.text += std::to_string(summary.cleared) +
+                        (summary.cleared == 1 ? " entry you typed matches a line and was"
+                                              : " entries you typed match lines and were") +
+                        " marked cleared instead.\n";
+    if (summary.ledgerBalance)
+        summary.text += "The statement's ending balance is " +
+                        regional.currencyText(summary.ledgerBalance->amount) + " on " +
+                        regional.shortDate(summary.ledgerBalance->date) +
+                        " (qbk3-cli reconcile --to " + regional.shortDate(summary.ledgerBalance->date) +
+                        " --balance " + decimalAmountText(summary.ledgerBalance->amount) + ").\n";
     if (summary.duplicatesSkipped > 0)
         summary.text += std::to_string(summary.duplicatesSkipped) +
                         (summary.duplicatesSkipped == 1 ? " duplicate was" : " duplicates were") +

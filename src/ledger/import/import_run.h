@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "import/comma_import.h"
+#include "import/statement.h"
 #include "platform/regional.h"
 #include "platform/stamps.h"
 
@@ -28,6 +29,8 @@ struct ImportRequest {
 
 struct ImportSummary {
     std::size_t added = 0;
+    std::size_t cleared = 0;  // typed entries the statement's lines matched and cleared
+    std::optional<StatementBalance> ledgerBalance;  // an OFX statement's ending balance
     std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
     std::size_t investmentsLeftOut = 0;  // OFX transactions of securities

@@ -299,6 +299,11 @@ class OfxParser {
             return;
         }
         if (!inTransaction_) {
+            if (!open_.empty() && open_.back().name == "LEDGERBAL") {
+                if (name == "BALAMT") balanceAmount_ = parseStatementAmount(value);
+                if (name == "DTASOF") balanceDate_ = ofxDate(value);
+                return;
+            }
             if (name == "ACCTID" && !open_.empty() &&
                 (open_.back().name == "BANKACCTFROM" || open_.back().name == "CCACCTFROM" ||
                  open_.back().name == "INVACCTFROM"))
@@ -379,14 +384,24 @@ class OfxParser {
     std::string statusCode_, statusSeverity_, statusMessage_;
     bool cdata_ = false;           // the value being read is a CDATA section
     std::size_t investments_ = 0;  // transactions of securities
+    std::optional<Money> balanceAmount_;
+    std::optional<DaySerial> balanceDate_;
+
+  public:
+    std::optional<StatementBalance> ledgerBalance() const {
+        if (!balanceAmount_ || !balanceDate_) return std::nullopt;
+        return StatementBalance{*balanceAmount_, *balanceDate_};
+    }
 };
 
 }  // namespace
 
-Statement readOfx(std::string_view text, std::size_t* investments) {
+Statement readOfx(std::string_view text, std::size_t* investments,
+                  std::optional<StatementBalance>* ledgerBalance) {
     OfxParser parser(text);
     Statement statement = parser.parse();
     if (investments) *investments = parser.investments();
+    if (ledgerBalance) *ledgerBalance = parser.ledgerBalance();
     return statement;
 }
 

@@ -12,6 +12,7 @@
 #define QBK_IMPORT_OFX_READER_H_
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "import/statement.h"
@@ -29,7 +30,11 @@ namespace qbk {
 // With `investments`, it is set to the number of transactions of securities (BUYSTOCK,
 // SELLMF, REINVEST, ... in an INVTRANLIST), which hold no cash line of their own and are
 // not read.
-Statement readOfx(std::string_view text, std::size_t* investments = nullptr);
+// With `ledgerBalance`, it is set to the statement's LEDGERBAL (BALAMT and DTASOF), or
+// to nullopt when the file gives none that reads (a balance is never a reason to refuse
+// the transactions).
+Statement readOfx(std::string_view text, std::size_t* investments = nullptr,
+                  std::optional<StatementBalance>* ledgerBalance = nullptr);
 
 }  // namespace qbk
 

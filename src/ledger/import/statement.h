@@ -28,6 +28,13 @@ struct StatementTransaction {
 
 using Statement = std::vector<StatementTransaction>;
 
+// The balance a statement gives for the end of its period (OFX LEDGERBAL): what the
+// bank's books held on `date`, the balance a reconcile agrees with.
+struct StatementBalance {
+    Money amount;
+    DaySerial date = 0;
+};
+
 // Reads an amount as banks write it: an optional sign, digits, and a decimal point or
 // comma. Group separators are allowed when the other mark is the decimal one
 // (1,234.56 and 1.234,56), or when they repeat or stand before three digits and no

@@ -70,6 +70,12 @@ EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand 
     return reading;
 }
 
+void keepClearedMark(const EntryRecord& replaced, EntryRecord& replacement) {
+    replacement.reserved = replaced.reserved;
+    if (replacement.amount != replaced.amount || replacement.entryDate != replaced.entryDate)
+        replacement.setCleared(ClearedState::None);
+}
+
 std::string pickListPath(const std::string& dataFolder, int field) {
     return dataFolder + std::string(field == 1 ? kUdf1FileName : kUdf2FileName);
 }

@@ -51,6 +51,11 @@ struct EntryReading {
 EntryReading readEntryForm(const EntryFormText& form, bool income, EntryCommand command,
                            std::optional<DaySerial> fixedDate, const RegionalSettings& regional);
 
+// What a replaced entry keeps of the one it replaces: its Reserved field with the
+// cleared mark, unless the amount or the date changed (the bank's line no longer
+// describes it); then the mark is none and the rest of the field stays.
+void keepClearedMark(const EntryRecord& replaced, EntryRecord& replacement);
+
 // The pick list of user field 1 or 2 in `dataFolder` (ending with "/").
 std::string pickListPath(const std::string& dataFolder, int field);
 

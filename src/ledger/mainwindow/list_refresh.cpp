@@ -286,6 +286,8 @@ class ListBuilder {
     }
 
     void visit(std::size_t number, const char* r) {
+        if (entry_bytes::cleared(r) != ClearedState::None && !entry_bytes::isDeleted(r))
+            view_.bookCleared += entry_bytes::amount(r);
         if (!filter_.keeps(r)) return;
         ++listed_;
         const Money amount = entry_bytes::amount(r);

@@ -66,6 +66,9 @@ class ListView {
     Money expense;                // sum of the negative amounts listed
     Money balance;                // sum of all amounts listed
     std::size_t recordCount = 0;  // records in the file, deleted ones included
+    // Sum of every live cleared or reconciled entry of the file, listed or not: with the
+    // opening balance, what the bank should hold.
+    Money bookCleared;
     // Panels 1 to 5 of the status bar outside report mode.
     std::array<std::string, 5> panels;
 

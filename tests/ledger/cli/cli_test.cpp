@@ -99,9 +99,16 @@ TEST_F(CliTest, ListGivesTheListedEntriesAsTypedData) {
     gone.deletedMark = "Y";
     data.write(
         "quillbank.dat",
-        fileOf({gone, entry(2001, 4, 2, "FOOD", -1250, "fish, \"fresh\"", 89200.5, "card"), [] {
+        fileOf({gone,
+                [] {
+                    EntryRecord e = entry(2001, 4, 2, "FOOD", -1250, "fish, \"fresh\"", 89200.5, "card");
+                    e.setCleared(ClearedState::Cleared);
+                    return e;
+                }(),
+                [] {
                     EntryRecord e = entry(2001, 4, 1, "PAY", 0, "salary", 1.25e-7);
                     e.amount = Money::fromRaw(123456789);
+                    e.setCleared(ClearedState::Reconciled);
                     return e;
                 }()}));
     ASSERT_EQ(run({"list", data.path(), "--format", "json"}), 0) << err.str();
@@ -109,18 +116,19 @@ TEST_F(CliTest, ListGivesTheListedEntriesAsTypedData) {
               "[\n"
               "{\"date\":\"2001-04-02\",\"amount\":\"-12.50\",\"category\":\"FOOD\",\"note\":"
               "\"fish, \\\"fresh\\\"\",\"user1\":\"card\",\"user2\":\"\",\"stamp\":89200.5,"
-              "\"deleted\":false},\n"
+              "\"deleted\":false,\"cleared\":\"cleared\"},\n"
               "{\"date\":\"2001-04-01\",\"amount\":\"12345.6789\",\"category\":\"PAY\",\"note\":"
-              "\"salary\",\"user1\":\"\",\"user2\":\"\",\"stamp\":1.25e-07,\"deleted\":false}\n"
+              "\"salary\",\"user1\":\"\",\"user2\":\"\",\"stamp\":1.25e-07,\"deleted\":false,"
+              "\"cleared\":\"reconciled\"}\n"
               "]\n");
     ASSERT_EQ(run({"list", data.path(), "--format=csv", "--category", "FOOD"}), 0);
     EXPECT_EQ(out.str(),
-              "date,amount,category,note,user1,user2,stamp,deleted\n"
-              "2001-04-02,-12.50,FOOD,\"fish, \"\"fresh\"\"\",card,,89200.5,false\n");
+              "date,amount,category,note,user1,user2,stamp,deleted,cleared\n"
+              "2001-04-02,-12.50,FOOD,\"fish, \"\"fresh\"\"\",card,,89200.5,false,cleared\n");
     ASSERT_EQ(run({"list", data.path(), "--format", "json", "--search", "nothing"}), 0);
     EXPECT_EQ(out.str(), "[]\n");
     ASSERT_EQ(run({"list", data.path(), "--format", "csv", "--search", "nothing"}), 0);
-    EXPECT_EQ(out.str(), "date,amount,category,note,user1,user2,stamp,deleted\n");
+    EXPECT_EQ(out.str(), "date,amount,category,note,user1,user2,stamp,deleted,cleared\n");
     EXPECT_EQ(run({"list", data.path(), "--format", "xml"}), 2);
 }
 

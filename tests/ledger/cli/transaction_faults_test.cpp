@@ -61,8 +61,10 @@ class TransactionFaults : public ::testing::Test {
     void makeBook(const TempFolder& book) {
         writeCategories(book.file("category.dat"),
                         testing::categoriesOf({{"CAR", "Car"}, {"FOOD", "Food"}, {"PAY", "Pay"}}));
+        EntryRecord bread = entry(2001, 5, 3, "FOOD", -1250, "bread", 37000.5);
+        bread.setCleared(ClearedState::Cleared);
         book.write("quillbank.dat",
-                   fileOf({entry(2001, 5, 3, "FOOD", -1250, "bread", 37000.5),
+                   fileOf({bread,
                            entry(2001, 5, 1, "CAR", -4000, "fuel", 37000.25),
                            entry(2001, 4, 9, "FOOD", -800, "milk", 37000.125),
                            entry(2001, 6, 1, "PAY", 250000, "salary", 37000.75)}));
@@ -200,6 +202,12 @@ TEST_F(TransactionFaults, PostsAtTheSameTimePostEachDateOnce) {
     EXPECT_EQ(book.read("quillbank.dat").size(), once.read("quillbank.dat").size());
     EXPECT_EQ(once.read("quillbank.dat").size(), 9 * entry_layout::kSize);
     EXPECT_EQ(book.read("schedules.txt"), once.read("schedules.txt"));
+}
+
+TEST_F(TransactionFaults, ClearedMarksAndAReconcileWithItsOpeningBalance) {
+    failEverywhere({"clear", "BOOK", "--from", "05/01/2001", "--to", "05/31/2001"});
+    failEverywhere(
+        {"reconcile", "BOOK", "--to", "05/31/2001", "--balance", "87.50", "--opening", "100"});
 }
 
 TEST_F(TransactionFaults, UndoAndRedoThemselves) {

@@ -69,6 +69,8 @@ class StatementImport : public ::testing::Test {
 TEST_F(StatementImport, AnOfxStatementImportedTwiceAddsNothingTheSecondTime) {
     EXPECT_EQ(import("checking.ofx").text,
               "4 records have been imported.\n"
+              "The statement's ending balance is $1,183.95 on 01/31/2026 (qbk3-cli reconcile "
+              "--to 01/31/2026 --balance 1183.95).\n"
               "Category IMPORT was created.\n"
               "They stand at the end of the record file: sort it before you use the book.\n");
     EXPECT_EQ(entries(),
@@ -88,6 +90,8 @@ TEST_F(StatementImport, AnOfxStatementImportedTwiceAddsNothingTheSecondTime) {
     const std::string bytes = book.read("quillbank.dat");
     EXPECT_EQ(import("checking.ofx").text,
               "0 records have been imported.\n"
+              "The statement's ending balance is $1,183.95 on 01/31/2026 (qbk3-cli reconcile "
+              "--to 01/31/2026 --balance 1183.95).\n"
               "4 duplicates were skipped (--keep-duplicates imports them).\n");
     EXPECT_EQ(book.read("quillbank.dat"), bytes);
     EXPECT_EQ(book.read("quillbank.ids"), ids);
@@ -127,6 +131,8 @@ TEST_F(StatementImport, AQfxRepeatingATransactionKeepsOneOfThem) {
               "15.50");
     EXPECT_EQ(import("card.qfx").text,
               "0 records have been imported.\n"
+              "The statement's ending balance is ($225.60) on 02/28/2026 (qbk3-cli reconcile "
+              "--to 02/28/2026 --balance -225.60).\n"
               "4 duplicates were skipped (--keep-duplicates imports them).\n");
 }
 

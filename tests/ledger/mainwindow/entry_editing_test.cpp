@@ -90,6 +90,20 @@ TEST(ReadEntryForm, AFixedDateIsStoredWithoutReadingTheDateBox) {
     EXPECT_EQ(r.record.entryDate, serialFromDate(2000, 2, 29));
 }
 
+TEST(KeepClearedMark, AReplaceKeepsTheMarkUnlessTheAmountOrTheDateChanged) {
+    EntryRecord loaded = entry(2001, 4, 2, "FOOD", -1250, "fish", 5);
+    loaded.reserved = "Rspare    ";
+    EntryRecord typed = entry(2001, 4, 2, "DINE", -1250, "fish soup", 0, "card");
+    keepClearedMark(loaded, typed);
+    EXPECT_EQ(encodeEntry(typed).substr(115), "Rspare    ");
+    for (EntryRecord changed : {entry(2001, 4, 2, "FOOD", -1251, "fish"),
+                                entry(2001, 4, 2, "FOOD", 1250, "fish"),
+                                entry(2001, 4, 3, "FOOD", -1250, "fish")}) {
+        keepClearedMark(loaded, changed);
+        EXPECT_EQ(encodeEntry(changed).substr(115), " spare    ");
+    }
+}
+
 TEST(ReadEntryForm, ReadsAmountsAndDatesInTheUsersRegionalSettings) {
     const RegionalSettings de = RegionalSettings::germany();
     const EntryReading r = readEntryForm({"31.12.2000", "1.234,56 €", "A", "", "", ""}, false,

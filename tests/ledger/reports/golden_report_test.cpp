@@ -59,5 +59,13 @@ TEST(GoldenReports, CommaDecimalBook) {
     expectAllFourReports(testing::germanBook());
 }
 
+// Cleared and reconciled marks change no character of a report.
+TEST(GoldenReports, TheSameWithEveryKindOfClearedMark) {
+    TestBook book = testing::unitedStatesBook();
+    for (std::size_t i = 0; i < book.reportList.size(); ++i)
+        book.reportList[i].setCleared(static_cast<ClearedState>(i % 3));
+    expectAllFourReports(book);
+}
+
 }  // namespace
 }  // namespace qbk

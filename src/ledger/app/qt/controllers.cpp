@@ -4,6 +4,7 @@
 #include "import/qt/import_commands.h"
 #include "macros/qt/macro_commands.h"
 #include "mainwindow/qt/category_frame.h"
+#include "mainwindow/qt/cleared_commands.h"
 #include "mainwindow/qt/date_selector.h"
 #include "mainwindow/qt/entry_form.h"
 #include "mainwindow/qt/qbk3_main.h"
@@ -25,6 +26,7 @@ void installControllers(QBK_3_Main& window) {
     new CategoryFrameCommands(window);
     new MaintenanceCommands(window);
     new UndoCommands(window);
+    new ClearedCommands(window);
     new ReportMode(window);
     new MacroCommands(window, *dateSelector);
     new ImportCommands(window);

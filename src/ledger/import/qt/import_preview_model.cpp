@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPalette>
 
+#include "import/entry_matches.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
 
@@ -45,6 +46,14 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
     const ImportRow& row = batch_.rows[static_cast<std::size_t>(index.row())];
     if (role == Qt::CheckStateRole && index.column() == Include)
         return row.included ? Qt::Checked : Qt::Unchecked;
+    // A line that is an entry the user typed clears it while ticked, else adds an entry.
+    if (role == Qt::CheckStateRole && index.column() == DuplicateMark && row.match)
+        return row.clearsMatch ? Qt::Checked : Qt::Unchecked;
+    // The cell is narrow; its tip says it whole.
+    if (role == Qt::ToolTipRole && index.column() == DuplicateMark && row.match)
+        return qs(matchText(*row.match, regional_) +
+                  (row.clearsMatch ? ": ticked, importing marks that entry cleared and adds nothing"
+                                   : ": not ticked, the line is added as a new entry"));
     if (role == Qt::TextAlignmentRole && index.column() == Amount)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole) {
@@ -63,6 +72,9 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
         case Category:
             return qs(trimBlanks(row.entry.categoryCode));
         case DuplicateMark:
+            if (row.match)
+                return qs(matchText(*row.match, regional_) +
+                          (row.clearsMatch ? " (marked cleared, not added)" : " (added as new)"));
             return duplicateText(row.duplicate);
         default:
             return {};
@@ -80,6 +92,9 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
 Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.column() == Include) f |= Qt::ItemIsUserCheckable;
+    if (index.column() == DuplicateMark &&
+        batch_.rows[static_cast<std::size_t>(index.row())].match)
+        f |= Qt::ItemIsUserCheckable;
     if (index.column() == Category) f |= Qt::ItemIsEditable;
     return f;
 }
@@ -88,6 +103,13 @@ bool ImportPreviewModel::setData(const QModelIndex& index, const QVariant& value
     if (!index.isValid()) return false;
     if (index.column() == Include && role == Qt::CheckStateRole) {
         batch_.rows[static_cast<std::size_t>(index.row())].included =
+            value.value<Qt::CheckState>() == Qt::Checked;
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
+        emit inclusionChanged();
+        return true;
+    }
+    if (index.column() == DuplicateMark && role == Qt::CheckStateRole) {
+        batch_.rows[static_cast<std::size_t>(index.row())].clearsMatch =
             value.value<Qt::CheckState>() == Qt::Checked;
         emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
         emit inclusionChanged();

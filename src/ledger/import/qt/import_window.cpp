@@ -383,9 +383,10 @@ void qbk3cdi::showStatement() {
         step(1);
     }
     std::optional<DateOrder> order;
+    ledgerBalance_.reset();
     if (*format_ == ImportFormat::Ofx) {
         const WaitCursor hourglass;
-        statement = readOfx(text);
+        statement = readOfx(text, nullptr, &ledgerBalance_);
     } else if (*format_ == ImportFormat::Mt940) {
         const WaitCursor hourglass;
         statement = readMt940(text);
@@ -616,17 +617,31 @@ void qbk3cdi::Command1_Click() {
         return;
     }
     ProgressBar1->setValue(lines);
+    if (ledgerBalance_) {
+        window_.state().OfferedStatementBalance = ledgerBalance_->amount;
+        window_.state().OfferedStatementDate = ledgerBalance_->date;
+    }
+    if (commit.cleared > 0) window_.refreshList();
     previewModel_->reload();
     showPreviewSummary();
     if (!commit.createdCategories.empty()) window_.PopCategoryGrid();
+    // Entries the user typed that lines matched are named after what was added.
+    const auto withCleared = [&](Message m) {
+        if (commit.cleared > 0)
+            m.text += "\r\n\r\n" + std::to_string(commit.cleared) +
+                      (commit.cleared == 1 ? " entry you typed matches a line of the file and was"
+                                           : " entries you typed match lines of the file and were") +
+                      " marked cleared instead of being added again.";
+        return m;
+    };
     if (!sortAfter_) {
         window_.prompts().message(
-            importFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
+            withCleared(importFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut)));
         return;
     }
     window_.refreshList();
-    window_.prompts().message(
-        sortedImportFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut));
+    window_.prompts().message(withCleared(
+        sortedImportFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut)));
 }
 
 void qbk3cdi::Command2_Click() {

@@ -109,6 +109,7 @@ class qbk3cdi : public QDialog {
     std::optional<OperationError> previewError_;  // why its lines do not convert
     bool headerTouched_ = false;
     ImportBatch batch_;
+    std::optional<StatementBalance> ledgerBalance_;  // of the OFX statement shown
     PayeeRules rules_;
     std::vector<CategoryRecord> categories_;
 

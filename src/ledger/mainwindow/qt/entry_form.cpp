@@ -426,6 +426,7 @@ void EntryForm::replace(bool income) {
     }
     if (window_.prompts().message(replaceQuestion()) != Answer::Yes) return;
     EntryRecord& record = reading.record;
+    keepClearedMark(loaded_, record);
     const EntryFormText typed = text();
     // Gone since it was opened: what was typed stays, so it can be saved as new.
     if (!writeOver(opened_, record, &window_.stamps(), [&] {

@@ -12,9 +12,23 @@ namespace qbk {
 namespace {
 
 constexpr int kAmountColumn = 1;
-constexpr int kStampColumn = 6;
-constexpr int kBalanceColumn = 7;
+constexpr int kStampColumn = MainGridModel::kStampColumn;
+constexpr int kClearedColumn = MainGridModel::kClearedColumn;
+constexpr int kBalanceColumn = MainGridModel::kBalanceColumn;
 constexpr std::uint32_t kPlannedChunk = 1;
+
+QString clearedCellText(ClearedState state) {
+    return state == ClearedState::Cleared      ? QStringLiteral("c")
+           : state == ClearedState::Reconciled ? QStringLiteral("R")
+                                               : QString();
+}
+
+QString clearedToolTip(ClearedState state) {
+    return state == ClearedState::Cleared ? QStringLiteral("Cleared: the bank has this entry")
+           : state == ClearedState::Reconciled
+               ? QStringLiteral("Reconciled: agreed with a bank statement")
+               : QStringLiteral("Not cleared: the bank has not shown this entry yet");
+}
 
 }  // namespace
 
@@ -164,6 +178,11 @@ std::size_t MainGridModel::recordNumber(int row) const {
     return chunks_[r.chunk]->recordNumber(r.row);
 }
 
+ClearedState MainGridModel::cleared(int row) const {
+    const RowRef& r = rows_.at(static_cast<std::size_t>(row));
+    return entry_bytes::cleared(chunks_[r.chunk]->record(r.row));
+}
+
 std::vector<double> MainGridModel::stamps() const {
     std::vector<double> s;
     s.reserve(rows_.size());
@@ -177,7 +196,7 @@ int MainGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int MainGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : forecast_ ? 8 : 7;
+    return parent.isValid() ? 0 : forecast_ ? kBalanceColumn + 1 : kBalanceColumn;
 }
 
 QVariant MainGridModel::data(const QModelIndex& index, int role) const {
@@ -194,6 +213,16 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
         return qs(moneyText_(balances[r.row]));
     }
     if (const QVariant look = planned(index, role); look.isValid()) return look;
+    if (column == kClearedColumn) {
+        const ClearedState state = cleared(index.row());
+        if (role == Qt::DisplayRole) return clearedCellText(state);
+        if (role == Qt::ToolTipRole) return clearedToolTip(state);
+        if (role == Qt::AccessibleTextRole)
+            return state == ClearedState::None ? QString()
+                                               : qs(std::string(clearedStateName(state)));
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignCenter);
+        return {};
+    }
     switch (role) {
         case Qt::DisplayRole:
             if (column == kStampColumn) return QString();
@@ -238,6 +267,13 @@ QVariant MainGridModel::headerData(int section, Qt::Orientation orientation, int
         if (role == Qt::DisplayRole) return tr("Balance");
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+        return {};
+    }
+    if (orientation == Qt::Horizontal && section == kClearedColumn) {
+        if (role == Qt::DisplayRole) return QStringLiteral("C");
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("Cleared: c the bank has the entry, R reconciled");
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignCenter);
         return {};
     }
     if (orientation != Qt::Horizontal || section < 0 ||

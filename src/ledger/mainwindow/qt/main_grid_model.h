@@ -1,7 +1,9 @@
 // The rows of the record grid MainGrid, as the list refresh computed them. The model
 // only adapts them to the view: texts are made for the cells the view paints. The stamp
 // column is there for the commands (stamp()), never shown or read out: its cells are
-// blank. Assistive technology reads the cells without their padding.
+// blank. Assistive technology reads the cells without their padding. A narrow last
+// column shows the cleared mark of each entry (blank, "c" cleared, "R" reconciled);
+// the window draws it first.
 #ifndef QBK_MAINWINDOW_QT_MAIN_GRID_MODEL_H_
 #define QBK_MAINWINDOW_QT_MAIN_GRID_MODEL_H_
 
@@ -15,6 +17,7 @@
 
 #include "mainwindow/grid_layout.h"
 #include "mainwindow/list_refresh.h"
+#include "store/entry_record.h"
 
 namespace qbk {
 
@@ -22,6 +25,10 @@ class MainGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     explicit MainGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    static constexpr int kStampColumn = 6;
+    static constexpr int kClearedColumn = 7;
+    static constexpr int kBalanceColumn = 8;  // while a forecast is shown
 
     // The header format string ("<Date  |>Amount ..."): column titles and alignment.
     void setHeaderFormat(const std::string& format);
@@ -54,6 +61,7 @@ class MainGridModel : public QAbstractTableModel {
     // The cell text and the stamp of data row `row` (0-based).
     std::string cell(int row, int column) const;
     double stamp(int row) const;
+    ClearedState cleared(int row) const;
     // The number of the record row `row` shows, from 1 (0 for rows of a report list).
     std::size_t recordNumber(int row) const;
     // The stamps of all rows, top to bottom.

@@ -51,6 +51,11 @@ struct MainState {
 
     // The settings record in memory.
     SettingsRecord ProgramSettings = SettingsRecord::defaults();
+
+    // The ending balance and its date of the last bank statement imported that gave one
+    // (OFX LEDGERBAL), which Reconcile offers.
+    std::optional<Money> OfferedStatementBalance;
+    std::optional<DaySerial> OfferedStatementDate;
 };
 
 }  // namespace qbk

@@ -37,6 +37,9 @@ constexpr MenuItemDef kItems[] = {
     {"mu_Records", "mu_RestoreDeletedRecords", "&Restore Deleted Records", ""},
     {"mu_Records", "mu_ComingDue", "Comin&g Due...", ""},
     {"mu_Records", "-", "", ""},
+    {"mu_Records", "mu_ToggleCleared", "Toggle &Cleared", "Ctrl+K"},
+    {"mu_Records", "mu_Reconcile", "Rec&oncile...", ""},
+    {"mu_Records", "-", "", ""},
     {"mu_Records", "mu_Undo", "&Undo", "Ctrl+Z"},
     {"mu_Records", "mu_Redo", "Re&do", "Ctrl+Shift+Z"},
 

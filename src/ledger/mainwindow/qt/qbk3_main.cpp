@@ -28,6 +28,7 @@
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/status_panels.h"
+#include "store/opening_balance.h"
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/readable_colours.h"
@@ -306,12 +307,15 @@ void QBK_3_Main::createGrids() {
     mainGridModel_ = new MainGridModel(this);
     MainGrid->setModel(mainGridModel_);
     configureGrid(MainGrid);
+    // Several entries can be marked cleared at once; every other command takes the
+    // current row.
+    MainGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     MainGrid->setToolTip(QStringLiteral("Double-click any line item to edit"));
     MainGrid->setAccessibleName(QStringLiteral("Entries"));
     // Widths the user gives the columns are kept for the column order they belong to.
     connect(MainGrid->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
-                if (settingWidths_ || column + 1 >= mainGridModel_->columnCount()) return;
+                if (settingWidths_ || column >= MainGridModel::kStampColumn) return;
                 QList<int>& widths = columnWidths_[state_.ProgramSettings.gridOrder()];
                 while (widths.size() <= column)
                     widths.append(
@@ -393,7 +397,7 @@ void QBK_3_Main::createFrames() {
 
 void QBK_3_Main::createStatusBars() {
     DisplayStatusBar =
-        new StatusPanels(QStringLiteral("DisplayStatusBar"), {3, 3, 3, 2, 5}, central_);
+        new StatusPanels(QStringLiteral("DisplayStatusBar"), {3, 3, 3, 2, 5, 4}, central_);
     GeneralStatusBar = new StatusPanels(QStringLiteral("GeneralStatusBar"), {3, 2}, central_);
 }
 
@@ -458,6 +462,11 @@ void QBK_3_Main::Form_Resize() {
     const int generalHeight = GeneralStatusBar->sizeHint().height();
     const int bars = displayHeight + generalHeight;
     DisplayStatusBar->setGeometry(0, height - bars, width, displayHeight);
+    // The cleared balance only where the five panels of the list keep their room.
+    DisplayStatusBar->setPanelVisible(
+        kClearedBalancePanel, width >= kClearedBalanceWidth && !state_.ReportMode &&
+                                  !state_.MacroMode &&
+                                  !DisplayStatusBar->panelText(kClearedBalancePanel).isEmpty());
     GeneralStatusBar->setGeometry(0, height - generalHeight, width, generalHeight);
     if (width <= 2 * kCategoryGridWidth || height <= bars * 3) return;  // too small to lay out
 
@@ -566,6 +575,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
     if (!state_.ReportMode) bookWatcher_->recordFileRead();
     const bool fileEmpty = view.recordCount == 0;
     const std::array<std::string, 5> panels = view.panels;
+    const Money bookCleared = view.bookCleared;
     mainGridModel_->setHeaderFormat(view.headerFormat);
     if (view.headerFormat != widthsHeader_) {
         widthsHeader_ = view.headerFormat;
@@ -585,6 +595,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         MainGrid->setCurrentIndex(QModelIndex());
 
     if (state_.ReportMode) {
+        DisplayStatusBar->setPanelVisible(kClearedBalancePanel, false);
         // Entries the list holds already are not added twice, and the user is told so.
         std::string text = reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()));
         if (alreadyListed > 0)
@@ -595,6 +606,30 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
     }
     for (int i = 0; i < 5; ++i)
         DisplayStatusBar->setPanelText(i + 1, qs(panels[static_cast<std::size_t>(i)]));
+    showClearedBalance(bookCleared);
+}
+
+void QBK_3_Main::showClearedBalance(Money bookCleared) {
+    QHeaderView* header = MainGrid->horizontalHeader();
+    // The mark stands first, where a narrow column is seen whatever the widths of the
+    // others.
+    if (header->visualIndex(MainGridModel::kClearedColumn) != 0) {
+        header->moveSection(header->visualIndex(MainGridModel::kClearedColumn), 0);
+        header->resizeSection(MainGridModel::kClearedColumn,
+                              MainGrid->fontMetrics().averageCharWidth() * 2 + 8);
+    }
+    QString text;
+    if (!state_.MacroMode) {
+        try {
+            text = qs("Cleared balance " +
+                      regional().currencyText(readOpeningBalance(state_.DataFolder) + bookCleared));
+        } catch (const OperationError&) {
+            // A damaged opening balance is named by the reconcile; the list shows none.
+        }
+    }
+    DisplayStatusBar->setPanelText(kClearedBalancePanel, text);
+    DisplayStatusBar->setPanelVisible(kClearedBalancePanel,
+                                      !text.isEmpty() && central_->width() >= kClearedBalanceWidth);
 }
 
 void QBK_3_Main::followOutsideChanges() {
@@ -650,8 +685,9 @@ void QBK_3_Main::applyColumnWidths() {
 QSize QBK_3_Main::defaultSize() const {
     // The data columns: every column but the stamp column at the end.
     int columns = 0;
-    for (int i = 0; i + 1 < mainGridModel_->columnCount(); ++i)
+    for (int i = 0; i < MainGridModel::kStampColumn; ++i)
         columns += MainGrid->horizontalHeader()->sectionSize(i);
+    columns += MainGrid->horizontalHeader()->sectionSize(MainGridModel::kClearedColumn);
     const int grid = columns + MainGrid->verticalScrollBar()->sizeHint().width() +
                      2 * MainGrid->frameWidth() + 2;
     return {std::max(grid, kCategoryGridWidth + 100) + kCategoryGridWidth, 720};

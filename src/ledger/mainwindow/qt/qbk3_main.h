@@ -30,6 +30,7 @@
 #include "mainwindow/qt/splash.h"
 #include "platform/cached_file.h"
 #include "platform/errors.h"
+#include "platform/money.h"
 #include "platform/stamps.h"
 #include "store/sort_key.h"
 
@@ -108,6 +109,11 @@ class QBK_3_Main : public QMainWindow {
     void releaseBook();
     bool bookReleased() const { return bookReleased_; }
     void PopCategoryGrid();
+    // Panel 6 of DisplayStatusBar: the opening balance plus every cleared and reconciled
+    // entry of the book (what the bank should hold), shown from this window width on.
+    static constexpr int kClearedBalancePanel = 6;
+    static constexpr int kClearedBalanceWidth = 900;
+    void showClearedBalance(Money bookCleared);
     // Sets RangeStart, RangeEnd and the range label (no refresh).
     void SetRange(int numDays, int endInYear);
     void setRangeLabel(const std::string& label);

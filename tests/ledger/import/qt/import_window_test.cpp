@@ -312,6 +312,35 @@ TEST_F(ImportWindowTest, AStatementIsPreviewedMarkedAndImportedOnceOnly) {
     prompts.expectAllUsed();
 }
 
+TEST_F(ImportWindowTest, AStatementLineClearsTheEntryTypedForItAndOffersItsBalance) {
+    program.write("quillbank.dat",
+                  book + fileOf({entry(2026, 1, 22, "PHONE", -6130, "phone bill", 6)}));
+    chooseSample("checking.ofx");
+    EXPECT_EQ(previewRows()[3],
+              "[x] | 01/20/2026 | ($61.30) | AT&T WIRELESS |  | matches your entry of "
+              "01/22/2026: phone bill (marked cleared, not added)");
+    EXPECT_EQ(status(),
+              "4 lines: 4 to import, 1 of them an entry you typed (marked cleared, not added), "
+              "4 without a category.");
+    if (!qgetenv("QBK_PICTURES").isEmpty()) {
+        importWindow->resize(900, 600);
+        importWindow->show();
+        QApplication::processEvents();
+        importWindow->grab().save(qgetenv("QBK_PICTURES") + "/import-match.png");
+    }
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    importWindow->Command1_Click();
+    const std::vector<EntryRecord> records = readRecords(program.file("quillbank.dat"));
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[1].cleared(), ClearedState::Cleared);
+    EXPECT_EQ(trimBlanks(records[1].note), "phone bill");
+    EXPECT_EQ(records[4].cleared(), ClearedState::None);
+    EXPECT_NE(prompts.last().text.find("1 entry you typed matches a line of the file"),
+              std::string::npos);
+    EXPECT_EQ(window->state().OfferedStatementBalance, Money::fromRaw(11839500));
+    EXPECT_EQ(window->state().OfferedStatementDate, serialFromDate(2026, 1, 31));
+}
+
 TEST_F(ImportWindowTest, ACategoryPickedForAnUnplacedLineTeachesARule) {
     writeCategories(program.file("category.dat"), {categoryOf("FOOD"), categoryOf("PAY")});
     program.write("wallet.qif",

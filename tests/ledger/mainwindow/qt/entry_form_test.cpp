@@ -373,6 +373,23 @@ TEST_F(EntryFormTest, ReplaceKeepsTheFilePositionAndGivesANewStamp) {
     prompts.expectAllUsed();
 }
 
+TEST_F(EntryFormTest, ReplaceKeepsTheClearedMarkUntilTheAmountOrTheDateChanges) {
+    std::vector<EntryRecord> book = records();
+    book[1].setCleared(ClearedState::Reconciled);
+    writeBook(book);
+    startWith();
+    openRow(1);
+    type("NoteBox", "fuel, receipt kept");
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    click("ReplaceExpenseButton");
+    EXPECT_EQ(records()[1].cleared(), ClearedState::Reconciled);
+    openRow(1);
+    type("AmountBox", "40.01");
+    click("ReplaceExpenseButton");
+    EXPECT_EQ(records()[1].cleared(), ClearedState::None);
+    EXPECT_EQ(encodeEntry(records()[1]).substr(115), std::string(10, ' '));
+}
+
 TEST_F(EntryFormTest, ReplaceOfAnEntryGoneMeanwhileKeepsTheFormToSaveItAsNew) {
     startWith();
     openRow(0);
