@@ -12,6 +12,7 @@ bool isUndoneWithTheBook(std::string_view name) {
     for (const std::string_view remembered :
          {kSettingsFileName, kUdf1FileName, kUdf2FileName, kConverterJournalFileName})
         if (name == remembered) return false;
+    if (name == kBudgetFileName) return true;
     return !name.ends_with(".txt");
 }
 

@@ -20,6 +20,8 @@ inline constexpr std::string_view kPayeeRulesFileName = "payee.rules";
 inline constexpr std::string_view kImportProfilesFileName = "import.profiles";
 // The ids of imported statement lines: the record file's name with ".ids" for its ending.
 inline constexpr std::string_view kImportedIdsEnding = ".ids";
+// The budget per category and month (store/budget_file.h): undone with the book.
+inline constexpr std::string_view kBudgetFileName = "budget.txt";
 inline constexpr std::string_view kConverterJournalFileName = "qbk2to3.journal";
 // The notes of a fiscal year are "<year>qbk.doc".
 inline constexpr std::string_view kNotesFileSuffix = "qbk.doc";
@@ -49,7 +51,7 @@ void useBookFileRules();
 // and work files, the undo store and a user's own files are left out.
 inline constexpr std::string_view kBookFilePatterns =
     "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;import.profiles;*.ids;????qbk.doc;"
-    "qbk3.ini";
+    "qbk3.ini;budget.txt";
 
 }  // namespace qbk
 
