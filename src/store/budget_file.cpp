@@ -37,9 +37,9 @@ bool lineBefore(const BudgetLine& a, const BudgetLine& b) {
 
 [[noreturn]] void damaged(const std::string& path, std::size_t number, std::string_view line,
                           const std::string& why) {
-    throw OperationError(errnum::kTypeMismatch,
-                         "Line " + std::to_string(number) + " of the budget " + path + " " +
-                             why + ": " + std::string(line));
+    throw OperationError(errnum::kTypeMismatch, "Line " + std::to_string(number) +
+                                                    " of the budget " + path + " " + why + ": " +
+                                                    std::string(line));
 }
 
 }  // namespace
@@ -71,7 +71,8 @@ std::string budgetAmountText(Money amount) {
     const std::uint64_t size = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : raw;
     std::string decimals = std::to_string(size % Money::kScale);
     decimals.insert(0, kMostDecimals - decimals.size(), '0');
-    while (decimals.size() > kLeastDecimals && decimals.back() == '0') decimals.pop_back();
+    while (decimals.size() > kLeastDecimals && decimals.back() == '0')
+        decimals.pop_back();
     return (raw < 0 ? "-" : "") + std::to_string(size / Money::kScale) + kDecimalPoint + decimals;
 }
 

@@ -59,7 +59,8 @@ BudgetMonth budgetMonthOf(DaySerial day, FiscalStart fiscal) {
 std::vector<BudgetMonth> fiscalYearMonths(int fyStartYear, FiscalStart fiscal) {
     std::vector<BudgetMonth> months;
     const BudgetMonth first = BudgetMonth{fyStartYear, 1}.plus(fiscal.month - 1);
-    for (int k = 0; k < 12; ++k) months.push_back(first.plus(k));
+    for (int k = 0; k < 12; ++k)
+        months.push_back(first.plus(k));
     return months;
 }
 
@@ -89,8 +90,10 @@ BudgetStatement budgetAgainstActual(const Budget& budget,
                                     const RecordFileContent& records, DaySerial first,
                                     DaySerial last, FiscalStart fiscal) {
     std::map<std::string, Sums> sums;
-    for (const BudgetLine& line : budget) sums.try_emplace(line.code);
-    for (auto& [code, s] : sums) s.budget = budgetOver(budget, code, first, last, fiscal);
+    for (const BudgetLine& line : budget)
+        sums.try_emplace(line.code);
+    for (auto& [code, s] : sums)
+        s.budget = budgetOver(budget, code, first, last, fiscal);
     for (std::size_t i = 1; i <= records.count(); ++i) {
         const char* r = records.at(i);
         if (entry_bytes::isDeleted(r)) continue;
@@ -120,17 +123,19 @@ BudgetStatement budgetAgainstActual(const Budget& budget,
         place(code, std::string(trimBlanks(c.catName)));
     }
     std::vector<std::string> rest;
-    for (const auto& [code, s] : sums) rest.push_back(code);
-    for (const std::string& code : rest) place(code, code);
+    for (const auto& [code, s] : sums)
+        rest.push_back(code);
+    for (const std::string& code : rest)
+        place(code, code);
     return statement;
 }
 
-BudgetStatement budgetAgainstActual(const std::string& dataFolder, DaySerial first,
-                                    DaySerial last, FiscalStart fiscal) {
+BudgetStatement budgetAgainstActual(const std::string& dataFolder, DaySerial first, DaySerial last,
+                                    FiscalStart fiscal) {
     const BookPaths paths(dataFolder);
     return budgetAgainstActual(readBudget(budgetFilePath(dataFolder)),
-                               readCategories(paths.categories()),
-                               readRecordFile(paths.records()), first, last, fiscal);
+                               readCategories(paths.categories()), readRecordFile(paths.records()),
+                               first, last, fiscal);
 }
 
 }  // namespace qbk

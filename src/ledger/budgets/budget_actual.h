@@ -82,8 +82,8 @@ BudgetStatement budgetAgainstActual(const Budget& budget,
                                     DaySerial last, FiscalStart fiscal);
 
 // The same from the files of the data folder `dataFolder`.
-BudgetStatement budgetAgainstActual(const std::string& dataFolder, DaySerial first,
-                                    DaySerial last, FiscalStart fiscal);
+BudgetStatement budgetAgainstActual(const std::string& dataFolder, DaySerial first, DaySerial last,
+                                    FiscalStart fiscal);
 
 }  // namespace qbk
 

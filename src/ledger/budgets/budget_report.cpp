@@ -32,7 +32,8 @@ struct Columns {
         out += percent ? right(std::to_string(*percent), kUsedWidth) + " %"
                        : std::string(kUsedWidth + 2, ' ');
         if (wide) out += "  " + budgetBar(percent);
-        while (!out.empty() && out.back() == ' ') out.pop_back();
+        while (!out.empty() && out.back() == ' ')
+            out.pop_back();
         return out;
     }
 
@@ -76,8 +77,8 @@ std::string csvField(std::string_view text) {
     return out + "\"";
 }
 
-void csvLine(std::string& out, std::string_view kind, std::string_view code,
-             std::string_view name, Money budget, Money actual) {
+void csvLine(std::string& out, std::string_view kind, std::string_view code, std::string_view name,
+             Money budget, Money actual) {
     const std::optional<long long> percent = percentOf(actual, budget);
     out += csvField(kind) + "," + csvField(code) + "," + csvField(name) + "," +
            budgetAmountText(budget) + "," + budgetAmountText(actual) + "," +
@@ -89,11 +90,12 @@ void csvLine(std::string& out, std::string_view kind, std::string_view code,
 
 std::string budgetBar(std::optional<long long> percent) {
     if (!percent || *percent <= 0) return "";
-    const long long bars = std::min<long long>((*percent * kBudgetBarFull + 50) / 100, kBudgetBarFull);
+    const long long bars =
+        std::min<long long>((*percent * kBudgetBarFull + 50) / 100, kBudgetBarFull);
     std::string out(static_cast<std::size_t>(bars), '|');
     if (*percent > 100) {
-        const long long more = std::min<long long>((*percent - 100 + 19) / 20,
-                                                   kBudgetBarMost - kBudgetBarFull);
+        const long long more =
+            std::min<long long>((*percent - 100 + 19) / 20, kBudgetBarMost - kBudgetBarFull);
         out += std::string(static_cast<std::size_t>(more), '+');
     }
     return out;
@@ -113,10 +115,9 @@ std::string budgetReportText(const BudgetStatement& statement, const BudgetRepor
     addRule(out, ruleWidth);
     writeSection(out, c, " --- Budget of money that went OUT ---", "Total Expense",
                  statement.expense);
-    writeSection(out, c, " --- Budget of money that came IN ---", "Total Income",
-                 statement.income);
-    addLine(out, c.line("Balance", statement.budgetBalance(), statement.actualBalance(),
-                        std::nullopt));
+    writeSection(out, c, " --- Budget of money that came IN ---", "Total Income", statement.income);
+    addLine(out,
+            c.line("Balance", statement.budgetBalance(), statement.actualBalance(), std::nullopt));
     addLine(out, "");
     addRule(out, ruleWidth);
     addLine(out, "   End of report");

@@ -70,8 +70,8 @@ TEST(BudgetActual, MatchesADayByDayCountOnRandomBooks) {
         std::map<std::string, long long> budgetOf, actualOf;
         for (const BudgetLine& line : budget)
             if (covered[line.month] > 0)
-                budgetOf[line.code] += roundedShare(line.amount.raw(), covered[line.month],
-                                                length[line.month]);
+                budgetOf[line.code] +=
+                    roundedShare(line.amount.raw(), covered[line.month], length[line.month]);
         for (const EntryRecord& r : entries)
             if (!r.isDeleted() && r.entryDate >= first && r.entryDate <= last)
                 actualOf[std::string(trimBlanks(r.categoryCode))] += r.amount.raw();
