@@ -78,8 +78,9 @@ std::string csvField(std::string_view text) {
 }
 
 void csvLine(std::string& out, std::string_view kind, std::string_view code, std::string_view name,
-             Money budget, Money actual) {
-    const std::optional<long long> percent = percentOf(actual, budget);
+             Money budget, Money actual, bool used = true) {
+    const std::optional<long long> percent =
+        used ? percentOf(actual, budget) : std::optional<long long>();
     out += csvField(kind) + "," + csvField(code) + "," + csvField(name) + "," +
            budgetAmountText(budget) + "," + budgetAmountText(actual) + "," +
            budgetAmountText(actual - budget) + "," + (percent ? std::to_string(*percent) : "") +
@@ -133,7 +134,7 @@ std::string budgetCsv(const BudgetStatement& statement) {
         csvLine(out, "Income", row.code, row.name, row.budget, row.actual);
     csvLine(out, "Total Expense", "", "", statement.expense.budget, statement.expense.actual);
     csvLine(out, "Total Income", "", "", statement.income.budget, statement.income.actual);
-    csvLine(out, "Balance", "", "", statement.budgetBalance(), statement.actualBalance());
+    csvLine(out, "Balance", "", "", statement.budgetBalance(), statement.actualBalance(), false);
     return out;
 }
 

@@ -17,7 +17,7 @@ constexpr CommandMaker kCommands[] = {
     makeListCommand,     makeRangeCommand,  makeDumpCommand,   makeAddCommand,
     makeCategoryCommand, makeSortCommand,   makePurgeCommand,  makePlayCommand,
     makeImportCommand,   makeReportCommand, makeExportCommand, makeUndoCommand,
-    makeRedoCommand,
+    makeRedoCommand,     makeBudgetCommand,
 #ifdef QBK_WITH_CHARTS
     makeChartCommand,
 #endif

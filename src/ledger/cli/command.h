@@ -95,6 +95,7 @@ Subcommand makePlayCommand(CLI::App& tool, CliContext& cx);      // maintenance_
 Subcommand makeImportCommand(CLI::App& tool, CliContext& cx);    // import_commands.cpp
 Subcommand makeReportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
 Subcommand makeExportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
+Subcommand makeBudgetCommand(CLI::App& tool, CliContext& cx);    // budget_commands.cpp
 
 }  // namespace qbk
 

@@ -66,7 +66,7 @@ TEST(BudgetReport, BarsAndCommaSeparatedValues) {
               "\"Income\",\"PAY\",\"Salary\",3000.00,2800.00,-200.00,93\r\n"
               "\"Total Expense\",\"\",\"\",-1750.00,-1653.00,97.00,94\r\n"
               "\"Total Income\",\"\",\"\",3000.00,2800.00,-200.00,93\r\n"
-              "\"Balance\",\"\",\"\",1250.00,1147.00,-103.00,92\r\n");
+              "\"Balance\",\"\",\"\",1250.00,1147.00,-103.00,\r\n");
 }
 
 }  // namespace

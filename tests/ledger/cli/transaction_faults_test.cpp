@@ -67,6 +67,8 @@ class TransactionFaults : public ::testing::Test {
                            entry(2001, 4, 9, "FOOD", -800, "milk", 37000.125),
                            entry(2001, 6, 1, "PAY", 250000, "salary", 37000.75)}));
         book.write("udf1.dat", "");
+        // Category renames and deletes rewrite the budget in their change.
+        book.write("budget.txt", "2001-05\t-100.00\tFOOD\r\n2001-06\t-50.00\tCAR\r\n");
         // One change already kept, which a rolled-back command must not disturb.
         ASSERT_EQ(run(in(book, {"add", "BOOK", "--expense", "3", "--category", "CAR"})), 0);
     }
@@ -137,6 +139,11 @@ TEST_F(TransactionFaults, EntriesWithNewPickListValues) {
 TEST_F(TransactionFaults, CategoryRenameAndDeleteWithTheirEntries) {
     failEverywhere({"category", "rename", "BOOK", "FOOD", "MEALS"});
     failEverywhere({"category", "delete", "BOOK", "CAR", "--mark-entries-deleted"});
+}
+
+TEST_F(TransactionFaults, BudgetSetAndCopy) {
+    failEverywhere({"budget", "set", "BOOK", "FOOD", "-400"});
+    failEverywhere({"budget", "copy", "BOOK", "--from-year", "2001", "--to-year", "2002"});
 }
 
 TEST_F(TransactionFaults, SortPurgeAndPlayBack) {
@@ -214,9 +221,9 @@ TEST_F(TransactionFaults, TheNextWriterRemovesOnlyTemporaries) {
     book.write("photo.qbk.cafebabe", "a photo");
     book.write("quillbank.dat.qbk-tmp-0badf00d", "left by a crash");
     ASSERT_EQ(run(in(book, {"sort", "BOOK"})), 0);
-    EXPECT_EQ(book.names(), (std::vector<std::string>{"category.dat", "photo.qbk.cafebabe",
-                                                      "quillbank.dat", "quillbank.dat.20261208",
-                                                      "udf1.dat"}));
+    EXPECT_EQ(book.names(),
+              (std::vector<std::string>{"budget.txt", "category.dat", "photo.qbk.cafebabe",
+                                        "quillbank.dat", "quillbank.dat.20261208", "udf1.dat"}));
 }
 
 }  // namespace
