@@ -1,0 +1,112 @@
+// The Budget window from the report menu: a year's plan typed and saved as one change,
+// and the view of the main window's range that lists a category's entries.
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "budgets/qt/budget_commands.h"
+#include "budgets/qt/budget_window.h"
+#include "platform/undo_history.h"
+#include "support/accessibility_check.h"
+#include "support/keyboard_check.h"
+#include "support/window_fixture.h"
+
+namespace qbk {
+namespace {
+
+using testing::entry;
+
+class BudgetWindowTest : public testing::WindowTest {
+  protected:
+    void SetUp() override {
+        writeCategories(program.file("category.dat"),
+                        testing::categoriesOf({{"FOOD", "Groceries"}, {"PAY", "Salary"}}));
+        writeBook({entry(2001, 6, 2, "FOOD", -45050, "", 1),
+                   entry(2001, 6, 1, "PAY", 280000, "", 2),
+                   entry(2001, 5, 1, "FOOD", -10000, "", 3)});
+        start();
+    }
+    BudgetWindow* budget() const {
+        auto* commands = window->findChild<BudgetCommands*>(QStringLiteral("BudgetCommands"));
+        return commands ? commands->budgetWindow() : nullptr;
+    }
+    void type(int row, int column, const QString& text) {
+        budget()->planGrid()->item(row, column)->setText(text);
+        QApplication::processEvents();
+    }
+    QString viewCell(int row, int column) const {
+        const QTableWidgetItem* item = budget()->viewGrid()->item(row, column);
+        return item ? item->text() : QString();
+    }
+    void picture(const QString& name) const {
+        if (const QByteArray folder = qgetenv("QBK_PICTURES"); !folder.isEmpty())
+            budget()->grab().save(QString::fromUtf8(folder) + "/" + name);
+    }
+};
+
+TEST_F(BudgetWindowTest, APlanTypedOnceForEveryMonthIsSavedAsOneChange) {
+    window->runCommand("mu_Budget");
+    ASSERT_NE(budget(), nullptr);
+    EXPECT_EQ(budget()->tabs()->currentIndex(), BudgetWindow::Plan);
+    EXPECT_EQ(budget()->yearBox()->value(), 2001);
+    EXPECT_EQ(testing::unnamedControls(budget()), "");
+    type(0, BudgetWindow::kEveryMonthColumn, "-400");
+    EXPECT_EQ(budget()->planGrid()->item(0, BudgetWindow::kFirstMonthColumn + 11)->text(),
+              "($400.00)");
+    EXPECT_EQ(budget()->planGrid()->item(0, BudgetWindow::kFirstMonthColumn + 12)->text(),
+              "($4,800.00)");
+    type(1, BudgetWindow::kFirstMonthColumn + 5, "3,000");
+    const std::size_t shown = prompts.messages.size();
+    type(1, BudgetWindow::kFirstMonthColumn + 6, "lots");
+    ASSERT_EQ(prompts.messages.size(), shown + 1);
+    EXPECT_EQ(prompts.messages.back().title, "Nothing to do!");
+    EXPECT_EQ(budget()->planGrid()->item(1, BudgetWindow::kFirstMonthColumn + 6)->text(), "");
+    picture(QStringLiteral("budget-plan.png"));
+    ASSERT_TRUE(budget()->saveBudget());
+
+    std::string lines;
+    for (int m = 1; m <= 12; ++m) {
+        lines +=
+            std::string(m < 10 ? "2001-0" : "2001-") + std::to_string(m) + "\t-400.00\tFOOD\r\n";
+        if (m == 6) lines += "2001-06\t3000.00\tPAY\r\n";
+    }
+    EXPECT_EQ(program.read("budget.txt"), lines);
+    EXPECT_EQ(undoLastChange(program.path()), UndoResult::Done);
+    EXPECT_FALSE(program.exists("budget.txt"));
+}
+
+TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
+    program.write("budget.txt", "2001-06\t-400.00\tFOOD\r\n2001-06\t3000.00\tPAY\r\n");
+    window->runCommand("mu_BudgetRange");
+    ASSERT_NE(budget(), nullptr);
+    EXPECT_EQ(budget()->tabs()->currentIndex(), BudgetWindow::View);
+    QStringList lines;
+    for (int r = 0; r < budget()->viewGrid()->rowCount(); ++r)
+        lines << QStringList{viewCell(r, 0), viewCell(r, 1), viewCell(r, 2), viewCell(r, 3),
+                             viewCell(r, 4)}
+                     .join('|');
+    EXPECT_EQ(lines, (QStringList{
+                         "Money that went OUT||||", "Groceries|($400.00)|($550.50)|($150.50)|138 %",
+                         "Total Expense|($400.00)|($550.50)|($150.50)|138 %",
+                         "Money that came IN||||", "Salary|$3,000.00|$2,800.00|($200.00)|93 %",
+                         "Total Income|$3,000.00|$2,800.00|($200.00)|93 %",
+                         "Balance|$2,600.00|$2,249.50|($350.50)|"}));
+    // Over budget reads in red, as money out does.
+    EXPECT_EQ(budget()->viewGrid()->item(1, 3)->foreground().color().red() > 100, true);
+    picture(QStringLiteral("budget-view.png"));
+    // The report of the view goes to a text file the user names.
+    prompts.fileAnswers.push_back(program.file("budget report.txt"));
+    budget()->writeReportFile(false);
+    EXPECT_EQ(program.read("budget report.txt"), budget()->reportText());
+    EXPECT_NE(budget()->reportText().find("   Groceries                 ($400.00)      ($550.50)"),
+              std::string::npos);
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_EQ(prompts.messages.back().title, "Finished");
+    emit budget()->viewGrid()->cellDoubleClicked(1, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(window->state().CategoryFilterCode, fitField("FOOD", 10));
+    EXPECT_EQ(rows(), 2);
+}
+
+}  // namespace
+}  // namespace qbk
