@@ -138,4 +138,22 @@ BudgetStatement budgetAgainstActual(const std::string& dataFolder, DaySerial fir
                                first, last, fiscal);
 }
 
+std::vector<MonthBudget> budgetByMonth(const std::string& dataFolder, int fyStartYear,
+                                       FiscalStart fiscal) {
+    const BookPaths paths(dataFolder);
+    const Budget budget = readBudget(budgetFilePath(dataFolder));
+    const std::vector<CategoryRecord> categories = readCategories(paths.categories());
+    const RecordFileContent records = readRecordFile(paths.records());
+    std::vector<MonthBudget> months;
+    for (const BudgetMonth& m : fiscalYearMonths(fyStartYear, fiscal)) {
+        BudgetStatement s =
+            budgetAgainstActual(budget, categories, records, budgetMonthStart(m, fiscal),
+                                budgetMonthStart(m.plus(1), fiscal) - 1, fiscal);
+        s.income.rows.clear();
+        s.expense.rows.clear();
+        months.push_back({m, std::move(s.income), std::move(s.expense)});
+    }
+    return months;
+}
+
 }  // namespace qbk

@@ -85,6 +85,17 @@ BudgetStatement budgetAgainstActual(const Budget& budget,
 BudgetStatement budgetAgainstActual(const std::string& dataFolder, DaySerial first, DaySerial last,
                                     FiscalStart fiscal);
 
+// The totals of one budget month, for the month-by-month chart.
+struct MonthBudget {
+    BudgetMonth month;
+    BudgetSection income, expense;  // totals only: rows left empty
+};
+
+// The twelve months of the fiscal year that begins in `fyStartYear`, each a statement of
+// its own days, from the files of the data folder (read once).
+std::vector<MonthBudget> budgetByMonth(const std::string& dataFolder, int fyStartYear,
+                                       FiscalStart fiscal);
+
 }  // namespace qbk
 
 #endif  // QBK_BUDGETS_BUDGET_ACTUAL_H_

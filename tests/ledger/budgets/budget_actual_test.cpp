@@ -5,7 +5,11 @@
 #include <map>
 #include <random>
 
+#include "mainwindow/date_range.h"
+#include "platform/files.h"
+#include "store/book_files.h"
 #include "support/records.h"
+#include "support/temp_folder.h"
 
 namespace qbk {
 namespace {
@@ -123,6 +127,35 @@ TEST(BudgetActual, OrdersByTheCategoryFileAndSharesThePerCent) {
     EXPECT_EQ(s.income.rows[0].name, "PAY");
     EXPECT_EQ(s.budgetBalance(), Money::fromUnits(-310));
     EXPECT_EQ(s.actualBalance(), Money::fromUnits(50 - 200 - 140 - 900));
+}
+
+// Whole months need no share of days: the twelve months add up to their fiscal year.
+TEST(BudgetActual, TheMonthsOfAFiscalYearAddUpToIt) {
+    testing::TempFolder dir;
+    writeCategories(dir.file("category.dat"), testing::categoriesOf({{"FOOD", "Food"}}));
+    dir.write(
+        "quillbank.dat",
+        testing::fileOf({entry(2026, 4, 14, "FOOD", -1000), entry(2026, 4, 15, "FOOD", -2000),
+                         entry(2027, 4, 14, "FOOD", -4000), entry(2027, 4, 15, "PAY", 9000)}));
+    dir.write("budget.txt",
+              "2026-03\t-7.00\tFOOD\r\n2026-04\t-10.00\tFOOD\r\n"
+              "2027-03\t-33.3333\tFOOD\r\n2027-03\t50.00\tPAY\r\n");
+    const FiscalStart fiscal{4, 15};
+    const std::vector<MonthBudget> months = budgetByMonth(dir.path(), 2026, fiscal);
+    ASSERT_EQ(months.size(), 12u);
+    const BudgetStatement year = budgetAgainstActual(dir.path(), fiscalYearStart(2026, 4, 15),
+                                                     fiscalYearStart(2027, 4, 15) - 1, fiscal);
+    Money budget, actual, income;
+    for (const MonthBudget& m : months) {
+        budget += m.expense.budget;
+        actual += m.expense.actual;
+        income += m.income.budget;
+    }
+    EXPECT_EQ(budget, year.expense.budget);
+    EXPECT_EQ(budget, Money::fromRaw(-433333));
+    EXPECT_EQ(actual, Money::fromUnits(-60));
+    EXPECT_EQ(income, Money::fromUnits(50));
+    EXPECT_EQ(months.front().expense.actual, Money::fromUnits(-20));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "budgets/qt/budget_window.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "budgets/budget_report.h"
+#include "budgets/qt/budget_charts.h"
 #include "platform/book_lock.h"
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
@@ -55,6 +58,7 @@ BudgetWindow::BudgetWindow(Book book, const RegionalSettings& regional, Prompts&
     tabs_->setObjectName(QStringLiteral("BudgetTabs"));
     createPlanTab();
     createViewTab();
+    createChartTab();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(1180, 560);
@@ -96,7 +100,10 @@ void BudgetWindow::createPlanTab() {
     layout->addWidget(planGrid_);
     tabs_->addTab(page, tr("&Plan"));
 
-    connect(yearBox_, &QSpinBox::valueChanged, this, [this] { loadPlan(); });
+    connect(yearBox_, &QSpinBox::valueChanged, this, [this] {
+        loadPlan();
+        loadCharts();
+    });
     connect(revert, &QPushButton::clicked, this, [this] { loadPlan(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveBudget(); });
     connect(planGrid_, &QTableWidget::cellChanged, this, &BudgetWindow::planCellChanged);
@@ -133,6 +140,36 @@ void BudgetWindow::createViewTab() {
     connect(csv, &QPushButton::clicked, this, [this] { writeReportFile(true); });
     connect(viewGrid_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { viewCellDoubleClicked(row); });
+}
+
+void BudgetWindow::createChartTab() {
+    auto* page = new QWidget;
+    categoryChart_ = new QChartView;
+    categoryChart_->setObjectName(QStringLiteral("BudgetCategoryChart"));
+    categoryChart_->setAccessibleName(tr("Budget and actual by category"));
+    monthChart_ = new QChartView;
+    monthChart_->setObjectName(QStringLiteral("BudgetMonthChart"));
+    monthChart_->setAccessibleName(tr("Budget and actual month by month"));
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(categoryChart_);
+    layout->addWidget(monthChart_);
+    tabs_->addTab(page, tr("&Charts"));
+}
+
+void BudgetWindow::loadCharts() {
+    std::vector<MonthBudget> months;
+    try {
+        months = budgetByMonth(book_.dataFolder, yearBox_->value(), book_.fiscal);
+    } catch (const OperationError& e) {
+        showError(e);
+        return;
+    }
+    QChart* old = categoryChart_->chart();
+    categoryChart_->setChart(budgetCategoryChart(statement_, regional_));
+    delete old;
+    old = monthChart_->chart();
+    monthChart_->setChart(budgetMonthChart(months, regional_));
+    delete old;
 }
 
 void BudgetWindow::reload() {
@@ -250,6 +287,7 @@ void BudgetWindow::loadView() {
         return;
     }
     statement_ = s;
+    if (categoryChart_) loadCharts();
     const QStringList headings{tr("Category"),   tr("Budget"), tr("Actual"),
                                tr("Difference"), tr("Used"),   QString()};
     viewGrid_->clear();

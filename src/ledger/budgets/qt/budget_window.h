@@ -5,7 +5,9 @@
 // window's range, with bars, the worse side of the plan in red, and the totals of
 // money out, money in and the balance. A double-click on a category of the "Budget"
 // tab reports it (categoryChosen); the main window lists its entries. The view's report
-// (budget_report.h) can be printed, written to a text file or exported as CSV.
+// (budget_report.h) can be printed, written to a text file or exported as CSV. The tab
+// "Charts" draws budget against actual per category (the view's range) and per month
+// (the plan's fiscal year).
 //
 // Amounts are typed in the regional settings; a leading "-" or "(" makes money out, as
 // the budget file keeps it (store/budget_file.h).
@@ -21,6 +23,7 @@
 #include "platform/ports.h"
 #include "platform/regional.h"
 
+class QChartView;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -32,7 +35,7 @@ namespace qbk {
 class BudgetWindow : public QWidget {
     Q_OBJECT
   public:
-    enum Tab { Plan = 0, View = 1 };
+    enum Tab { Plan = 0, View = 1, Charts = 2 };
 
     struct Book {
         std::string dataFolder;
@@ -50,6 +53,8 @@ class BudgetWindow : public QWidget {
     QTabWidget* tabs() const { return tabs_; }
     QTableWidget* planGrid() const { return planGrid_; }
     QTableWidget* viewGrid() const { return viewGrid_; }
+    QChartView* categoryChart() const { return categoryChart_; }
+    QChartView* monthChart() const { return monthChart_; }
     QSpinBox* yearBox() const { return yearBox_; }
 
     // Save: the plan's year replaces that year's budget of the shown categories, as one
@@ -73,6 +78,8 @@ class BudgetWindow : public QWidget {
   private:
     void createPlanTab();
     void createViewTab();
+    void createChartTab();
+    void loadCharts();
     void loadPlan();
     void loadView();
     void planCellChanged(int row, int column);
@@ -95,6 +102,8 @@ class BudgetWindow : public QWidget {
     QPushButton* saveButton_ = nullptr;
     QLabel* viewLabel_ = nullptr;
     QTableWidget* viewGrid_ = nullptr;
+    QChartView* categoryChart_ = nullptr;
+    QChartView* monthChart_ = nullptr;
 };
 
 }  // namespace qbk

@@ -1,5 +1,9 @@
 // The Budget window from the report menu: a year's plan typed and saved as one change,
 // and the view of the main window's range that lists a category's entries.
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHorizontalBarSeries>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -94,6 +98,17 @@ TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
     // Over budget reads in red, as money out does.
     EXPECT_EQ(budget()->viewGrid()->item(1, 3)->foreground().color().red() > 100, true);
     picture(QStringLiteral("budget-view.png"));
+    // The chart of the same range: budget and actual as sizes, the first category on top.
+    auto* bars =
+        qobject_cast<QHorizontalBarSeries*>(budget()->categoryChart()->chart()->series().at(0));
+    ASSERT_NE(bars, nullptr);
+    ASSERT_EQ(bars->count(), 2);
+    EXPECT_EQ(bars->barSets().at(0)->at(0), 3000.0);
+    EXPECT_EQ(bars->barSets().at(0)->at(1), 400.0);
+    EXPECT_EQ(bars->barSets().at(1)->at(1), 550.5);
+    budget()->tabs()->setCurrentIndex(BudgetWindow::Charts);
+    picture(QStringLiteral("budget-charts.png"));
+    budget()->tabs()->setCurrentIndex(BudgetWindow::View);
     // The report of the view goes to a text file the user names.
     prompts.fileAnswers.push_back(program.file("budget report.txt"));
     budget()->writeReportFile(false);
