@@ -121,6 +121,8 @@ void BudgetWindow::createViewTab() {
     viewGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* print = new QPushButton(tr("P&rint"));
     print->setObjectName(QStringLiteral("PrintBudgetButton"));
+    auto* pdf = new QPushButton(tr("P&DF..."));
+    pdf->setObjectName(QStringLiteral("BudgetPdfButton"));
     auto* text = new QPushButton(tr("&Text File..."));
     text->setObjectName(QStringLiteral("BudgetTextButton"));
     auto* csv = new QPushButton(tr("E&xport CSV..."));
@@ -129,6 +131,7 @@ void BudgetWindow::createViewTab() {
     buttons->addWidget(viewLabel_);
     buttons->addStretch();
     buttons->addWidget(print);
+    buttons->addWidget(pdf);
     buttons->addWidget(text);
     buttons->addWidget(csv);
     auto* layout = new QVBoxLayout(page);
@@ -136,6 +139,7 @@ void BudgetWindow::createViewTab() {
     layout->addWidget(viewGrid_);
     tabs_->addTab(page, tr("&Budget"));
     connect(print, &QPushButton::clicked, this, [this] { printReport(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { saveReportAsPdf(); });
     connect(text, &QPushButton::clicked, this, [this] { writeReportFile(false); });
     connect(csv, &QPushButton::clicked, this, [this] { writeReportFile(true); });
     connect(viewGrid_, &QTableWidget::cellDoubleClicked, this,
@@ -363,6 +367,19 @@ void BudgetWindow::printReport() {
     } catch (const OperationError& e) {
         showError(e);
     }
+}
+
+void BudgetWindow::saveReportAsPdf() {
+    const std::string path = prompts_.saveFile(reportPdfFileDialog());
+    if (path.empty()) return;
+    if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
+    try {
+        printReportTextToPdf(reportText(), false, printer_, path);
+    } catch (const OperationError& e) {
+        showError(e);
+        return;
+    }
+    prompts_.message(reportPdfSavedMessage(path));
 }
 
 void BudgetWindow::writeReportFile(bool csv) {

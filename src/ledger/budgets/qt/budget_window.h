@@ -5,7 +5,8 @@
 // window's range, with bars, the worse side of the plan in red, and the totals of
 // money out, money in and the balance. A double-click on a category of the "Budget"
 // tab reports it (categoryChosen); the main window lists its entries. The view's report
-// (budget_report.h) can be printed, written to a text file or exported as CSV. The tab
+// (budget_report.h) can be printed, saved as PDF, written to a text file or exported
+// as CSV. The tab
 // "Charts" draws budget against actual per category (the view's range) and per month
 // (the plan's fiscal year).
 //
@@ -66,6 +67,9 @@ class BudgetWindow : public QWidget {
     // file the user names (an existing one replaced after the question).
     void printReport();
     void writeReportFile(bool csv);
+    // Save as PDF: the pages of the printer in a file the user names (also offered
+    // when no printer is installed).
+    void saveReportAsPdf();
     // The report text of the view (narrow).
     std::string reportText() const;
 

@@ -117,6 +117,15 @@ TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
               std::string::npos);
     ASSERT_FALSE(prompts.messages.empty());
     EXPECT_EQ(prompts.messages.back().title, "Finished");
+    // And to a PDF file with the printer's pages.
+    prompts.fileAnswers.push_back(program.file("budget.pdf"));
+    budget()->saveReportAsPdf();
+    ASSERT_EQ(printer.pdfs.size(), 1u);
+    EXPECT_TRUE(printer.pdfs[0].closed);
+    ASSERT_FALSE(printer.pdfs[0].jobs.empty());
+    EXPECT_NE(std::find(printer.pdfs[0].jobs[0].lines.begin(), printer.pdfs[0].jobs[0].lines.end(),
+                        "\t   Balance                   $2,600.00      $2,249.50      ($350.50)"),
+              printer.pdfs[0].jobs[0].lines.end());
     emit budget()->viewGrid()->cellDoubleClicked(1, 0);
     QApplication::processEvents();
     EXPECT_EQ(window->state().CategoryFilterCode, fitField("FOOD", 10));
