@@ -4,10 +4,13 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLocale>
 #include <QValueAxis>
 
+#include "mainwindow/date_range.h"
 #include "platform/qt/qt_text.h"
 
 namespace qbk {
@@ -84,6 +87,24 @@ QChart* budgetMonthChart(const std::vector<MonthBudget>& months, const RegionalS
         series->append(set);
     addAxes(chart, series, labels, Qt::AlignBottom, Qt::AlignLeft, regional);
     return chart;
+}
+
+QWidget* budgetChartPage(const std::string& dataFolder, DaySerial first, DaySerial last,
+                         FiscalStart fiscal, const RegionalSettings& regional) {
+    const BudgetStatement statement = budgetAgainstActual(dataFolder, first, last, fiscal);
+    const std::vector<MonthBudget> months =
+        budgetByMonth(dataFolder, FiscalYearOf(first, fiscal.month, fiscal.day), fiscal);
+    auto* page = new QWidget;
+    auto* byCategory = new QChartView(budgetCategoryChart(statement, regional));
+    byCategory->setObjectName(QStringLiteral("BudgetCategoryChart"));
+    byCategory->setAccessibleName(QStringLiteral("Budget and actual by category"));
+    auto* byMonth = new QChartView(budgetMonthChart(months, regional));
+    byMonth->setObjectName(QStringLiteral("BudgetMonthChart"));
+    byMonth->setAccessibleName(QStringLiteral("Budget and actual month by month"));
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(byCategory);
+    layout->addWidget(byMonth);
+    return page;
 }
 
 }  // namespace qbk

@@ -4,12 +4,14 @@
 #ifndef QBK_BUDGETS_QT_BUDGET_CHARTS_H_
 #define QBK_BUDGETS_QT_BUDGET_CHARTS_H_
 
+#include <string>
 #include <vector>
 
 #include "budgets/budget_actual.h"
 #include "platform/regional.h"
 
 class QChart;
+class QWidget;
 
 namespace qbk {
 
@@ -18,6 +20,12 @@ QChart* budgetCategoryChart(const BudgetStatement& statement, const RegionalSett
 
 // Four bars per month: budget and actual of money out, budget and actual of money in.
 QChart* budgetMonthChart(const std::vector<MonthBudget>& months, const RegionalSettings& regional);
+
+// The tab "Budget" of the Charts window: both charts side by side, for the days `first`
+// to `last` and the fiscal year that holds `first`, from the files of `dataFolder`.
+// Throws OperationError when a file cannot be read.
+QWidget* budgetChartPage(const std::string& dataFolder, DaySerial first, DaySerial last,
+                         FiscalStart fiscal, const RegionalSettings& regional);
 
 }  // namespace qbk
 
