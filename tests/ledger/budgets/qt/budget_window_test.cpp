@@ -24,10 +24,11 @@ class BudgetWindowTest : public testing::WindowTest {
   protected:
     void SetUp() override {
         writeCategories(program.file("category.dat"),
-                        testing::categoriesOf({{"FOOD", "Groceries"}, {"PAY", "Salary"}}));
-        writeBook({entry(2001, 6, 2, "FOOD", -45050, "", 1),
-                   entry(2001, 6, 1, "PAY", 280000, "", 2),
-                   entry(2001, 5, 1, "FOOD", -10000, "", 3)});
+                        testing::categoriesOf(
+                            {{"CAR", "Car upkeep"}, {"FOOD", "Groceries"}, {"PAY", "Salary"}}));
+        writeBook(
+            {entry(2001, 6, 2, "FOOD", -45050, "", 1), entry(2001, 6, 1, "PAY", 280000, "", 2),
+             entry(2001, 5, 1, "FOOD", -10000, "", 3), entry(2001, 6, 3, "CAR", -6000, "", 4)});
         start();
     }
     BudgetWindow* budget() const {
@@ -54,17 +55,17 @@ TEST_F(BudgetWindowTest, APlanTypedOnceForEveryMonthIsSavedAsOneChange) {
     EXPECT_EQ(budget()->tabs()->currentIndex(), BudgetWindow::Plan);
     EXPECT_EQ(budget()->yearBox()->value(), 2001);
     EXPECT_EQ(testing::unnamedControls(budget()), "");
-    type(0, BudgetWindow::kEveryMonthColumn, "-400");
-    EXPECT_EQ(budget()->planGrid()->item(0, BudgetWindow::kFirstMonthColumn + 11)->text(),
+    type(1, BudgetWindow::kEveryMonthColumn, "-400");
+    EXPECT_EQ(budget()->planGrid()->item(1, BudgetWindow::kFirstMonthColumn + 11)->text(),
               "($400.00)");
-    EXPECT_EQ(budget()->planGrid()->item(0, BudgetWindow::kFirstMonthColumn + 12)->text(),
+    EXPECT_EQ(budget()->planGrid()->item(1, BudgetWindow::kFirstMonthColumn + 12)->text(),
               "($4,800.00)");
-    type(1, BudgetWindow::kFirstMonthColumn + 5, "3,000");
+    type(2, BudgetWindow::kFirstMonthColumn + 5, "3,000");
     const std::size_t shown = prompts.messages.size();
-    type(1, BudgetWindow::kFirstMonthColumn + 6, "lots");
+    type(2, BudgetWindow::kFirstMonthColumn + 6, "lots");
     ASSERT_EQ(prompts.messages.size(), shown + 1);
     EXPECT_EQ(prompts.messages.back().title, "Nothing to do!");
-    EXPECT_EQ(budget()->planGrid()->item(1, BudgetWindow::kFirstMonthColumn + 6)->text(), "");
+    EXPECT_EQ(budget()->planGrid()->item(2, BudgetWindow::kFirstMonthColumn + 6)->text(), "");
     picture(QStringLiteral("budget-plan.png"));
     ASSERT_TRUE(budget()->saveBudget());
 
@@ -80,7 +81,8 @@ TEST_F(BudgetWindowTest, APlanTypedOnceForEveryMonthIsSavedAsOneChange) {
 }
 
 TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
-    program.write("budget.txt", "2001-06\t-400.00\tFOOD\r\n2001-06\t3000.00\tPAY\r\n");
+    program.write("budget.txt",
+                  "2001-06\t-100.00\tCAR\r\n2001-06\t-400.00\tFOOD\r\n2001-06\t3000.00\tPAY\r\n");
     window->runCommand("mu_BudgetRange");
     ASSERT_NE(budget(), nullptr);
     EXPECT_EQ(budget()->tabs()->currentIndex(), BudgetWindow::View);
@@ -89,14 +91,15 @@ TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
         lines << QStringList{viewCell(r, 0), viewCell(r, 1), viewCell(r, 2), viewCell(r, 3),
                              viewCell(r, 4)}
                      .join('|');
-    EXPECT_EQ(lines, (QStringList{
-                         "Money that went OUT||||", "Groceries|($400.00)|($550.50)|($150.50)|138 %",
-                         "Total Expense|($400.00)|($550.50)|($150.50)|138 %",
-                         "Money that came IN||||", "Salary|$3,000.00|$2,800.00|($200.00)|93 %",
-                         "Total Income|$3,000.00|$2,800.00|($200.00)|93 %",
-                         "Balance|$2,600.00|$2,249.50|($350.50)|"}));
+    EXPECT_EQ(lines,
+              (QStringList{"Money that went OUT||||", "Car upkeep|($100.00)|($60.00)|$40.00|60 %",
+                           "Groceries|($400.00)|($550.50)|($150.50)|138 %",
+                           "Total Expense|($500.00)|($610.50)|($110.50)|122 %",
+                           "Money that came IN||||", "Salary|$3,000.00|$2,800.00|($200.00)|93 %",
+                           "Total Income|$3,000.00|$2,800.00|($200.00)|93 %",
+                           "Balance|$2,500.00|$2,189.50|($310.50)|"}));
     // Over budget reads in red, as money out does.
-    EXPECT_EQ(budget()->viewGrid()->item(1, 3)->foreground().color().red() > 100, true);
+    EXPECT_EQ(budget()->viewGrid()->item(2, 3)->foreground().color().red() > 100, true);
     picture(QStringLiteral("budget-view.png"));
     // The chart of the same range: budget and actual as sizes, the first category on top.
     auto* bars =
@@ -124,9 +127,9 @@ TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
     EXPECT_TRUE(printer.pdfs[0].closed);
     ASSERT_FALSE(printer.pdfs[0].jobs.empty());
     EXPECT_NE(std::find(printer.pdfs[0].jobs[0].lines.begin(), printer.pdfs[0].jobs[0].lines.end(),
-                        "\t   Balance                   $2,600.00      $2,249.50      ($350.50)"),
+                        "\t   Balance                   $2,500.00      $2,189.50      ($310.50)"),
               printer.pdfs[0].jobs[0].lines.end());
-    emit budget()->viewGrid()->cellDoubleClicked(1, 0);
+    emit budget()->viewGrid()->cellDoubleClicked(2, 0);
     QApplication::processEvents();
     EXPECT_EQ(window->state().CategoryFilterCode, fitField("FOOD", 10));
     EXPECT_EQ(rows(), 2);
