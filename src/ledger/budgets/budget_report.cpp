@@ -28,7 +28,7 @@ struct Columns {
         std::string out(kIndent, ' ');
         out += fitField(name, category_layout::kCatNameWidth);
         out += "  " + money(budget) + "  " + money(actual) + "  " + money(actual - budget);
-        out += "  ";
+        out += ' ';  // one blank: the widest money still fits the narrow rule
         out += percent ? right(std::to_string(*percent), kUsedWidth) + " %"
                        : std::string(kUsedWidth + 2, ' ');
         if (wide) out += "  " + budgetBar(percent);
@@ -41,7 +41,7 @@ struct Columns {
         std::string out(kIndent, ' ');
         out += fitField("Category", category_layout::kCatNameWidth);
         out += "  " + right("Budget", width) + "  " + right("Actual", width) + "  " +
-               right("Difference", width) + "  " + right("Used", kUsedWidth + 2);
+               right("Difference", width) + " " + right("Used", kUsedWidth + 2);
         if (wide) out += "  Graph";
         return out;
     }

@@ -48,6 +48,12 @@ TEST(BudgetReport, GoldenTexts) {
         if (std::getenv("QBK_WRITE_GOLDEN")) writeFileAtomically(file, text);
         EXPECT_EQ(text, readFile(file)) << file;
     }
+    // A comma-decimal setting with the symbol after the number: wider money columns.
+    const std::string text =
+        budgetReportText(smallBook(), heading, RegionalSettings::germany(), false);
+    const std::string file = std::string(QBK_BUDGET_GOLDEN) + "/de_budget.txt";
+    if (std::getenv("QBK_WRITE_GOLDEN")) writeFileAtomically(file, text);
+    EXPECT_EQ(text, readFile(file)) << file;
 }
 
 TEST(BudgetReport, BarsAndCommaSeparatedValues) {
