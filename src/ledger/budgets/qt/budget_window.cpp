@@ -261,6 +261,18 @@ bool BudgetWindow::saveBudget() {
     const std::vector<BudgetMonth> months = fiscalYearMonths(yearBox_->value(), book_.fiscal);
     try {
         BookLock lock(book_.dataFolder);
+        // A category renamed or deleted since the plan was read would get lines under a
+        // code it no longer has: the plan is read again first.
+        std::vector<std::string> codes;
+        for (const CategoryRecord& c : readCategories(BookPaths(book_.dataFolder).categories()))
+            codes.emplace_back(trimBlanks(c.catCode));
+        if (codes != planCodes_) {
+            prompts_.message(
+                {"The categories have changed since this plan was read. Please "
+                 "press Revert and type the changes again; nothing has been saved.",
+                 "Nothing to do!", Icon::Exclamation, Buttons::Ok, 1});
+            return false;
+        }
         const std::string path = budgetFilePath(book_.dataFolder);
         Budget budget = readBudget(path);
         bool changed = false;

@@ -59,7 +59,8 @@ class BudgetWindow : public QWidget {
     QSpinBox* yearBox() const { return yearBox_; }
 
     // Save: the plan's year replaces that year's budget of the shown categories, as one
-    // change under the book's lock. Returns whether it was written.
+    // change under the book's lock; refused with a message, writing nothing, when the
+    // category file no longer holds the categories shown. Returns whether it was written.
     bool saveBudget();
     // Reads the plan of the year in the year box, and the view, from the files again.
     void reload();

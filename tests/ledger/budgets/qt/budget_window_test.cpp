@@ -78,6 +78,13 @@ TEST_F(BudgetWindowTest, APlanTypedOnceForEveryMonthIsSavedAsOneChange) {
     EXPECT_EQ(program.read("budget.txt"), lines);
     EXPECT_EQ(undoLastChange(program.path()), UndoResult::Done);
     EXPECT_FALSE(program.exists("budget.txt"));
+
+    // A category renamed meanwhile (by another program): nothing is saved under its old code.
+    writeCategories(program.file("category.dat"),
+                    testing::categoriesOf({{"AUTO", "Car upkeep"}, {"FOOD", "Groceries"}}));
+    EXPECT_FALSE(budget()->saveBudget());
+    EXPECT_EQ(prompts.messages.back().title, "Nothing to do!");
+    EXPECT_FALSE(program.exists("budget.txt"));
 }
 
 TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
