@@ -10,6 +10,7 @@
 
 #include "budgets/qt/budget_commands.h"
 #include "budgets/qt/budget_window.h"
+#include "platform/qt/readable_colours.h"
 #include "platform/undo_history.h"
 #include "support/accessibility_check.h"
 #include "support/keyboard_check.h"
@@ -140,6 +141,22 @@ TEST_F(BudgetWindowTest, TheViewShowsTheRangeAndListsACategory) {
     QApplication::processEvents();
     EXPECT_EQ(window->state().CategoryFilterCode, fitField("FOOD", 10));
     EXPECT_EQ(rows(), 2);
+}
+
+// On a dark palette the red of an over-budget difference is shaded until it reads.
+TEST_F(BudgetWindowTest, OverBudgetRedReadsOnADarkPalette) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    program.write("budget.txt", "2001-06\t-400.00\tFOOD\r\n");
+    window->runCommand("mu_BudgetRange");
+    ASSERT_NE(budget(), nullptr);
+    const QColor red = budget()->viewGrid()->item(2, 3)->foreground().color();
+    EXPECT_GE(contrastRatio(red, QColor(42, 42, 42)), kReadableContrast);
+    EXPECT_GT(red.red(), red.green());
+    QApplication::setPalette(saved);
 }
 
 }  // namespace
