@@ -312,6 +312,22 @@
         <translation>Vo&amp;rschau...</translation>
     </message>
     <message>
+        <source>Toggle &amp;Cleared</source>
+        <translation>Ab&amp;geglichen ein/aus</translation>
+    </message>
+    <message>
+        <source>Rec&amp;oncile...</source>
+        <translation>&amp;Kontoabstimmung...</translation>
+    </message>
+    <message>
+        <source>B&amp;udget...</source>
+        <translation>Bud&amp;get...</translation>
+    </message>
+    <message>
+        <source>Budget of this Ran&amp;ge</source>
+        <translation>Budget dieses Zeitr&amp;aums</translation>
+    </message>
+    <message>
         <source>&amp;About Quillbank</source>
         <translation>Ü&amp;ber Quillbank</translation>
     </message>

@@ -312,6 +312,22 @@
         <translation>Pre&amp;visión...</translation>
     </message>
     <message>
+        <source>Toggle &amp;Cleared</source>
+        <translation>Marcar / desmarcar &amp;compensado</translation>
+    </message>
+    <message>
+        <source>Rec&amp;oncile...</source>
+        <translation>C&amp;onciliar...</translation>
+    </message>
+    <message>
+        <source>B&amp;udget...</source>
+        <translation>Presupuest&amp;o...</translation>
+    </message>
+    <message>
+        <source>Budget of this Ran&amp;ge</source>
+        <translation>Presupuesto del periodo &amp;mostrado</translation>
+    </message>
+    <message>
         <source>&amp;About Quillbank</source>
         <translation>Acerca de &amp;Quillbank</translation>
     </message>

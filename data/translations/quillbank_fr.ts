@@ -312,6 +312,22 @@
         <translation>Pré&amp;vision...</translation>
     </message>
     <message>
+        <source>Toggle &amp;Cleared</source>
+        <translation>Pointer / &amp;dépointer</translation>
+    </message>
+    <message>
+        <source>Rec&amp;oncile...</source>
+        <translation>Rapprochement &amp;bancaire...</translation>
+    </message>
+    <message>
+        <source>B&amp;udget...</source>
+        <translation>&amp;Budget...</translation>
+    </message>
+    <message>
+        <source>Budget of this Ran&amp;ge</source>
+        <translation>Budget de cette &amp;période</translation>
+    </message>
+    <message>
         <source>&amp;About Quillbank</source>
         <translation>À &amp;propos de Quillbank</translation>
     </message>

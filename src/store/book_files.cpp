@@ -13,7 +13,7 @@ bool isUndoneWithTheBook(std::string_view name) {
          {kSettingsFileName, kDueSettingsFileName, kUdf1FileName, kUdf2FileName,
           kConverterJournalFileName})
         if (name == remembered) return false;
-    return name == kSchedulesFileName || !name.ends_with(".txt");
+    return name == kSchedulesFileName || name == kBudgetFileName || !name.ends_with(".txt");
 }
 
 void useBookFileRules() {

@@ -24,6 +24,8 @@ inline constexpr std::string_view kSchedulesFileName = "schedules.txt";
 inline constexpr std::string_view kOpeningBalanceFileName = "opening.balance";
 // The ids of imported statement lines: the record file's name with ".ids" for its ending.
 inline constexpr std::string_view kImportedIdsEnding = ".ids";
+// The budget per category and month (store/budget_file.h): undone with the book.
+inline constexpr std::string_view kBudgetFileName = "budget.txt";
 inline constexpr std::string_view kConverterJournalFileName = "qbk2to3.journal";
 // The notes of a fiscal year are "<year>qbk.doc".
 inline constexpr std::string_view kNotesFileSuffix = "qbk.doc";
@@ -55,7 +57,7 @@ void useBookFileRules();
 // and work files, the undo store and a user's own files are left out.
 inline constexpr std::string_view kBookFilePatterns =
     "*.qbk;quillbank.dat;category.dat;udf?.dat;payee.rules;import.profiles;*.ids;????qbk.doc;"
-    "qbk3.ini;qbk3-due.ini;schedules.txt;opening.balance";
+    "qbk3.ini;qbk3-due.ini;schedules.txt;opening.balance;budget.txt";
 
 }  // namespace qbk
 

@@ -20,6 +20,7 @@ constexpr CommandMaker kCommands[] = {
     makeRedoCommand,
     makeScheduleCommand, makeDueCommand,    makePostCommand,   makeForecastCommand,
     makeClearCommand,    makeReconcileCommand,
+    makeBudgetCommand,
 #ifdef QBK_WITH_CHARTS
     makeChartCommand,
 #endif

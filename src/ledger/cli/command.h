@@ -101,6 +101,7 @@ Subcommand makePostCommand(CLI::App& tool, CliContext& cx);      // schedule_com
 Subcommand makeForecastCommand(CLI::App& tool, CliContext& cx);  // schedule_commands.cpp
 Subcommand makeClearCommand(CLI::App& tool, CliContext& cx);     // cleared_commands.cpp
 Subcommand makeReconcileCommand(CLI::App& tool, CliContext& cx); // cleared_commands.cpp
+Subcommand makeBudgetCommand(CLI::App& tool, CliContext& cx);    // budget_commands.cpp
 
 }  // namespace qbk
 

@@ -1,5 +1,6 @@
 // qbk3-cli report and export: the report list built the way report mode builds it, then
 // the report text or the comma-delimited export, on the core the window uses.
+#include "budgets/budget_report.h"
 #include "cli/command.h"
 #include "cli/work_folder.h"
 #include "mainwindow/list_refresh.h"
@@ -22,9 +23,10 @@ struct ListStep {
 
 struct ReportArguments {
     std::string folder, kind, target;
-    bool wide = false;
+    bool wide = false, csv = false;
     std::vector<ListStep> steps;
     std::optional<std::string> from, to;
+    RangeChoice range;  // the budget report's --fiscal-year
 };
 
 struct ReportList {
@@ -69,7 +71,28 @@ int refuseEmptyList(CliContext& cx) {
     return refuse(cx, emptyListMessage().text);
 }
 
+// The budget report of the chosen days: the fiscal year, or the start-up range, with
+// --from and --to moving its ends.
+int budgetReport(const ReportArguments& a, CliContext& cx) {
+    if (!a.steps.empty()) throw UsageError{"the budget report takes no --category or --search"};
+    const std::string folder = dataFolder(a.folder);
+    const SettingsRecord settings = programSettings(cx);
+    const ListedDays days = listedDays(chosenRange(a.range, settings, cx), a.from, a.to, cx);
+    const BudgetStatement statement = budgetAgainstActual(
+        folder, days.first, days.last, {settings.fyMonth(), settings.fyDay()});
+    const std::string text =
+        a.csv ? budgetCsv(statement)
+              : budgetReportText(statement, {settings.ownerName(), cx.clock.today()},
+                                 cx.regional, a.wide);
+    for (const std::string& line : splitLines(text))
+        cx.out << line << '\n';
+    return kExitDone;
+}
+
 int report(const ReportArguments& a, CliContext& cx) {
+    if (a.kind == "budget") return budgetReport(a, cx);
+    if (a.range.fiscalYear || a.csv)
+        throw UsageError{"--fiscal-year and --csv are options of the budget report"};
     const std::string folder = dataFolder(a.folder);
     const bool full = a.kind == "full";
     const WorkFolder work;
@@ -134,11 +157,15 @@ Subcommand makeReportCommand(CLI::App& tool, CliContext& cx) {
         "report", "Print a report of the entries each --category and --search finds, in order.");
     auto a = std::make_shared<ReportArguments>();
     addFolder(*c, a->folder);
-    c->add_option("KIND", a->kind, "summary or full")
+    c->add_option("KIND", a->kind, "summary, full or budget")
         ->required()
-        ->check(CLI::IsMember({"summary", "full"}));
+        ->check(CLI::IsMember({"summary", "full", "budget"}));
     c->add_flag("--wide", a->wide, "the wide layout");
     addListOptions(*c, *a);
+    c->add_option("--fiscal-year", a->range.fiscalYear,
+                  "budget: the fiscal year that begins in YEAR")
+        ->type_name("YEAR");
+    c->add_flag("--csv", a->csv, "budget: comma-separated values instead of the report text");
     return {c, [a, &cx] { return report(*a, cx); }};
 }
 

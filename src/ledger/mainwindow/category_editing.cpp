@@ -6,6 +6,7 @@
 #include "platform/undo_history.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
+#include "store/budget_file.h"
 #include "store/category_file.h"
 #include "store/category_record.h"
 #include "store/entry_record.h"
@@ -113,6 +114,7 @@ CategoryChange replaceCategory(const std::string& categoryPath, const std::strin
     CategoryChange c;
     c.done = true;
     c.entriesChanged = ChaseCat(recordFilePath, old, code, false);
+    recodeBudgetFile(parentFolder(categoryPath), old, code);
     c.filterCode = code;
     return c;
 }
@@ -150,6 +152,7 @@ CategoryChange deleteCategory(const std::string& categoryPath, std::string_view 
         kept.push_back(std::move(r));
     }
     writeSorted(categoryPath, kept);
+    dropBudgetFileCategory(parentFolder(categoryPath), old);
     CategoryChange c;
     c.done = true;
     return c;

@@ -65,7 +65,8 @@ CategoryChange saveCategory(const std::string& categoryPath, const CategoryForm&
 
 // Replace: overwrites the first category whose code is `filterCode` with the form
 // (its reserved bytes kept), sorts the file, then gives every entry of the old code in
-// the record file the new code (ChaseCat, entries stay live). `filterCode` of the
+// the record file the new code (ChaseCat, entries stay live) and the category's budget
+// lines the new code (budget_file.h). `filterCode` of the
 // result is the new code, which the selection takes. Refused with a message when the
 // form's code is blank, the selected category is not in the file, or the new code
 // belongs to another category.
@@ -90,7 +91,7 @@ std::optional<Message> deleteCategoryRefusal(const std::string& categoryPath,
                                              std::string_view formCode);
 
 // Removes the first category whose code is `filterCode` and every record with a blank
-// code, and sorts the file. Not done (with the refusal above) when it may not.
+// code, and sorts the file; the category's budget lines go with it. Not done (with the refusal above) when it may not.
 CategoryChange deleteCategory(const std::string& categoryPath, std::string_view filterCode,
                               std::string_view formCode);
 

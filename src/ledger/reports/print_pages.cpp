@@ -64,9 +64,13 @@ void printReport(const std::string& reportTextPath, bool wide, Printer& printer)
 
 void printReportToPdf(const std::string& reportTextPath, bool wide, Printer& printer,
                       const std::string& pdfPath) {
-    const std::string text = readFile(reportTextPath);
+    printReportTextToPdf(readFile(reportTextPath), wide, printer, pdfPath);
+}
+
+void printReportTextToPdf(std::string_view reportText, bool wide, Printer& printer,
+                          const std::string& pdfPath) {
     std::unique_ptr<PdfFile> pdf = printer.openPdf(pdfPath);
-    printPages(text, wide, *pdf);
+    printPages(reportText, wide, *pdf);
     pdf->close();
 }
 

@@ -38,6 +38,9 @@ void printReport(const std::string& reportTextPath, bool wide, Printer& printer)
 // written; the PDF file is then as it was.
 void printReportToPdf(const std::string& reportTextPath, bool wide, Printer& printer,
                       const std::string& pdfPath);
+// The same for a report text held in memory (the budget report).
+void printReportTextToPdf(std::string_view reportText, bool wide, Printer& printer,
+                          const std::string& pdfPath);
 
 }  // namespace qbk
 

@@ -73,6 +73,8 @@ class TransactionFaults : public ::testing::Test {
             book.write("schedules.txt",
                        "1\tmonth\t1\t31\t20010131\t-\t-\t20010430\tentry\t-700\tCAR\tlease\t\t\r\n"
                        "2\tweek\t1\t0\t20010601\t-\t3\t-\tentry\t250\tPAY\ttips\t\t\r\n");
+        // Category renames and deletes rewrite the budget in their change.
+        book.write("budget.txt", "2001-05\t-100.00\tFOOD\r\n2001-06\t-50.00\tCAR\r\n");
         // One change already kept, which a rolled-back command must not disturb.
         ASSERT_EQ(run(in(book, {"add", "BOOK", "--expense", "3", "--category", "CAR"})), 0);
     }
@@ -144,6 +146,11 @@ TEST_F(TransactionFaults, EntriesWithNewPickListValues) {
 TEST_F(TransactionFaults, CategoryRenameAndDeleteWithTheirEntries) {
     failEverywhere({"category", "rename", "BOOK", "FOOD", "MEALS"});
     failEverywhere({"category", "delete", "BOOK", "CAR", "--mark-entries-deleted"});
+}
+
+TEST_F(TransactionFaults, BudgetSetAndCopy) {
+    failEverywhere({"budget", "set", "BOOK", "FOOD", "-400"});
+    failEverywhere({"budget", "copy", "BOOK", "--from-year", "2001", "--to-year", "2002"});
 }
 
 TEST_F(TransactionFaults, SortPurgeAndPlayBack) {
@@ -272,9 +279,9 @@ TEST_F(TransactionFaults, TheNextWriterRemovesOnlyTemporaries) {
     book.write("photo.qbk.cafebabe", "a photo");
     book.write("quillbank.dat.qbk-tmp-0badf00d", "left by a crash");
     ASSERT_EQ(run(in(book, {"sort", "BOOK"})), 0);
-    EXPECT_EQ(book.names(), (std::vector<std::string>{"category.dat", "photo.qbk.cafebabe",
-                                                      "quillbank.dat", "quillbank.dat.20261208",
-                                                      "udf1.dat"}));
+    EXPECT_EQ(book.names(),
+              (std::vector<std::string>{"budget.txt", "category.dat", "photo.qbk.cafebabe",
+                                        "quillbank.dat", "quillbank.dat.20261208", "udf1.dat"}));
 }
 
 }  // namespace

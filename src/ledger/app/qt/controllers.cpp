@@ -1,5 +1,6 @@
 #include "app/qt/controllers.h"
 
+#include "budgets/qt/budget_commands.h"
 #include "charts/qt/chart_commands.h"
 #include "import/qt/import_commands.h"
 #include "macros/qt/macro_commands.h"
@@ -33,6 +34,7 @@ void installControllers(QBK_3_Main& window) {
     new AccessoryCommands(window);
     new ChartCommands(window);
     new ScheduleCommands(window, *dateSelector);
+    new BudgetCommands(window);
 }
 
 }  // namespace qbk

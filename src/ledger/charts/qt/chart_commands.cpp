@@ -3,6 +3,7 @@
 #include <QTableView>
 #include <cmath>
 
+#include "budgets/qt/budget_charts.h"
 #include "charts/chart_entries.h"
 #include "charts/qt/chart_window.h"
 #include "mainwindow/qt/category_grid_model.h"
@@ -54,8 +55,19 @@ void ChartCommands::mu_ListCharts_Click() {
         return;
     }
     if (!data) return;
+    const DaySerial first = data->first, last = data->last;
     auto* charts = new ChartWindow(std::move(*data), window_.regional(), window_.prompts(),
                                    window_.services().printer, &window_);
+    // The budget against the actual of the same days (all categories), beside them.
+    try {
+        const SettingsRecord& settings = window_.state().ProgramSettings;
+        charts->tabs()->addTab(budgetChartPage(window_.state().DataFolder, first, last,
+                                               {settings.fyMonth(), settings.fyDay()},
+                                               window_.regional()),
+                               QStringLiteral("B&udget"));
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
     connect(charts, &ChartWindow::categoryChosen, this, &ChartCommands::narrowTo);
     charts->show();
     chartWindow_ = charts;

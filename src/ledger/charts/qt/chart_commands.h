@@ -2,7 +2,8 @@
 // toolbar (the report list as the reports see it: the rows kept on the list, looked up
 // in report.tmp), and "Charts of this List" (the list as shown: its range, category or
 // search). Clicking a category in a Charts window narrows the main list to it, as a
-// double-click on the category list does.
+// double-click on the category list does. A tab "Budget" beside the charts draws the
+// budget against the actual of the same days.
 #ifndef QBK_CHARTS_QT_CHART_COMMANDS_H_
 #define QBK_CHARTS_QT_CHART_COMMANDS_H_
 

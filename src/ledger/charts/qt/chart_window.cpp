@@ -189,7 +189,11 @@ QChartView* ChartWindow::chartView(Tab tab) const {
 }
 
 QChartView* ChartWindow::currentView() const {
-    return chartView(static_cast<Tab>(tabs_->currentIndex()));
+    if (QChartView* view = chartView(static_cast<Tab>(tabs_->currentIndex()))) return view;
+    // A tab added beside the three (the budget's): its first chart.
+    QWidget* page = tabs_->currentWidget();
+    if (auto* view = qobject_cast<QChartView*>(page)) return view;
+    return page->findChild<QChartView*>();
 }
 
 void ChartWindow::saveChart() {

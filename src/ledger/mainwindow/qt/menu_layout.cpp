@@ -85,6 +85,8 @@ constexpr MenuItemDef kItems[] = {
     {"mu_ReportS", "-", "", ""},
     {"mu_ReportS", "mu_ReturnToList", "&Return to List", "Ctrl+R"},
     {"mu_ReportS", "mu_ReportCharts", "C&harts", "Ctrl+G"},
+    {"mu_ReportS", "mu_Budget", "B&udget...", ""},
+    {"mu_ReportS", "mu_BudgetRange", "Budget of this Ran&ge", ""},
     {"mu_ReportS", "-", "", ""},
     {"mu_ReportS", "mu_PrintReport", "&Print Report", "Ctrl+P"},
     {"mu_ReportS", "mu_SaveAsPdf", "Save as P&DF...", ""},

@@ -45,9 +45,15 @@ TEST_F(ChartWindowTest, OpensForTheMainListAndForTheReportList) {
     ASSERT_NE(charts(), nullptr);
     EXPECT_TRUE(charts()->isVisible());
     EXPECT_EQ(charts()->windowTitle(), "Charts - Category = All Categories");
-    EXPECT_EQ(tabTitles(), (QStringList{"By &Category", "&Month by Month", "&Balance"}));
+    EXPECT_EQ(tabTitles(),
+              (QStringList{"By &Category", "&Month by Month", "&Balance", "B&udget"}));
     EXPECT_EQ(testing::keyboardGaps(charts()), "");
     EXPECT_EQ(testing::unnamedControls(charts()), "");
+    // The budget of the same days stands beside them; its chart copies like the others.
+    charts()->tabs()->setCurrentIndex(3);
+    ASSERT_NE(charts()->findChild<QChartView*>(QStringLiteral("BudgetCategoryChart")), nullptr);
+    charts()->copyChart();
+    charts()->tabs()->setCurrentIndex(ChartWindow::ByCategory);
     // The chart's text alternative: its title, then each bar with its money.
     const QString described =
         charts()->findChild<QWidget*>(QStringLiteral("CategoryChart"))->accessibleDescription();
