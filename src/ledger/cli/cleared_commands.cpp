@@ -7,6 +7,7 @@
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
 #include "store/book_files.h"
+#include "store/category_record.h"
 #include "store/opening_balance.h"
 #include "store/record_file.h"
 
@@ -48,7 +49,7 @@ int clear(const ClearArguments& a, const std::string& folder, CliContext& cx) {
         query.rangeEnd = dateOption(cx, *a.to);
         if (query.rangeEnd < query.rangeStart)
             throw UsageError{"the --to date is older than the --from date"};
-        query.categoryFilterCode = fitField(a.category.value_or(""), 10);
+        query.categoryFilterCode = fitField(a.category.value_or(""), category_layout::kCatCodeWidth);
         if (a.search) query.searchArgument = ansiUpper(*a.search);
         filter.emplace(query, programSettings(cx));
         chosen = [&](const char* r) { return filter->keeps(r); };

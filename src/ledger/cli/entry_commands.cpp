@@ -24,7 +24,7 @@ int add(const AddArguments& a, CliContext& cx) {
     if (!a.category || trimBlanks(*a.category).empty())
         throw UsageError{"add needs --category CODE"};
     // The window offers only the categories of the list; so does the tool.
-    const std::string field = fitField(trimBlanks(*a.category), 10);
+    const std::string field = fitField(trimBlanks(*a.category), category_layout::kCatCodeWidth);
     bool known = false;
     for (const CategoryRecord& c : readCategories(folder + std::string(kCategoryFileName)))
         known = known || c.catCode == field;

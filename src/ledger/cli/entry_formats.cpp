@@ -113,17 +113,6 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-std::string decimalText(Money amount) {
-    const std::int64_t raw = amount.raw();
-    const std::uint64_t size =
-        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const auto scale = static_cast<std::uint64_t>(Money::kScale);
-    std::string fraction = std::to_string(size % scale + scale).substr(1);  // four digits
-    while (fraction.size() > 2 && fraction.back() == '0')
-        fraction.pop_back();
-    return (raw < 0 ? "-" : "") + std::to_string(size / scale) + "." + fraction;
-}
-
 std::optional<std::string> isoDate(DaySerial day) {
     const std::optional<CivilDate> date = dateFromSerial(day);
     if (!date) return std::nullopt;

@@ -32,9 +32,8 @@ enum class EntryFormat {
 // that cannot be read prints nothing); finish() ends the text, and makes the empty
 // array or the header alone when no entry came.
 // The typed field texts above, for other data of a book: the date as yyyy-mm-dd (nullopt
-// for no date), the amount as a decimal string, a JSON string with its quotes.
+// for no date) and a JSON string with its quotes; an amount is decimalAmountText.
 std::optional<std::string> isoDate(DaySerial day);
-std::string decimalText(Money amount);
 void appendJsonString(std::string& out, std::string_view text);
 
 class EntryWriter {

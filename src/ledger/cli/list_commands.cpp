@@ -89,10 +89,9 @@ int list(const ListArguments& a, CliContext& cx) {
     ListQuery query;
     query.rangeStart = days.first;
     query.rangeEnd = days.last;
-    query.categoryFilterCode = fitField("", 10);
-    query.categoryFilterName = "All Categories";
+    query.showAllCategories();
     if (a.category) {
-        query.categoryFilterCode = fitField(*a.category, 10);
+        query.categoryFilterCode = fitField(*a.category, category_layout::kCatCodeWidth);
         query.categoryFilterName = *a.category;
         for (const CategoryRecord& c : readCategories(folder + std::string(kCategoryFileName)))
             if (c.catCode == query.categoryFilterCode) query.categoryFilterName = c.catName;

@@ -11,6 +11,7 @@
 #include "reports/report_command.h"
 #include "reports/report_files.h"
 #include "store/book_files.h"
+#include "store/category_record.h"
 
 namespace qbk {
 namespace {
@@ -49,10 +50,10 @@ ReportList buildReportList(const ReportArguments& a, const std::string& dataFold
         query.rangeStart = days.first;
         query.rangeEnd = days.last;
         if (step.category) {
-            query.categoryFilterCode = fitField(step.value, 10);
+            query.categoryFilterCode = fitField(step.value, category_layout::kCatCodeWidth);
         } else {
             query.searchArgument = ansiUpper(step.value);
-            query.categoryFilterCode = fitField("", 10);
+            query.categoryFilterCode = allCategoriesCode();
         }
         queries.push_back(std::move(query));
     }

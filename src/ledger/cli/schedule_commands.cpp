@@ -9,6 +9,7 @@
 #include "platform/windows1252.h"
 #include "schedules/forecast.h"
 #include "schedules/posting.h"
+#include "store/amount.h"
 #include "store/book_files.h"
 #include "store/category_record.h"
 
@@ -186,19 +187,19 @@ void printForecastTsv(const Forecast& f, CliContext& cx) {
 
 void printForecastJson(const Forecast& f, CliContext& cx) {
     std::string out = "{\"today\": \"" + isoDate(f.today).value_or("") + "\", \"balance\": \"" +
-                      decimalText(f.opening) + "\",\n \"entries\": [";
+                      decimalAmountText(f.opening) + "\",\n \"entries\": [";
     for (std::size_t i = 0; i < f.rows.size(); ++i) {
         const ForecastRow& row = f.rows[i];
         out += i == 0 ? "\n  " : ",\n  ";
         out += "{\"date\": \"" + isoDate(row.record.entryDate).value_or("") + "\", \"category\": ";
         appendJsonString(out, trimBlanks(row.record.categoryCode));
-        out += ", \"amount\": \"" + decimalText(row.record.amount) + "\", \"note\": ";
+        out += ", \"amount\": \"" + decimalAmountText(row.record.amount) + "\", \"note\": ";
         appendJsonString(out, trimBlanks(row.record.note));
         out += std::string(", \"planned\": ") + (row.planned ? "true" : "false") +
-               ", \"balance\": \"" + decimalText(row.balance) + "\"}";
+               ", \"balance\": \"" + decimalAmountText(row.balance) + "\"}";
     }
     out += "],\n \"low\": {\"date\": \"" + isoDate(f.lowDate).value_or("") + "\", \"balance\": \"" +
-           decimalText(f.low) + "\"},\n \"threshold\": \"" + decimalText(f.threshold) +
+           decimalAmountText(f.low) + "\"},\n \"threshold\": \"" + decimalAmountText(f.threshold) +
            "\", \"firstBelow\": " +
            (f.firstBelow ? "\"" + isoDate(*f.firstBelow).value_or("") + "\"" : "null") + "}\n";
     cx.out << out;

@@ -8,6 +8,7 @@
 #include "platform/large_buffer.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
+#include "store/category_record.h"
 #include "store/entry_record.h"
 #include "store/record_file.h"
 
@@ -209,7 +210,7 @@ ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
     s.search = parseSearch(query.searchArgument);
     s.user1Free = settings.udf1Save() == "N";
     s.user2Free = settings.udf2Save() == "N";
-    s.filterBytes = toWindows1252(fitField(query.categoryFilterCode, 10));
+    s.filterBytes = toWindows1252(fitField(query.categoryFilterCode, category_layout::kCatCodeWidth));
     s.allCategories = trimBlanks(s.filterBytes).empty();
     s.upper = upperTable();
     if (s.search.kind == SearchKind::Word) s.prefilter = WordPrefilter(s.search.bytes, s.upper);
@@ -448,6 +449,15 @@ AmountColour ListView::amountColour(std::size_t row) const {
 
 std::string reportPanelText(std::size_t items) {
     return "Reporting: " + std::to_string(items) + " items selected.";
+}
+
+std::string allCategoriesCode() {
+    return std::string(category_layout::kCatCodeWidth, ' ');
+}
+
+void ListQuery::showAllCategories() {
+    categoryFilterCode = allCategoriesCode();
+    categoryFilterName = kAllCategoriesName;
 }
 
 }  // namespace qbk

@@ -35,6 +35,10 @@ inline constexpr std::string_view kZeroAmountText = kNoValueText;
 inline constexpr std::string_view kUdf1Marker = "|UDF1|";
 inline constexpr std::string_view kUdf2Marker = "|UDF2|";
 
+// The category filter of a list of every category: a blank code and this name.
+inline constexpr std::string_view kAllCategoriesName = "All Categories";
+std::string allCategoriesCode();
+
 struct ListQuery {
     // The upper-cased SearchText as the caller passes it: empty for no search, a word
     // or phrase (framed by blanks for a complete-word search), or a pick-list marker
@@ -45,6 +49,9 @@ struct ListQuery {
     DaySerial rangeStart = 0;        // both ends included
     DaySerial rangeEnd = 0;
     bool macroMode = false;  // every live record, no date, category or search test
+
+    // Lists every category again.
+    void showAllCategories();
 };
 
 enum class AmountColour { Black, Red, Blue };

@@ -52,15 +52,7 @@ void BudgetCommands::open(int tab) {
 }
 
 void BudgetCommands::narrowTo(const std::string& code) {
-    CategoryGridModel* categories = window_.categoryGridModel();
-    for (int row = 0; row < categories->rowCount(); ++row) {
-        if (trimBlanks(categories->code(row)) != code) continue;
-        window_.categoryGrid()->setCurrentIndex(categories->index(row, 0));
-        window_.CategoryGrid_DblClick();
-        window_.raise();
-        window_.activateWindow();
-        return;
-    }
+    window_.listCategory(code);
 }
 
 }  // namespace qbk

@@ -57,7 +57,7 @@ ChartList listOf(const ChartRequest& r, const ListQuery& range, const SettingsRe
                  const std::vector<CategoryRecord>& categories) {
     const std::string book = joinPath(r.folder, std::string(kRecordFileName));
     if (r.categories.empty() && r.searches.empty())
-        return {listedEntries(book, range, settings), "All Categories"};
+        return {listedEntries(book, range, settings), std::string(kAllCategoriesName)};
 
     std::vector<ListQuery> queries;
     std::string subject;
@@ -67,7 +67,7 @@ ChartList listOf(const ChartRequest& r, const ListQuery& range, const SettingsRe
     };
     for (const std::string& code : r.categories) {
         ListQuery q = range;
-        q.categoryFilterCode = fitField(code, 10);
+        q.categoryFilterCode = fitField(code, category_layout::kCatCodeWidth);
         const CategoryRecord* found = nullptr;
         for (const CategoryRecord& c : categories)
             if (c.catCode == q.categoryFilterCode && found == nullptr) found = &c;
@@ -106,8 +106,7 @@ int render(const ChartRequest& r, const SettingsRecord& settings, const Regional
     const DateRange startup = SetRange(settings.startupRange(), 0, fyStart, settings.fyMonth(),
                                        settings.fyDay(), today, regional);
     ListQuery range;
-    range.categoryFilterCode = fitField("", 10);
-    range.categoryFilterName = "All Categories";
+    range.showAllCategories();
     range.rangeStart = dateOf(r.from.empty() ? startup.start : r.from, regional);
     range.rangeEnd = dateOf(r.to.empty() ? startup.end : r.to, regional);
 

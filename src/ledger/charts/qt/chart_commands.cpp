@@ -135,21 +135,13 @@ std::optional<ChartData> ChartCommands::mainListCharts() {
     }
     ChartData data = chartData(entries, *start, *end, readCategories(state.CategoryFilePath),
                                state.ProgramSettings, window_.regional());
-    data.subject = std::string(trimBlanks(utf8(window_.displayStatusBar()->panelText(5))));
+    data.subject = std::string(trimBlanks(utf8(window_.displayStatusBar()->panelText(display_panel::kSubject))));
     if (state.ForecastTo) addBalanceAhead(data, *state.ForecastTo);
     return data;
 }
 
 void ChartCommands::narrowTo(const std::string& code) {
-    CategoryGridModel* categories = window_.categoryGridModel();
-    for (int row = 0; row < categories->rowCount(); ++row) {
-        if (categories->code(row) != code) continue;
-        window_.categoryGrid()->setCurrentIndex(categories->index(row, 0));
-        window_.CategoryGrid_DblClick();
-        window_.raise();
-        window_.activateWindow();
-        return;
-    }
+    window_.listCategory(code);
 }
 
 }  // namespace qbk

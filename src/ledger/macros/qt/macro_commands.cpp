@@ -139,7 +139,7 @@ void MacroCommands::mu_MacroQuit_Click() {
 void MacroCommands::TurnMacroOn() {
     MainState& s = window_.state();
     window_.generalStatusBar()->setPanelVisible(2, false);
-    window_.generalStatusBar()->setPanelText(1, qs(macroEditStatusText(s.RecordFilePath)));
+    window_.generalStatusBar()->setPanelText(general_panel::kMessage, qs(macroEditStatusText(s.RecordFilePath)));
     s.MacroMode = true;
     setMacroLook(true);
 }

@@ -256,8 +256,7 @@ void CategoryFrameCommands::QuitCat_Click() {
 
 void CategoryFrameCommands::showAllCategories() {
     MainState& s = window_.state();
-    s.CategoryFilterCode = std::string(category_layout::kCatCodeWidth, ' ');
-    s.CategoryFilterName = "All Categories";
+    s.showAllCategories();
     window_.refreshList();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "mainwindow/list_refresh.h"
 #include "store/entry_record.h"
 #include "store/settings_record.h"
 
@@ -18,8 +19,12 @@ struct MainState {
     std::string CategoryFilePath;
 
     // What the list is narrowed to.
-    std::string CategoryFilterCode = std::string(10, ' ');  // blank: all categories
-    std::string CategoryFilterName = "All Categories";
+    std::string CategoryFilterCode = allCategoriesCode();  // blank: all categories
+    std::string CategoryFilterName = std::string(kAllCategoriesName);
+    void showAllCategories() {
+        CategoryFilterCode = allCategoriesCode();
+        CategoryFilterName = kAllCategoriesName;
+    }
 
     // Searches: SearchText is empty, a word or phrase, or a pick-list marker ("|udf1|")
     // followed by the value. A complete-word search keeps its blanks around the word on

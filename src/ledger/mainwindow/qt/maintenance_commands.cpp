@@ -37,7 +37,7 @@ void MaintenanceCommands::mu_SortData_Click() {
     bar->setRange(0, maximum);
     bar->setValue(0);
     general->setPanelVisible(2, false);
-    general->setPanelText(1, qs(sortingStatusText(path)));
+    general->setPanelText(general_panel::kMessage, qs(sortingStatusText(path)));
     bar->show();
     bar->raise();
     // Drawn before the sort, which lets no events through; keys and clicks wait.

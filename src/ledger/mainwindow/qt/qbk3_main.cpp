@@ -464,9 +464,9 @@ void QBK_3_Main::Form_Resize() {
     DisplayStatusBar->setGeometry(0, height - bars, width, displayHeight);
     // The cleared balance only where the five panels of the list keep their room.
     DisplayStatusBar->setPanelVisible(
-        kClearedBalancePanel, width >= kClearedBalanceWidth && !state_.ReportMode &&
+        display_panel::kClearedBalance, width >= kClearedBalanceWidth && !state_.ReportMode &&
                                   !state_.MacroMode &&
-                                  !DisplayStatusBar->panelText(kClearedBalancePanel).isEmpty());
+                                  !DisplayStatusBar->panelText(display_panel::kClearedBalance).isEmpty());
     GeneralStatusBar->setGeometry(0, height - generalHeight, width, generalHeight);
     if (width <= 2 * kCategoryGridWidth || height <= bars * 3) return;  // too small to lay out
 
@@ -595,13 +595,13 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         MainGrid->setCurrentIndex(QModelIndex());
 
     if (state_.ReportMode) {
-        DisplayStatusBar->setPanelVisible(kClearedBalancePanel, false);
+        DisplayStatusBar->setPanelVisible(display_panel::kClearedBalance, false);
         // Entries the list holds already are not added twice, and the user is told so.
         std::string text = reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()));
         if (alreadyListed > 0)
             text += " " + std::to_string(alreadyListed) +
                     (alreadyListed == 1 ? " was already listed." : " were already listed.");
-        DisplayStatusBar->setPanelText(3, qs(text));
+        DisplayStatusBar->setPanelText(display_panel::kReport, qs(text));
         return;
     }
     for (int i = 0; i < 5; ++i)
@@ -627,8 +627,8 @@ void QBK_3_Main::showClearedBalance(Money bookCleared) {
             // A damaged opening balance is named by the reconcile; the list shows none.
         }
     }
-    DisplayStatusBar->setPanelText(kClearedBalancePanel, text);
-    DisplayStatusBar->setPanelVisible(kClearedBalancePanel,
+    DisplayStatusBar->setPanelText(display_panel::kClearedBalance, text);
+    DisplayStatusBar->setPanelVisible(display_panel::kClearedBalance,
                                       !text.isEmpty() && central_->width() >= kClearedBalanceWidth);
 }
 
@@ -730,6 +730,17 @@ void QBK_3_Main::CategoryGrid_Click() {
     if (takeCurrentCategory()) focusMainGrid();
 }
 
+void QBK_3_Main::listCategory(std::string_view code) {
+    for (int row = 0; row < categoryGridModel_->rowCount(); ++row) {
+        if (trimBlanks(categoryGridModel_->code(row)) != trimBlanks(code)) continue;
+        CategoryGrid->setCurrentIndex(categoryGridModel_->index(row, 0));
+        CategoryGrid_DblClick();
+        raise();
+        activateWindow();
+        return;
+    }
+}
+
 void QBK_3_Main::CategoryGrid_DblClick() {
     if (!takeCurrentCategory()) return;
     state_.SearchText.clear();
@@ -739,8 +750,7 @@ void QBK_3_Main::CategoryGrid_DblClick() {
 }
 
 void QBK_3_Main::mu_AllCats_Click() {
-    state_.CategoryFilterCode = std::string(10, ' ');
-    state_.CategoryFilterName = "All Categories";
+    state_.showAllCategories();
     state_.SearchText.clear();
     state_.SearchCompleteWord = false;
     PopMainGrid("");
@@ -766,7 +776,7 @@ void QBK_3_Main::SetRange(int numDays, int endInYear) {
 
 void QBK_3_Main::setRangeLabel(const std::string& label) {
     state_.ForecastTo.reset();
-    GeneralStatusBar->setPanelText(1, qs(label));
+    GeneralStatusBar->setPanelText(general_panel::kMessage, qs(label));
 }
 
 void QBK_3_Main::focusMainGrid() {

@@ -111,7 +111,6 @@ class QBK_3_Main : public QMainWindow {
     void PopCategoryGrid();
     // Panel 6 of DisplayStatusBar: the opening balance plus every cleared and reconciled
     // entry of the book (what the bank should hold), shown from this window width on.
-    static constexpr int kClearedBalancePanel = 6;
     static constexpr int kClearedBalanceWidth = 900;
     void showClearedBalance(Money bookCleared);
     // Sets RangeStart, RangeEnd and the range label (no refresh).
@@ -151,6 +150,9 @@ class QBK_3_Main : public QMainWindow {
     // after the question of the entry form's Delete; on a report list it removes the row.
     void deleteKey();
     void CategoryGrid_DblClick();
+    // Lists the entries of the category `code` (blanks around it do not count), as a
+    // double-click on its row does, and brings the window to the front.
+    void listCategory(std::string_view code);
     void CategoryGrid_Click();
     void mu_GridFormat_Click();
     void mu_DefaultDataFolder_Click();

@@ -65,7 +65,7 @@ void RangeCommands::mu_SelectDates_Click() {
     MainState& state = window_.state();
     const std::string oldStart = state.RangeStart;
     const std::string oldEnd = state.RangeEnd;
-    const QString oldLabel = window_.generalStatusBar()->panelText(1);
+    const QString oldLabel = window_.generalStatusBar()->panelText(general_panel::kMessage);
     auto restore = [&] {
         // An Esc meanwhile showed the default range; the list goes back with the range.
         const bool moved = state.RangeStart != oldStart || state.RangeEnd != oldEnd;

@@ -183,13 +183,12 @@ void QBK_3_Main::mu_HelpContents_Click() {
 
 void QBK_3_Main::switchDataFolder(const std::string& folder, bool focusGrid) {
     state_.DataFolder = withTrailingSlash(folder);
-    GeneralStatusBar->setPanelText(2, qs(state_.DataFolder));
+    GeneralStatusBar->setPanelText(general_panel::kDataFolder, qs(state_.DataFolder));
     state_.RecordFilePath = state_.DataFolder + std::string(kRecordFileName);
     state_.CategoryFilePath = state_.DataFolder + std::string(kCategoryFileName);
     bookWatcher_->watch(state_.RecordFilePath, state_.CategoryFilePath);
     PopCategoryGrid();
-    state_.CategoryFilterCode = std::string(10, ' ');
-    state_.CategoryFilterName = "All Categories";
+    state_.showAllCategories();
     refreshList();
     if (focusGrid) focusMainGrid();
 }

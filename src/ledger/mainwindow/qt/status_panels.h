@@ -10,6 +10,21 @@ class QLabel;
 
 namespace qbk {
 
+// The panels of the main window's two status bars.
+namespace display_panel {
+inline constexpr int kIncome = 1;
+inline constexpr int kExpense = 2;
+inline constexpr int kBalance = 3;
+inline constexpr int kReport = kBalance;  // report mode's one text: the report list
+inline constexpr int kItems = 4;
+inline constexpr int kSubject = 5;  // what the list holds: a category or a search
+inline constexpr int kClearedBalance = 6;
+}  // namespace display_panel
+namespace general_panel {
+inline constexpr int kMessage = 1;
+inline constexpr int kDataFolder = 2;
+}  // namespace general_panel
+
 class StatusPanels : public QFrame {
     Q_OBJECT
   public:

@@ -80,8 +80,7 @@ void ReportMode::mu_QuitReports_Click() {
     }
     TurnReportsOff();
     MainState& state = window_.state();
-    state.CategoryFilterCode = std::string(10, ' ');
-    state.CategoryFilterName = "All Categories";
+    state.showAllCategories();
     window_.refreshList();
     window_.focusMainGrid();
 }
@@ -103,7 +102,7 @@ void ReportMode::TurnReportsOn() {
     StatusPanels* panels = window_.displayStatusBar();
     panels->setPanelVisible(1, false);
     panels->setPanelVisible(2, false);
-    panels->setPanelText(3, qs(reportPanelText(0)));
+    panels->setPanelText(display_panel::kReport, qs(reportPanelText(0)));
     panels->setPanelVisible(4, false);
     panels->setPanelVisible(5, false);
 
@@ -144,7 +143,7 @@ void ReportMode::removeReportLine() {
     model->removeDataRow(current.row());
     setReportColours(true);
     window_.displayStatusBar()->setPanelText(
-        3, qs(reportPanelText(static_cast<std::size_t>(model->rowCount()))));
+        display_panel::kReport, qs(reportPanelText(static_cast<std::size_t>(model->rowCount()))));
 }
 
 void ReportMode::setReportColours(bool reportMode) {

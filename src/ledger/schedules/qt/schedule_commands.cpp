@@ -172,7 +172,7 @@ void ScheduleCommands::continueList(const ListQuery& query) {
                            [regional](Money m) { return regional.currencyText(m); });
         showBalanceBesideTheAmount();
         window_.generalStatusBar()->setPanelText(
-            1, qs("Forecast to " + regional.shortDate(*state.ForecastTo) + " - " +
+            general_panel::kMessage, qs("Forecast to " + regional.shortDate(*state.ForecastTo) + " - " +
                   forecastStatusText(f.forecast, regional)));
     } catch (const OperationError& e) {
         window_.showError(e);
