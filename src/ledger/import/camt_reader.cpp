@@ -97,6 +97,25 @@ void readEntry(const XmlElement& entry, const std::string& account, StatementTra
     if (t.number.empty()) t.number = entry.textAt("BkTxCd/Domn/Fmly/SubFmlyCd");
 }
 
+// Bal/Tp/CdOrPrtry/Cd CLBD with its amount, mark and date.
+std::optional<StatementBalance> closingBalanceOf(const XmlElement& statement) {
+    for (const auto& balance : statement.children) {
+        if (balance->name != "Bal" || balance->textAt("Tp/CdOrPrtry/Cd") != "CLBD") continue;
+        const std::string figures = balance->textAt("Amt");
+        const std::string mark = balance->textAt("CdtDbtInd");
+        const std::optional<Money> amount =
+            figures.find_first_not_of("0123456789.") == std::string::npos
+                ? Money::parseFigures(figures, DecimalMark::Point, false)
+                : std::nullopt;
+        std::string day = balance->textAt("Dt/Dt");
+        if (day.empty()) day = balance->textAt("Dt/DtTm");
+        const std::optional<DaySerial> date = isoDay(day);
+        if (!amount || !date || (mark != "CRDT" && mark != "DBIT")) return std::nullopt;
+        return StatementBalance{mark == "DBIT" ? -*amount : *amount, *date};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 CamtStatement readCamt(std::string_view text) {
@@ -115,6 +134,7 @@ CamtStatement readCamt(std::string_view text) {
         if (statement->name != statementName) continue;
         anyStatement = true;
         const std::string account = accountOf(*statement);
+        if (auto closing = closingBalanceOf(*statement)) out.closingBalance = closing;
         for (const auto& entry : statement->children) {
             if (entry->name != "Ntry") continue;
             if (!isBooked(*entry)) {

@@ -5,6 +5,7 @@
 #define QBK_IMPORT_CAMT_READER_H_
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "import/statement.h"
@@ -14,6 +15,9 @@ namespace qbk {
 struct CamtStatement {
     Statement transactions;     // in file order
     std::size_t notBooked = 0;  // pending and information entries, left out
+    // The closing booked balance (Bal of type CLBD) of the last statement that has one;
+    // none when it is missing or does not read (the entries are read all the same).
+    std::optional<StatementBalance> closingBalance;
 };
 
 // The entries of the camt text `text` (decoded as readImportText does). An entry's

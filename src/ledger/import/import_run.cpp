@@ -72,6 +72,7 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         } else if (format == ImportFormat::Camt) {
             CamtStatement camt = readCamt(text);
             summary.notBookedLeftOut = camt.notBooked;
+            summary.ledgerBalance = camt.closingBalance;
             statement = std::move(camt.transactions);
         } else {
             QifStatement qif = readQif(text, request.ambiguousDateOrder);

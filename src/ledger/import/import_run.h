@@ -30,7 +30,7 @@ struct ImportRequest {
 struct ImportSummary {
     std::size_t added = 0;
     std::size_t cleared = 0;  // typed entries the statement's lines matched and cleared
-    std::optional<StatementBalance> ledgerBalance;  // an OFX statement's ending balance
+    std::optional<StatementBalance> ledgerBalance;  // the statement's ending balance (OFX, camt)
     std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
     std::size_t investmentsLeftOut = 0;  // OFX transactions of securities

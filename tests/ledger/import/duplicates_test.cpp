@@ -271,7 +271,10 @@ TEST(BankFiles, CamtStatementsTheirBookedEntriesOnly) {
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- written by the bank -->\n"
                "<c:Document xmlns:c=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\">\n"
                "<c:BkToCstmrStmt><c:GrpHdr><c:MsgId>1</c:MsgId></c:GrpHdr><c:Stmt>\n"
-               "<c:Acct><c:Id><c:IBAN>DE02100100100006820101</c:IBAN></c:Id></c:Acct>\n" +
+               "<c:Acct><c:Id><c:IBAN>DE02100100100006820101</c:IBAN></c:Id></c:Acct>\n"
+               "<c:Bal><c:Tp><c:CdOrPrtry><c:Cd>CLBD</c:Cd></c:CdOrPrtry></c:Tp>"
+               "<c:Amt Ccy=\"EUR\">1234.56</c:Amt><c:CdtDbtInd>DBIT</c:CdtDbtInd>"
+               "<c:Dt><c:Dt>2026-02-28</c:Dt></c:Dt></c:Bal>\n" +
                    ntry("84.10", "DBIT", "BOOK", "26", "R1") +
                    ntry("2500", "CRDT", "BOOK", "27", "R2") +
                    ntry("9.99", "DBIT", "PDNG", "28", "R3") +
@@ -280,6 +283,10 @@ TEST(BankFiles, CamtStatementsTheirBookedEntriesOnly) {
     const ImportSummary summary = runImport(request, RegionalSettings::unitedStates(), stamps);
     EXPECT_EQ(summary.added, 2u);
     EXPECT_NE(summary.text.find("1 entries not yet booked by the bank were left out.\n"),
+              std::string::npos)
+        << summary.text;
+    EXPECT_NE(summary.text.find("The statement's ending balance is ($1,234.56) on 02/28/2026 "
+                                "(qbk3-cli reconcile --to 02/28/2026 --balance -1234.56).\n"),
               std::string::npos)
         << summary.text;
     std::vector<std::string> lines;

@@ -392,7 +392,9 @@ void qbk3cdi::showStatement() {
         statement = readMt940(text);
     } else if (*format_ == ImportFormat::Camt) {
         const WaitCursor hourglass;
-        statement = readCamt(text).transactions;
+        CamtStatement camt = readCamt(text);
+        ledgerBalance_ = camt.closingBalance;
+        statement = std::move(camt.transactions);
     } else {
         QifStatement qif = readQif(text, std::nullopt);
         if (qif.ambiguous) {
