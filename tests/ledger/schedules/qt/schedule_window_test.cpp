@@ -102,7 +102,8 @@ TEST_F(ScheduleWindowTest, ForecastContinuesTheListWithPlannedEntriesAndBalances
     std::vector<std::string> planned;
     for (int row = 0; row < rows(); ++row)
         planned.push_back((model.isPlanned(row) ? "planned " : "") + cell(row, 0) + " " +
-                          utf8(model.data(model.index(row, 7), Qt::DisplayRole).toString()));
+                          utf8(model.data(model.index(row, MainGridModel::kBalanceColumn), Qt::DisplayRole)
+                                   .toString()));
     // The book's four entries come to -$33.50; what is due counts from today on.
     EXPECT_EQ(planned, (std::vector<std::string>{
                            "planned 07/13/2001 $2,166.50", "planned 06/30/2001 $1,266.50",
@@ -123,7 +124,7 @@ TEST_F(ScheduleWindowTest, ForecastContinuesTheListWithPlannedEntriesAndBalances
     window->runCommand("mu_ListCharts");
     auto* charts = window->findChild<ChartWindow*>();
     ASSERT_NE(charts, nullptr);
-    ASSERT_EQ(charts->tabs()->count(), 4);
+    ASSERT_EQ(charts->tabs()->count(), 5);  // and the budget after it
     EXPECT_EQ(charts->tabs()->tabText(ChartWindow::BalanceAhead), "Balance &Ahead");
     EXPECT_TRUE(charts->chartView(ChartWindow::BalanceAhead)
                     ->chart()
@@ -138,9 +139,11 @@ TEST_F(ScheduleWindowTest, ForecastContinuesTheListWithPlannedEntriesAndBalances
     window->runCommand("mu_DefaultRange");
     EXPECT_EQ(rows(), 4);
     QHeaderView* header = window->mainGrid()->horizontalHeader();
-    EXPECT_EQ(header->count(), 7);
-    for (int column = 0; column < header->count(); ++column)
-        EXPECT_EQ(header->visualIndex(column), column);
+    // The balance column goes; the cleared mark stays first, the others in their order.
+    EXPECT_EQ(header->count(), MainGridModel::kBalanceColumn);
+    EXPECT_EQ(header->visualIndex(MainGridModel::kClearedColumn), 0);
+    for (int column = 0; column < MainGridModel::kClearedColumn; ++column)
+        EXPECT_EQ(header->visualIndex(column), column + 1);
 }
 
 }  // namespace
