@@ -83,9 +83,9 @@ struct ProgramFolder {
 
 struct Fixture {
     Fixture(std::size_t entries, double years)
-        : folder(entries, years),
-          services{prompts,     shell, printer, help, clock, RegionalSettings::unitedStates(),
-                   folder.path, [] {}} {}
+        : folder(entries, years), services{prompts,     shell, printer,
+                                           help,        clock, RegionalSettings::unitedStates(),
+                                           folder.path, [] {}} {}
     std::unique_ptr<QBK_3_Main> startWindow() {
         auto window = std::make_unique<QBK_3_Main>(services);
         installControllers(*window);
@@ -118,8 +118,8 @@ Fixture& fixture(std::size_t entries = 100000, double years = 0) {
 }
 
 void BM_StartUpToShownWindow(benchmark::State& state) {
-    Fixture& f = fixture(static_cast<std::size_t>(state.range(0)),
-                         static_cast<double>(state.range(1)));
+    Fixture& f =
+        fixture(static_cast<std::size_t>(state.range(0)), static_cast<double>(state.range(1)));
     std::size_t rows = 0;
     for (auto _ : state) {
         auto window = f.startWindow();
@@ -132,8 +132,12 @@ void BM_StartUpToShownWindow(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_StartUpToShownWindow)
-    ->Args({10000, 0})->Args({100000, 0})->Args({1000000, 0})->Args({1000000, 20})
-    ->Unit(benchmark::kMillisecond)->Iterations(5);
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({1000000, 0})
+    ->Args({1000000, 20})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 // One interaction with the list, from the user's action to the repainted window:
 // a refresh of the same list, a double-click on a category, or a word search (F5)

@@ -207,8 +207,7 @@ class Run {
   private:
     std::string text(const char* key) const { return strings_.GetString(key); }
 
-    Answer message(const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) {
+    Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
         return prompts_.message(Message{text, title, icon, buttons, 1});
     }
 
@@ -257,7 +256,8 @@ class Run {
         } catch (const OperationError& e) {
             stop(file, fillIn(text("TargetReadFailedReason"), {name, e.what()}));
         }
-        if (content.size() % recordSize != 0) stop(file, fillIn(text("TargetDamagedReason"), {name}));
+        if (content.size() % recordSize != 0)
+            stop(file, fillIn(text("TargetDamagedReason"), {name}));
         return content;
     }
 

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "converter/conversion.h"
+#include "converter/language_strings.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
-#include "converter/language_strings.h"
 #include "version.h"
 
 namespace qbk::converter {

@@ -17,7 +17,7 @@ namespace qbk::converter {
 // Exit codes of the command-line mode.
 inline constexpr int kExitConverted = 0;  // at least one record was added
 inline constexpr int kExitNothingConverted = 1;
-inline constexpr int kExitUsage = 2;  // bad arguments or folders
+inline constexpr int kExitUsage = 2;        // bad arguments or folders
 inline constexpr int kExitWriteFailed = 3;  // a write failed and stopped the run
 
 struct HeadlessEnvironment {

@@ -54,9 +54,11 @@ constexpr Row kTable[] = {
      "the last record is incomplete (%1 of %2 bytes); the missing bytes were read as blanks", ""},
     {"English", "PartialRecordLeftRemark",
      "the last %1 bytes do not make a whole record and were not converted", ""},
-    {"English", "ResumedRemark", "converted by an earlier run that was interrupted; not converted again", ""},
+    {"English", "ResumedRemark",
+     "converted by an earlier run that was interrupted; not converted again", ""},
     {"English", "RunStoppedPrompt",
-     "The conversion stopped because a file could not be written. Solve the problem and start it again: the files converted so far will not be converted twice.",
+     "The conversion stopped because a file could not be written. Solve the problem and start it "
+     "again: the files converted so far will not be converted twice.",
      ""},
     {"English", "DamagedTargetPrompt",
      "%1 ends with an incomplete record (%2 bytes after the last whole record). Nothing has been "
@@ -109,9 +111,11 @@ constexpr Row kTable[] = {
     {"French", "PartialRecordLeftRemark",
      "les %1 derniers octets ne forment pas un enregistrement complet et n'ont pas été convertis",
      ""},
-    {"French", "ResumedRemark", "converti par une exécution précédente interrompue ; pas converti à nouveau", ""},
+    {"French", "ResumedRemark",
+     "converti par une exécution précédente interrompue ; pas converti à nouveau", ""},
     {"French", "RunStoppedPrompt",
-     "La conversion s'est arrêtée car un fichier n'a pas pu être écrit. Résolvez le problème et relancez-la : les fichiers déjà convertis ne le seront pas deux fois.",
+     "La conversion s'est arrêtée car un fichier n'a pas pu être écrit. Résolvez le problème et "
+     "relancez-la : les fichiers déjà convertis ne le seront pas deux fois.",
      ""},
     {"French", "DamagedTargetPrompt",
      "%1 se termine par un enregistrement incomplet (%2 octets après le dernier enregistrement "
@@ -164,9 +168,12 @@ constexpr Row kTable[] = {
      ""},
     {"German", "PartialRecordLeftRemark",
      "die letzten %1 Bytes ergeben keinen ganzen Datensatz und wurden nicht umgewandelt", ""},
-    {"German", "ResumedRemark", "von einem früheren, unterbrochenen Lauf umgewandelt; nicht erneut umgewandelt", ""},
+    {"German", "ResumedRemark",
+     "von einem früheren, unterbrochenen Lauf umgewandelt; nicht erneut umgewandelt", ""},
     {"German", "RunStoppedPrompt",
-     "Die Umwandlung wurde angehalten, weil eine Datei nicht geschrieben werden konnte. Beheben Sie das Problem und starten Sie sie erneut: bereits umgewandelte Dateien werden nicht doppelt umgewandelt.",
+     "Die Umwandlung wurde angehalten, weil eine Datei nicht geschrieben werden konnte. Beheben "
+     "Sie das Problem und starten Sie sie erneut: bereits umgewandelte Dateien werden nicht "
+     "doppelt umgewandelt.",
      ""},
     {"German", "DamagedTargetPrompt",
      "%1 endet mit einem unvollständigen Datensatz (%2 Bytes nach dem letzten vollständigen "
@@ -219,9 +226,11 @@ constexpr Row kTable[] = {
      ""},
     {"Spanish", "PartialRecordLeftRemark",
      "los últimos %1 bytes no forman un registro completo y no se convirtieron", ""},
-    {"Spanish", "ResumedRemark", "convertido por una ejecución anterior interrumpida; no se convierte de nuevo", ""},
+    {"Spanish", "ResumedRemark",
+     "convertido por una ejecución anterior interrumpida; no se convierte de nuevo", ""},
     {"Spanish", "RunStoppedPrompt",
-     "La conversión se detuvo porque no se pudo escribir un archivo. Resuelva el problema y vuelva a iniciarla: los archivos ya convertidos no se convertirán dos veces.",
+     "La conversión se detuvo porque no se pudo escribir un archivo. Resuelva el problema y vuelva "
+     "a iniciarla: los archivos ya convertidos no se convertirán dos veces.",
      ""},
     {"Spanish", "DamagedTargetPrompt",
      "%1 termina con un registro incompleto (%2 bytes después del último registro completo). No se "

@@ -57,7 +57,8 @@ std::string bookBusyText(const std::string& folder) {
 
 BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
     std::string_view trimmed = folder;
-    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.remove_suffix(1);
+    while (trimmed.size() > 1 && trimmed.back() == '/')
+        trimmed.remove_suffix(1);
     const std::string key = trimmed.empty() ? std::string(".") : std::string(trimmed);
     std::lock_guard guard(heldMutex());
     auto& held = heldLocks();
@@ -66,7 +67,8 @@ BookLock::BookLock(const std::string& folder, std::chrono::milliseconds wait) {
         key_ = key;
         return;
     }
-    if (!folderExists(key)) throw OperationError(errnum::kPathNotFound, "Path not found (" + key + ")");
+    if (!folderExists(key))
+        throw OperationError(errnum::kPathNotFound, "Path not found (" + key + ")");
     const int exceptions = std::uncaught_exceptions();
     // The lock is held on the folder itself: unlike a lock file, it cannot be removed,
     // replaced or made a link while held, and it creates nothing in the folder.

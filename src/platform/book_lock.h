@@ -32,8 +32,7 @@ class BookLock {
     //
     // The outermost holder's release commits the change; released by an exception, the
     // lock puts every file the change wrote back as it was (see undo_history.h).
-    explicit BookLock(const std::string& folder,
-                      std::chrono::milliseconds wait = kBookLockWait);
+    explicit BookLock(const std::string& folder, std::chrono::milliseconds wait = kBookLockWait);
     ~BookLock();
     // Commits the change made so far when this is the outermost holder, and throws (with
     // every file back as it was) when its undo step cannot be kept: what a command

@@ -137,7 +137,8 @@ bool isTemporaryName(std::string_view name) {
     const std::size_t at = name.rfind(kTemporaryInfix);
     if (at == std::string_view::npos || at == 0) return false;
     const std::string_view suffix = name.substr(at + kTemporaryInfix.size());
-    return suffix.size() == 8 && suffix.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+    return suffix.size() == 8 &&
+           suffix.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {
@@ -192,7 +193,8 @@ bool fileExists(const std::string& path) {
 }
 
 bool isSameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }

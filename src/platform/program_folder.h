@@ -2,8 +2,8 @@
 // data folder live.
 //
 // It is the folder of the executable when that folder can be written and is not a
-// system folder (a portable installation keeps everything together); otherwise the per-user data folder
-// $XDG_DATA_HOME/quillbank (default ~/.local/share/quillbank), created when missing.
+// system folder (a portable installation keeps everything together); otherwise the per-user data
+// folder $XDG_DATA_HOME/quillbank (default ~/.local/share/quillbank), created when missing.
 #ifndef QBK_PLATFORM_PROGRAM_FOLDER_H_
 #define QBK_PLATFORM_PROGRAM_FOLDER_H_
 

@@ -44,7 +44,8 @@ bool undoable(const std::string& name) {
 }
 
 std::string folderKey(std::string folder) {
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
     return folder.empty() ? "." : folder;
 }
 
@@ -159,7 +160,8 @@ void removeIfThere(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return;
     fault::point(path);
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) throw OperationError::fromErrno(errno, path);
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        throw OperationError::fromErrno(errno, path);
 }
 
 // One step of a change, undone in reverse order.
@@ -304,8 +306,8 @@ void rollBack(const std::string& folder, const std::string& work) {
 // Adds step k to a work folder: its file as it is now kept (for a write in place, the
 // `kept` bytes from the step's offset), then its journal line, both on disk before the
 // caller writes the file.
-void journalStep(const std::string& folder, const std::string& work, std::size_t k,
-                 const Step& s, std::uint64_t kept = 0) {
+void journalStep(const std::string& folder, const std::string& work, std::size_t k, const Step& s,
+                 std::uint64_t kept = 0) {
     const std::string path = joinPath(folder, s.name);
     const std::string saved = stepFile(work, k);
     if (s.existed) {
@@ -375,7 +377,8 @@ std::string workFolder(OpenChange& change) {
     if (change.work.empty()) {
         const std::string store = storeOf(change.folder);
         makeFolder(store);
-        const std::string work = joinPath(store, std::string(kNewPrefix) + std::to_string(::getpid()));
+        const std::string work =
+            joinPath(store, std::string(kNewPrefix) + std::to_string(::getpid()));
         dropWork(work);
         makeFolder(work);
         change.work = work;
@@ -398,7 +401,8 @@ void commit(OpenChange& change, const std::string& writer) {
         Manifest kept = readEntry(change.folder, change.joins);
         const std::size_t first = kept.steps.size();
         for (std::size_t k = 0; k < change.steps.size(); ++k) {
-            const std::string from = stepFile(change.work, k), to = stepFile(change.joins, first + k);
+            const std::string from = stepFile(change.work, k),
+                              to = stepFile(change.joins, first + k);
             ::unlink(to.c_str());
             if (fileExists(from)) {
                 fault::point(to);
@@ -468,8 +472,9 @@ UndoResult apply(const std::string& folder, const TurnPlan& plan, const std::str
                 back.oldSize = fileLength(path);
                 back.oldMtimeNs = mtimeNs(path);
                 const std::uint64_t written = fileLength(stepFile(entry, k));
-                const std::uint64_t end =
-                    back.oldSize > s.oldSize ? back.oldSize : std::min(back.oldSize, s.offset + written);
+                const std::uint64_t end = back.oldSize > s.oldSize
+                                              ? back.oldSize
+                                              : std::min(back.oldSize, s.offset + written);
                 kept = end > s.offset ? end - s.offset : 0;
             }
             journalStep(folder, work, opposite.size(), back, kept);
@@ -688,7 +693,8 @@ std::string undoResultText(UndoResult result, const std::string& command) {
         case UndoResult::Done:
             return command == "Undo" ? "The last change was undone." : "The change was made again.";
         case UndoResult::NothingToUndo:
-            return command == "Undo" ? "There is no change to undo." : "There is no change to redo.";
+            return command == "Undo" ? "There is no change to undo."
+                                     : "There is no change to redo.";
         case UndoResult::ChangedSince:
             return "The book has changed since; nothing was done.";
         case UndoResult::OtherWriter:

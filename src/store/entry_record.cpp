@@ -42,18 +42,24 @@ ClearedState clearedStateOf(char mark) {
 
 char clearedMarkOf(ClearedState state) {
     switch (state) {
-        case ClearedState::Cleared: return entry_layout::kMarkCleared;
-        case ClearedState::Reconciled: return entry_layout::kMarkReconciled;
-        case ClearedState::None: break;
+        case ClearedState::Cleared:
+            return entry_layout::kMarkCleared;
+        case ClearedState::Reconciled:
+            return entry_layout::kMarkReconciled;
+        case ClearedState::None:
+            break;
     }
     return entry_layout::kMarkNone;
 }
 
 std::string_view clearedStateName(ClearedState state) {
     switch (state) {
-        case ClearedState::Cleared: return "cleared";
-        case ClearedState::Reconciled: return "reconciled";
-        case ClearedState::None: break;
+        case ClearedState::Cleared:
+            return "cleared";
+        case ClearedState::Reconciled:
+            return "reconciled";
+        case ClearedState::None:
+            break;
     }
     return "none";
 }

@@ -112,14 +112,16 @@ double largestStamp(const RecordFileContent& content) {
 namespace {
 
 std::uint64_t sizeOf(std::int64_t raw) {
-    return raw < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    return raw < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(raw)
+                   : static_cast<std::uint64_t>(raw);
 }
 
 // The sizes of the amounts of whole records added to `sum`; the largest value of the
 // type when they go past it.
 std::uint64_t addAmountSizes(std::uint64_t sum, std::string_view records) {
     for (std::size_t at = 0; at + entry_layout::kSize <= records.size(); at += entry_layout::kSize)
-        if (__builtin_add_overflow(sum, sizeOf(entry_bytes::amount(records.data() + at).raw()), &sum))
+        if (__builtin_add_overflow(sum, sizeOf(entry_bytes::amount(records.data() + at).raw()),
+                                   &sum))
             return UINT64_MAX;
     return sum;
 }

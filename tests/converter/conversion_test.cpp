@@ -50,10 +50,10 @@ TEST_F(Conversion, EntriesTakeDayAndMonthFromTheTextAndTheYearFromTheName) {
     prompts.answers = {Answer::Ok};
     const ConversionResult result = convert();
 
-    EXPECT_EQ(records(), v3Entry(36160, "FO", -1234567, "Caf\xE9 au lait", 55000) +
-                             v3Entry(35797, "X ", INT64_MIN, "", 55000 + kStep) +
-                             v3Entry(35980, "  ", INT64_MAX, std::string(40, '*'),
-                                                   55000 + 2 * kStep));
+    EXPECT_EQ(records(),
+              v3Entry(36160, "FO", -1234567, "Caf\xE9 au lait", 55000) +
+                  v3Entry(35797, "X ", INT64_MIN, "", 55000 + kStep) +
+                  v3Entry(35980, "  ", INT64_MAX, std::string(40, '*'), 55000 + 2 * kStep));
     EXPECT_EQ(records().substr(26, 60), "Caf\xE9 au lait" + std::string(48, ' '));
     EXPECT_EQ(result.end, ConversionEnd::Finished);
     EXPECT_EQ(result.entriesAdded(), 3u);
@@ -69,8 +69,8 @@ TEST_F(Conversion, EntriesTakeDayAndMonthFromTheTextAndTheYearFromTheName) {
 }
 
 TEST_F(Conversion, NewestYearFirstWithStampsAfterThoseAlreadyInTheFile) {
-    const std::string existing = v3Entry(44000, "OLD", 1, "kept", 95000.5) +
-                                 v3Entry(43000, "OLD", 2, "kept", 90000);
+    const std::string existing =
+        v3Entry(44000, "OLD", 1, "kept", 95000.5) + v3Entry(43000, "OLD", 2, "kept", 90000);
     writeFile(target / "quillbank.dat", existing);
     writeFile(old / "1998QBK.DAT", v2Entry("01/01/", "A", 1, ""));
     writeFile(old / "1999qbk.dat", v2Entry("01/01/", "B", 2, ""));
@@ -102,8 +102,8 @@ TEST_F(Conversion, CategoriesOldestFirstAndOnlyCodesNotYetPresent) {
 
     // Codes added from one file are not compared with each other.
     EXPECT_EQ(readFile(target / "category.dat"),
-              existing + v3Category("A", "Alpha") + v3Category("B", "Beta") + v3Category("C", "Gamma") +
-                  v3Category("C", "Gamma twice"));
+              existing + v3Category("A", "Alpha") + v3Category("B", "Beta") +
+                  v3Category("C", "Gamma") + v3Category("C", "Gamma twice"));
     ASSERT_EQ(result.files.size(), 3u);
     EXPECT_EQ(result.files[1].added, 2u);
     EXPECT_EQ(result.files[1].alreadyPresent, 1u);

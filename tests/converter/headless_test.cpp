@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "platform/errors.h"
 #include "converter/headless.h"
+#include "platform/errors.h"
 #include "test_support.h"
 #include "version.h"
 

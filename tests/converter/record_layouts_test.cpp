@@ -2,15 +2,15 @@
 // they are found in a folder.
 #include <gtest/gtest.h>
 
-#include "converter/version2_format.h"
 #include <filesystem>
+#include "converter/version2_format.h"
 #include "test_support.h"
 
 namespace qbk::converter {
 namespace {
+using testing::TempFolder;
 using testing::v2Category;
 using testing::v2Entry;
-using testing::TempFolder;
 using testing::writeFile;
 
 TEST(Version2Layout, RecordsDecodeAndIncompleteOnesReadAsBlanks) {

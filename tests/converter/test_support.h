@@ -16,9 +16,9 @@
 #include "converter/progress.h"
 #include "platform/clock.h"
 #include "platform/stamps.h"
+#include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "store/entry_record.h"
-#include "platform/windows1252.h"
 #include "support/fake_ports.h"
 
 namespace qbk::converter::testing {

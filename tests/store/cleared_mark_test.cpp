@@ -54,10 +54,9 @@ void expectSameRecords(const std::string& before, const std::string& after,
 
 TEST(ClearedMark, SurvivesSortInsertPurgeRestoreAndTheInternalBackup) {
     TempFolder data;
-    std::vector<EntryRecord> records = {entry(2001, 1, 5, "B", -100, "old", 1),
-                                        entry(2001, 3, 5, "A", 200, "new", 2),
-                                        entry(2001, 2, 5, "C", -300, "gone", 3),
-                                        entry(2001, 2, 5, "A", -400, "mid", 4)};
+    std::vector<EntryRecord> records = {
+        entry(2001, 1, 5, "B", -100, "old", 1), entry(2001, 3, 5, "A", 200, "new", 2),
+        entry(2001, 2, 5, "C", -300, "gone", 3), entry(2001, 2, 5, "A", -400, "mid", 4)};
     records[0].setCleared(ClearedState::Cleared);
     records[1].setCleared(ClearedState::Reconciled);
     records[2].setCleared(ClearedState::Cleared);

@@ -262,7 +262,8 @@ TEST_F(PurgeTest, AMacroFileIsPurgedInPlaceWithItsBackupBesideIt) {
     EXPECT_FALSE(dir.exists("quillbank.bak"));
     EXPECT_EQ(purgeFinishedMessage(1, elsewhere.file("bills.qbk.bak")).text,
               "1 records which were marked for deletion have been removed. The file as it was "
-              "before is kept as " + elsewhere.file("bills.qbk.bak") + ".");
+              "before is kept as " +
+                  elsewhere.file("bills.qbk.bak") + ".");
     EXPECT_EQ(dir.read("quillbank.dat"), fileOf({entry(2001, 1, 1, "C", 1)}));
     EXPECT_FALSE(dir.exists("temp.dat"));
     EXPECT_FALSE(elsewhere.exists("temp.dat"));

@@ -99,9 +99,9 @@ TEST_F(RecordFileTest, ReplaceKeepsThePositionEvenWhenTheDateChanges) {
 // digits: the record opened is the record written, and no other byte changes.
 TEST_F(RecordFileTest, TheOpenedRecordIsTheOneWrittenWhateverItsStamp) {
     const double longStamp = 51082.00048828125;
-    const std::string before = fileOf({entry(2001, 4, 1, "TOP", 100, "", 7),
-                                       entry(2001, 3, 1, "BOTTOM", 100, "", 7),
-                                       entry(2001, 2, 1, "LONG", 100, "", longStamp)});
+    const std::string before =
+        fileOf({entry(2001, 4, 1, "TOP", 100, "", 7), entry(2001, 3, 1, "BOTTOM", 100, "", 7),
+                entry(2001, 2, 1, "LONG", 100, "", longStamp)});
     dir.write("quillbank.dat", before);
     for (std::size_t number : {1u, 2u}) {
         dir.write("quillbank.dat", before);
@@ -120,8 +120,8 @@ TEST_F(RecordFileTest, TheOpenedRecordIsTheOneWrittenWhateverItsStamp) {
 }
 
 TEST_F(RecordFileTest, ARecordChangedOrGoneSinceItWasOpenedIsNotWritten) {
-    dir.write("quillbank.dat", fileOf({entry(2001, 4, 1, "A", 100, "", 1),
-                                       entry(2001, 3, 1, "B", 100, "", 2)}));
+    dir.write("quillbank.dat",
+              fileOf({entry(2001, 4, 1, "A", 100, "", 1), entry(2001, 3, 1, "B", 100, "", 2)}));
     const OpenedRecord opened = *openRecord(path(), 2, 2);
     // Another program inserts a newer entry: the record moved down, unchanged.
     FileNewEntry(path(), entry(2002, 1, 1, "C", 1, "", 3), memory);

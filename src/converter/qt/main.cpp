@@ -9,8 +9,8 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/program_folder.h"
-#include "store/book_files.h"
 #include "platform/qt/qt_prompts.h"
+#include "store/book_files.h"
 
 int main(int argc, char** argv) {
     using namespace qbk::converter;

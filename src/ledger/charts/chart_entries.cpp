@@ -15,7 +15,8 @@ ReportSplit listedEntries(const std::string& recordFilePath, const ListQuery& qu
 }
 
 ReportSplit reportListEntries(const std::string& recordFilePath,
-                              const std::vector<ListQuery>& queries, const SettingsRecord& settings) {
+                              const std::vector<ListQuery>& queries,
+                              const SettingsRecord& settings) {
     std::vector<std::string> found = listedRecords(recordFilePath, queries, settings);
     RecordFileContent reportList;
     std::vector<double> rowStamps;

@@ -26,7 +26,8 @@ ReportSplit listedEntries(const std::string& recordFilePath, const ListQuery& qu
 // is split by its rows' stamps as the report commands split report.tmp. One pass over
 // the file serves every query.
 ReportSplit reportListEntries(const std::string& recordFilePath,
-                              const std::vector<ListQuery>& queries, const SettingsRecord& settings);
+                              const std::vector<ListQuery>& queries,
+                              const SettingsRecord& settings);
 
 // The earliest and the latest entry date of `entries`; nullopt when it holds none.
 std::optional<std::pair<DaySerial, DaySerial>> entrySpan(const ReportSplit& entries);

@@ -11,9 +11,9 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
+#include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
-#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -65,8 +65,9 @@ int addCategory(const CategoryArguments& a, CliContext& cx) {
     }
     return asOneChange(cx, dataFolder(a.folder), [&](CliContext& in) {
         const std::string code = newCode(a.code);
-        const CategoryChange change = saveCategory(
-            categoryFile(dataFolder(a.folder)), CategoryForm{code, a.name, a.description.value_or("")});
+        const CategoryChange change =
+            saveCategory(categoryFile(dataFolder(a.folder)),
+                         CategoryForm{code, a.name, a.description.value_or("")});
         if (!change.done) return refused(in, *change.message);
         in.out << "Added the category " << code << ".\n";
         return kExitDone;
@@ -151,7 +152,8 @@ Subcommand makeCategoryCommand(CLI::App& tool, CliContext& cx) {
                 if (list->parsed()) return listCategories(*a, cx);
                 if (add->parsed()) return addCategory(*a, cx);
                 return asOneChange(cx, dataFolder(a->folder), [&](CliContext& in) {
-                    return rename->parsed() ? renameCategory(*a, in) : deleteCategoryCommand(*a, in);
+                    return rename->parsed() ? renameCategory(*a, in)
+                                            : deleteCategoryCommand(*a, in);
                 });
             }};
 }

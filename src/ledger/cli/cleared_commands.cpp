@@ -49,7 +49,8 @@ int clear(const ClearArguments& a, const std::string& folder, CliContext& cx) {
         query.rangeEnd = dateOption(cx, *a.to);
         if (query.rangeEnd < query.rangeStart)
             throw UsageError{"the --to date is older than the --from date"};
-        query.categoryFilterCode = fitField(a.category.value_or(""), category_layout::kCatCodeWidth);
+        query.categoryFilterCode =
+            fitField(a.category.value_or(""), category_layout::kCatCodeWidth);
         if (a.search) query.searchArgument = ansiUpper(*a.search);
         filter.emplace(query, programSettings(cx));
         chosen = [&](const char* r) { return filter->keeps(r); };
@@ -57,7 +58,8 @@ int clear(const ClearArguments& a, const std::string& folder, CliContext& cx) {
     RecordFileContent content = readRecordFile(path);
     const std::size_t changed = setClearedMarks(content, chosen, a.undo);
     if (changed > 0) writeRecordFile(path, content);
-    cx.out << entriesText(changed) << (a.undo ? " no longer marked cleared.\n" : " marked cleared.\n");
+    cx.out << entriesText(changed)
+           << (a.undo ? " no longer marked cleared.\n" : " marked cleared.\n");
     return kExitDone;
 }
 
@@ -82,8 +84,9 @@ int reconcile(const ReconcileArguments& a, const std::string& folder, CliContext
            << "Statement balance: " << cx.regional.currencyText(statement) << '\n'
            << "Difference: " << cx.regional.currencyText(difference) << '\n';
     if (!difference.isZero())
-        return refuse(cx, "The difference is not 0: nothing was reconciled. Mark what the "
-                          "statement shows cleared (qbk3-cli clear), or check the balances.");
+        return refuse(cx,
+                      "The difference is not 0: nothing was reconciled. Mark what the "
+                      "statement shows cleared (qbk3-cli clear), or check the balances.");
     if (newOpening && *newOpening != readOpeningBalance(folder))
         writeOpeningBalance(folder, *newOpening);
     const std::size_t marked = markReconciled(content, lastDay);
@@ -104,9 +107,9 @@ Subcommand makeClearCommand(CLI::App& tool, CliContext& cx) {
     auto* stamp = c->add_option("--stamp", a->stamp, "the entry of the stamp S")->type_name("S");
     auto* from = c->add_option("--from", a->from, "the entries from DATE on")->type_name("DATE");
     auto* to = c->add_option("--to", a->to, "the entries up to DATE")->type_name("DATE");
-    auto* search = c->add_option("--search", a->search,
-                                 "only the entries whose note or user fields hold TEXT")
-                       ->type_name("TEXT");
+    auto* search =
+        c->add_option("--search", a->search, "only the entries whose note or user fields hold TEXT")
+            ->type_name("TEXT");
     auto* category =
         c->add_option("--category", a->category, "only the entries of the category CODE")
             ->type_name("CODE");

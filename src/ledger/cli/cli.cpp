@@ -14,13 +14,11 @@ using CommandMaker = Subcommand (*)(CLI::App&, CliContext&);
 // function beside its work (see command.h) and one entry here. The chart command draws
 // with Qt, so a build without windows has none.
 constexpr CommandMaker kCommands[] = {
-    makeListCommand,     makeRangeCommand,  makeDumpCommand,   makeAddCommand,
-    makeCategoryCommand, makeSortCommand,   makePurgeCommand,  makePlayCommand,
-    makeImportCommand,   makeReportCommand, makeExportCommand, makeUndoCommand,
-    makeRedoCommand,
-    makeScheduleCommand, makeDueCommand,    makePostCommand,   makeForecastCommand,
-    makeClearCommand,    makeReconcileCommand,
-    makeBudgetCommand,
+    makeListCommand,     makeRangeCommand,    makeDumpCommand,      makeAddCommand,
+    makeCategoryCommand, makeSortCommand,     makePurgeCommand,     makePlayCommand,
+    makeImportCommand,   makeReportCommand,   makeExportCommand,    makeUndoCommand,
+    makeRedoCommand,     makeScheduleCommand, makeDueCommand,       makePostCommand,
+    makeForecastCommand, makeClearCommand,    makeReconcileCommand, makeBudgetCommand,
 #ifdef QBK_WITH_CHARTS
     makeChartCommand,
 #endif

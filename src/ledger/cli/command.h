@@ -81,27 +81,27 @@ ListedDays listedDays(const DateRange& range, const std::optional<std::string>& 
                       const std::optional<std::string>& to, const CliContext& cx);
 
 // The subcommands, by the file that holds them.
-Subcommand makeListCommand(CLI::App& tool, CliContext& cx);      // list_commands.cpp
-Subcommand makeRangeCommand(CLI::App& tool, CliContext& cx);     // list_commands.cpp
-Subcommand makeDumpCommand(CLI::App& tool, CliContext& cx);      // list_commands.cpp
-Subcommand makeAddCommand(CLI::App& tool, CliContext& cx);       // entry_commands.cpp
-Subcommand makeChartCommand(CLI::App& tool, CliContext& cx);     // chart_commands.cpp
-Subcommand makeUndoCommand(CLI::App& tool, CliContext& cx);      // undo_commands.cpp
-Subcommand makeRedoCommand(CLI::App& tool, CliContext& cx);      // undo_commands.cpp
-Subcommand makeCategoryCommand(CLI::App& tool, CliContext& cx);  // category_commands.cpp
-Subcommand makeSortCommand(CLI::App& tool, CliContext& cx);      // maintenance_commands.cpp
-Subcommand makePurgeCommand(CLI::App& tool, CliContext& cx);     // maintenance_commands.cpp
-Subcommand makePlayCommand(CLI::App& tool, CliContext& cx);      // maintenance_commands.cpp
-Subcommand makeImportCommand(CLI::App& tool, CliContext& cx);    // import_commands.cpp
-Subcommand makeReportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
-Subcommand makeExportCommand(CLI::App& tool, CliContext& cx);    // report_commands.cpp
-Subcommand makeScheduleCommand(CLI::App& tool, CliContext& cx);  // schedule_commands.cpp
-Subcommand makeDueCommand(CLI::App& tool, CliContext& cx);       // schedule_commands.cpp
-Subcommand makePostCommand(CLI::App& tool, CliContext& cx);      // schedule_commands.cpp
-Subcommand makeForecastCommand(CLI::App& tool, CliContext& cx);  // schedule_commands.cpp
-Subcommand makeClearCommand(CLI::App& tool, CliContext& cx);     // cleared_commands.cpp
-Subcommand makeReconcileCommand(CLI::App& tool, CliContext& cx); // cleared_commands.cpp
-Subcommand makeBudgetCommand(CLI::App& tool, CliContext& cx);    // budget_commands.cpp
+Subcommand makeListCommand(CLI::App& tool, CliContext& cx);       // list_commands.cpp
+Subcommand makeRangeCommand(CLI::App& tool, CliContext& cx);      // list_commands.cpp
+Subcommand makeDumpCommand(CLI::App& tool, CliContext& cx);       // list_commands.cpp
+Subcommand makeAddCommand(CLI::App& tool, CliContext& cx);        // entry_commands.cpp
+Subcommand makeChartCommand(CLI::App& tool, CliContext& cx);      // chart_commands.cpp
+Subcommand makeUndoCommand(CLI::App& tool, CliContext& cx);       // undo_commands.cpp
+Subcommand makeRedoCommand(CLI::App& tool, CliContext& cx);       // undo_commands.cpp
+Subcommand makeCategoryCommand(CLI::App& tool, CliContext& cx);   // category_commands.cpp
+Subcommand makeSortCommand(CLI::App& tool, CliContext& cx);       // maintenance_commands.cpp
+Subcommand makePurgeCommand(CLI::App& tool, CliContext& cx);      // maintenance_commands.cpp
+Subcommand makePlayCommand(CLI::App& tool, CliContext& cx);       // maintenance_commands.cpp
+Subcommand makeImportCommand(CLI::App& tool, CliContext& cx);     // import_commands.cpp
+Subcommand makeReportCommand(CLI::App& tool, CliContext& cx);     // report_commands.cpp
+Subcommand makeExportCommand(CLI::App& tool, CliContext& cx);     // report_commands.cpp
+Subcommand makeScheduleCommand(CLI::App& tool, CliContext& cx);   // schedule_commands.cpp
+Subcommand makeDueCommand(CLI::App& tool, CliContext& cx);        // schedule_commands.cpp
+Subcommand makePostCommand(CLI::App& tool, CliContext& cx);       // schedule_commands.cpp
+Subcommand makeForecastCommand(CLI::App& tool, CliContext& cx);   // schedule_commands.cpp
+Subcommand makeClearCommand(CLI::App& tool, CliContext& cx);      // cleared_commands.cpp
+Subcommand makeReconcileCommand(CLI::App& tool, CliContext& cx);  // cleared_commands.cpp
+Subcommand makeBudgetCommand(CLI::App& tool, CliContext& cx);     // budget_commands.cpp
 
 }  // namespace qbk
 

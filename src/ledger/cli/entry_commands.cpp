@@ -4,10 +4,10 @@
 #include "platform/files.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
+#include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
 #include "store/sort_key.h"
-#include "store/book_files.h"
 
 namespace qbk {
 namespace {
@@ -67,7 +67,8 @@ Subcommand makeAddCommand(CLI::App& tool, CliContext& cx) {
     c->add_option("--user1", a->user1, "user field 1, up to 10 characters")->type_name("TEXT");
     c->add_option("--user2", a->user2, "user field 2, up to 10 characters")->type_name("TEXT");
     return {c, [a, &cx] {
-                return asOneChange(cx, dataFolder(a->folder), [&](CliContext& in) { return add(*a, in); });
+                return asOneChange(cx, dataFolder(a->folder),
+                                   [&](CliContext& in) { return add(*a, in); });
             }};
 }
 

@@ -23,8 +23,6 @@ struct Fields {
     std::string_view cleared;
 };
 
-
-
 std::optional<std::string> numberText(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     std::array<char, 32> text;
@@ -33,13 +31,12 @@ std::optional<std::string> numberText(double value) {
 }
 
 Fields fieldsOf(const EntryRecord& e) {
-    return {isoDate(e.entryDate),       decimalAmountText(e.amount),
-            trimBlanks(e.categoryCode), trimBlanks(e.note),
-            trimBlanks(e.userField1),   trimBlanks(e.userField2),
-            numberText(e.recordStamp),  e.isDeleted(),
+    return {isoDate(e.entryDate),         decimalAmountText(e.amount),
+            trimBlanks(e.categoryCode),   trimBlanks(e.note),
+            trimBlanks(e.userField1),     trimBlanks(e.userField2),
+            numberText(e.recordStamp),    e.isDeleted(),
             clearedStateName(e.cleared())};
 }
-
 
 void appendCsvField(std::string& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {

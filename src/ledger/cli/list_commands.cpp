@@ -10,11 +10,11 @@
 #include "platform/files.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
-#include "store/category_record.h"
-#include "store/record_file.h"
-#include "store/book_files.h"
 #include "schedules/forecast_list.h"
 #include "schedules/posting.h"
+#include "store/book_files.h"
+#include "store/category_record.h"
+#include "store/record_file.h"
 
 namespace qbk {
 namespace {
@@ -44,9 +44,9 @@ void printForecastGrid(const std::string& folder, const ListQuery& query,
     CachedFile file;
     const std::shared_ptr<const std::string> bytes = file.read(book.records());
     const ListView listed = PopMainGrid(book.records(), file, query, settings, cx.regional);
-    const ForecastList f = forecastList(bytes, listed, query, settings, cx.regional,
-                                        dueEntries(folder, through), std::floor(cx.clock.today()),
-                                        through);
+    const ForecastList f =
+        forecastList(bytes, listed, query, settings, cx.regional, dueEntries(folder, through),
+                     std::floor(cx.clock.today()), through);
     cx.out << headerText(settings) << "\tPlanned\tBalance\n";
     for (std::size_t row = 0; row < f.planned.size(); ++row)
         cx.out << f.planned.rowText(row) << "\tplanned\t"

@@ -70,7 +70,8 @@ Subcommand makePlayCommand(CLI::App& tool, CliContext& cx) {
     c->add_option("MACROFILE", a->macro, "a macro file (.qbk)")->required();
     c->add_option("DATE", a->date, "the date of the entries played")->required();
     return {c, [a, &cx] {
-                return asOneChange(cx, dataFolder(a->folder), [&](CliContext& in) { return play(*a, in); });
+                return asOneChange(cx, dataFolder(a->folder),
+                                   [&](CliContext& in) { return play(*a, in); });
             }};
 }
 

@@ -6,12 +6,12 @@
 #include "mainwindow/list_refresh.h"
 #include "platform/files.h"
 #include "platform/windows1252.h"
-#include "store/entry_record.h"
 #include "reports/exports.h"
 #include "reports/report_command.h"
 #include "reports/report_files.h"
 #include "store/book_files.h"
 #include "store/category_record.h"
+#include "store/entry_record.h"
 
 namespace qbk {
 namespace {
@@ -79,12 +79,12 @@ int budgetReport(const ReportArguments& a, CliContext& cx) {
     const std::string folder = dataFolder(a.folder);
     const SettingsRecord settings = programSettings(cx);
     const ListedDays days = listedDays(chosenRange(a.range, settings, cx), a.from, a.to, cx);
-    const BudgetStatement statement = budgetAgainstActual(
-        folder, days.first, days.last, {settings.fyMonth(), settings.fyDay()});
+    const BudgetStatement statement =
+        budgetAgainstActual(folder, days.first, days.last, {settings.fyMonth(), settings.fyDay()});
     const std::string text =
         a.csv ? budgetCsv(statement)
-              : budgetReportText(statement, {settings.ownerName(), cx.clock.today()},
-                                 cx.regional, a.wide);
+              : budgetReportText(statement, {settings.ownerName(), cx.clock.today()}, cx.regional,
+                                 a.wide);
     for (const std::string& line : splitLines(text))
         cx.out << line << '\n';
     return kExitDone;

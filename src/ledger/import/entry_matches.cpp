@@ -139,10 +139,9 @@ void matchTypedEntries(ImportBatch& batch, std::string_view records) {
         if (best == nullptr) continue;
         taken.insert(best->record);
         const char* r = records.data() + (best->record - 1) * kSize;
-        row.match = EntryMatch{
-            best->record, entry_bytes::recordStamp(r), best->date,
-            fromWindows1252(
-                trimBlanks(std::string_view(r + entry_layout::kNote, entry_layout::kNoteWidth)))};
+        row.match = EntryMatch{best->record, entry_bytes::recordStamp(r), best->date,
+                               fromWindows1252(trimBlanks(std::string_view(
+                                   r + entry_layout::kNote, entry_layout::kNoteWidth)))};
     }
 }
 

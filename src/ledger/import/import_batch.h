@@ -192,10 +192,10 @@ struct ImportCommit {
 // entries are appended after all existing ones (with `sortAfter`, the record file is
 // then sorted by date as the sort command sorts it, in the same write). An included row
 // that meets a typed entry of the book as it is then (matchTypedEntries; not with
-// `keepDuplicates`) and whose `clearsMatch` holds marks that entry cleared instead, and its id joins the ids file
-// under that entry's stamp. Each file is replaced
-// atomically, the ids file before the record file; when a write fails, the category file is put
-// back, so that the book is as before, and OperationError is thrown.
+// `keepDuplicates`) and whose `clearsMatch` holds marks that entry cleared instead, and its id
+// joins the ids file under that entry's stamp. Each file is replaced atomically, the ids file
+// before the record file; when a write fails, the category file is put back, so that the book is as
+// before, and OperationError is thrown.
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
                           std::string_view defaultCategory, StampSource& stamps,
                           bool keepDuplicates = false, bool sortAfter = false);

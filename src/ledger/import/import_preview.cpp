@@ -85,9 +85,8 @@ std::string previewSummary(const ImportBatch& batch) {
                 (reused == 1 ? " id seen before with another date or amount (imported)"
                              : " ids seen before with another date or amount (imported)");
     const std::size_t matched = static_cast<std::size_t>(
-        std::count_if(batch.rows.begin(), batch.rows.end(), [](const ImportRow& r) {
-            return r.included && r.match && r.clearsMatch;
-        }));
+        std::count_if(batch.rows.begin(), batch.rows.end(),
+                      [](const ImportRow& r) { return r.included && r.match && r.clearsMatch; }));
     if (matched > 0)
         text += ", " + std::to_string(matched) +
                 (matched == 1 ? " of them an entry you typed (marked cleared, not added)"

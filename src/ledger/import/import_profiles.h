@@ -20,7 +20,6 @@
 
 namespace qbk {
 
-
 struct ImportProfile {
     std::string name;
     std::string header;  // the line of column names (after the lines skipped), as read

@@ -1,6 +1,5 @@
 #include "import/import_run.h"
 
-
 #include "import/amount_column.h"
 #include "import/camt_reader.h"
 #include "import/import_batch.h"
@@ -10,10 +9,10 @@
 #include "import/qif_reader.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "store/amount.h"
 #include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/maintenance.h"
-#include "store/amount.h"
 
 namespace qbk {
 
@@ -101,8 +100,9 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
         summary.text += "The statement's ending balance is " +
                         regional.currencyText(summary.ledgerBalance->amount) + " on " +
                         regional.shortDate(summary.ledgerBalance->date) +
-                        " (qbk3-cli reconcile --to " + regional.shortDate(summary.ledgerBalance->date) +
-                        " --balance " + decimalAmountText(summary.ledgerBalance->amount) + ").\n";
+                        " (qbk3-cli reconcile --to " +
+                        regional.shortDate(summary.ledgerBalance->date) + " --balance " +
+                        decimalAmountText(summary.ledgerBalance->amount) + ").\n";
     if (summary.duplicatesSkipped > 0)
         summary.text += std::to_string(summary.duplicatesSkipped) +
                         (summary.duplicatesSkipped == 1 ? " duplicate was" : " duplicates were") +

@@ -31,7 +31,7 @@ struct ImportSummary {
     std::size_t added = 0;
     std::size_t cleared = 0;  // typed entries the statement's lines matched and cleared
     std::optional<StatementBalance> ledgerBalance;  // the statement's ending balance (OFX, camt)
-    std::optional<DelimitedLayout> layout;  // .txt and .csv: as read, every choice made
+    std::optional<DelimitedLayout> layout;          // .txt and .csv: as read, every choice made
     std::size_t duplicatesSkipped = 0;
     std::size_t investmentsLeftOut = 0;  // OFX transactions of securities
     std::size_t notBookedLeftOut = 0;    // camt entries pending at the bank

@@ -14,7 +14,6 @@
 
 namespace qbk {
 
-
 struct PayeeRule {
     std::string fragment;  // UTF-8, without surrounding blanks
     std::string code;      // a category code, at most 10 characters

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "platform/book_lock.h"
-#include "platform/undo_history.h"
 #include "platform/files.h"
+#include "platform/undo_history.h"
 #include "platform/windows1252.h"
 #include "store/budget_file.h"
 #include "store/category_file.h"

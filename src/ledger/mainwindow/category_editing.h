@@ -91,7 +91,8 @@ std::optional<Message> deleteCategoryRefusal(const std::string& categoryPath,
                                              std::string_view formCode);
 
 // Removes the first category whose code is `filterCode` and every record with a blank
-// code, and sorts the file; the category's budget lines go with it. Not done (with the refusal above) when it may not.
+// code, and sorts the file; the category's budget lines go with it. Not done (with the refusal
+// above) when it may not.
 CategoryChange deleteCategory(const std::string& categoryPath, std::string_view filterCode,
                               std::string_view formCode);
 

@@ -58,11 +58,12 @@ std::size_t unmarkReconciled(RecordFileContent& content, const std::vector<std::
 }
 
 Message unreconcileQuestion(std::size_t entries) {
-    return {(entries == 1 ? std::string("This entry is reconciled") : "These entries are reconciled") +
-                std::string(": the bank's statement and the book agreed on them.\r\n\r\nTake the "
-                            "mark off, so that the next reconcile lists ") +
-                (entries == 1 ? "it" : "them") + " again?",
-            "Confirm", Icon::Question, Buttons::YesNo, 2};
+    return {
+        (entries == 1 ? std::string("This entry is reconciled") : "These entries are reconciled") +
+            std::string(": the bank's statement and the book agreed on them.\r\n\r\nTake the "
+                        "mark off, so that the next reconcile lists ") +
+            (entries == 1 ? "it" : "them") + " again?",
+        "Confirm", Icon::Question, Buttons::YesNo, 2};
 }
 
 ReconcileSums reconcileSums(const RecordFileContent& content, DaySerial lastDay, Money opening) {
@@ -95,8 +96,7 @@ std::size_t markReconciled(RecordFileContent& content, DaySerial lastDay) {
     return marked;
 }
 
-std::vector<std::size_t> reconcileCandidates(const RecordFileContent& content,
-                                             DaySerial lastDay) {
+std::vector<std::size_t> reconcileCandidates(const RecordFileContent& content, DaySerial lastDay) {
     std::vector<std::size_t> numbers;
     for (std::size_t i = 1; i <= content.count(); ++i) {
         const char* r = content.at(i);

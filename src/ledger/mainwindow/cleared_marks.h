@@ -41,9 +41,9 @@ std::size_t unmarkReconciled(RecordFileContent& content, const std::vector<std::
 Message unreconcileQuestion(std::size_t entries);
 
 struct ReconcileSums {
-    Money opening;      // the stored opening balance
-    Money reconciled;   // the live reconciled entries
-    Money cleared;      // the live cleared entries dated up to the day
+    Money opening;     // the stored opening balance
+    Money reconciled;  // the live reconciled entries
+    Money cleared;     // the live cleared entries dated up to the day
     std::size_t clearedCount = 0;
     // Throws OperationError (kOverflow) when the sum leaves the range of Money.
     Money clearedBalance() const { return opening + reconciled + cleared; }

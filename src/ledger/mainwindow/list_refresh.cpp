@@ -210,7 +210,8 @@ ListFilter::ListFilter(const ListQuery& query, const SettingsRecord& settings)
     s.search = parseSearch(query.searchArgument);
     s.user1Free = settings.udf1Save() == "N";
     s.user2Free = settings.udf2Save() == "N";
-    s.filterBytes = toWindows1252(fitField(query.categoryFilterCode, category_layout::kCatCodeWidth));
+    s.filterBytes =
+        toWindows1252(fitField(query.categoryFilterCode, category_layout::kCatCodeWidth));
     s.allCategories = trimBlanks(s.filterBytes).empty();
     s.upper = upperTable();
     if (s.search.kind == SearchKind::Word) s.prefilter = WordPrefilter(s.search.bytes, s.upper);

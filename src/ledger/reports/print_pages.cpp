@@ -25,7 +25,8 @@ void printPages(std::string_view reportText, bool wide, PrintJobs& printer) {
     const int linesPerPage = wide ? kWidePageLines : kNarrowPageLines;
     const std::vector<std::string> lines = splitLines(reportText);
     const std::size_t perPage = static_cast<std::size_t>(linesPerPage);
-    setup.pageCount = static_cast<int>(std::max<std::size_t>(1, (lines.size() + perPage - 1) / perPage));
+    setup.pageCount =
+        static_cast<int>(std::max<std::size_t>(1, (lines.size() + perPage - 1) / perPage));
     setup.pageNumber = 1;
     int onPage = 0;
     beginPage(printer, setup);

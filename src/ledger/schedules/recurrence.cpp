@@ -58,9 +58,10 @@ std::vector<DaySerial> scheduleDates(const Schedule& s, DaySerial after, DaySeri
         const std::optional<CivilDate> a = dateFromSerial(after);
         if (!a) return dates;
         const long step = stepOf(s);
-        const long near = inMonths(s.every)
-                              ? (monthIndex(*a) - monthIndex(*first)) / step - 1
-                              : static_cast<long>((std::floor(after) - s.first) / static_cast<double>(step)) - 1;
+        const long near =
+            inMonths(s.every)
+                ? (monthIndex(*a) - monthIndex(*first)) / step - 1
+                : static_cast<long>((std::floor(after) - s.first) / static_cast<double>(step)) - 1;
         k = std::max(k0, near);
     }
     for (;; ++k) {

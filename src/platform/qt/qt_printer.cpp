@@ -43,8 +43,9 @@ void paintJob(QPainter& painter, QPaintDevice& device, const PageSetup& setup,
     if (setup.pageNumber > 0) {
         const QRect foot(0, device.height() - metrics.lineSpacing(), device.width(),
                          metrics.lineSpacing());
-        painter.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("Page %1 of %2").arg(setup.pageNumber).arg(setup.pageCount));
+        painter.drawText(
+            foot, Qt::AlignHCenter | Qt::AlignBottom,
+            QStringLiteral("Page %1 of %2").arg(setup.pageNumber).arg(setup.pageCount));
     }
 }
 

@@ -106,8 +106,7 @@ TEST_F(ChartDataTest, CategoryTotalsAreTheSummaryReportsAndTheListsTotals) {
         const ListView list = PopMainGrid(dir.file("quillbank.dat"), query, settings, regional);
         EXPECT_EQ(chart.moneyOut.total, list.expense);
         EXPECT_EQ(chart.moneyIn.total, list.income);
-        EXPECT_EQ(split.todo.count() + split.income.count() + split.expense.count(),
-                  list.size());
+        EXPECT_EQ(split.todo.count() + split.income.count() + split.expense.count(), list.size());
 
         std::string summary;
         WriteSummary(summary, ReportSources(categories, split, settings, regional));

@@ -20,12 +20,10 @@ class ClearedCommandsTest : public ::testing::Test {
         gone.deletedMark = "Y";
         EntryRecord old = entry(2001, 3, 1, "PAY", 100000, "salary", 1);
         old.setCleared(ClearedState::Reconciled);
-        data.write("quillbank.dat",
-                   fileOf({entry(2001, 6, 2, "FOOD", -2000, "phone bill", 5),
-                           entry(2001, 5, 20, "FOOD", -1250, "phone bill", 4),
-                           gone,
-                           entry(2001, 5, 10, "CAR", -4000, "fuel", 3),
-                           entry(2001, 5, 1, "FOOD", -800, "milk", 2), old}));
+        data.write("quillbank.dat", fileOf({entry(2001, 6, 2, "FOOD", -2000, "phone bill", 5),
+                                            entry(2001, 5, 20, "FOOD", -1250, "phone bill", 4),
+                                            gone, entry(2001, 5, 10, "CAR", -4000, "fuel", 3),
+                                            entry(2001, 5, 1, "FOOD", -800, "milk", 2), old}));
     }
     int run(std::vector<std::string> args) {
         out.str("");
@@ -46,9 +44,9 @@ class ClearedCommandsTest : public ::testing::Test {
 };
 
 TEST_F(ClearedCommandsTest, ClearMarksTheChosenLiveEntriesAndUndoTakesTheMarkOff) {
-    ASSERT_EQ(run({"clear", data.path(), "--from", "5/1/2001", "--to", "5/31/2001", "--search",
-                   "phone"}),
-              0)
+    ASSERT_EQ(
+        run({"clear", data.path(), "--from", "5/1/2001", "--to", "5/31/2001", "--search", "phone"}),
+        0)
         << err.str();
     EXPECT_EQ(out.str(), "1 entry marked cleared.\n");
     EXPECT_EQ(marks(), "-C---R");
@@ -77,9 +75,9 @@ TEST_F(ClearedCommandsTest, ReconcileMarksOnlyAtNoDifferenceAndRemembersTheOpeni
     ASSERT_EQ(run({"clear", data.path(), "--from", "5/1/2001", "--to", "6/30/2001"}), 0);
     const std::string cleared = data.read("quillbank.dat");
     // Opening 50 + reconciled 1000 - 8 - 40 - 12.50 up to May 31 = 989.50.
-    EXPECT_EQ(run({"reconcile", data.path(), "--to", "5/31/2001", "--balance", "990",
-                   "--opening", "50"}),
-              1);
+    EXPECT_EQ(
+        run({"reconcile", data.path(), "--to", "5/31/2001", "--balance", "990", "--opening", "50"}),
+        1);
     EXPECT_EQ(out.str(),
               "Opening balance: $50.00\nCleared balance: $989.50\nStatement balance: $990.00\n"
               "Difference: $0.50\n");

@@ -97,20 +97,20 @@ TEST_F(CliTest, ListRefusesAFromAfterTheToAsSelectDatesDoes) {
 TEST_F(CliTest, ListGivesTheListedEntriesAsTypedData) {
     EntryRecord gone = entry(2001, 4, 3, "FOOD", -1, "deleted");
     gone.deletedMark = "Y";
-    data.write(
-        "quillbank.dat",
-        fileOf({gone,
-                [] {
-                    EntryRecord e = entry(2001, 4, 2, "FOOD", -1250, "fish, \"fresh\"", 89200.5, "card");
-                    e.setCleared(ClearedState::Cleared);
-                    return e;
-                }(),
-                [] {
-                    EntryRecord e = entry(2001, 4, 1, "PAY", 0, "salary", 1.25e-7);
-                    e.amount = Money::fromRaw(123456789);
-                    e.setCleared(ClearedState::Reconciled);
-                    return e;
-                }()}));
+    data.write("quillbank.dat",
+               fileOf({gone,
+                       [] {
+                           EntryRecord e =
+                               entry(2001, 4, 2, "FOOD", -1250, "fish, \"fresh\"", 89200.5, "card");
+                           e.setCleared(ClearedState::Cleared);
+                           return e;
+                       }(),
+                       [] {
+                           EntryRecord e = entry(2001, 4, 1, "PAY", 0, "salary", 1.25e-7);
+                           e.amount = Money::fromRaw(123456789);
+                           e.setCleared(ClearedState::Reconciled);
+                           return e;
+                       }()}));
     ASSERT_EQ(run({"list", data.path(), "--format", "json"}), 0) << err.str();
     EXPECT_EQ(out.str(),
               "[\n"

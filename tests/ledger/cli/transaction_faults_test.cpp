@@ -13,10 +13,10 @@
 #include "platform/book_lock.h"
 #include "platform/fault_injection.h"
 #include "platform/undo_history.h"
+#include "platform/windows1252.h"
 #include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/entry_record.h"
-#include "platform/windows1252.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -64,8 +64,7 @@ class TransactionFaults : public ::testing::Test {
         EntryRecord bread = entry(2001, 5, 3, "FOOD", -1250, "bread", 37000.5);
         bread.setCleared(ClearedState::Cleared);
         book.write("quillbank.dat",
-                   fileOf({bread,
-                           entry(2001, 5, 1, "CAR", -4000, "fuel", 37000.25),
+                   fileOf({bread, entry(2001, 5, 1, "CAR", -4000, "fuel", 37000.25),
                            entry(2001, 4, 9, "FOOD", -800, "milk", 37000.125),
                            entry(2001, 6, 1, "PAY", 250000, "salary", 37000.75)}));
         book.write("udf1.dat", "");
@@ -126,7 +125,8 @@ class TransactionFaults : public ::testing::Test {
                     undoIt ? undoLastChange(book.path()) : redoLastChange(book.path());
                 ASSERT_EQ(undone, UndoResult::Done) << args[0] << ": " << how << " at " << n;
                 if (kind == fault::Kind::Crash) {
-                    EXPECT_EQ(snapshot(book, true), beforeUndoable) << args[0] << ": crash at " << n;
+                    EXPECT_EQ(snapshot(book, true), beforeUndoable)
+                        << args[0] << ": crash at " << n;
                 }
             }
             EXPECT_TRUE(finished) << args[0] << " ran past 2000 file operations";
@@ -254,7 +254,8 @@ TEST_F(TransactionFaults, ChangesAtTheSameTimeEqualSomeSerialOrder) {
         ASSERT_EQ(::write(go[1], "abc", 3), 3);
         ::usleep(200000);
         // The category goes while the add waits: the add then finds no such category.
-        ASSERT_EQ(run(in(book, {"category", "delete", "BOOK", "PAY", "--mark-entries-deleted"})), 0);
+        ASSERT_EQ(run(in(book, {"category", "delete", "BOOK", "PAY", "--mark-entries-deleted"})),
+                  0);
     }
     EXPECT_EQ(exitOf(add), 2);
     EXPECT_EQ(exitOf(first), 0);

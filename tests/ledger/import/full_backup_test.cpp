@@ -15,14 +15,14 @@ using Names = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 TEST(BackupFiles, ThePatternTakesEveryFileOfTheBook) {
-    for (const char* name : {"rent.qbk", "Rent.QBK", ".qbk", "quillbank.dat", "QuillBank.DAT",
-                             "category.dat", "udf1.dat", "udf2.dat", "udfx.dat", "udf\xC3\xA9.dat",
-                             "payee.rules", "quillbank.ids", "2000qbk.doc", "qbk3.ini",
-                             "schedules.txt", "qbk3-due.ini"})
+    for (const char* name :
+         {"rent.qbk", "Rent.QBK", ".qbk", "quillbank.dat", "QuillBank.DAT", "category.dat",
+          "udf1.dat", "udf2.dat", "udfx.dat", "udf\xC3\xA9.dat", "payee.rules", "quillbank.ids",
+          "2000qbk.doc", "qbk3.ini", "schedules.txt", "qbk3-due.ini"})
         EXPECT_TRUE(matchesFilePattern(name, kBackupFilePattern)) << name;
-    for (const char* name : {"quillbank.bak", "temp.dat", "category.tmp", "udf1.tmp", "udf.dat",
-                             "udf12.dat", "rent.qbk.bak", "xquillbank.dat",
-                             "quillbank.dat.qbk-tmp-0badf00d", "taxes 2025.txt"})
+    for (const char* name :
+         {"quillbank.bak", "temp.dat", "category.tmp", "udf1.tmp", "udf.dat", "udf12.dat",
+          "rent.qbk.bak", "xquillbank.dat", "quillbank.dat.qbk-tmp-0badf00d", "taxes 2025.txt"})
         EXPECT_FALSE(matchesFilePattern(name, kBackupFilePattern)) << name;
     EXPECT_TRUE(matchesFilePattern("a.b.c", "*.x;*.*.c"));
     EXPECT_TRUE(matchesFilePattern("abcabd", "*abd"));
@@ -127,8 +127,8 @@ TEST_F(FullBackup, CopiesTheWholeBookWithItsModesAsOneChangeOfTheTarget) {
     target.write("payee.rules", "older");
     EXPECT_EQ(runBackup(source.path(), target.path(), nullptr, program.file("qbk3.ini")),
               std::nullopt);
-    EXPECT_EQ(target.names(), (Names{"2026qbk.doc", "payee.rules", "qbk3.ini", "quillbank.dat",
-                                     "quillbank.ids"}));
+    EXPECT_EQ(target.names(),
+              (Names{"2026qbk.doc", "payee.rules", "qbk3.ini", "quillbank.dat", "quillbank.ids"}));
     EXPECT_EQ(target.read("qbk3.ini"), "settings");
     EXPECT_EQ(fs::status(target.file("quillbank.dat")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);

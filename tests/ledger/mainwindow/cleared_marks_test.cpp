@@ -29,7 +29,8 @@ TEST(ReconcileSums, AgreeWithAnIndependentSumOnRandomBooks) {
             records.push_back(r);
         }
         const DaySerial lastDay = serialFromDate(2001, 1 + static_cast<int>(random() % 12), 15);
-        const Money opening = Money::fromRaw(static_cast<std::int64_t>(random() % 1000000) - 500000);
+        const Money opening =
+            Money::fromRaw(static_cast<std::int64_t>(random() % 1000000) - 500000);
         Money expected = opening;
         std::size_t counted = 0;
         for (const EntryRecord& r : records) {

@@ -96,9 +96,9 @@ TEST(KeepClearedMark, AReplaceKeepsTheMarkUnlessTheAmountOrTheDateChanged) {
     EntryRecord typed = entry(2001, 4, 2, "DINE", -1250, "fish soup", 0, "card");
     keepClearedMark(loaded, typed);
     EXPECT_EQ(encodeEntry(typed).substr(115), "Rspare    ");
-    for (EntryRecord changed : {entry(2001, 4, 2, "FOOD", -1251, "fish"),
-                                entry(2001, 4, 2, "FOOD", 1250, "fish"),
-                                entry(2001, 4, 3, "FOOD", -1250, "fish")}) {
+    for (EntryRecord changed :
+         {entry(2001, 4, 2, "FOOD", -1251, "fish"), entry(2001, 4, 2, "FOOD", 1250, "fish"),
+          entry(2001, 4, 3, "FOOD", -1250, "fish")}) {
         keepClearedMark(loaded, changed);
         EXPECT_EQ(encodeEntry(changed).substr(115), " spare    ");
     }

@@ -92,7 +92,8 @@ TEST(Printing, EachPageWithLinesIsNumberedOfTheirCount) {
         printReportText(reportOf(lines), wide, printer);
         std::string out;
         for (const auto& job : printer.jobs)
-            out += std::to_string(job.setup.pageNumber) + "/" + std::to_string(job.setup.pageCount) + " ";
+            out += std::to_string(job.setup.pageNumber) + "/" +
+                   std::to_string(job.setup.pageCount) + " ";
         return out;
     };
     EXPECT_EQ(numbers(3, false), "1/1 ");

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "mainwindow/window_texts.h"
 #include "platform/errors.h"
 #include "support/temp_folder.h"
 #include "tools/accessory_texts.h"
-#include "mainwindow/window_texts.h"
 #include "version.h"
 
 namespace qbk {

@@ -8,13 +8,13 @@
 #include "mainwindow/qt/cleared_commands.h"
 #include "mainwindow/qt/date_selector.h"
 #include "mainwindow/qt/entry_form.h"
+#include "mainwindow/qt/maintenance_commands.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/range_commands.h"
 #include "mainwindow/qt/search_commands.h"
+#include "mainwindow/qt/undo_commands.h"
 #include "reports/qt/report_mode.h"
 #include "schedules/qt/schedule_commands.h"
-#include "mainwindow/qt/maintenance_commands.h"
-#include "mainwindow/qt/undo_commands.h"
 #include "tools/qt/accessory_commands.h"
 
 namespace qbk {

@@ -10,12 +10,12 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/files.h"
 #include "platform/program_folder.h"
-#include "store/book_files.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/translations.h"
+#include "store/book_files.h"
 #include "version.h"
 
 int main(int argc, char** argv) {

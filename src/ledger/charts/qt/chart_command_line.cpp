@@ -14,8 +14,8 @@
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
-#include "store/category_record.h"
 #include "store/book_files.h"
+#include "store/category_record.h"
 
 namespace qbk {
 namespace {

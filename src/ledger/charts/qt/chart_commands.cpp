@@ -15,10 +15,10 @@
 #include "platform/qt/qt_text.h"
 #include "platform/windows1252.h"
 #include "reports/report_command.h"
+#include "reports/report_files.h"
 #include "schedules/forecast.h"
 #include "schedules/posting.h"
 #include "store/category_record.h"
-#include "reports/report_files.h"
 
 namespace qbk {
 namespace {
@@ -61,10 +61,10 @@ void ChartCommands::mu_ListCharts_Click() {
     // The budget against the actual of the same days (all categories), beside them.
     try {
         const SettingsRecord& settings = window_.state().ProgramSettings;
-        charts->tabs()->addTab(budgetChartPage(window_.state().DataFolder, first, last,
-                                               {settings.fyMonth(), settings.fyDay()},
-                                               window_.regional()),
-                               QStringLiteral("B&udget"));
+        charts->tabs()->addTab(
+            budgetChartPage(window_.state().DataFolder, first, last,
+                            {settings.fyMonth(), settings.fyDay()}, window_.regional()),
+            QStringLiteral("B&udget"));
     } catch (const OperationError& e) {
         window_.showError(e);
     }
@@ -79,9 +79,9 @@ ChartWindow* ChartCommands::chartWindow() const {
 
 std::optional<ChartData> ChartCommands::reportListCharts() {
     const MainState& state = window_.state();
-    const ReportSplit entries =
-        splitReportList(readRecordFile(window_.services().programFolder + std::string(report_files::kReportList)),
-                        window_.mainGridModel()->stamps());
+    const ReportSplit entries = splitReportList(
+        readRecordFile(window_.services().programFolder + std::string(report_files::kReportList)),
+        window_.mainGridModel()->stamps());
     const auto span = entrySpan(entries);
     if (!span) {
         window_.prompts().message(emptyListMessage());
@@ -127,15 +127,15 @@ std::optional<ChartData> ChartCommands::mainListCharts() {
     }
     query.rangeStart = *start;
     query.rangeEnd = *end;
-    const ReportSplit entries =
-        listedEntries(state.RecordFilePath, query, state.ProgramSettings);
+    const ReportSplit entries = listedEntries(state.RecordFilePath, query, state.ProgramSettings);
     if (!entrySpan(entries)) {
         window_.prompts().message(emptyMainListMessage());
         return std::nullopt;
     }
     ChartData data = chartData(entries, *start, *end, readCategories(state.CategoryFilePath),
                                state.ProgramSettings, window_.regional());
-    data.subject = std::string(trimBlanks(utf8(window_.displayStatusBar()->panelText(display_panel::kSubject))));
+    data.subject = std::string(
+        trimBlanks(utf8(window_.displayStatusBar()->panelText(display_panel::kSubject))));
     if (state.ForecastTo) addBalanceAhead(data, *state.ForecastTo);
     return data;
 }

@@ -251,13 +251,17 @@ void frmBackup::RunBackup_Click() {
     RunBackup->setEnabled(false);
     std::optional<Message> refusal;
     try {
-        refusal = runBackup(source, target, [this](const std::string& name) {
-            QApplication::processEvents();
-            const QList<QListWidgetItem*> items = BackMeUp->findItems(qs(name), Qt::MatchExactly);
-            if (!items.isEmpty()) BackMeUp->setCurrentItem(items.front());
-            BackUpProgress->setText(qs(copyingCaption(name)));
-            BackUpProgress->repaint();
-        }, window_.services().programFolder + std::string(kSettingsFileName));
+        refusal = runBackup(
+            source, target,
+            [this](const std::string& name) {
+                QApplication::processEvents();
+                const QList<QListWidgetItem*> items =
+                    BackMeUp->findItems(qs(name), Qt::MatchExactly);
+                if (!items.isEmpty()) BackMeUp->setCurrentItem(items.front());
+                BackUpProgress->setText(qs(copyingCaption(name)));
+                BackUpProgress->repaint();
+            },
+            window_.services().programFolder + std::string(kSettingsFileName));
     } catch (const OperationError& e) {
         RunBackup->setEnabled(true);
         window_.showError(e);

@@ -92,8 +92,7 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
 Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.column() == Include) f |= Qt::ItemIsUserCheckable;
-    if (index.column() == DuplicateMark &&
-        batch_.rows[static_cast<std::size_t>(index.row())].match)
+    if (index.column() == DuplicateMark && batch_.rows[static_cast<std::size_t>(index.row())].match)
         f |= Qt::ItemIsUserCheckable;
     if (index.column() == Category) f |= Qt::ItemIsEditable;
     return f;

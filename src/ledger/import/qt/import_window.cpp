@@ -630,10 +630,11 @@ void qbk3cdi::Command1_Click() {
     // Entries the user typed that lines matched are named after what was added.
     const auto withCleared = [&](Message m) {
         if (commit.cleared > 0)
-            m.text += "\r\n\r\n" + std::to_string(commit.cleared) +
-                      (commit.cleared == 1 ? " entry you typed matches a line of the file and was"
-                                           : " entries you typed match lines of the file and were") +
-                      " marked cleared instead of being added again.";
+            m.text +=
+                "\r\n\r\n" + std::to_string(commit.cleared) +
+                (commit.cleared == 1 ? " entry you typed matches a line of the file and was"
+                                     : " entries you typed match lines of the file and were") +
+                " marked cleared instead of being added again.";
         return m;
     };
     if (!sortAfter_) {
@@ -642,8 +643,8 @@ void qbk3cdi::Command1_Click() {
         return;
     }
     window_.refreshList();
-    window_.prompts().message(withCleared(
-        sortedImportFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut)));
+    window_.prompts().message(
+        withCleared(sortedImportFinishedMessage(commit.added, leftOut + commit.duplicatesLeftOut)));
 }
 
 void qbk3cdi::Command2_Click() {

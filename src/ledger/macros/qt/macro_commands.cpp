@@ -17,8 +17,8 @@
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
-#include "store/entry_record.h"
 #include "store/book_files.h"
+#include "store/entry_record.h"
 
 namespace qbk {
 namespace {
@@ -139,7 +139,8 @@ void MacroCommands::mu_MacroQuit_Click() {
 void MacroCommands::TurnMacroOn() {
     MainState& s = window_.state();
     window_.generalStatusBar()->setPanelVisible(2, false);
-    window_.generalStatusBar()->setPanelText(general_panel::kMessage, qs(macroEditStatusText(s.RecordFilePath)));
+    window_.generalStatusBar()->setPanelText(general_panel::kMessage,
+                                             qs(macroEditStatusText(s.RecordFilePath)));
     s.MacroMode = true;
     setMacroLook(true);
 }

@@ -65,8 +65,8 @@ void BookWatcher::categoryFileRead() {
 
 void BookWatcher::check() {
     if (recordPath_.empty()) return;
-    const bool changed = signatureOf(categoryPath_) != categorySeen_ ||
-                         signatureOf(recordPath_) != recordSeen_;
+    const bool changed =
+        signatureOf(categoryPath_) != categorySeen_ || signatureOf(recordPath_) != recordSeen_;
     if (changed || sender() != &poll_) rewatch();
     if (signatureOf(categoryPath_) != categorySeen_) {
         categoryFileRead();

@@ -3,10 +3,10 @@
 //
 // Files are replaced by an atomic rename, so the folder is watched as well as the
 // files, the files are watched again (on the file the path names now) after each
-// change, and the files are looked at every two seconds for what no watch reports. A change is reported once
-// the files have been quiet for a moment, and only when a file differs (identity, size,
-// modification time) from what the window last read: the window's own writes, which it
-// reads back at once, are not reported.
+// change, and the files are looked at every two seconds for what no watch reports. A change is
+// reported once the files have been quiet for a moment, and only when a file differs (identity,
+// size, modification time) from what the window last read: the window's own writes, which it reads
+// back at once, are not reported.
 #ifndef QBK_MAINWINDOW_QT_BOOK_WATCHER_H_
 #define QBK_MAINWINDOW_QT_BOOK_WATCHER_H_
 

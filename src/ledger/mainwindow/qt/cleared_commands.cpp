@@ -61,8 +61,7 @@ void ClearedCommands::mu_ToggleCleared_Click() {
         allReconciled = allReconciled && model->cleared(row) == ClearedState::Reconciled;
     }
     // Only reconciled entries chosen: the user means to take the mark off, on a question.
-    if (allReconciled &&
-        window_.prompts().message(unreconcileQuestion(rows.size())) != Answer::Yes)
+    if (allReconciled && window_.prompts().message(unreconcileQuestion(rows.size())) != Answer::Yes)
         return;
     const double currentStamp =
         model->stamp(grid->currentIndex().isValid() ? grid->currentIndex().row() : rows[0]);

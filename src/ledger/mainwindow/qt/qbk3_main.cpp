@@ -28,14 +28,14 @@
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/menu_layout.h"
 #include "mainwindow/qt/status_panels.h"
-#include "store/opening_balance.h"
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/readable_colours.h"
 #include "platform/windows1252.h"
-#include "store/category_record.h"
-#include "store/book_files.h"
 #include "reports/report_files.h"
+#include "store/book_files.h"
+#include "store/category_record.h"
+#include "store/opening_balance.h"
 
 namespace qbk {
 namespace {
@@ -464,9 +464,9 @@ void QBK_3_Main::Form_Resize() {
     DisplayStatusBar->setGeometry(0, height - bars, width, displayHeight);
     // The cleared balance only where the five panels of the list keep their room.
     DisplayStatusBar->setPanelVisible(
-        display_panel::kClearedBalance, width >= kClearedBalanceWidth && !state_.ReportMode &&
-                                  !state_.MacroMode &&
-                                  !DisplayStatusBar->panelText(display_panel::kClearedBalance).isEmpty());
+        display_panel::kClearedBalance,
+        width >= kClearedBalanceWidth && !state_.ReportMode && !state_.MacroMode &&
+            !DisplayStatusBar->panelText(display_panel::kClearedBalance).isEmpty());
     GeneralStatusBar->setGeometry(0, height - generalHeight, width, generalHeight);
     if (width <= 2 * kCategoryGridWidth || height <= bars * 3) return;  // too small to lay out
 
@@ -790,7 +790,8 @@ void QBK_3_Main::showError(const OperationError& error) {
 
 void QBK_3_Main::SaveConfig() {
     try {
-        qbk::SaveConfig(services_.programFolder + std::string(kSettingsFileName), state_.ProgramSettings);
+        qbk::SaveConfig(services_.programFolder + std::string(kSettingsFileName),
+                        state_.ProgramSettings);
     } catch (const OperationError& e) {
         showError(e);
     }

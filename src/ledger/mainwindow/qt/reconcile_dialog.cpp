@@ -62,11 +62,11 @@ ReconcileDialog::ReconcileDialog(QBK_3_Main& window) : QDialog(&window), window_
 
     EntryList = new QTableWidget(0, 4);
     EntryList->setObjectName(QStringLiteral("EntryList"));
-    EntryList->setAccessibleName(QStringLiteral("Entries up to the end date; tick what the "
-                                                "statement shows"));
-    EntryList->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Amount"), QStringLiteral("Category"),
-         QStringLiteral("Note")});
+    EntryList->setAccessibleName(
+        QStringLiteral("Entries up to the end date; tick what the "
+                       "statement shows"));
+    EntryList->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Amount"),
+                                          QStringLiteral("Category"), QStringLiteral("Note")});
     EntryList->verticalHeader()->hide();
     EntryList->horizontalHeader()->setStretchLastSection(true);
     EntryList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -126,8 +126,8 @@ void ReconcileDialog::ListButton_Click() {
     const RegionalSettings& regional = window_.regional();
     const std::optional<DaySerial> day = regional.parseDate(utf8(StatementDateBox->text()));
     if (!day) {
-        window_.prompts().message(notice("The end date \"" + utf8(StatementDateBox->text()) +
-                                         "\" is not a date."));
+        window_.prompts().message(
+            notice("The end date \"" + utf8(StatementDateBox->text()) + "\" is not a date."));
         return;
     }
     try {
@@ -163,7 +163,8 @@ void ReconcileDialog::ListButton_Click() {
         auto* amount = new QTableWidgetItem(qs(regional.currencyText(r.amount)));
         amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         EntryList->setItem(row, 1, amount);
-        EntryList->setItem(row, 2, new QTableWidgetItem(qs(std::string(trimBlanks(r.categoryCode)))));
+        EntryList->setItem(row, 2,
+                           new QTableWidgetItem(qs(std::string(trimBlanks(r.categoryCode)))));
         EntryList->setItem(row, 3, new QTableWidgetItem(qs(std::string(trimBlanks(r.note)))));
     }
     EntryList->resizeColumnsToContents();
@@ -188,7 +189,8 @@ std::optional<Money> ReconcileDialog::difference() const {
 
 void ReconcileDialog::updateDifference() {
     const std::optional<Money> d = difference();
-    DifferenceLabel->setText(d ? QStringLiteral("Difference: ") + qs(window_.regional().currencyText(*d))
+    DifferenceLabel->setText(d ? QStringLiteral("Difference: ") +
+                                     qs(window_.regional().currencyText(*d))
                                : QStringLiteral("Difference: type the end date and the balances"));
     FinishButton->setEnabled(d && d->isZero());
     AdjustButton->setEnabled(d && !d->isZero() && AdjustCategoryBox->count() > 0);

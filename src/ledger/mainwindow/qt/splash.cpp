@@ -74,7 +74,8 @@ std::optional<SettingsRecord> qbk3Splash::Form_Load() {
         move(screen->availableGeometry().center() - rect().center());
     show();
     try {
-        const SettingsLoad load = loadSettings(services_.programFolder + std::string(kSettingsFileName));
+        const SettingsLoad load =
+            loadSettings(services_.programFolder + std::string(kSettingsFileName));
         settings_ = load.settings;
         if (load.created)
             services_.prompts.message(

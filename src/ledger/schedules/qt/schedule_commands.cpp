@@ -172,8 +172,8 @@ void ScheduleCommands::continueList(const ListQuery& query) {
                            [regional](Money m) { return regional.currencyText(m); });
         showBalanceBesideTheAmount();
         window_.generalStatusBar()->setPanelText(
-            general_panel::kMessage, qs("Forecast to " + regional.shortDate(*state.ForecastTo) + " - " +
-                  forecastStatusText(f.forecast, regional)));
+            general_panel::kMessage, qs("Forecast to " + regional.shortDate(*state.ForecastTo) +
+                                        " - " + forecastStatusText(f.forecast, regional)));
     } catch (const OperationError& e) {
         window_.showError(e);
     }

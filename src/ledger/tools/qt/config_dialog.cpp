@@ -214,7 +214,8 @@ QLabel* QBK3Config::makeLabel(const char* name, const char* caption) {
 
 bool QBK3Config::Form_Load() {
     try {
-        read_ = loadSettings(window_.services().programFolder + std::string(kSettingsFileName)).settings;
+        read_ = loadSettings(window_.services().programFolder + std::string(kSettingsFileName))
+                    .settings;
     } catch (const OperationError& e) {
         window_.showError(e);
         return false;
@@ -287,7 +288,8 @@ void QBK3Config::SaveConfig_Click() {
     }
     const SettingsRecord& settings = std::get<SettingsRecord>(result);
     try {
-        qbk::SaveConfig(window_.services().programFolder + std::string(kSettingsFileName), settings);
+        qbk::SaveConfig(window_.services().programFolder + std::string(kSettingsFileName),
+                        settings);
     } catch (const OperationError& e) {
         window_.showError(e);
         return;

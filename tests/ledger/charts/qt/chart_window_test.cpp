@@ -45,8 +45,7 @@ TEST_F(ChartWindowTest, OpensForTheMainListAndForTheReportList) {
     ASSERT_NE(charts(), nullptr);
     EXPECT_TRUE(charts()->isVisible());
     EXPECT_EQ(charts()->windowTitle(), "Charts - Category = All Categories");
-    EXPECT_EQ(tabTitles(),
-              (QStringList{"By &Category", "&Month by Month", "&Balance", "B&udget"}));
+    EXPECT_EQ(tabTitles(), (QStringList{"By &Category", "&Month by Month", "&Balance", "B&udget"}));
     EXPECT_EQ(testing::keyboardGaps(charts()), "");
     EXPECT_EQ(testing::unnamedControls(charts()), "");
     // The budget of the same days stands beside them; its chart copies like the others.

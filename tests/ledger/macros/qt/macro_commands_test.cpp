@@ -201,9 +201,10 @@ TEST_F(MacroEditTest, PurgeInMacroEditWorksOnTheMacroAndKeepsItBesideIt) {
     enterMacroEdit(macros.file("month.qbk"));
     prompts.answers = {Answer::Yes};
     window->runCommand("mu_PurgeDeletedRecords");
-    EXPECT_EQ(prompts.last().text, "1 records which were marked for deletion have been removed. "
-                                   "The file as it was before is kept as " +
-                                       macros.file("month.qbk.bak") + ".");
+    EXPECT_EQ(prompts.last().text,
+              "1 records which were marked for deletion have been removed. "
+              "The file as it was before is kept as " +
+                  macros.file("month.qbk.bak") + ".");
     EXPECT_EQ(macros.read("month.qbk"), fileOf({entry(2001, 1, 1, "RENT", -50000, "rent", 5)}));
     EXPECT_EQ(macros.read("month.qbk.bak"), macro);
     EXPECT_FALSE(program.exists("quillbank.bak"));

@@ -21,8 +21,8 @@ QString accessKey(const QString& caption) {
 TEST(Translations, EveryCaptionHasOneWithItsOwnAltKeyInEachMenu) {
     for (const char* language : {"de", "fr", "es"}) {
         QTranslator t;
-        ASSERT_TRUE(t.load(QStringLiteral("quillbank_") + QLatin1String(language),
-                           translationsFolder()))
+        ASSERT_TRUE(
+            t.load(QStringLiteral("quillbank_") + QLatin1String(language), translationsFolder()))
             << language;
         const auto shown = [&](const char* context, const char* english) {
             const QString text = t.translate(context, english);

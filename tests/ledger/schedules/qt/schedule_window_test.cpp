@@ -101,9 +101,10 @@ TEST_F(ScheduleWindowTest, ForecastContinuesTheListWithPlannedEntriesAndBalances
     ASSERT_EQ(rows(), 6 + 4);
     std::vector<std::string> planned;
     for (int row = 0; row < rows(); ++row)
-        planned.push_back((model.isPlanned(row) ? "planned " : "") + cell(row, 0) + " " +
-                          utf8(model.data(model.index(row, MainGridModel::kBalanceColumn), Qt::DisplayRole)
-                                   .toString()));
+        planned.push_back(
+            (model.isPlanned(row) ? "planned " : "") + cell(row, 0) + " " +
+            utf8(model.data(model.index(row, MainGridModel::kBalanceColumn), Qt::DisplayRole)
+                     .toString()));
     // The book's four entries come to -$33.50; what is due counts from today on.
     EXPECT_EQ(planned, (std::vector<std::string>{
                            "planned 07/13/2001 $2,166.50", "planned 06/30/2001 $1,266.50",
