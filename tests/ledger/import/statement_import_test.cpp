@@ -175,14 +175,28 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
     request.layout.dateFormat = DateFormat::MonthDayYear;
     EXPECT_THROW(runImport(request, RegionalSettings::unitedStates(), stamps), OperationError);
     request.skipHeader = true;
+    // Without a category field the lines are placed as a statement's are: by the payee
+    // rules, and the others under IMPORT.
+    book.write("payee.rules", "coffee -> DINE\r\n");
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).text,
               "3 records have been imported.\n"
+              "Category DINE was created.\n"
+              "Category IMPORT was created.\n"
               "Read with dates as mdy and a decimal point, fields separated by commas.\n"
               "They stand at the end of the record file: sort it before you use the book.\n");
     // Two equal lines of one file are two entries; imported again, both are duplicates.
-    EXPECT_EQ(entries(), (Lines{"20260102 -50000  [Coffee] []", "20260102 -50000  [Coffee] []",
-                                "20260103 70000  [Refund, in part] []"}));
+    EXPECT_EQ(entries(),
+              (Lines{"20260102 -50000 DINE [Coffee] []", "20260102 -50000 DINE [Coffee] []",
+                     "20260103 70000 IMPORT [Refund, in part] []"}));
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).duplicatesSkipped, 3u);
+    EXPECT_EQ(categoryCodes(), (Lines{"DINE/DINE", "IMPORT/Imported"}));
+
+    // A linked category field stands as the file has it, blank or not in the book.
+    book.write("quillbank.dat", "");
+    std::filesystem::remove(book.file("category.dat"));
+    request.links.category = "3";
+    runImport(request, RegionalSettings::unitedStates(), stamps);
+    EXPECT_EQ(entries()[2], "20260103 70000 Refund, in [Refund, in part] []");
     EXPECT_FALSE(book.exists("category.dat"));
 
     EXPECT_EQ(importRequestProblem({book.path(), "bank.csv", {"1", "", "", "", "", ""}}),
