@@ -207,6 +207,28 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
     EXPECT_EQ(importRequestProblem({book.path(), "bank.QFX", {}}), "");
 }
 
+// Several accounts in one file are named, in the order they come; a file of one names
+// none.
+TEST_F(StatementImport, AFileOfSeveralAccountsNamesThem) {
+    const std::string block =
+        ":28C:00001/001\r\n:60F:C200327EUR0,00\r\n"
+        ":61:2003270327DR12,50NMSCREF1//B1\r\n:86:Brot\r\n"
+        ":62F:D200327EUR12,50\r\n-\r\n";
+    book.write("two.sta", ":20:A\r\n:25:10020030/111\r\n" + block +
+                              ":20:B\r\n:25:10020030/222\r\n" + block +
+                              ":20:C\r\n:25:10020030/111\r\n" + block);
+    ImportRequest request;
+    request.dataFolder = book.path();
+    request.importPath = book.file("two.sta");
+    EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).text,
+              "2 records have been imported.\n"
+              "1 duplicate was skipped (--keep-duplicates imports them).\n"
+              "Category IMPORT was created.\n"
+              "2 accounts in this file: 10020030/111, 10020030/222.\n"
+              "They stand at the end of the record file: sort it before you use the book.\n");
+    EXPECT_EQ(severalAccountsText({"DE1"}), "");
+}
+
 TEST_F(StatementImport, AmbiguousQifDatesFollowTheOrderAsked) {
     book.write("cash.qif", "!Type:Cash\r\nD03/04/2026\r\nT-1\r\nPBus\r\n^\r\n");
     ImportRequest request;

@@ -110,7 +110,9 @@ void qbk3cdi::createControls() {
     Instructions = new QLabel(qs(kImportInstructions), this);
     Instructions->setObjectName(QStringLiteral("Instructions"));
     Instructions->setWordWrap(true);
-    Instructions->setMinimumWidth(230);
+    Instructions->setMinimumWidth(180);
+    // Word wrap gives the layout no height for the width: room for the whole text.
+    Instructions->setMinimumHeight(Instructions->fontMetrics().lineSpacing() * 18);
     Instructions->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     Label1 = new QLabel(QStringLiteral("Import file name... ?"), this);
@@ -122,7 +124,7 @@ void qbk3cdi::createControls() {
     InputList = new QListWidget(this);
     InputList->setObjectName(QStringLiteral("InputList"));
     InputList->setToolTip(QStringLiteral("Import File Data Fields"));
-    InputList->setMinimumSize(260, 200);
+    InputList->setMinimumSize(210, 200);
 
     DateLink = makeLinkBox("DateLink");
     AmountLink = makeLinkBox("AmountLink");
@@ -237,8 +239,8 @@ void qbk3cdi::createLayoutControls() {
     AmountKindBox->setObjectName(QStringLiteral("AmountKindBox"));
     AmountKindBox->setToolTip(tr("How the file writes the amount"));
     AmountKindBox->addItem(tr("one signed field"));
-    AmountKindBox->addItem(tr("debit and credit fields"));
-    AmountKindBox->addItem(tr("a field and a sign field"));
+    AmountKindBox->addItem(tr("debit and credit"));
+    AmountKindBox->addItem(tr("field and sign"));
 
     NegateCheck = new QCheckBox(tr("Amounts ha&ve the opposite sign"), this);
     NegateCheck->setObjectName(QStringLiteral("NegateCheck"));
@@ -316,6 +318,10 @@ void qbk3cdi::layOut() {
     for (const auto& [caption, box] : choices) {
         addRow(form, row++, caption, box);
         if (box == SkipLinesBox) form->addWidget(HeaderCheck, row++, 0, 1, 2);
+    }
+    for (QComboBox* box : {ProfileBox, SeparatorBox, DateFormatBox, DecimalBox, AmountKindBox}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
     }
     form->addWidget(NegateCheck, row++, 0, 1, 2);
     form->addWidget(SaveLayout, row++, 0, 1, 2, Qt::AlignLeft);
