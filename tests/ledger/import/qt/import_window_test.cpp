@@ -598,6 +598,15 @@ TEST_F(ImportWindowTest, DebitAndCreditFieldsOrASignFieldGiveTheSign) {
     prompts.expectAllUsed();
 }
 
+TEST_F(ImportWindowTest, AStatementOfSeveralAccountsNamesThem) {
+    const std::string block =
+        ":28C:1\r\n:60F:C200327EUR0,00\r\n:61:2003270327DR12,50NMSCREF1//B1\r\n"
+        ":86:Brot\r\n:62F:D200327EUR12,50\r\n-\r\n";
+    choose("two.sta", ":20:A\r\n:25:DE11\r\n" + block + ":20:B\r\n:25:DE22\r\n" + block);
+    EXPECT_EQ(status(),
+              "2 lines: 2 to import, 2 without a category. 2 accounts in this file: DE11, DE22.");
+}
+
 TEST_F(ImportWindowTest, TheMenuItemOpensTheWindowModally) {
     QString shown;
     QTimer::singleShot(0, [&] {
