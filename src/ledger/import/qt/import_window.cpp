@@ -555,8 +555,11 @@ void qbk3cdi::showAmountKind() {
     }
 }
 
+// A change by hand: the layout is the user's now, no longer the profile's as it was.
 void qbk3cdi::layoutChanged() {
-    if (!applying_) refreshDelimitedPreview();
+    if (applying_) return;
+    profileNote_.clear();
+    refreshDelimitedPreview();
 }
 
 void qbk3cdi::ProfileBox_Activated(int index) {
@@ -820,6 +823,7 @@ void qbk3cdi::linkClick(QLabel* box) {
     const QListWidgetItem* item = InputList->currentItem();
     LinkNo = GetLinkNo(item && item->isSelected() ? utf8(item->text()) : std::string());
     box->setText(qs(LinkNo));
+    profileNote_.clear();
     refreshDelimitedPreview();
 }
 
@@ -844,7 +848,7 @@ void qbk3cdi::UDF2Link_Click() {
 
 void qbk3cdi::HeaderCheck_Click() {
     headerTouched_ = true;
-    refreshDelimitedPreview();
+    layoutChanged();
 }
 
 void qbk3cdi::chooseCategory(int row, const std::string& code) {
