@@ -1,6 +1,6 @@
 // Work on the record file as a whole: the sort by date, the purge and the restore of
 // deleted entries, and the one internal backup copy quillbank.bak beside the record
-// file, with every text these commands show.
+// file. What these commands say is mainwindow/maintenance_texts.h.
 //
 // Each operation reads the files it needs once, works in memory and replaces a file
 // only with a complete new version (written beside it and renamed over it), so the
@@ -14,8 +14,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports.h"
-#include "platform/regional.h"
 #include "store/book_files.h"
 #include "store/record_file.h"
 
@@ -34,14 +32,8 @@ bool sortRecords(RecordFileContent& content);
 // the file is written atomically when any record moved. Returns the number of records.
 std::size_t sortRecordFile(const std::string& path);
 
-// Panel 1 of the status bar while the record file is being sorted.
-std::string sortingStatusText(const std::string& recordFilePath);
-
 // ---- Purge and restore of deleted entries ----------------------------------------
 // An entry counts as deleted exactly when its DeletedMark is "Y" (a "y" is live).
-
-// The question asked before a purge.
-Message purgeQuestion();
 
 // Removes every deleted entry from the record file at `recordFilePath`; the live ones
 // keep their order (and a partial last record stays at the end). The new file is first
@@ -56,70 +48,22 @@ std::size_t purgeDeletedRecords(const std::string& recordFilePath, const std::st
 // internal backup (the safety copy made before an import) is never replaced by a macro.
 std::string purgeBackupPath(const std::string& recordFilePath, const std::string& dataFolder);
 
-// "Finished!" message after a purge; with `keptAs` (a macro file's purge), it also says
-// where the old file went.
-Message purgeFinishedMessage(std::size_t removed, const std::string& keptAs = "");
-
-// The question asked before deleted entries are restored.
-Message restoreDeletedQuestion();
-
 // Marks every deleted entry of the record file live again ("N"), written atomically
 // when there was one. Returns the number of entries restored.
 std::size_t restoreDeletedRecords(const std::string& recordFilePath);
-
-// "Finished!" message after a restore of deleted entries.
-Message restoreDeletedFinishedMessage(std::size_t restored);
 
 // ---- The internal backup ------------------------------------------------------------
 // The backup commands work on quillbank.dat and quillbank.bak of `dataFolder` (the
 // folder path as the user sees it, with its trailing "/").
 
-struct FileDescription {
-    // Length / 125 as a fraction: a damaged file shows a fractional count.
-    double records = 0;
-    std::size_t deleted = 0;  // whole records marked "Y"
-    std::string text;         // "Your current ... data file contains ..."
-    bool holdsRecords() const { return records != 0; }
-};
-
-struct BackupDescriptions {
-    FileDescription current;  // quillbank.dat
-    FileDescription backup;   // quillbank.bak
-};
-
-// Describes the record file and the backup of `dataFolder` (each is created empty when
-// missing), with their last-modified date and time in the regional settings.
-BackupDescriptions describeBackupFiles(const std::string& dataFolder,
-                                       const RegionalSettings& regional);
-
-// The question before a backup replaces one that holds records; ask it only when
-// `descriptions.backup.holdsRecords()`, and go on only on Yes.
-Message createBackupQuestion(const BackupDescriptions& descriptions);
-
 // Replaces quillbank.bak with a byte copy of quillbank.dat, atomically. Throws
 // OperationError (nothing changed) when the record file is missing or a step fails.
 void createInternalBackup(const std::string& dataFolder);
-
-// "Finished" message after a backup was made.
-Message backupCreatedMessage();
-
-// The refusal of a restore when the backup holds no records.
-Message nothingToRestoreMessage(const std::string& dataFolder);
-
-// The question before the backup replaces the record file.
-Message restoreBackupQuestion(const BackupDescriptions& descriptions);
 
 // Replaces quillbank.dat with a byte copy of quillbank.bak, atomically; the backup
 // stays. Returns false, changing nothing, when the backup is missing or empty. Throws
 // OperationError (nothing changed) when a step fails.
 bool restoreInternalBackup(const std::string& dataFolder);
-
-// "Finished" message after the backup was restored.
-Message backupRestoredMessage();
-
-// The count of a file of `length` bytes as the descriptions show it: the whole number,
-// or the fraction length / 125 with the regional decimal separator.
-std::string recordCountText(std::uint64_t length, const RegionalSettings& regional);
 
 }  // namespace qbk
 

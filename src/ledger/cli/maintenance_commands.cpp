@@ -2,6 +2,7 @@
 // a data folder, through the same core as the window program's menu items.
 #include "cli/command.h"
 #include "macros/macro_playback.h"
+#include "mainwindow/maintenance_texts.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
 #include "store/maintenance.h"

@@ -5,6 +5,7 @@
 #include <climits>
 #include <optional>
 
+#include "mainwindow/maintenance_texts.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/status_panels.h"
 #include "mainwindow/qt/wait_cursor.h"

@@ -1,7 +1,8 @@
 // The record-file maintenance commands of the main window: Sort Data, Create and
 // Restore Internal Backup File (menu File), Purge and Restore Deleted Records (menu
-// Records). The file work and every text shown come from store/maintenance.h; a
-// failing file operation shows the common error message and changes nothing.
+// Records). The file work comes from store/maintenance.h and every text shown from
+// mainwindow/maintenance_texts.h; a failing file operation shows the common error
+// message and changes nothing.
 #ifndef QBK_MAINWINDOW_QT_MAINTENANCE_COMMANDS_H_
 #define QBK_MAINWINDOW_QT_MAINTENANCE_COMMANDS_H_
 

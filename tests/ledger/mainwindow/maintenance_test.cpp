@@ -1,4 +1,5 @@
 #include "store/maintenance.h"
+#include "mainwindow/maintenance_texts.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
