@@ -348,6 +348,66 @@ bool DuplicateFinder::take(const char* record) {
     }
 }
 
+namespace {
+
+// Gives a line the book's category as a statement line gets it: no category makes it
+// `defaultCategory`, and a code the category file lacks is added to `categories`.
+void placeCategory(EntryRecord& r, const ImportRow& row, std::string_view defaultCategory,
+                   std::vector<CategoryRecord>& categories, std::vector<std::string>& created) {
+    if (row.categorySource == CategorySource::Link) return;
+    if (row.categorySource == CategorySource::None)
+        r.categoryCode = fitField(defaultCategory, entry_layout::kCategoryCodeWidth);
+    const std::string code = trimmedCode(r.categoryCode);
+    const bool known = std::any_of(categories.begin(), categories.end(),
+                                   [&](const auto& c) { return trimmedCode(c.catCode) == code; });
+    if (known || code.empty()) return;
+    CategoryRecord added;
+    added.catCode = fitField(code, category_layout::kCatCodeWidth);
+    added.catName = fitField(
+        code == trimmedCode(defaultCategory) ? kDefaultImportCategoryName : std::string_view(code),
+        category_layout::kCatNameWidth);
+    categories.push_back(std::move(added));
+    created.push_back(code);
+}
+
+// The imported ids of the book and the ones this import adds.
+class IdKeeper {
+  public:
+    IdKeeper(ImportedIds& ids, const BookIndex& index) : ids_(ids), index_(index) {}
+
+    // A line that cleared the entry of `stamp` names it, unless its id names one already.
+    void keepCleared(const std::string& id, double stamp) {
+        if (id.empty() || index_.ids.find(id) != index_.ids.end()) return;
+        ids_.stampOf[id] = stamp;
+        changed_ = true;
+    }
+
+    // A new entry, `encoded` with `stamp`, keeps the id of its line. A reused id keeps the
+    // entry it names; this one is kept with its date and amount, so that a second import
+    // finds it too.
+    void keepNew(const std::string& id, const char* encoded, double stamp) {
+        if (id.empty()) return;
+        const std::string da = dateAndAmount(encoded);
+        const auto known = index_.ids.find(id);
+        const auto before = written_.find(id);
+        const bool reused = (known != index_.ids.end() && known->second != da) ||
+                            (before != written_.end() && before->second != da);
+        ids_.stampOf[reused ? reusedIdOf(id, encoded) : id] = stamp;
+        if (!reused) written_.emplace(id, da);
+        changed_ = true;
+    }
+
+    bool changed() const { return changed_; }
+
+  private:
+    ImportedIds& ids_;
+    const BookIndex& index_;
+    std::unordered_map<std::string, std::string> written_;  // ids of this import: date, amount
+    bool changed_ = false;
+};
+
+}  // namespace
+
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
                           std::string_view defaultCategory, StampSource& stamps,
                           bool keepDuplicates, bool sortAfter) {
@@ -362,18 +422,17 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
 
     const std::string idsPath = importedIdsPath(target.recordFilePath);
     ImportedIds ids = readImportedIds(idsPath);
-    bool idsChanged = false;
     // The duplicates as the book stands now, another import may have come in since the
     // preview.
     ImportBatch now = batch;
     const BookIndex index = bookIndexOf(content.records, ids);
+    IdKeeper keeper(ids, index);
     // Every line, duplicates too, is added when the user keeps duplicates: none clears.
     if (keepDuplicates)
         for (ImportRow& row : now.rows)
             row.match.reset();
     else
         markDuplicates(now, index);
-    std::unordered_map<std::string, std::string> written;  // ids of this import: date, amount
     // A linked category field is kept as it stands, so only lines placed otherwise need
     // the category file.
     std::vector<CategoryRecord> categories;
@@ -386,7 +445,6 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         categoryBytes = readFile(target.categoryFilePath);
     }
 
-    const std::string fallback = fitField(defaultCategory, entry_layout::kCategoryCodeWidth);
     std::string appended;
     for (std::size_t i = 0; i < batch.rows.size(); ++i) {
         const ImportRow& row = batch.rows[i];
@@ -399,46 +457,16 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
             const EntryMatch& m = *now.rows[i].match;
             entry_bytes::setCleared(content.records.data() + (m.record - 1) * entry_layout::kSize,
                                     ClearedState::Cleared);
-            if (!row.id.empty() && index.ids.find(row.id) == index.ids.end()) {
-                ids.stampOf[row.id] = m.stamp;
-                idsChanged = true;
-            }
+            keeper.keepCleared(row.id, m.stamp);
             ++commit.cleared;
             continue;
         }
         EntryRecord r = row.entry;
-        if (row.categorySource != CategorySource::Link) {
-            if (row.categorySource == CategorySource::None) r.categoryCode = fallback;
-            const std::string code = trimmedCode(r.categoryCode);
-            const bool known =
-                std::any_of(categories.begin(), categories.end(),
-                            [&](const auto& c) { return trimmedCode(c.catCode) == code; });
-            if (!known && !code.empty()) {
-                CategoryRecord added;
-                added.catCode = fitField(code, category_layout::kCatCodeWidth);
-                added.catName =
-                    fitField(code == trimmedCode(defaultCategory) ? kDefaultImportCategoryName
-                                                                  : std::string_view(code),
-                             category_layout::kCatNameWidth);
-                categories.push_back(std::move(added));
-                commit.createdCategories.push_back(code);
-            }
-        }
+        placeCategory(r, row, defaultCategory, categories, commit.createdCategories);
         r.recordStamp = stamps.next();
         bookStamps.insert(r.recordStamp);
         const std::string encoded = encodeEntry(r);
-        if (!row.id.empty()) {
-            // A reused id keeps the entry it names; this one is kept with its date and
-            // amount, so that a second import finds it too.
-            const std::string da = dateAndAmount(encoded.data());
-            const auto known = index.ids.find(row.id);
-            const auto before = written.find(row.id);
-            const bool reused = (known != index.ids.end() && known->second != da) ||
-                                (before != written.end() && before->second != da);
-            ids.stampOf[reused ? reusedIdOf(row.id, encoded.data()) : row.id] = r.recordStamp;
-            if (!reused) written.emplace(row.id, da);
-            idsChanged = true;
-        }
+        keeper.keepNew(row.id, encoded.data(), r.recordStamp);
         appended += encoded;
         ++commit.added;
     }
@@ -450,7 +478,7 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
         writeCategories(target.categoryFilePath, categories);
     }
     try {
-        if (idsChanged) writeFileAtomically(idsPath, importedIdsText(ids, bookStamps));
+        if (keeper.changed()) writeFileAtomically(idsPath, importedIdsText(ids, bookStamps));
         content.records += appended;
         if (sortAfter) sortRecords(content);
         writeRecordFile(target.recordFilePath, content);
