@@ -42,6 +42,12 @@ inline RecordFileContent contentOf(const std::vector<EntryRecord>& records) {
     return c;
 }
 
+// `r` marked deleted ("Y"), or with another `mark`.
+inline EntryRecord deleted(EntryRecord r, const std::string& mark = "Y") {
+    r.deletedMark = mark;
+    return r;
+}
+
 // Category records of these codes and names, in this order.
 inline std::vector<CategoryRecord> categoriesOf(
     const std::vector<std::pair<std::string, std::string>>& codesAndNames) {

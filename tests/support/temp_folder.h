@@ -2,8 +2,11 @@
 #ifndef QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
 #define QBK_TESTS_SUPPORT_TEMP_FOLDER_H_
 
+#include <utime.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,6 +56,20 @@ class TempFolder {
   private:
     std::string path_;
 };
+
+// Sets the last-modified time of `path` to a local date and time; false when it cannot.
+inline bool setModified(const std::string& path, int y, int mo, int d, int h, int mi, int s) {
+    std::tm tm{};
+    tm.tm_year = y - 1900;
+    tm.tm_mon = mo - 1;
+    tm.tm_mday = d;
+    tm.tm_hour = h;
+    tm.tm_min = mi;
+    tm.tm_sec = s;
+    tm.tm_isdst = -1;
+    const utimbuf times{std::mktime(&tm), std::mktime(&tm)};
+    return ::utime(path.c_str(), &times) == 0;
+}
 
 }  // namespace qbk::testing
 

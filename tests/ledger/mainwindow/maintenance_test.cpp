@@ -19,6 +19,7 @@
 namespace qbk {
 namespace {
 
+using testing::deleted;
 using testing::entry;
 using testing::fileOf;
 using testing::TempFolder;
@@ -34,25 +35,6 @@ RecordFileContent contentOf(const std::vector<EntryRecord>& records) {
     RecordFileContent c;
     c.records = fileOf(records);
     return c;
-}
-
-EntryRecord deleted(EntryRecord r, const std::string& mark = "Y") {
-    r.deletedMark = mark;
-    return r;
-}
-
-// Sets the file's last-modified time to a local date and time.
-void setModified(const std::string& path, int y, int mo, int d, int h, int mi, int s) {
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    tm.tm_isdst = -1;
-    const utimbuf times{std::mktime(&tm), std::mktime(&tm)};
-    ASSERT_EQ(::utime(path.c_str(), &times), 0);
 }
 
 int errorNumberOf(const std::function<void()>& f) {
@@ -330,9 +312,9 @@ TEST_F(BackupTest, DescriptionsCountRecordsAndDeletedOnesAndShowTheTime) {
     dir.write("quillbank.dat",
               fileOf({entry(2001, 4, 1, "A", 1), deleted(entry(2001, 4, 1, "A", 1)),
                       deleted(entry(2001, 4, 1, "A", 1), "y")}));
-    setModified(dir.file("quillbank.dat"), 2001, 4, 1, 15, 4, 5);
+    ASSERT_TRUE(testing::setModified(dir.file("quillbank.dat"), 2001, 4, 1, 15, 4, 5));
     dir.write("quillbank.bak", fileOf({entry(2001, 4, 1, "A", 1)}) + "12345");
-    setModified(dir.file("quillbank.bak"), 2000, 12, 31, 0, 0, 9);
+    ASSERT_TRUE(testing::setModified(dir.file("quillbank.bak"), 2000, 12, 31, 0, 0, 9));
     const BackupDescriptions d = describeBackupFiles(dir.path(), us);
     EXPECT_EQ(d.current.text, "Your current " + dir.path() +
                                   " data file contains 3 records, 1 of which are marked for "

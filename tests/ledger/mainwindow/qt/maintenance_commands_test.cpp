@@ -13,27 +13,9 @@ namespace qbk {
 
 namespace {
 
+using testing::deleted;
 using testing::entry;
 using testing::fileOf;
-
-EntryRecord deleted(EntryRecord r, const std::string& mark = "Y") {
-    r.deletedMark = mark;
-    return r;
-}
-
-// Sets the last-modified time of `path` to a local date and time.
-void setModified(const std::string& path, int y, int mo, int d, int h, int mi, int s) {
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    tm.tm_isdst = -1;
-    const timeval times[2] = {{std::mktime(&tm), 0}, {std::mktime(&tm), 0}};
-    ASSERT_EQ(::utimes(path.c_str(), times), 0);
-}
 
 class MaintenanceTest : public testing::WindowTest {
   protected:
@@ -254,8 +236,8 @@ TEST_F(MaintenanceTest, ABackupHoldingRecordsIsReplacedOnlyOnYes) {
     program.write("quillbank.dat", threeLiveOneDeleted());
     const std::string older = fileOf({entry(2001, 1, 1, "OLD", 100, "", 9)});
     program.write("quillbank.bak", older);
-    setModified(program.file("quillbank.dat"), 2001, 6, 14, 15, 4, 5);
-    setModified(program.file("quillbank.bak"), 2001, 6, 10, 9, 30, 0);
+    ASSERT_TRUE(testing::setModified(program.file("quillbank.dat"), 2001, 6, 14, 15, 4, 5));
+    ASSERT_TRUE(testing::setModified(program.file("quillbank.bak"), 2001, 6, 10, 9, 30, 0));
     start();
 
     prompts.answers = {Answer::No, Answer::Yes};
@@ -298,8 +280,8 @@ TEST_F(MaintenanceTest, RestoreAfterAPurgeBringsBackThePrePurgeFile) {
     prompts.answers = {Answer::Yes};
     window->runCommand("mu_PurgeDeletedRecords");
     const std::string purged = book();
-    setModified(program.file("quillbank.dat"), 2001, 6, 15, 12, 0, 0);
-    setModified(program.file("quillbank.bak"), 2001, 6, 14, 23, 59, 59);
+    ASSERT_TRUE(testing::setModified(program.file("quillbank.dat"), 2001, 6, 15, 12, 0, 0));
+    ASSERT_TRUE(testing::setModified(program.file("quillbank.bak"), 2001, 6, 14, 23, 59, 59));
     prompts.messages.clear();
 
     prompts.answers = {Answer::No, Answer::Yes};
