@@ -18,6 +18,7 @@
 #include "store/book_files.h"
 #include "store/category_record.h"
 #include "store/entry_record.h"
+#include "store/record_file.h"
 
 namespace qbk::converter {
 namespace {
@@ -329,16 +330,7 @@ class Run {
             return;
         }
         if (entries.empty()) return;
-        for (std::size_t at = 0; at < records.size(); at += entry_layout::kSize)
-            stamps_.noteExisting(entry_bytes::recordStamp(records.data() + at));
-        const std::size_t oldSize = records.size();
-        records.resize(oldSize + entries.size() * entry_layout::kSize);
-        char* out = records.data() + oldSize;
-        for (EntryRecord& entry : entries) {
-            entry.recordStamp = stamps_.next();
-            encodeEntry(entry, out);
-            out += entry_layout::kSize;
-        }
+        records += stampNewRecords(records, entries, stamps_);
         const double firstStamp = entries.front().recordStamp;
         try {
             journal_.mark(file.name, false, firstStamp);

@@ -100,13 +100,25 @@ std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& reco
     return position;
 }
 
-double largestStamp(const RecordFileContent& content) {
+double largestStamp(std::string_view records) {
     double largest = 0;
-    for (std::size_t i = 1; i <= content.count(); ++i) {
-        const double stamp = entry_bytes::recordStamp(content.at(i));
-        if (stamp > largest) largest = stamp;
+    for (std::size_t at = 0; at + entry_layout::kSize <= records.size();
+         at += entry_layout::kSize) {
+        const double stamp = entry_bytes::recordStamp(records.data() + at);
+        if (isStamp(stamp) && stamp > largest) largest = stamp;
     }
     return largest;
+}
+
+std::string stampNewRecords(std::string_view existing, std::vector<EntryRecord>& records,
+                            StampSource& stamps) {
+    stamps.noteExisting(largestStamp(existing));
+    std::string encoded = largeBuffer(records.size() * entry_layout::kSize);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].recordStamp = stamps.next();
+        encodeEntry(records[i], encoded.data() + i * entry_layout::kSize);
+    }
+    return encoded;
 }
 
 namespace {
@@ -245,11 +257,13 @@ void appendEncoded(const std::string& path, std::vector<EntryRecord>* fresh,
                    const std::vector<EntryRecord>& records, StampSource* stamps) {
     const BookLock lock(parentFolder(path));
     const RecordFileContent content = readRecordFile(path);
-    if (stamps) stamps->noteExisting(largestStamp(content));
-    std::string added = largeBuffer(records.size() * entry_layout::kSize);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (fresh) (*fresh)[i].recordStamp = stamps->next();
-        encodeEntry(records[i], added.data() + i * entry_layout::kSize);
+    std::string added;
+    if (fresh) {
+        added = stampNewRecords(content.records, *fresh, *stamps);
+    } else {
+        added = largeBuffer(records.size() * entry_layout::kSize);
+        for (std::size_t i = 0; i < records.size(); ++i)
+            encodeEntry(records[i], added.data() + i * entry_layout::kSize);
     }
     checkTotalsFit(content.records, added);
     const std::string_view pieces[] = {content.records, added, content.partialTail};
@@ -276,12 +290,7 @@ void fileNewEntries(const std::string& path, std::vector<EntryRecord>& records,
     if (records.empty()) return;
     const BookLock lock(parentFolder(path));
     RecordFileContent book = readRecordFile(path);
-    stamps.noteExisting(largestStamp(book));
-    std::string added;
-    for (EntryRecord& r : records) {
-        r.recordStamp = stamps.next();
-        added += encodeEntry(r);
-    }
+    const std::string added = stampNewRecords(book.records, records, stamps);
     checkTotalsFit(book.records, added);
     for (const EntryRecord& r : records)
         insertInKeyOrder(book, r, memory);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/stamps.h"
@@ -61,9 +62,19 @@ void writeRecordFile(const std::string& path, const RecordFileContent& content);
 std::size_t insertInKeyOrder(RecordFileContent& content, const EntryRecord& record,
                              SortKeyMemory& memory);
 
-// The largest stamp of the records (0 when there is none; values that cannot be
-// stamps are left out by StampSource::noteExisting).
-double largestStamp(const RecordFileContent& content);
+// The largest stamp of the records; values that cannot be stamps (a damaged record)
+// are left out, and 0 when no record holds one.
+double largestStamp(std::string_view records);
+inline double largestStamp(const RecordFileContent& content) {
+    return largestStamp(content.records);
+}
+
+// The one way new entries get their stamps, for every writer that adds entries: each
+// of `records`, in order, gets a stamp from `stamps` above every stamp of `existing`
+// (whole records of the record file, read under the book lock, so that no other writer
+// gives the same stamps). Returns the stamped records encoded one after the other.
+std::string stampNewRecords(std::string_view existing, std::vector<EntryRecord>& records,
+                            StampSource& stamps);
 
 // Refuses a change whose amounts could make a total of the book (any part of it, in a
 // list, a report or a chart) leave the range of Money: throws OperationError

@@ -166,6 +166,17 @@ TEST_F(RecordFileTest, NewStampsAreAboveEveryStampOfTheFile) {
                                              45700.5 + 3 * s}));
 }
 
+// A damaged record's stamp that is no stamp at all does not hide the real ones.
+TEST_F(RecordFileTest, AStampOutOfRangeDoesNotHideTheLargestStamp) {
+    dir.write("quillbank.dat", fileOf({entry(2001, 4, 1, "A", 100, "", 45700.5),
+                                       entry(2001, 4, 2, "Z", 100, "", 1e300)}));
+    ManualClock clock(45000, 10);
+    StampSource source(clock);
+    std::vector<EntryRecord> more{entry(2001, 1, 2, "C", 1)};
+    appendRecords(path(), more, source);
+    EXPECT_EQ(stamps(), (std::vector<double>{45700.5, 1e300, 45700.5 + 1.0 / 512}));
+}
+
 TEST_F(RecordFileTest, AMissingFileIsCreatedEmptyAndAMissingFolderIsAnError) {
     EXPECT_TRUE(readRecords(path()).empty());
     EXPECT_TRUE(dir.exists("quillbank.dat"));

@@ -1,8 +1,9 @@
-// A small reader of XML documents as banks write their statements: elements, their
-// text and the line each begins on. Attributes, comments, processing instructions and
-// the document type are passed over; namespace prefixes are dropped from names; the
-// five named entities, numeric character references and CDATA sections are read. No
-// entity is ever defined or loaded, so a document cannot reach outside its own text.
+// The XML of bank statements as a tree: elements, their text and the line each begins
+// on, read with expat. Attributes, comments, processing instructions and the document
+// type are passed over; namespace prefixes are dropped from names; the five named
+// entities, character references and CDATA sections are read. A document that declares
+// an entity is refused, so no entity is ever defined, expanded or loaded and a document
+// cannot reach outside its own text.
 #ifndef QBK_IMPORT_XML_TREE_H_
 #define QBK_IMPORT_XML_TREE_H_
 
@@ -32,7 +33,8 @@ struct XmlElement {
 
 // The root element of the UTF-8 document `text`. Throws OperationError (type mismatch)
 // "Damaged `kind` file, line N: ..." when it is not well formed: an unclosed or
-// mismatched element, an unknown entity, text after the root, more than 256 levels.
+// mismatched element, an unknown or declared entity, text after the root, more than 256
+// levels.
 std::unique_ptr<XmlElement> readXmlTree(std::string_view text, std::string_view kind);
 
 }  // namespace qbk

@@ -221,7 +221,9 @@ TEST(CamtStatements, XmlThatDoesNotReadNamesTheLine) {
     EXPECT_EQ(read("<Document><BkToCstmrStmt/></Document>"),
               "13 Damaged CAMT file, line 1: the file holds no statement");
     EXPECT_EQ(read("<!DOCTYPE d [<!ENTITY x \"y\">]><Document/>"),
-              "13 Damaged CAMT file, line 1: the file holds no bank-to-customer statement");
+              "13 Damaged CAMT file, line 1: the file declares the entity \"x\"");
+    EXPECT_EQ(read("<Document><BkToCstmrStmt/></Document><x/>"),
+              "13 Damaged CAMT file, line 1: junk after document element");
     std::string deep;
     for (int i = 0; i < 300; ++i)
         deep += "<a>";
