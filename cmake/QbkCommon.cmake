@@ -31,6 +31,8 @@ function(qbk_test name)
     qbk_target_defaults(${name})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
+    # GoogleTest's header is parsed once per program, not once per file.
+    target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
@@ -43,6 +45,7 @@ function(qbk_window_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ledger
                                                ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE qbk_app Qt6::Test GTest::gtest)
+    target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <QtWidgets> <QtTest>)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()

@@ -67,12 +67,13 @@ inline std::string keyboardGaps(const QWidget* window, const QStringList& unlabe
                            qobject_cast<const QAbstractSpinBox*>(w) ||
                            qobject_cast<const QPlainTextEdit*>(w) ||
                            (qobject_cast<const QLabel*>(w) && (w->focusPolicy() & Qt::TabFocus));
-        // The parts of a combo box or a list (its line, its popup, an open editor)
-        // belong to it.
+        // The parts of a combo box, a spin box or a list (its line, its popup, an open
+        // editor) belong to it.
         const QWidget* p = w->parentWidget();
         const bool part =
             p && p != window &&
-            (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractItemView*>(p) ||
+            (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
+             qobject_cast<const QAbstractItemView*>(p) ||
              qobject_cast<const QAbstractItemView*>(p->parentWidget()));
         if (!input || part || !w->isVisibleTo(window) || !(w->focusPolicy() & Qt::TabFocus))
             continue;

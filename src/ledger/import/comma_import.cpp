@@ -61,6 +61,7 @@ struct LineRule {
     bool windows1252 = false;
     std::size_t firstEntry = 1;              // the first line that can be an entry
     std::size_t footerFrom = SIZE_MAX;       // lines from here on are left out
+    std::size_t footerCount = 0;             // lines with text among them
     std::size_t trailingNoDates = SIZE_MAX;  // where the run of lines without a date
                                              // that ends the file begins
     std::size_t trailingCount = 0;
@@ -232,8 +233,10 @@ using LineSource =
 // Makes the choices of `rule` that come from the whole file: the separator from its
 // first lines, the lines at the end left out, the date format and the decimal mark
 // from all the dates and amounts of the lines that are entries. Throws OperationError
-// (type mismatch) when the dates or the amounts do not decide.
-void surveyFile(const LineSource& lines, LineRule& rule, const RegionalSettings& regional) {
+// (type mismatch) when the dates or the amounts do not decide; without `decide` only
+// the separator and the lines at the end are found.
+void surveyFile(const LineSource& lines, LineRule& rule, const RegionalSettings& regional,
+                bool decide = true) {
     const DelimitedLayout& layout = rule.layout;
     rule.firstEntry = layout.skipLines + (layout.skipHeader ? 1 : 0) + 1;
     rule.separator = rule.style == DelimitedStyle::Txt ? ',' : layout.separator;
@@ -293,11 +296,15 @@ void surveyFile(const LineSource& lines, LineRule& rule, const RegionalSettings&
             pending.pop_front();
         }
     });
-    if (layout.skipFooter > 0 && !pending.empty()) rule.footerFrom = pending.front().number;
+    if (layout.skipFooter > 0 && !pending.empty()) {
+        rule.footerFrom = pending.front().number;
+        rule.footerCount = pending.size();
+    }
     if (runCount > 0 && layout.skipFooter == 0) {
         rule.trailingNoDates = runStart;
         rule.trailingCount = runCount;
     }
+    if (!decide) return;
 
     rule.dateFormat = layout.dateFormat.value_or(DateFormat::MonthDayYear);
     if (!layout.dateFormat) {
@@ -414,13 +421,56 @@ ConvertedText convertImportText(std::string_view text, DelimitedStyle style,
     return out;
 }
 
+DelimitedFooter delimitedFooter(std::string_view text, DelimitedStyle style,
+                                const ImportLinks& links, const RegionalSettings& regional,
+                                const DelimitedLayout& layout) {
+    LineRule rule(links, layout, style);
+    const std::vector<std::string_view> all = importLines(text);
+    surveyFile(
+        [&](const auto& each) {
+            for (std::size_t i = 0; i < all.size(); ++i)
+                each(i + 1, all[i]);
+        },
+        rule, regional, false);
+    DelimitedFooter footer;
+    if (rule.footerFrom != SIZE_MAX) {
+        footer.first = rule.footerFrom;
+        footer.count = rule.footerCount;
+        footer.leftOut = true;
+    } else if (rule.link.date != 0 && rule.trailingNoDates != SIZE_MAX &&
+               rule.trailingNoDates > rule.firstEntry) {
+        footer.first = rule.trailingNoDates;
+        footer.count = rule.trailingCount;
+    }
+    return footer;
+}
+
+std::string readLayoutText(const DelimitedLayout& asRead, DelimitedStyle style) {
+    std::string text =
+        "Read with dates as " +
+        std::string(dateFormatName(asRead.dateFormat.value_or(DateFormat::MonthDayYear))) +
+        " and a decimal " +
+        std::string(decimalMarkName(asRead.decimalMark.value_or(DecimalMark::Point)));
+    if (style == DelimitedStyle::Csv)
+        text += std::string(", fields separated by ") + (asRead.separator == ';'    ? "semicolons"
+                                                         : asRead.separator == '\t' ? "tabs"
+                                                                                    : "commas");
+    return text + ".";
+}
+
 bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size_t dateField,
-                     const RegionalSettings& regional) {
-    if (isBlankLine(firstLine, style)) return false;
-    FieldReader reader(firstLine, style);
+                     const RegionalSettings& regional, char separator) {
+    if (isBlankLine(firstLine, style, separator)) return false;
+    const auto isDate = [&](std::string_view f) {
+        if (regional.parseDate(f)) return true;
+        for (int k = 0; k < 5; ++k)
+            if (readDateAs(f, static_cast<DateFormat>(k))) return true;
+        return false;
+    };
+    FieldReader reader(firstLine, style, separator);
     for (std::size_t k = 1; const std::optional<std::string_view> f = reader.next(); ++k) {
-        if (dateField == 0 && regional.parseDate(*f)) return false;
-        if (k == dateField) return !regional.parseDate(*f);
+        if (dateField == 0 && isDate(*f)) return false;
+        if (k == dateField) return !isDate(*f);
     }
     return true;
 }

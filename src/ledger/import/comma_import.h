@@ -66,10 +66,28 @@ ConvertedText convertImportText(std::string_view text, DelimitedStyle style,
                                 const ImportLinks& links, const RegionalSettings& regional,
                                 const DelimitedLayout& layout);
 
+// The lines at the end of `text` that are no entries: with layout.skipFooter, the lines
+// with text it leaves out (`leftOut`); else, once a date field is linked, the lines with
+// text but no figure in it that end the file after some entry (a balance, a total),
+// which the import refuses until they are left out. `first` is 0 when there are none.
+struct DelimitedFooter {
+    std::size_t first = 0;  // its first line's number, from 1
+    std::size_t count = 0;  // lines with text from there to the end
+    bool leftOut = false;
+};
+DelimitedFooter delimitedFooter(std::string_view text, DelimitedStyle style,
+                                const ImportLinks& links, const RegionalSettings& regional,
+                                const DelimitedLayout& layout);
+
+// How a file was read, for the user: "Read with dates as dmy and a decimal comma, fields
+// separated by semicolons." (the separator only for .csv files).
+std::string readLayoutText(const DelimitedLayout& asRead, DelimitedStyle style);
+
 // Whether `firstLine` looks like a line of column names: its field `dateField` is not
-// a date (with no date linked yet, none of its fields is). A blank line is none.
+// a date in the regional settings nor in any DateFormat (with no date linked yet, none
+// of its fields is). A blank line is none.
 bool looksLikeHeader(std::string_view firstLine, DelimitedStyle style, std::size_t dateField,
-                     const RegionalSettings& regional);
+                     const RegionalSettings& regional, char separator = ',');
 
 struct DelimitedImportResult {
     std::size_t added = 0;

@@ -294,6 +294,14 @@ char detectSeparator(const std::vector<std::string_view>& lines) {
     return best;
 }
 
+char fileSeparator(const std::vector<std::string_view>& lines, const DelimitedLayout& layout) {
+    if (layout.separator != 0) return layout.separator;
+    std::vector<std::string_view> first;
+    for (std::size_t n = layout.skipLines; n < lines.size() && first.size() < 50; ++n)
+        if (!trimBlanks(lines[n]).empty()) first.push_back(lines[n]);
+    return detectSeparator(first);
+}
+
 std::vector<std::string> listWords(std::string_view list) {
     std::vector<std::string> words;
     std::size_t start = 0;

@@ -83,6 +83,10 @@ struct DelimitedLayout {
 // A comma when none does.
 char detectSeparator(const std::vector<std::string_view>& lines);
 
+// The separator a .csv file of `lines` is read with in `layout`: layout.separator, or
+// the one detectSeparator finds in the first 50 lines with text after the lines skipped.
+char fileSeparator(const std::vector<std::string_view>& lines, const DelimitedLayout& layout);
+
 // The words of a comma-separated list ("D,Af,Debit"), without surrounding blanks.
 std::vector<std::string> listWords(std::string_view list);
 

@@ -154,17 +154,31 @@ ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const Im
 }
 
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
-                           const RegionalSettings& regional, const DelimitedLayout& layout) {
+                           const RegionalSettings& regional, const DelimitedLayout& layout,
+                           const PayeeRules& rules, const std::vector<CategoryRecord>& categories,
+                           DelimitedLayout* asRead) {
     ImportBatch batch;
     batch.format =
         style == DelimitedStyle::Txt ? ImportFormat::QuotedText : ImportFormat::SeparatedValues;
-    std::vector<EntryRecord> entries =
-        convertImportText(text, style, links, regional, layout).entries;
-    batch.rows.resize(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        batch.rows[i].entry = std::move(entries[i]);
-        batch.rows[i].categorySource = CategorySource::Link;
+    ConvertedText converted = convertImportText(text, style, links, regional, layout);
+    if (asRead) {
+        *asRead = layout;
+        asRead->separator = converted.separator;
+        asRead->decimalMark = converted.mark;
+        asRead->dateFormat = converted.dateFormat;
     }
+    const bool linked = !links.category.empty();
+    batch.rows.resize(converted.entries.size());
+    for (std::size_t i = 0; i < converted.entries.size(); ++i) {
+        ImportRow& row = batch.rows[i];
+        row.entry = std::move(converted.entries[i]);
+        row.categorySource = linked ? CategorySource::Link : CategorySource::None;
+        if (!linked) {
+            row.payee = std::string(trimBlanks(row.entry.note));
+            row.matchText = row.payee;
+        }
+    }
+    if (!linked) applyPayeeRules(batch, rules, categories);
     return batch;
 }
 
@@ -360,11 +374,14 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
     else
         markDuplicates(now, index);
     std::unordered_map<std::string, std::string> written;  // ids of this import: date, amount
-    // Comma-delimited lines keep their category codes as they stand, so only a statement
-    // needs the category file.
+    // A linked category field is kept as it stands, so only lines placed otherwise need
+    // the category file.
     std::vector<CategoryRecord> categories;
     std::string categoryBytes;
-    if (isStatement(batch.format)) {
+    const bool placed = std::any_of(batch.rows.begin(), batch.rows.end(), [](const ImportRow& r) {
+        return r.included && r.categorySource != CategorySource::Link;
+    });
+    if (placed) {
         categories = readCategories(target.categoryFilePath);
         categoryBytes = readFile(target.categoryFilePath);
     }
@@ -390,7 +407,7 @@ ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
             continue;
         }
         EntryRecord r = row.entry;
-        if (isStatement(batch.format)) {
+        if (row.categorySource != CategorySource::Link) {
             if (row.categorySource == CategorySource::None) r.categoryCode = fallback;
             const std::string code = trimmedCode(r.categoryCode);
             const bool known =

@@ -96,16 +96,23 @@ struct ImportBatch {
 
     std::size_t duplicates() const;  // rows that are (isDuplicate)
     std::size_t includedCount() const;
-    // Included statement lines without a category.
+    // Included lines that no field, rule or choice gave a category.
     std::size_t includedWithoutCategory() const;
 };
 
-// The rows of comma-delimited text (decoded), as convertImportText gives them; their
-// categories are the linked field's (CategorySource::Link).
+// The rows of comma-delimited text (decoded), as convertImportText gives them. With a
+// category field linked, each row's category is that field as it stands
+// (CategorySource::Link); without one, the rows are placed as a statement's are: by the
+// payee rules matched against the note (applyPayeeRules), the rest left without a
+// category (for IMPORT). `asRead`, when given, receives `layout` with the choices made
+// from the file (separator, decimal mark, date format).
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
                            const RegionalSettings& regional, bool skipHeader);
 ImportBatch delimitedBatch(std::string_view text, DelimitedStyle style, const ImportLinks& links,
-                           const RegionalSettings& regional, const DelimitedLayout& layout);
+                           const RegionalSettings& regional, const DelimitedLayout& layout,
+                           const PayeeRules& rules = {},
+                           const std::vector<CategoryRecord>& categories = {},
+                           DelimitedLayout* asRead = nullptr);
 
 // The rows of a statement: date, amount, the note of payee and memo, user field 1 from
 // the check number or the kind of transaction, and the category of applyPayeeRules.
@@ -185,17 +192,17 @@ struct ImportCommit {
 // the preview marked as no duplicate that is one now is left out, unless
 // `keepDuplicates`; a row the user included although it was marked is written. Each
 // row written gets
-// a stamp from `stamps` (above every stamp of the record file), in row order; statement
-// rows without a category get `defaultCategory`; the codes of statement rows that the
-// category file lacks are added to it (named by their code, the default category
-// kDefaultImportCategoryName); the ids of the statement rows join the ids file; the
-// entries are appended after all existing ones (with `sortAfter`, the record file is
-// then sorted by date as the sort command sorts it, in the same write). An included row
-// that meets a typed entry of the book as it is then (matchTypedEntries; not with
-// `keepDuplicates`) and whose `clearsMatch` holds marks that entry cleared instead, and its id
-// joins the ids file under that entry's stamp. Each file is replaced atomically, the ids file
-// before the record file; when a write fails, the category file is put back, so that the book is as
-// before, and OperationError is thrown.
+// a stamp from `stamps` (above every stamp of the record file), in row order; rows
+// without a category get `defaultCategory`; the codes of rows that the category file
+// lacks are added to it (not those of a linked field, which stand as the file has them) (named by
+// their code, the default category kDefaultImportCategoryName); the ids of the statement rows join
+// the ids file; the entries are appended after all existing ones (with `sortAfter`, the record file
+// is then sorted by date as the sort command sorts it, in the same write). An included row that
+// meets a typed entry of the book as it is then (matchTypedEntries; not with `keepDuplicates`) and
+// whose `clearsMatch` holds marks that entry cleared instead, and its id joins the ids file under
+// that entry's stamp. Each file is replaced atomically, the ids file before the record file; when a
+// write fails, the category file is put back, so that the book is as before, and OperationError is
+// thrown.
 ImportCommit commitImport(const ImportBatch& batch, const ImportTarget& target,
                           std::string_view defaultCategory, StampSource& stamps,
                           bool keepDuplicates = false, bool sortAfter = false);

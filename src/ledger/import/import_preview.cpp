@@ -12,6 +12,8 @@ FileDialog importFileDialog() {
     FileDialog d;
     d.title = "Select a file...";
     d.filter =
+        "Files to import (*.txt *.csv *.ofx *.qfx *.qif *.sta *.mt940 *.xml)|"
+        "*.txt;*.csv;*.ofx;*.qfx;*.qif;*.sta;*.mt940;*.xml|"
         "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
         "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940 "
         "*.xml)|*.ofx;*.qfx;*.qif;*.sta;*.mt940;*.xml|"
@@ -34,30 +36,62 @@ const std::string_view kStatementInstructions =
     "statement, and \"Payee Rules\" shows what has been learned. Lines left without a "
     "category can go to IMPORT. You MUST sort your data after importing!";
 
+namespace {
+
+void addFields(ImportPreview& preview, std::string_view line, DelimitedStyle style,
+               char separator) {
+    FieldReader reader(line, style, separator);
+    std::size_t k = 0;
+    while (const std::optional<std::string_view> field = reader.next()) {
+        if (++k > kPreviewFields) continue;
+        std::string shown = leftChars(*field, kPreviewFieldChars);
+        if (shown.size() < field->size()) shown += "...";
+        preview.lines.push_back(std::to_string(k) + " = " + shown);
+    }
+    if (k > kPreviewFields)
+        preview.lines.push_back("(" + std::to_string(k - kPreviewFields) + " more fields)");
+}
+
+}  // namespace
+
 std::optional<ImportPreview> previewImportFile(const std::string& path) {
+    DelimitedLayout commas;
+    commas.separator = ',';
+    return previewImportFile(path, commas, DelimitedFooter());
+}
+
+std::optional<ImportPreview> previewImportFile(const std::string& path,
+                                               const DelimitedLayout& layout,
+                                               const DelimitedFooter& footer) {
     const std::optional<DelimitedStyle> style = delimitedStyleOf(path);
     if (!style) return std::nullopt;
     const std::string text = readImportText(path);
     const std::vector<std::string_view> lines = importLines(text);
+    const char separator = *style == DelimitedStyle::Txt ? ',' : fileSeparator(lines, layout);
 
     ImportPreview preview;
     preview.lineCount = lines.size();
     preview.caption = std::string(trimBlanks(path)) + " appears to contain " +
                       std::to_string(lines.size()) + " records.";
-    for (std::size_t n = 1; n <= kPreviewLines && n <= lines.size(); ++n) {
+    const std::size_t first = layout.skipLines + 1;
+    for (std::size_t n = first; n < first + kPreviewLines && n <= lines.size(); ++n) {
+        if (footer.first != 0 && n >= footer.first) break;
         preview.lines.push_back(previewHeaderLine(n));
-        FieldReader reader(lines[n - 1], *style);
-        std::size_t k = 0;
-        while (const std::optional<std::string_view> field = reader.next()) {
-            if (++k > kPreviewFields) continue;
-            std::string shown = leftChars(*field, kPreviewFieldChars);
-            if (shown.size() < field->size()) shown += "...";
-            preview.lines.push_back(std::to_string(k) + " = " + shown);
-        }
-        if (k > kPreviewFields)
-            preview.lines.push_back("(" + std::to_string(k - kPreviewFields) + " more fields)");
+        addFields(preview, lines[n - 1], *style, separator);
+    }
+    for (std::size_t n = footer.first, shown = 0;
+         n != 0 && n <= lines.size() && shown < kPreviewLines; ++n) {
+        if (trimBlanks(lines[n - 1]).empty()) continue;
+        preview.lines.push_back(previewFooterLine(n, footer.leftOut));
+        addFields(preview, lines[n - 1], *style, separator);
+        ++shown;
     }
     return preview;
+}
+
+std::string previewFooterLine(std::size_t lineNumber, bool leftOut) {
+    return "||||||||||| LINE " + std::to_string(lineNumber) +
+           (leftOut ? ": LEFT OUT" : ": NO ENTRY") + " ||||||||||||";
 }
 
 std::string statementCaption(std::string_view path, std::size_t transactions) {

@@ -22,8 +22,9 @@ inline constexpr std::size_t kPreviewLines = 5;
 inline constexpr std::size_t kPreviewFields = 100;
 inline constexpr std::size_t kPreviewFieldChars = 200;
 
-// The open dialog of SelectFile_Click: .txt and .csv files, and bank statements (.ofx,
-// .qfx, .qif); no proposed name.
+// The open dialog of SelectFile_Click: every kind the import reads together (the
+// filter chosen first), .txt and .csv files, bank statements (.ofx, .qfx, .qif, .sta,
+// .mt940, .xml) and all files; no proposed name.
 FileDialog importFileDialog();
 
 // The instruction text of the import window, for comma-delimited files and for bank
@@ -46,6 +47,16 @@ struct ImportPreview {
 // characters followed by "...".
 // Throws OperationError when the file cannot be read.
 std::optional<ImportPreview> previewImportFile(const std::string& path);
+// The same for a bank's layout: the five lines after layout.skipLines (each header
+// naming its line of the file), split at the file's separator (fileSeparator); then
+// the lines of `footer` (delimitedFooter), each under previewFooterLine.
+std::optional<ImportPreview> previewImportFile(const std::string& path,
+                                               const DelimitedLayout& layout,
+                                               const DelimitedFooter& footer);
+
+// "||||||||||| LINE n: NO ENTRY ||||||||||||", or "... LINE n: LEFT OUT ..." when the
+// layout leaves the line out.
+std::string previewFooterLine(std::size_t lineNumber, bool leftOut);
 
 // Label1 for a statement: the trimmed path + " holds " + the count + " transactions.".
 std::string statementCaption(std::string_view path, std::size_t transactions);

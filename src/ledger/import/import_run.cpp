@@ -39,20 +39,39 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
                               joinPath(request.dataFolder, std::string(kCategoryFileName))};
     ImportSummary summary;
     bool ambiguousDates = false;
+    std::vector<std::string> accounts;
     if (!isStatement(format)) {
         const DelimitedStyle style =
             format == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
         DelimitedLayout layout = request.layout;
         layout.skipHeader = layout.skipHeader || request.skipHeader;
-        const DelimitedImportResult result = importDelimitedFile(
-            request.importPath, style, target.recordFilePath, request.links, regional, layout,
-            request.keepDuplicates, stamps, request.sortAfter);
-        summary.added = result.added;
-        summary.duplicatesSkipped = result.duplicates;
-        layout.separator = result.separator;
-        layout.decimalMark = result.mark;
-        layout.dateFormat = result.dateFormat;
-        summary.layout = layout;
+        if (request.links.category.empty()) {
+            // No category field: the lines are placed by the payee rules, as a
+            // statement's are, and the others go to IMPORT.
+            DelimitedLayout asRead;
+            const ImportBatch batch = delimitedBatch(
+                readImportText(request.importPath), style, request.links, regional, layout,
+                readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName)),
+                readCategories(target.categoryFilePath), &asRead);
+            const ImportCommit commit = commitImport(batch, target, kDefaultImportCategory, stamps,
+                                                     request.keepDuplicates, request.sortAfter);
+            summary.added = commit.added;
+            summary.duplicatesSkipped = commit.duplicatesLeftOut;
+            summary.createdCategories = commit.createdCategories;
+            summary.layout = asRead;
+        } else {
+            // A linked category field is taken as it stands: the streamed import, for
+            // files of millions of lines.
+            const DelimitedImportResult result = importDelimitedFile(
+                request.importPath, style, target.recordFilePath, request.links, regional, layout,
+                request.keepDuplicates, stamps, request.sortAfter);
+            summary.added = result.added;
+            summary.duplicatesSkipped = result.duplicates;
+            layout.separator = result.separator;
+            layout.decimalMark = result.mark;
+            layout.dateFormat = result.dateFormat;
+            summary.layout = layout;
+        }
     } else {
         const std::string text = readImportText(request.importPath);
         const PayeeRules rules = readPayeeRules(joinPath(request.dataFolder, kPayeeRulesFileName));
@@ -78,6 +97,7 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
             ambiguousDates = qif.ambiguous.has_value();
             statement = std::move(qif.transactions);
         }
+        accounts = statementAccounts(statement);
         ImportBatch batch =
             statementBatch(statement, format, rules, readCategories(target.categoryFilePath));
         // Every row is offered: the duplicates are found under the book lock, so that
@@ -121,17 +141,13 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
             std::string("The dates read either way; they were read ") +
             (request.ambiguousDateOrder == DateOrder::DayMonthYear ? "day first (DD/MM/YYYY).\n"
                                                                    : "month first (MM/DD/YYYY).\n");
-    if (summary.layout) {
-        const DelimitedLayout& l = *summary.layout;
-        summary.text += "Read with dates as " + std::string(dateFormatName(*l.dateFormat)) +
-                        " and a decimal " + std::string(decimalMarkName(*l.decimalMark));
-        if (format == ImportFormat::SeparatedValues)
-            summary.text +=
-                std::string(", fields separated by ") + (l.separator == ';'    ? "semicolons"
-                                                         : l.separator == '\t' ? "tabs"
-                                                                               : "commas");
-        summary.text += ".\n";
-    }
+    if (const std::string named = severalAccountsText(accounts); !named.empty())
+        summary.text += named + "\n";
+    if (summary.layout)
+        summary.text += readLayoutText(*summary.layout, format == ImportFormat::QuotedText
+                                                            ? DelimitedStyle::Txt
+                                                            : DelimitedStyle::Csv) +
+                        "\n";
     if (summary.added > 0 && request.sortAfter)
         summary.text += "The record file was sorted by date.\n";
     else if (summary.added > 0)

@@ -58,4 +58,24 @@ void failStatement(std::string_view kind, std::size_t line, std::string_view wha
                                                     std::string(what));
 }
 
+std::vector<std::string> statementAccounts(const Statement& statement) {
+    std::vector<std::string> accounts;
+    for (const StatementTransaction& t : statement) {
+        const std::size_t colon = t.id.find(':');
+        if (colon == std::string::npos || colon == 0) continue;
+        std::string account = t.id.substr(0, colon);
+        if (std::find(accounts.begin(), accounts.end(), account) == accounts.end())
+            accounts.push_back(std::move(account));
+    }
+    return accounts;
+}
+
+std::string severalAccountsText(const std::vector<std::string>& accounts) {
+    if (accounts.size() < 2) return {};
+    std::string text = std::to_string(accounts.size()) + " accounts in this file: ";
+    for (std::size_t i = 0; i < accounts.size(); ++i)
+        text += (i == 0 ? "" : ", ") + accounts[i];
+    return text + ".";
+}
+
 }  // namespace qbk

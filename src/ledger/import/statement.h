@@ -46,6 +46,14 @@ std::optional<Money> parseStatementAmount(std::string_view text);
 // when the other is empty or repeats it.
 std::string statementNote(const StatementTransaction& t);
 
+// The accounts a statement's transactions belong to, in the order they first appear:
+// the account part of each id ("account:id"); transactions without an id name none.
+std::vector<std::string> statementAccounts(const Statement& statement);
+
+// "2 accounts in this file: DE12 3456, DE98 7654." for two accounts or more; "" for
+// fewer.
+std::string severalAccountsText(const std::vector<std::string>& accounts);
+
 // Failure of a statement that does not read: type mismatch naming the line, such as
 // "Damaged QIF file, line 7: "D13/45/2000" is not a date".
 [[noreturn]] void failStatement(std::string_view kind, std::size_t line, std::string_view what);

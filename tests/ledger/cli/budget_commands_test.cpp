@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "store/category_record.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 using testing::entry;
 
-class BudgetCommands : public ::testing::Test {
+class BudgetCommands : public testing::CliFixture {
   protected:
     void SetUp() override {
         writeCategories(data.file("category.dat"),
@@ -22,16 +23,7 @@ class BudgetCommands : public ::testing::Test {
         data.write("quillbank.dat", testing::fileOf({entry(2001, 6, 2, "FOOD", -12050, "", 1),
                                                      entry(2001, 6, 1, "PAY", 300000, "", 2)}));
     }
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
     std::string budget() const { return data.read("budget.txt"); }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
 };
 
 std::string yearOf(int year, const std::string& amount, const std::string& code) {

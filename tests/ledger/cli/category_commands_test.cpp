@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "store/category_record.h"
 #include "store/record_file.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -15,21 +16,12 @@ namespace {
 using testing::entry;
 using testing::fileOf;
 
-class CategoryCommands : public ::testing::Test {
+class CategoryCommands : public testing::CliFixture {
   protected:
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
     std::string categories() {
         EXPECT_EQ(run({"category", "list", data.path()}), 0) << err.str();
         return out.str();
     }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
 };
 
 TEST_F(CategoryCommands, ANewBookStartsWithItsFirstCategory) {

@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "store/record_file.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -13,7 +14,7 @@ namespace {
 using testing::entry;
 using testing::fileOf;
 
-class ClearedCommandsTest : public ::testing::Test {
+class ClearedCommandsTest : public testing::CliFixture {
   protected:
     void SetUp() override {
         EntryRecord gone = entry(2001, 5, 20, "FOOD", -700, "phone", 6);
@@ -25,12 +26,6 @@ class ClearedCommandsTest : public ::testing::Test {
                                             gone, entry(2001, 5, 10, "CAR", -4000, "fuel", 3),
                                             entry(2001, 5, 1, "FOOD", -800, "milk", 2), old}));
     }
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
     // The marks of the records in file order: "-" none, "C", "R".
     std::string marks() const {
         std::string m;
@@ -38,9 +33,6 @@ class ClearedCommandsTest : public ::testing::Test {
             m += "-CR"[static_cast<int>(r.cleared())];
         return m;
     }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
 };
 
 TEST_F(ClearedCommandsTest, ClearMarksTheChosenLiveEntriesAndUndoTakesTheMarkOff) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "store/settings_record.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 #include "version.h"
@@ -16,18 +17,7 @@ namespace {
 using testing::entry;
 using testing::fileOf;
 
-class CliTest : public ::testing::Test {
-  protected:
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
-};
+class CliTest : public testing::CliFixture {};
 
 TEST_F(CliTest, ListPrintsHeaderRowsAndPanelsLikeTheGrid) {
     data.write("quillbank.dat", fileOf({entry(2001, 4, 1, "FOOD", -1250, "lunch", 89200.5),

@@ -7,6 +7,7 @@
 #include "store/category_record.h"
 #include "store/record_file.h"
 #include "store/settings_record.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -16,7 +17,7 @@ namespace {
 using testing::entry;
 using testing::fileOf;
 
-class EntryCommandsTest : public ::testing::Test {
+class EntryCommandsTest : public testing::CliFixture {
   protected:
     EntryCommandsTest() {
         std::vector<CategoryRecord> categories(2);
@@ -24,16 +25,7 @@ class EntryCommandsTest : public ::testing::Test {
         categories[1].catCode = fitField("FOOD", 10);
         writeCategories(data.file("category.dat"), categories);
     }
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
     std::string firstErrorLine() const { return err.str().substr(0, err.str().find('\n')); }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
 };
 
 TEST_F(EntryCommandsTest, AddSavesAnEntryAsTheFormDoes) {

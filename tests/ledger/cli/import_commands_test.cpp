@@ -6,24 +6,14 @@
 #include "cli/cli.h"
 #include "platform/windows1252.h"
 #include "store/record_file.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
 namespace qbk {
 namespace {
 
-class ImportCommand : public ::testing::Test {
-  protected:
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
-};
+class ImportCommand : public testing::CliFixture {};
 
 TEST_F(ImportCommand, AppendsEveryLineWithTheLinkedFields) {
     data.write("quillbank.dat", testing::fileOf({testing::entry(2001, 6, 1, "A", 100, "old", 7)}));

@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "store/record_file.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -13,21 +14,12 @@ namespace {
 using testing::entry;
 using testing::fileOf;
 
-class MaintenanceCommandsTest : public ::testing::Test {
+class MaintenanceCommandsTest : public testing::CliFixture {
   protected:
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
     static EntryRecord gone(EntryRecord r) {
         r.deletedMark = "Y";
         return r;
     }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
 };
 
 TEST_F(MaintenanceCommandsTest, SortPutsTheNewestDayFirst) {

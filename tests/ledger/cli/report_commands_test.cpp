@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "store/category_record.h"
 #include "store/settings_record.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -24,9 +25,10 @@ CategoryRecord category(const std::string& code, const std::string& name) {
     return c;
 }
 
-class ReportCommands : public ::testing::Test {
+class ReportCommands : public testing::CliFixture {
   protected:
     void SetUp() override {
+        clock.setToday(serialFromDate(2001, 4, 2));
         // Newest first, as the record file keeps them; one deleted entry.
         EntryRecord gone = entry(2001, 3, 20, "FOOD", -999, "deleted", 6);
         gone.deletedMark = "Y";
@@ -40,17 +42,9 @@ class ReportCommands : public ::testing::Test {
                                        encodeCategory(category("FOOD", "Groceries")) +
                                        encodeCategory(category("PAY", "Pay")));
     }
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
-    }
     std::vector<std::string> outLines() const { return splitLines(out.str()); }
 
-    testing::TempFolder program, data, target;
-    ManualClock clock{serialFromDate(2001, 4, 2), 43200};
-    std::ostringstream out, err;
+    testing::TempFolder target;
 };
 
 TEST_F(ReportCommands, ReportPrintsTheReportOfTheListBuiltInOrder) {

@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "store/category_record.h"
 #include "store/record_file.h"
+#include "support/cli_fixture.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -15,18 +16,12 @@ namespace {
 using testing::entry;
 using testing::fileOf;
 
-class ScheduleCommandsTest : public ::testing::Test {
+class ScheduleCommandsTest : public testing::CliFixture {
   protected:
     void SetUp() override {
         writeCategories(data.file("category.dat"),
                         testing::categoriesOf({{"RENT", "Rent"}, {"PAY", "Pay"}}));
         data.write("quillbank.dat", fileOf({entry(2001, 6, 1, "PAY", 100000, "start", 37000.5)}));
-    }
-    int run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        CliContext cx{out, err, clock, RegionalSettings::unitedStates(), program.path()};
-        return runCli(args, cx);
     }
     void addRentAndPay() {
         ASSERT_EQ(run({"schedule", "add", data.path(), "--expense", "700", "--category", "RENT",
@@ -40,9 +35,6 @@ class ScheduleCommandsTest : public ::testing::Test {
                   0)
             << err.str();
     }
-    testing::TempFolder program, data;
-    ManualClock clock{serialFromDate(2001, 6, 15), 43200};
-    std::ostringstream out, err;
 };
 
 TEST_F(ScheduleCommandsTest, AddListAndDelete) {

@@ -75,6 +75,8 @@ TEST(ImportPreview, TheFileDialogOffersTextAndCsvFiles) {
     const FileDialog d = importFileDialog();
     EXPECT_EQ(d.title, "Select a file...");
     EXPECT_EQ(d.filter,
+              "Files to import (*.txt *.csv *.ofx *.qfx *.qif *.sta *.mt940 *.xml)|"
+              "*.txt;*.csv;*.ofx;*.qfx;*.qif;*.sta;*.mt940;*.xml|"
               "Comma-delimited text (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|"
               "Bank statements (*.ofx *.qfx *.qif *.sta *.mt940 "
               "*.xml)|*.ofx;*.qfx;*.qif;*.sta;*.mt940;*.xml|"

@@ -175,14 +175,28 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
     request.layout.dateFormat = DateFormat::MonthDayYear;
     EXPECT_THROW(runImport(request, RegionalSettings::unitedStates(), stamps), OperationError);
     request.skipHeader = true;
+    // Without a category field the lines are placed as a statement's are: by the payee
+    // rules, and the others under IMPORT.
+    book.write("payee.rules", "coffee -> DINE\r\n");
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).text,
               "3 records have been imported.\n"
+              "Category DINE was created.\n"
+              "Category IMPORT was created.\n"
               "Read with dates as mdy and a decimal point, fields separated by commas.\n"
               "They stand at the end of the record file: sort it before you use the book.\n");
     // Two equal lines of one file are two entries; imported again, both are duplicates.
-    EXPECT_EQ(entries(), (Lines{"20260102 -50000  [Coffee] []", "20260102 -50000  [Coffee] []",
-                                "20260103 70000  [Refund, in part] []"}));
+    EXPECT_EQ(entries(),
+              (Lines{"20260102 -50000 DINE [Coffee] []", "20260102 -50000 DINE [Coffee] []",
+                     "20260103 70000 IMPORT [Refund, in part] []"}));
     EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).duplicatesSkipped, 3u);
+    EXPECT_EQ(categoryCodes(), (Lines{"DINE/DINE", "IMPORT/Imported"}));
+
+    // A linked category field stands as the file has it, blank or not in the book.
+    book.write("quillbank.dat", "");
+    std::filesystem::remove(book.file("category.dat"));
+    request.links.category = "3";
+    runImport(request, RegionalSettings::unitedStates(), stamps);
+    EXPECT_EQ(entries()[2], "20260103 70000 Refund, in [Refund, in part] []");
     EXPECT_FALSE(book.exists("category.dat"));
 
     EXPECT_EQ(importRequestProblem({book.path(), "bank.csv", {"1", "", "", "", "", ""}}),
@@ -191,6 +205,28 @@ TEST_F(StatementImport, CommaDelimitedFilesAreCheckedForDuplicatesToo) {
     EXPECT_EQ(importRequestProblem({book.path(), "bank.xls", {}}),
               "FILE must end in .txt, .csv, .ofx, .qfx, .qif, .sta, .mt940 or .xml: bank.xls");
     EXPECT_EQ(importRequestProblem({book.path(), "bank.QFX", {}}), "");
+}
+
+// Several accounts in one file are named, in the order they come; a file of one names
+// none.
+TEST_F(StatementImport, AFileOfSeveralAccountsNamesThem) {
+    const std::string block =
+        ":28C:00001/001\r\n:60F:C200327EUR0,00\r\n"
+        ":61:2003270327DR12,50NMSCREF1//B1\r\n:86:Brot\r\n"
+        ":62F:D200327EUR12,50\r\n-\r\n";
+    book.write("two.sta", ":20:A\r\n:25:10020030/111\r\n" + block +
+                              ":20:B\r\n:25:10020030/222\r\n" + block +
+                              ":20:C\r\n:25:10020030/111\r\n" + block);
+    ImportRequest request;
+    request.dataFolder = book.path();
+    request.importPath = book.file("two.sta");
+    EXPECT_EQ(runImport(request, RegionalSettings::unitedStates(), stamps).text,
+              "2 records have been imported.\n"
+              "1 duplicate was skipped (--keep-duplicates imports them).\n"
+              "Category IMPORT was created.\n"
+              "2 accounts in this file: 10020030/111, 10020030/222.\n"
+              "They stand at the end of the record file: sort it before you use the book.\n");
+    EXPECT_EQ(severalAccountsText({"DE1"}), "");
 }
 
 TEST_F(StatementImport, AmbiguousQifDatesFollowTheOrderAsked) {

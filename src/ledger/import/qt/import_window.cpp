@@ -6,17 +6,21 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
 
+#include "import/amount_column.h"
 #include "import/camt_reader.h"
 #include "import/import_preview.h"
 #include "import/mt940_reader.h"
@@ -99,14 +103,16 @@ void qbk3cdi::createControls() {
     Command2 =
         namedButton(this, "Command2", "&Cancel", "Quit import utility without further action");
     RulesButton =
-        namedButton(this, "RulesButton", "Payee &Rules...", "Which payee goes to which category");
+        namedButton(this, "RulesButton", "Pa&yee Rules...", "Which payee goes to which category");
     // Enter imports; the question that follows defaults to No.
     Command1->setDefault(true);
 
     Instructions = new QLabel(qs(kImportInstructions), this);
     Instructions->setObjectName(QStringLiteral("Instructions"));
     Instructions->setWordWrap(true);
-    Instructions->setMinimumWidth(230);
+    Instructions->setMinimumWidth(180);
+    // Word wrap gives the layout no height for the width: room for the whole text.
+    Instructions->setMinimumHeight(Instructions->fontMetrics().lineSpacing() * 18);
     Instructions->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     Label1 = new QLabel(QStringLiteral("Import file name... ?"), this);
@@ -118,7 +124,7 @@ void qbk3cdi::createControls() {
     InputList = new QListWidget(this);
     InputList->setObjectName(QStringLiteral("InputList"));
     InputList->setToolTip(QStringLiteral("Import File Data Fields"));
-    InputList->setMinimumSize(260, 200);
+    InputList->setMinimumSize(210, 200);
 
     DateLink = makeLinkBox("DateLink");
     AmountLink = makeLinkBox("AmountLink");
@@ -154,14 +160,16 @@ void qbk3cdi::createControls() {
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
+    createLayoutControls();
+
     connect(SelectFile, &QPushButton::clicked, this, &qbk3cdi::SelectFile_Click);
     connect(ClearFields, &QPushButton::clicked, this, &qbk3cdi::ClearFields_Click);
     connect(Command1, &QPushButton::clicked, this, &qbk3cdi::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &qbk3cdi::Command2_Click);
     connect(RulesButton, &QPushButton::clicked, this, &qbk3cdi::RulesButton_Click);
     connect(HeaderCheck, &QCheckBox::clicked, this, &qbk3cdi::HeaderCheck_Click);
-    connect(DateFormatBox, &QComboBox::activated, this, &qbk3cdi::refreshDelimitedPreview);
-    connect(DecimalBox, &QComboBox::activated, this, &qbk3cdi::refreshDelimitedPreview);
+    connect(DateFormatBox, &QComboBox::activated, this, &qbk3cdi::layoutChanged);
+    connect(DecimalBox, &QComboBox::activated, this, &qbk3cdi::layoutChanged);
     connect(InputList, &QListWidget::itemClicked, this, &qbk3cdi::InputList_Click);
     connect(InputList, &QListWidget::currentRowChanged, this, &qbk3cdi::InputList_Click);
 }
@@ -200,37 +208,125 @@ void qbk3cdi::createPreview() {
             &qbk3cdi::showPreviewSummary);
 }
 
+void qbk3cdi::createLayoutControls() {
+    Note2Link = makeLinkBox("Note2Link");
+    DebitLink = makeLinkBox("DebitLink");
+    CreditLink = makeLinkBox("CreditLink");
+    SignLink = makeLinkBox("SignLink");
+    DebitWordsBox = namedLineEdit(this, "DebitWordsBox");
+    DebitWordsBox->setToolTip(tr("The words of the sign field for money out, separated by commas"));
+
+    SeparatorBox = new QComboBox(this);
+    SeparatorBox->setObjectName(QStringLiteral("SeparatorBox"));
+    SeparatorBox->setToolTip(tr("What stands between the fields of a .csv file"));
+    SeparatorBox->addItem(tr("found from the file"), QString());
+    SeparatorBox->addItem(tr("comma"), QStringLiteral("comma"));
+    SeparatorBox->addItem(tr("semicolon"), QStringLiteral("semicolon"));
+    SeparatorBox->addItem(tr("tab"), QStringLiteral("tab"));
+
+    SkipLinesBox = new QSpinBox(this);
+    SkipLinesBox->setObjectName(QStringLiteral("SkipLinesBox"));
+    SkipLinesBox->setToolTip(
+        tr("Lines at the top of the file before the entries or the column names"));
+    SkipLinesBox->setRange(0, 999);
+    FooterBox = new QSpinBox(this);
+    FooterBox->setObjectName(QStringLiteral("FooterBox"));
+    FooterBox->setToolTip(
+        tr("Lines at the end of the file that are no entries (a balance, a total)"));
+    FooterBox->setRange(0, 99);
+
+    AmountKindBox = new QComboBox(this);
+    AmountKindBox->setObjectName(QStringLiteral("AmountKindBox"));
+    AmountKindBox->setToolTip(tr("How the file writes the amount"));
+    AmountKindBox->addItem(tr("one signed field"));
+    AmountKindBox->addItem(tr("debit and credit"));
+    AmountKindBox->addItem(tr("field and sign"));
+
+    NegateCheck = new QCheckBox(tr("Amounts ha&ve the opposite sign"), this);
+    NegateCheck->setObjectName(QStringLiteral("NegateCheck"));
+    NegateCheck->setToolTip(tr("The file writes money out as positive amounts"));
+
+    ProfileBox = new QComboBox(this);
+    ProfileBox->setObjectName(QStringLiteral("ProfileBox"));
+    ProfileBox->setToolTip(tr("A layout saved for a bank's files"));
+    SaveLayout = namedButton(this, "SaveLayout", tr("Save Layout..."),
+                             "Save the links and the layout under a name");
+    SaveLayout->setToolTip(tr("Save the links and the layout under a name"));
+
+    const auto changed = [this] { layoutChanged(); };
+    connect(SeparatorBox, &QComboBox::activated, this, changed);
+    connect(SkipLinesBox, &QSpinBox::valueChanged, this, changed);
+    connect(FooterBox, &QSpinBox::valueChanged, this, changed);
+    connect(AmountKindBox, &QComboBox::activated, this, [this] {
+        showAmountKind();
+        layoutChanged();
+    });
+    connect(DebitWordsBox, &QLineEdit::textEdited, this, changed);
+    connect(NegateCheck, &QCheckBox::clicked, this, changed);
+    connect(ProfileBox, &QComboBox::activated, this, &qbk3cdi::ProfileBox_Activated);
+    connect(SaveLayout, &QPushButton::clicked, this, &qbk3cdi::SaveLayout_Click);
+}
+
 void qbk3cdi::layOut() {
     auto* left = new QVBoxLayout;
     left->addWidget(Instructions, 1);
     for (QPushButton* b : {SelectFile, ClearFields, Command1, Command2})
         left->addWidget(b);
 
+    const auto addRow = [this](QGridLayout* grid, int row, const QString& caption, QWidget* box) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        if (box->accessibleName().isEmpty())
+            box->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        rowLabels_.emplace_back(label, box);
+    };
     auto* middle = new QGridLayout;
+    middle->setVerticalSpacing(4);
     middle->addWidget(makeHeading(this, "Quillbank Fields"), 0, 0, 1, 2);
-    const std::pair<const char*, QLabel*> rows[] = {
-        {"&Date", DateLink},    {"&Amount", AmountLink},     {"&Note", NoteLink},
-        {"Ca&tegory", CatLink}, {"User Field &1", UDF1Link}, {"User Field &2", UDF2Link},
+    const std::pair<QString, QWidget*> rows[] = {
+        {QStringLiteral("&Date"), DateLink},
+        {QStringLiteral("&Amount"), AmountLink},
+        {tr("De&bit"), DebitLink},
+        {tr("C&redit"), CreditLink},
+        {tr("Si&gn"), SignLink},
+        {tr("Debit &words"), DebitWordsBox},
+        {QStringLiteral("&Note"), NoteLink},
+        {tr("&Joined note"), Note2Link},
+        {QStringLiteral("Ca&tegory"), CatLink},
+        {QStringLiteral("User Field &1"), UDF1Link},
+        {QStringLiteral("User Field &2"), UDF2Link},
     };
     int row = 1;
-    for (const auto& [caption, box] : rows) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(box);
-        box->setAccessibleName(QString::fromUtf8(caption).remove(QLatin1Char('&')));
-        middle->addWidget(label, row, 0);
-        middle->addWidget(box, row, 1);
-        ++row;
-    }
-    middle->addWidget(HeaderCheck, row++, 0, 1, 2);
-    const std::pair<const char*, QComboBox*> choices[] = {{"Dat&es", DateFormatBox},
-                                                          {"Deci&mals", DecimalBox}};
-    for (const auto& [caption, box] : choices) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(box);
-        middle->addWidget(label, row, 0);
-        middle->addWidget(box, row++, 1);
-    }
+    for (const auto& [caption, box] : rows)
+        addRow(middle, row++, caption, box);
+    DebitWordsBox->setFixedWidth(110);
     middle->setRowStretch(row, 1);
+
+    auto* group = new QGroupBox(tr("Layout"), this);
+    group->setObjectName(QStringLiteral("LayoutGroup"));
+    auto* form = new QGridLayout(group);
+    form->setVerticalSpacing(4);
+    const std::pair<QString, QWidget*> choices[] = {
+        {tr("Bank e&xport"), ProfileBox},          {tr("Se&parator"), SeparatorBox},
+        {tr("S&kip lines at top"), SkipLinesBox},  {tr("F&ooter lines"), FooterBox},
+        {QStringLiteral("Dat&es"), DateFormatBox}, {QStringLiteral("Deci&mals"), DecimalBox},
+        {tr("Amo&unt in"), AmountKindBox},
+    };
+    row = 0;
+    for (const auto& [caption, box] : choices) {
+        addRow(form, row++, caption, box);
+        if (box == SkipLinesBox) form->addWidget(HeaderCheck, row++, 0, 1, 2);
+    }
+    for (QComboBox* box : {ProfileBox, SeparatorBox, DateFormatBox, DecimalBox, AmountKindBox}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
+    }
+    form->addWidget(NegateCheck, row++, 0, 1, 2);
+    form->addWidget(SaveLayout, row++, 0, 1, 2, Qt::AlignLeft);
+    form->setRowStretch(row, 1);
+    form->setColumnStretch(1, 1);
 
     auto* right = new QVBoxLayout;
     QLabel* listHeading = makeHeading(this, "Import File Data &Fields");
@@ -245,24 +341,28 @@ void qbk3cdi::layOut() {
     auto* grid = new QGridLayout(this);
     grid->addLayout(left, 0, 0);
     grid->addLayout(middle, 0, 1);
-    grid->addLayout(right, 0, 2);
+    grid->addWidget(group, 0, 2);
+    grid->addLayout(right, 0, 3);
     grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(2, 3);
-    grid->setHorizontalSpacing(16);
-    grid->addWidget(PreviewGrid, 1, 0, 1, 3);
+    grid->setColumnStretch(3, 3);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(PreviewGrid, 1, 0, 1, 4);
     grid->setRowStretch(1, 1);
-    grid->addLayout(status, 2, 0, 1, 3);
-    grid->addWidget(Label1, 3, 0, 1, 3);
-    grid->addWidget(ProgressBar1, 4, 0, 1, 3);
+    grid->addLayout(status, 2, 0, 1, 4);
+    grid->addWidget(Label1, 3, 0, 1, 4);
+    grid->addWidget(ProgressBar1, 4, 0, 1, 4);
     resize(900, 700);
 
     // Tab follows the columns from left to right, then the table below.
-    QWidget* order[] = {SelectFile, ClearFields, Command1,    Command2,
-                        DateLink,   AmountLink,  NoteLink,    CatLink,
-                        UDF1Link,   UDF2Link,    HeaderCheck, DateFormatBox,
-                        DecimalBox, InputList,   PreviewGrid, RulesButton};
+    QWidget* order[] = {SelectFile,    ClearFields,  Command1,      Command2,    DateLink,
+                        AmountLink,    DebitLink,    CreditLink,    SignLink,    DebitWordsBox,
+                        NoteLink,      Note2Link,    CatLink,       UDF1Link,    UDF2Link,
+                        ProfileBox,    SeparatorBox, SkipLinesBox,  HeaderCheck, FooterBox,
+                        DateFormatBox, DecimalBox,   AmountKindBox, NegateCheck, SaveLayout,
+                        InputList,     PreviewGrid,  RulesButton};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
+    showAmountKind();
     SelectFile->setFocus();
 }
 
@@ -287,7 +387,8 @@ QLabel* qbk3cdi::makeLinkBox(const char* name) {
 
 bool qbk3cdi::eventFilter(QObject* watched, QEvent* event) {
     QLabel* box = nullptr;
-    for (QLabel* b : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link})
+    for (QLabel* b : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link, Note2Link,
+                      DebitLink, CreditLink, SignLink})
         if (watched == b) box = b;
     if (!box) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
@@ -321,6 +422,180 @@ ImportLinks qbk3cdi::links() const {
             utf8(CatLink->text()),  utf8(UDF1Link->text()),   utf8(UDF2Link->text())};
 }
 
+// The links the file is read with: with debit and credit fields there is no amount
+// field.
+ImportLinks qbk3cdi::importLinks() const {
+    ImportLinks l = links();
+    if (AmountKindBox->currentIndex() == 1) l.amount.clear();
+    return l;
+}
+
+bool qbk3cdi::linksComplete() const {
+    if (AmountKindBox->currentIndex() != 1) return importLinksComplete(links());
+    return !DateLink->text().isEmpty() &&
+           (!DebitLink->text().isEmpty() || !CreditLink->text().isEmpty());
+}
+
+DelimitedLayout qbk3cdi::layout() const {
+    DelimitedLayout l;
+    const QString separator = SeparatorBox->currentData().toString();
+    l.separator = separator == QLatin1String("comma")       ? ','
+                  : separator == QLatin1String("semicolon") ? ';'
+                  : separator == QLatin1String("tab")       ? '\t'
+                                                            : 0;
+    l.skipLines = static_cast<std::size_t>(SkipLinesBox->value());
+    l.skipHeader = HeaderCheck->isChecked();
+    l.skipFooter = static_cast<std::size_t>(FooterBox->value());
+    if (const QString f = DateFormatBox->currentData().toString(); !f.isEmpty())
+        l.dateFormat = dateFormatNamed(f.toStdString());
+    if (const QString d = DecimalBox->currentData().toString(); !d.isEmpty())
+        l.decimalMark = d == QLatin1String("point") ? DecimalMark::Point : DecimalMark::Comma;
+    if (AmountKindBox->currentIndex() == 1) {
+        l.debit = linkNumber(utf8(DebitLink->text()));
+        l.credit = linkNumber(utf8(CreditLink->text()));
+    } else if (AmountKindBox->currentIndex() == 2) {
+        l.sign = linkNumber(utf8(SignLink->text()));
+        if (const std::vector<std::string> words = listWords(utf8(DebitWordsBox->text()));
+            !words.empty())
+            l.debitWords = words;
+    }
+    l.negate = NegateCheck->isChecked();
+    if (const std::size_t second = linkNumber(utf8(Note2Link->text())); second != 0) {
+        if (const std::size_t first = linkNumber(utf8(NoteLink->text())); first != 0)
+            l.noteFields.push_back(first);
+        l.noteFields.push_back(second);
+    }
+    return l;
+}
+
+// A new file starts from nothing linked and the layout left to the file.
+void qbk3cdi::resetLayout() {
+    applying_ = true;
+    for (QLabel* box : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link, Note2Link,
+                        DebitLink, CreditLink, SignLink})
+        box->clear();
+    for (QComboBox* box : {SeparatorBox, DateFormatBox, DecimalBox, AmountKindBox, ProfileBox})
+        box->setCurrentIndex(0);
+    SkipLinesBox->setValue(0);
+    FooterBox->setValue(0);
+    HeaderCheck->setChecked(false);
+    NegateCheck->setChecked(false);
+    DebitWordsBox->setText(QStringLiteral("D,Af,Debit"));
+    headerTouched_ = false;
+    profileNote_.clear();
+    applying_ = false;
+    showAmountKind();
+}
+
+void qbk3cdi::applyProfile(const ImportProfile& profile) {
+    applying_ = true;
+    const DelimitedLayout& l = profile.layout;
+    const auto caption = [](std::size_t k) { return k == 0 ? QString() : QString::number(k); };
+    DateLink->setText(qs(profile.links.date));
+    AmountLink->setText(qs(profile.links.amount));
+    NoteLink->setText(qs(profile.links.note));
+    Note2Link->clear();
+    if (l.noteFields.size() == 1) NoteLink->setText(caption(l.noteFields[0]));
+    if (l.noteFields.size() >= 2) {
+        NoteLink->setText(caption(l.noteFields[0]));
+        Note2Link->setText(caption(l.noteFields[1]));
+    }
+    CatLink->setText(qs(profile.links.category));
+    UDF1Link->setText(qs(profile.links.user1));
+    UDF2Link->setText(qs(profile.links.user2));
+    DebitLink->setText(caption(l.debit));
+    CreditLink->setText(caption(l.credit));
+    SignLink->setText(caption(l.sign));
+    AmountKindBox->setCurrentIndex(l.debit != 0 || l.credit != 0 ? 1 : l.sign != 0 ? 2 : 0);
+    QString words;
+    for (const std::string& w : l.debitWords)
+        words += (words.isEmpty() ? QString() : QStringLiteral(",")) + qs(w);
+    DebitWordsBox->setText(words);
+    SeparatorBox->setCurrentIndex(SeparatorBox->findData(l.separator == ';'    ? "semicolon"
+                                                         : l.separator == '\t' ? "tab"
+                                                         : l.separator == ','  ? "comma"
+                                                                               : ""));
+    SkipLinesBox->setValue(static_cast<int>(l.skipLines));
+    FooterBox->setValue(static_cast<int>(l.skipFooter));
+    HeaderCheck->setChecked(l.skipHeader);
+    headerTouched_ = true;
+    DateFormatBox->setCurrentIndex(
+        l.dateFormat ? DateFormatBox->findData(qs(std::string(dateFormatName(*l.dateFormat)))) : 0);
+    DecimalBox->setCurrentIndex(
+        l.decimalMark ? DecimalBox->findData(qs(std::string(decimalMarkName(*l.decimalMark)))) : 0);
+    NegateCheck->setChecked(l.negate);
+    applying_ = false;
+    showAmountKind();
+}
+
+void qbk3cdi::loadProfiles() {
+    profiles_.clear();
+    try {
+        profiles_ = readImportProfiles(window_.state().DataFolder);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+    }
+    ProfileBox->clear();
+    ProfileBox->addItem(tr("(none)"));
+    for (const ImportProfile& p : profiles_)
+        ProfileBox->addItem(qs(p.name));
+}
+
+// The link boxes of the amount the file has: one field, debit and credit, or one field
+// and its sign.
+void qbk3cdi::showAmountKind() {
+    const int kind = AmountKindBox->currentIndex();
+    for (const auto& [label, box] : rowLabels_) {
+        bool shown = true;
+        if (box == AmountLink) shown = kind != 1;
+        if (box == DebitLink || box == CreditLink) shown = kind == 1;
+        if (box == SignLink || box == DebitWordsBox) shown = kind == 2;
+        label->setVisible(shown);
+        box->setVisible(shown);
+    }
+}
+
+// A change by hand: the layout is the user's now, no longer the profile's as it was.
+void qbk3cdi::layoutChanged() {
+    if (applying_) return;
+    profileNote_.clear();
+    refreshDelimitedPreview();
+}
+
+void qbk3cdi::ProfileBox_Activated(int index) {
+    if (index <= 0 || static_cast<std::size_t>(index) > profiles_.size()) return;
+    applyProfile(profiles_[static_cast<std::size_t>(index) - 1]);
+    profileNote_ = tr("Read with the import profile %1.").arg(ProfileBox->itemText(index));
+    refreshDelimitedPreview();
+}
+
+void qbk3cdi::SaveLayout_Click() {
+    if (!format_ || isStatement(*format_) || !linksComplete()) {
+        window_.prompts().message(importNeedsDateAndAmountMessage());
+        return;
+    }
+    const int current = ProfileBox->currentIndex();
+    const std::optional<std::string> name = window_.prompts().input(
+        utf8(tr("Save Layout")),
+        utf8(tr("Name of this layout (it is chosen again for files with the same column "
+                "names):")),
+        current > 0 ? utf8(ProfileBox->itemText(current)) : std::string());
+    if (!name || trimBlanks(*name).empty()) return;
+    const DelimitedLayout set = layout();
+    ImportProfile profile{std::string(trimBlanks(*name)), {}, importLinks(), asRead_.value_or(set)};
+    try {
+        profile.header = headerLineOf(ImportFileName, set.skipLines);
+        saveImportProfile(window_.state().DataFolder, profile);
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return;
+    }
+    loadProfiles();
+    ProfileBox->setCurrentIndex(ProfileBox->findText(qs(profile.name)));
+    profileNote_ = tr("The layout was saved as the import profile %1.").arg(qs(profile.name));
+    showPreviewSummary();
+}
+
 void qbk3cdi::SelectFile_Click() {
     const std::string chosen = window_.prompts().openFile(importFileDialog());
     if (chosen.empty()) return;
@@ -330,6 +605,10 @@ void qbk3cdi::SelectFile_Click() {
     batch_ = {};
     fileText_.clear();
     previewError_.reset();
+    asRead_.reset();
+    footer_ = {};
+    accountsNote_.clear();
+    resetLayout();
     previewModel_->reload();
     PreviewStatus->clear();
     if (!format_) return;
@@ -356,14 +635,20 @@ void qbk3cdi::showDelimitedFile() {
     ImportLineCount = preview->lineCount;
     Label1->setText(qs(preview->caption));
     InputList->clear();
-    for (const std::string& line : preview->lines)
-        InputList->addItem(qs(line));
     LinkNo.clear();
     Instructions->setText(qs(kImportInstructions));
     setLinkingEnabled(true);
+    SeparatorBox->setEnabled(*format_ == ImportFormat::SeparatedValues);
     fileText_ = readImportText(ImportFileName);
+    rules_ = readPayeeRules(joinPath(window_.state().DataFolder, kPayeeRulesFileName));
     loadCategories();
-    headerTouched_ = false;
+    loadProfiles();
+    if (const auto found = findImportProfile(profiles_, "", ImportFileName)) {
+        applyProfile(*found);
+        ProfileBox->setCurrentIndex(ProfileBox->findText(qs(found->name)));
+        profileNote_ = tr("Read with the import profile %1, saved for these column names.")
+                           .arg(qs(found->name));
+    }
     refreshDelimitedPreview();
 }
 
@@ -412,6 +697,7 @@ void qbk3cdi::showStatement() {
     // The table's batch changes only together with its model, so that the view never
     // paints rows the batch no longer has.
     ImportBatch fresh = statementBatch(statement, *format_, rules_, categories_);
+    accountsNote_ = qs(severalAccountsText(statementAccounts(statement)));
     step(3);
     markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
     batch_ = std::move(fresh);
@@ -423,47 +709,66 @@ void qbk3cdi::showStatement() {
 }
 
 void qbk3cdi::setLinkingEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{InputList, ClearFields, DateLink, AmountLink,
-                                                      NoteLink, CatLink, UDF1Link, UDF2Link,
-                                                      HeaderCheck, DateFormatBox, DecimalBox})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             InputList, ClearFields,   DateLink,    AmountLink,    NoteLink,     CatLink,
+             UDF1Link,  UDF2Link,      HeaderCheck, DateFormatBox, DecimalBox,   Note2Link,
+             DebitLink, CreditLink,    SignLink,    DebitWordsBox, SeparatorBox, SkipLinesBox,
+             FooterBox, AmountKindBox, NegateCheck, ProfileBox,    SaveLayout})
         w->setEnabled(enabled);
 }
 
-// Rebuilds the preview of a comma-delimited file from its links: when they change, and
-// when the first line is said to hold column names or not. Until the first line is
-// ticked or unticked by hand, the box follows what that line looks like.
+// Rebuilds the preview of a comma-delimited file from its links and its layout, at
+// every change of either. Until the first line is ticked or unticked by hand, the box
+// follows what the first line after the lines skipped looks like.
 void qbk3cdi::refreshDelimitedPreview() {
     if (!format_ || isStatement(*format_)) return;
     const DelimitedStyle style = styleOf(*format_);
+    const ImportLinks chosen = importLinks();
+    DelimitedLayout set = layout();
+    const std::vector<std::string_view> lines = importLines(fileText_);
     if (!headerTouched_) {
-        const std::string_view firstLine =
-            std::string_view(fileText_).substr(0, fileText_.find_first_of("\r\n"));
-        HeaderCheck->setChecked(looksLikeHeader(
-            firstLine, style, linkNumber(utf8(DateLink->text())), window_.regional()));
+        const std::string_view first =
+            set.skipLines < lines.size() ? lines[set.skipLines] : std::string_view();
+        const char separator = style == DelimitedStyle::Txt ? ',' : fileSeparator(lines, set);
+        HeaderCheck->setChecked(
+            looksLikeHeader(first, style, linkNumber(chosen.date), window_.regional(), separator));
+        set.skipHeader = HeaderCheck->isChecked();
     }
     previewError_.reset();
+    asRead_.reset();
     ImportBatch fresh;
-    const ImportLinks chosen = links();
-    if (importLinksComplete(chosen)) {
-        try {
-            const WaitCursor hourglass;
-            DelimitedLayout layout;
-            layout.skipHeader = HeaderCheck->isChecked();
-            if (const QString f = DateFormatBox->currentData().toString(); !f.isEmpty())
-                layout.dateFormat = dateFormatNamed(f.toStdString());
-            if (const QString d = DecimalBox->currentData().toString(); !d.isEmpty())
-                layout.decimalMark =
-                    d == QLatin1String("point") ? DecimalMark::Point : DecimalMark::Comma;
-            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(), layout);
+    try {
+        const WaitCursor hourglass;
+        footer_ = delimitedFooter(fileText_, style, chosen, window_.regional(), set);
+        refreshFieldList(set, footer_);
+        if (linksComplete()) {
+            DelimitedLayout read;
+            fresh = delimitedBatch(fileText_, style, chosen, window_.regional(), set, rules_,
+                                   categories_, &read);
+            asRead_ = read;
             markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
-        } catch (const OperationError& e) {
-            previewError_ = e;
-            fresh = {};
         }
+    } catch (const OperationError& e) {
+        previewError_ = e;
+        fresh = {};
     }
     batch_ = std::move(fresh);
     previewModel_->reload();
     showPreviewSummary();
+}
+
+// The field list follows the separator and the lines skipped; it is only replaced when
+// it changes, so that the line the user selected stays selected.
+void qbk3cdi::refreshFieldList(const DelimitedLayout& layout, const DelimitedFooter& footer) {
+    const std::optional<ImportPreview> preview = previewImportFile(ImportFileName, layout, footer);
+    if (!preview) return;
+    bool same = InputList->count() == static_cast<int>(preview->lines.size());
+    for (int i = 0; same && i < InputList->count(); ++i)
+        same = utf8(InputList->item(i)->text()) == preview->lines[static_cast<std::size_t>(i)];
+    if (same) return;
+    InputList->clear();
+    for (const std::string& line : preview->lines)
+        InputList->addItem(qs(line));
 }
 
 void qbk3cdi::loadCategories() {
@@ -475,17 +780,36 @@ void qbk3cdi::loadCategories() {
 }
 
 void qbk3cdi::showPreviewSummary() {
-    if (previewError_)
-        PreviewStatus->setText(qs(previewError_->what()));
-    else if (format_ && !isStatement(*format_) && !importLinksComplete(links()))
-        PreviewStatus->setText(
-            QStringLiteral("Link the Date and Amount fields to see the entries here."));
-    else
-        PreviewStatus->setText(qs(previewSummary(batch_)));
+    QStringList parts;
+    if (!profileNote_.isEmpty()) parts << profileNote_;
+    const bool delimited = format_ && !isStatement(*format_);
+    if (delimited && footer_.first != 0 && !footer_.leftOut && previewError_) {
+        parts << (footer_.count == 1
+                      ? tr("Line %1 is no entry (shown at the end of the list): set Footer lines "
+                           "to 1 to leave it out.")
+                            .arg(footer_.first)
+                      : tr("The %1 lines from line %2 are no entries (shown at the end of the "
+                           "list): set Footer lines to %1 to leave them out.")
+                            .arg(footer_.count)
+                            .arg(footer_.first));
+    } else if (previewError_) {
+        parts << qs(previewError_->what());
+    } else if (delimited && !linksComplete()) {
+        parts << QStringLiteral("Link the Date and Amount fields to see the entries here.");
+    } else {
+        parts << qs(previewSummary(batch_));
+        if (!accountsNote_.isEmpty()) parts << accountsNote_;
+        if (asRead_) parts << qs(readLayoutText(*asRead_, styleOf(*format_)));
+        if (delimited && footer_.leftOut)
+            parts << (footer_.count == 1 ? tr("1 line at the end left out.")
+                                         : tr("%1 lines at the end left out.").arg(footer_.count));
+    }
+    PreviewStatus->setText(parts.join(QLatin1Char(' ')));
 }
 
 void qbk3cdi::ClearFields_Click() {
-    for (QLabel* box : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link})
+    for (QLabel* box : {DateLink, AmountLink, NoteLink, CatLink, UDF1Link, UDF2Link, Note2Link,
+                        DebitLink, CreditLink, SignLink})
         box->clear();
     refreshDelimitedPreview();
 }
@@ -499,6 +823,7 @@ void qbk3cdi::linkClick(QLabel* box) {
     const QListWidgetItem* item = InputList->currentItem();
     LinkNo = GetLinkNo(item && item->isSelected() ? utf8(item->text()) : std::string());
     box->setText(qs(LinkNo));
+    profileNote_.clear();
     refreshDelimitedPreview();
 }
 
@@ -523,7 +848,7 @@ void qbk3cdi::UDF2Link_Click() {
 
 void qbk3cdi::HeaderCheck_Click() {
     headerTouched_ = true;
-    refreshDelimitedPreview();
+    layoutChanged();
 }
 
 void qbk3cdi::chooseCategory(int row, const std::string& code) {
@@ -563,6 +888,8 @@ void qbk3cdi::RulesButton_Click() {
         applyPayeeRules(batch_, rules_, categories_);
         previewModel_->reload();
         showPreviewSummary();
+    } else {
+        refreshDelimitedPreview();
     }
 }
 
@@ -573,7 +900,7 @@ void qbk3cdi::step(int value) {
 
 void qbk3cdi::Command1_Click() {
     const bool statement = format_ && isStatement(*format_);
-    if (!statement && !importLinksComplete(links())) {
+    if (!statement && !linksComplete()) {
         window_.prompts().message(importNeedsDateAndAmountMessage());
         return;
     }
@@ -591,7 +918,7 @@ void qbk3cdi::Command1_Click() {
         window_.showError(*previewError_);
         return;
     }
-    if (statement && batch_.includedWithoutCategory() > 0) {
+    if (batch_.includedWithoutCategory() > 0) {
         if (window_.prompts().message(noCategoryQuestion(batch_.includedWithoutCategory())) !=
             Answer::Yes)
             return;

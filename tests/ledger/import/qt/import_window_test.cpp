@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 
 #include "import/import_preview.h"
+#include "import/import_profiles.h"
 #include "import/payee_rules.h"
 #include "import/qt/import_window.h"
 #include "import/qt/payee_rules_dialog.h"
@@ -84,6 +86,23 @@ class ImportWindowTest : public testing::WindowTest {
     std::string status() const { return utf8(box("PreviewStatus")->text()); }
     void chooseSample(const std::string& name) {
         choose(name, readFile(std::string(QBK_STATEMENT_SAMPLES) + name));
+    }
+
+    // Picks item `index` of the combo box `name` as the user does.
+    void pick(const char* name, int index) {
+        auto* box = importWindow->findChild<QComboBox*>(name);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    QSpinBox* spin(const char* name) const { return importWindow->findChild<QSpinBox*>(name); }
+    // With QBK_PICTURES set, the window as drawn goes to that folder.
+    void picture(const char* name) {
+        const QByteArray folder = qgetenv("QBK_PICTURES");
+        if (folder.isEmpty()) return;
+        importWindow->resize(900, 700);
+        importWindow->show();
+        QApplication::processEvents();
+        importWindow->grab().save(folder + "/" + name);
     }
 
     std::string book;
@@ -425,6 +444,167 @@ TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
     EXPECT_EQ(added.substr(26, 60), fitField("Imported, quoted", 60));
     EXPECT_EQ(added.substr(86, 10), "card      ");
     prompts.expectAllUsed();
+}
+
+// A German bank's export: a preamble, semicolons, decimal commas, the note from two
+// fields and a balance line at the end, which is shown as no entry and left out only
+// when the user says so.
+constexpr const char* kGermanCsv =
+    "Umsatzanzeige;Datei erstellt am: 05.03.2026\r\n"
+    "IBAN;DE12 3456 7890\r\n"
+    "\r\n"
+    "Buchung;Valuta;Empf\xC3\xA4nger;Verwendungszweck;Betrag;W\xC3\xA4hrung\r\n"
+    "27.02.2026;27.02.2026;B\xC3\xA4"
+    "ckerei Korn;Br\xC3\xB6tchen;-3,20;EUR\r\n"
+    "03.03.2026;03.03.2026;Arbeitgeber GmbH;Gehalt M\xC3\xA4rz;2.500,00;EUR\r\n"
+    "Kontostand;;;;1.234,56;EUR\r\n";
+
+TEST_F(ImportWindowTest, ASemicolonFileWithAPreambleAndAFooterIsReadInItsLayout) {
+    choose("giro.csv", kGermanCsv);
+    spin("SkipLinesBox")->setValue(3);
+    const std::vector<std::string> shown = listLines();
+    ASSERT_GE(shown.size(), 8u);
+    EXPECT_EQ(
+        std::vector<std::string>(shown.begin(), shown.begin() + 8),
+        (std::vector<std::string>{"||||||||||| RECORD 4 ||||||||||||", "1 = Buchung", "2 = Valuta",
+                                  "3 = Empf\xC3\xA4nger", "4 = Verwendungszweck", "5 = Betrag",
+                                  "6 = W\xC3\xA4hrung", "||||||||||| RECORD 5 ||||||||||||"}));
+    EXPECT_TRUE(importWindow->findChild<QCheckBox*>("HeaderCheck")->isChecked());
+    link(8, "DateLink");
+    link(12, "AmountLink");
+    link(10, "NoteLink");
+    link(11, "Note2Link");
+    EXPECT_EQ(status(),
+              "Line 7 is no entry (shown at the end of the list): set Footer lines to 1 to "
+              "leave it out.");
+    EXPECT_EQ(listLines()[listLines().size() - 7], "||||||||||| LINE 7: NO ENTRY ||||||||||||");
+    EXPECT_TRUE(previewRows().empty());
+
+    spin("FooterBox")->setValue(1);
+    EXPECT_EQ(listLines()[listLines().size() - 7], "||||||||||| LINE 7: LEFT OUT ||||||||||||");
+    EXPECT_EQ(previewRows(),
+              (std::vector<std::string>{
+                  "[x] | 02/27/2026 | ($3.20) | B\xC3\xA4"
+                  "ckerei Korn - Br\xC3\xB6tchen |  | ",
+                  "[x] | 03/03/2026 | $2,500.00 | Arbeitgeber GmbH - Gehalt M\xC3\xA4rz |  | "}));
+    EXPECT_EQ(status(),
+              "2 lines: 2 to import, 2 without a category. Read with dates as dmy and a decimal "
+              "comma, fields separated by semicolons. 1 line at the end left out.");
+    picture("import-layout.png");
+
+    // Lines without a category field go to IMPORT after the question, as a statement's.
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    importWindow->Command1_Click();
+    EXPECT_EQ(prompts.messages[prompts.messages.size() - 2], noCategoryQuestion(2));
+    EXPECT_EQ(prompts.last(), importFinishedMessage(2));
+    const std::vector<EntryRecord> records = readRecords(program.file("quillbank.dat"));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2].amount, Money::fromRaw(25000000));
+    EXPECT_EQ(records[2].categoryCode, fitField("IMPORT", 10));
+    prompts.expectAllUsed();
+}
+
+// Saved as a profile, the layout is chosen again for the next file with the same column
+// names; a file of other columns starts from nothing linked.
+TEST_F(ImportWindowTest, ASavedLayoutIsChosenAgainAndANewFileStartsUnlinked) {
+    choose("march.csv", kGermanCsv);
+    spin("SkipLinesBox")->setValue(3);
+    spin("FooterBox")->setValue(1);
+    link(8, "DateLink");
+    link(12, "AmountLink");
+    link(10, "NoteLink");
+    link(11, "Note2Link");
+    prompts.inputAnswers.push_back("Girokonto");
+    importWindow->findChild<QPushButton*>("SaveLayout")->click();
+    EXPECT_EQ(program.read("import.profiles"),
+              "Girokonto\tBuchung;Valuta;Empf\xC3\xA4nger;Verwendungszweck;Betrag;W\xC3\xA4hrung"
+              "\tdate=1\tamount=5\tnote=3\tcategory=\tuser1=\tuser2=\tnotes=3,4\tseparator="
+              "semicolon\tdecimal=comma\tdates=dmy\tskiplines=3\theader=1\tfooter=1\tdebit=\t"
+              "credit=\tsign=\tdebitwords=D,Af,Debit\tnegate=0\n");
+    EXPECT_EQ(status(),
+              "The layout was saved as the import profile Girokonto. 2 lines: 2 to import, 2 "
+              "without a category. Read with dates as dmy and a decimal comma, fields separated "
+              "by semicolons. 1 line at the end left out.");
+
+    prompts.answers.push_back(Answer::No);  // no new internal backup
+    std::string april = kGermanCsv;
+    april.replace(april.find("05.03"), 5, "04.04");
+    april.replace(april.find("Br\xC3\xB6tchen"), 9, "Kuchen");
+    choose("april.csv", april);
+    EXPECT_EQ(utf8(importWindow->findChild<QComboBox*>("ProfileBox")->currentText()), "Girokonto");
+    EXPECT_EQ(importWindow->links().date, "1");
+    EXPECT_EQ(previewRows()[0],
+              "[x] | 02/27/2026 | ($3.20) | B\xC3\xA4"
+              "ckerei Korn - Kuchen |  | ");
+    EXPECT_EQ(status().substr(0, 74),
+              "Read with the import profile Girokonto, saved for these column names. 2 li");
+
+    prompts.answers.push_back(Answer::No);
+    choose("bank.csv", kBankCsv);
+    for (const char* name : {"DateLink", "AmountLink", "NoteLink", "Note2Link"})
+        EXPECT_EQ(box(name)->text(), "") << name;
+    EXPECT_EQ(spin("SkipLinesBox")->value(), 0);
+    EXPECT_EQ(importWindow->findChild<QComboBox*>("ProfileBox")->currentIndex(), 0);
+    EXPECT_EQ(listLines()[1], "1 = 06/01/2001");
+
+    // Chosen by hand, the profile reads this file in its layout (all of it skipped).
+    pick("ProfileBox", 1);
+    EXPECT_EQ(spin("SkipLinesBox")->value(), 3);
+    EXPECT_EQ(status(),
+              "Read with the import profile Girokonto. 0 lines: 0 to import. Read with dates as "
+              "dmy and a decimal comma, fields separated by semicolons.");
+    prompts.expectAllUsed();
+}
+
+// Money out and in in two fields (a UK bank), or one field and a sign field (a Dutch
+// bank, which writes Af and Bij), and amounts written with the opposite sign.
+TEST_F(ImportWindowTest, DebitAndCreditFieldsOrASignFieldGiveTheSign) {
+    choose("uk.csv",
+           "Date,Description,Debit,Credit\r\n28/03/2020,TESCO,12.50,\r\n"
+           "30/03/2020,SALARY,,1500.00\r\n");
+    EXPECT_FALSE(box("DebitLink")->isVisibleTo(importWindow.get()));
+    pick("AmountKindBox", 1);
+    EXPECT_FALSE(box("AmountLink")->isVisibleTo(importWindow.get()));
+    EXPECT_TRUE(box("CreditLink")->isVisibleTo(importWindow.get()));
+    EXPECT_EQ(testing::keyboardGaps(importWindow.get(), {"PreviewGrid"}), "");
+    link(6, "DateLink");
+    link(8, "DebitLink");
+    link(7, "NoteLink");
+    EXPECT_EQ(previewRows()[0], "[x] | 03/28/2020 | ($12.50) | TESCO |  | ");
+    link(9, "CreditLink");
+    picture("import-debit-credit.png");
+    EXPECT_EQ(previewRows()[1], "[x] | 03/30/2020 | $1,500.00 | SALARY |  | ");
+
+    prompts.answers.push_back(Answer::No);
+    choose("nl.csv",
+           "Datum,Naam,Af Bij,Bedrag\r\n20200328,Albert Heijn,Af,\"12,50\"\r\n"
+           "20200330,Werkgever,Bij,\"1500,00\"\r\n");
+    EXPECT_EQ(importWindow->findChild<QComboBox*>("AmountKindBox")->currentIndex(), 0);
+    pick("AmountKindBox", 2);
+    EXPECT_TRUE(box("SignLink")->isVisibleTo(importWindow.get()));
+    EXPECT_EQ(testing::keyboardGaps(importWindow.get(), {"PreviewGrid"}), "");
+    link(6, "DateLink");
+    link(9, "AmountLink");
+    link(7, "NoteLink");
+    link(8, "SignLink");
+    EXPECT_EQ(previewRows(),
+              (std::vector<std::string>{"[x] | 03/28/2020 | ($12.50) | Albert Heijn |  | ",
+                                        "[x] | 03/30/2020 | $1,500.00 | Werkgever |  | "}));
+    importWindow->findChild<QCheckBox*>("NegateCheck")->click();
+    EXPECT_EQ(previewRows()[0], "[x] | 03/28/2020 | $12.50 | Albert Heijn |  | ");
+    EXPECT_EQ(status(),
+              "2 lines: 2 to import, 2 without a category. Read with dates as yyyymmdd and a "
+              "decimal comma, fields separated by commas.");
+    prompts.expectAllUsed();
+}
+
+TEST_F(ImportWindowTest, AStatementOfSeveralAccountsNamesThem) {
+    const std::string block =
+        ":28C:1\r\n:60F:C200327EUR0,00\r\n:61:2003270327DR12,50NMSCREF1//B1\r\n"
+        ":86:Brot\r\n:62F:D200327EUR12,50\r\n-\r\n";
+    choose("two.sta", ":20:A\r\n:25:DE11\r\n" + block + ":20:B\r\n:25:DE22\r\n" + block);
+    EXPECT_EQ(status(),
+              "2 lines: 2 to import, 2 without a category. 2 accounts in this file: DE11, DE22.");
 }
 
 TEST_F(ImportWindowTest, TheMenuItemOpensTheWindowModally) {

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "mainwindow/qt/category_grid_model.h"
+#include "mainwindow/qt/menu_layout.h"
 #include "platform/windows1252.h"
 #include "store/category_record.h"
 #include "support/window_fixture.h"
@@ -161,6 +162,17 @@ TEST_F(ListWindowTest, MenuItemsWithoutACommandAreNotShown) {
     for (const char* name :
          {"mu_AllCats", "mu_GridFormat", "mu_Exit", "mu_HelpContents", "mu_SelectDataFolder"})
         EXPECT_TRUE(window->hasCommand(name)) << name;
+}
+
+// With every room of the program built, each menu item and tool button has a command:
+// a command bound under a misspelt name leaves its item without one, hidden.
+TEST_F(ListWindowTest, EveryMenuItemAndToolButtonHasACommand) {
+    for (const MenuItemDef& item : menuItemDefs())
+        if (std::string_view(item.name) != "-")
+            EXPECT_TRUE(window->hasCommand(item.name)) << item.name;
+    for (const auto defs : {mainToolBarDefs(), reportToolBarDefs()})
+        for (const ToolButtonDef& button : defs)
+            EXPECT_TRUE(window->hasCommand(button.command)) << button.key;
 }
 
 // Every item of a menu opens with its own letter once the menu is open; a user's field
