@@ -471,4 +471,1207 @@
         <translation>Diagramme der Berichtsliste</translation>
     </message>
 </context>
+<!-- generated below -->
+<context>
+    <name>qbk::BudgetWindow</name>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation>Geschäftsjahr</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Fiscal &amp;year beginning in</source>
+        <translation>Geschäfts&amp;jahr beginnend</translation>
+    </message>
+    <message>
+        <source>Type an amount a month, or one in "Every month" for all twelve; money out with a minus sign (-400).</source>
+        <translation>Einen Betrag je Monat eingeben oder einen unter „Jeden Monat“ für alle zwölf; Ausgaben mit Minuszeichen (-400).</translation>
+    </message>
+    <message>
+        <source>Budget per category and month</source>
+        <translation>Budget je Kategorie und Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Budget against actual</source>
+        <translation>Budget und Ist</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Text File...</source>
+        <translation>&amp;Textdatei...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>&amp;Budget</translation>
+    </message>
+    <message>
+        <source>Budget and actual by category</source>
+        <translation>Budget und Ist je Kategorie</translation>
+    </message>
+    <message>
+        <source>Budget and actual month by month</source>
+        <translation>Budget und Ist Monat für Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <translation>&amp;Diagramme</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Jeden Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Ist</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verbraucht</translation>
+    </message>
+    <message>
+        <source>Money that went OUT</source>
+        <translation>Geld, das HINAUSGING</translation>
+    </message>
+    <message>
+        <source>Total Expense</source>
+        <translation>Ausgaben gesamt</translation>
+    </message>
+    <message>
+        <source>Money that came IN</source>
+        <translation>Geld, das HEREINKAM</translation>
+    </message>
+    <message>
+        <source>Total Income</source>
+        <translation>Einnahmen gesamt</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>Expense budget</source>
+        <translation>Ausgabenbudget</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Income budget</source>
+        <translation>Einnahmenbudget</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::CategoryFrameCommands</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Category code - up to ten characters</source>
+        <translation>Kategoriekürzel – bis zu zehn Zeichen</translation>
+    </message>
+    <message>
+        <source>Category name - up to 20 characters</source>
+        <translation>Kategoriename – bis zu 20 Zeichen</translation>
+    </message>
+    <message>
+        <source>Category description - up to 500 characters</source>
+        <translation>Beschreibung der Kategorie – bis zu 500 Zeichen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Save new category</source>
+        <translation>Neue Kategorie speichern</translation>
+    </message>
+    <message>
+        <source>Re&amp;place</source>
+        <translation>E&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>Replace category with new name and/or code</source>
+        <translation>Kategorie mit neuem Namen und/oder Kürzel ersetzen</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete this category</source>
+        <translation>Diese Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Quit category edit - no changes</source>
+        <translation>Bearbeitung der Kategorie beenden – keine Änderungen</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::CategoryGridModel</name>
+    <message>
+        <source>Code</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ChartWindow</name>
+    <message>
+        <source>Charts - </source>
+        <translation>Diagramme – </translation>
+    </message>
+    <message>
+        <source>Money out</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Money in</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Pi&amp;e chart</source>
+        <translation>Kr&amp;eisdiagramm</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>Anzei&amp;gen:</translation>
+    </message>
+    <message>
+        <source>Click a category to list its entries.</source>
+        <translation>Eine Kategorie anklicken, um ihre Einträge aufzulisten.</translation>
+    </message>
+    <message>
+        <source>By &amp;Category</source>
+        <translation>Nach &amp;Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>Sa&amp;ldo</translation>
+    </message>
+    <message>
+        <source>Balance &amp;Ahead</source>
+        <translation>Saldo-&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG, SVG or PDF file</source>
+        <translation>Das gezeigte Diagramm als PNG-, SVG- oder PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Copy the chart shown to the clipboard</source>
+        <translation>Das gezeigte Diagramm in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print the chart shown</source>
+        <translation>Das gezeigte Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close the charts</source>
+        <translation>Die Diagramme schließen</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Week by Week</source>
+        <translation>Woche für Woche</translation>
+    </message>
+    <message>
+        <source>Month by Month</source>
+        <translation>Monat für Monat</translation>
+    </message>
+    <message>
+        <source>Year by Year</source>
+        <translation>Jahr für Jahr</translation>
+    </message>
+    <message>
+        <source>Money out by category</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Money in by category</source>
+        <translation>Einnahmen nach Kategorie</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 % of %4)</source>
+        <translation>%1: %2 (%3 % der %4)</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Below zero</source>
+        <translation>Unter null</translation>
+    </message>
+    <message>
+        <source>Balance Ahead</source>
+        <translation>Saldo-Vorschau</translation>
+    </message>
+    <message>
+        <source>Lowest balance</source>
+        <translation>Niedrigster Saldo</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ComingDueDialog</name>
+    <message>
+        <source>Coming Due</source>
+        <translation>Fällige Buchungen</translation>
+    </message>
+    <message>
+        <source>These scheduled entries are due and not yet posted. The checked ones are posted, each on its own date, as one change.</source>
+        <translation>Diese geplanten Einträge sind fällig und noch nicht gebucht. Die markierten werden gebucht, jeder zu seinem Datum, in einem Schritt.</translation>
+    </message>
+    <message>
+        <source>Entries due</source>
+        <translation>Fällige Einträge</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Post &amp;due entries without asking</source>
+        <translation>Fällige Einträge ohne &amp;Nachfrage buchen</translation>
+    </message>
+    <message>
+        <source>&amp;Post Checked</source>
+        <translation>Markierte &amp;buchen</translation>
+    </message>
+    <message>
+        <source>&amp;Not Now</source>
+        <translation>&amp;Später</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::DateSelector</name>
+    <message>
+        <source>Latest date</source>
+        <translation>Spätestes Datum</translation>
+    </message>
+    <message>
+        <source>The date - type it or pick it (Alt+Down)</source>
+        <translation>Das Datum – eintippen oder auswählen (Alt+Unten)</translation>
+    </message>
+    <message>
+        <source>The latest date - type it or pick it (Alt+Down)</source>
+        <translation>Das späteste Datum – eintippen oder auswählen (Alt+Unten)</translation>
+    </message>
+    <message>
+        <source>Change date - 365 days lower</source>
+        <translation>Datum ändern – 365 Tage früher</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days lower</source>
+        <translation>Datum ändern – 30 Tage früher</translation>
+    </message>
+    <message>
+        <source>Change date - one day lower</source>
+        <translation>Datum ändern – einen Tag früher</translation>
+    </message>
+    <message>
+        <source>Change date - make today</source>
+        <translation>Datum ändern – auf heute setzen</translation>
+    </message>
+    <message>
+        <source>Change date - one day higher</source>
+        <translation>Datum ändern – einen Tag später</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days higher</source>
+        <translation>Datum ändern – 30 Tage später</translation>
+    </message>
+    <message>
+        <source>Change date - 365 days higher</source>
+        <translation>Datum ändern – 365 Tage später</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Click to accept date shown</source>
+        <translation>Klicken, um das angezeigte Datum zu übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Quit date selector</source>
+        <translation>Datumsauswahl beenden</translation>
+    </message>
+    <message>
+        <source>Earliest date</source>
+        <translation>Frühestes Datum</translation>
+    </message>
+    <message>
+        <source>Date Selected &gt;&gt;&gt;</source>
+        <translation>Gewähltes Datum &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::EntryForm</name>
+    <message>
+        <source>Single or list of user-defined item(s). See Settings!</source>
+        <translation>Einzelner Wert oder Liste eigener Einträge. Siehe Einstellungen!</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days lower</source>
+        <translation>Datum ändern – 30 Tage früher</translation>
+    </message>
+    <message>
+        <source>Change date - one day lower</source>
+        <translation>Datum ändern – einen Tag früher</translation>
+    </message>
+    <message>
+        <source>Change date - one day higher</source>
+        <translation>Datum ändern – einen Tag später</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days higher</source>
+        <translation>Datum ändern – 30 Tage später</translation>
+    </message>
+    <message>
+        <source>Date of the entry - type it or pick it (Alt+Down)</source>
+        <translation>Datum des Eintrags – eintippen oder auswählen (Alt+Unten)</translation>
+    </message>
+    <message>
+        <source>Change date - make today</source>
+        <translation>Datum ändern – auf heute setzen</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unt</source>
+        <translation>Be&amp;trag</translation>
+    </message>
+    <message>
+        <source>Amount of income or expense</source>
+        <translation>Betrag der Einnahme oder Ausgabe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Category code - click list on right to change</source>
+        <translation>Kategoriekürzel – zum Ändern rechts in der Liste klicken</translation>
+    </message>
+    <message>
+        <source>Category name - click list on right to change</source>
+        <translation>Kategoriename – zum Ändern rechts in der Liste klicken</translation>
+    </message>
+    <message>
+        <source>Category code</source>
+        <translation>Kategoriekürzel</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Kategoriename</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type a short note here - up to 60 characters</source>
+        <translation>Hier eine kurze Notiz eingeben – bis zu 60 Zeichen</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>Not&amp;iz</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list</source>
+        <translation>Wert aus der Auswahlliste entfernen</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list of user field 1</source>
+        <translation>Wert aus der Auswahlliste von Benutzerfeld 1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list of user field 2</source>
+        <translation>Wert aus der Auswahlliste von Benutzerfeld 2 entfernen</translation>
+    </message>
+    <message>
+        <source>New &amp;Income</source>
+        <translation>Neue Einn&amp;ahme</translation>
+    </message>
+    <message>
+        <source>Save new income record</source>
+        <translation>Neue Einnahme speichern</translation>
+    </message>
+    <message>
+        <source>New Ex&amp;pense</source>
+        <translation>Neue A&amp;usgabe</translation>
+    </message>
+    <message>
+        <source>Save new expense record</source>
+        <translation>Neue Ausgabe speichern</translation>
+    </message>
+    <message>
+        <source>Replace Inc&amp;ome</source>
+        <translation>Einnahme e&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>Replace this record - save as income</source>
+        <translation>Diesen Eintrag ersetzen – als Einnahme speichern</translation>
+    </message>
+    <message>
+        <source>Replace E&amp;xpense</source>
+        <translation>Aus&amp;gabe ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace this record - save as expense</source>
+        <translation>Diesen Eintrag ersetzen – als Ausgabe speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete record (CTRL-DEL)</source>
+        <translation>Eintrag löschen (Strg+Entf)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Quit record edit - no changes (ESC)</source>
+        <translation>Bearbeitung beenden – keine Änderungen (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::HelpWindow</name>
+    <message>
+        <source>Quillbank 3 Help</source>
+        <translation>Quillbank 3 – Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::MainGridModel</name>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Cleared: the bank has this entry</source>
+        <translation>Abgeglichen: Die Bank hat diesen Eintrag</translation>
+    </message>
+    <message>
+        <source>Reconciled: agreed with a bank statement</source>
+        <translation>Abgestimmt: stimmt mit einem Kontoauszug überein</translation>
+    </message>
+    <message>
+        <source>Not cleared: the bank has not shown this entry yet</source>
+        <translation>Nicht abgeglichen: Die Bank hat diesen Eintrag noch nicht gezeigt</translation>
+    </message>
+    <message>
+        <source>Planned: the schedules will make this entry</source>
+        <translation>Geplant: Die Terminbuchungen legen diesen Eintrag an</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared: c the bank has the entry, R reconciled</source>
+        <translation>Abgeglichen: c die Bank hat den Eintrag, R abgestimmt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBK3Config</name>
+    <message>
+        <source>Save List Items?</source>
+        <translation>Listenwerte speichern?</translation>
+    </message>
+    <message>
+        <source>Check to save each item entered in this field</source>
+        <translation>Ankreuzen, um jeden in diesem Feld eingegebenen Wert zu speichern</translation>
+    </message>
+    <message>
+        <source>Quillbank Configuration Settings</source>
+        <translation>Quillbank – Einstellungen</translation>
+    </message>
+    <message>
+        <source>FY Starts &amp;Month ?</source>
+        <translation>Geschäftsjahr beginnt im &amp;Monat?</translation>
+    </message>
+    <message>
+        <source>First month of your fiscal year</source>
+        <translation>Erster Monat Ihres Geschäftsjahres</translation>
+    </message>
+    <message>
+        <source>FY Starts &amp;Day?</source>
+        <translation>am &amp;Tag?</translation>
+    </message>
+    <message>
+        <source>First day of your fiscal year</source>
+        <translation>Erster Tag Ihres Geschäftsjahres</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Passwort</translation>
+    </message>
+    <message>
+        <source>Start-up password - Max 10 characters</source>
+        <translation>Passwort beim Start – höchstens 10 Zeichen</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>Anzei&amp;gen</translation>
+    </message>
+    <message>
+        <source>Show the password as typed</source>
+        <translation>Das Passwort wie eingegeben anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Owner Name</source>
+        <translation>Name des &amp;Inhabers</translation>
+    </message>
+    <message>
+        <source>Your name, as the report headings show it - Max 40 characters</source>
+        <translation>Ihr Name, wie ihn die Berichtsköpfe zeigen – höchstens 40 Zeichen</translation>
+    </message>
+    <message>
+        <source>Name For User Field &amp;1</source>
+        <translation>Name für Benutzerfeld &amp;1</translation>
+    </message>
+    <message>
+        <source>Name for user-defined field #1 - Max 10 characters</source>
+        <translation>Name des Benutzerfelds Nr. 1 – höchstens 10 Zeichen</translation>
+    </message>
+    <message>
+        <source>Name For User Field &amp;2</source>
+        <translation>Name für Benutzerfeld &amp;2</translation>
+    </message>
+    <message>
+        <source>Name for user-defined field #2 - Max 10 characters</source>
+        <translation>Name des Benutzerfelds Nr. 2 – höchstens 10 Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Editor</source>
+        <translation>&amp;Editor</translation>
+    </message>
+    <message>
+        <source>Leave blank to use Wordpad or Word</source>
+        <translation>Leer lassen für das Standardprogramm für Dokumente</translation>
+    </message>
+    <message>
+        <source>&amp;Alt. Folder 1</source>
+        <translation>&amp;Alt. Ordner 1</translation>
+    </message>
+    <message>
+        <source>Alt. &amp;Folder 2</source>
+        <translation>Alt. &amp;Ordner 2</translation>
+    </message>
+    <message>
+        <source>Use Current</source>
+        <translation>Aktuellen nehmen</translation>
+    </message>
+    <message>
+        <source>Make the CURRENT folder Alternate 1</source>
+        <translation>Den AKTUELLEN Ordner zum alternativen Ordner 1 machen</translation>
+    </message>
+    <message>
+        <source>Make the CURRENT folder Alternate 2</source>
+        <translation>Den AKTUELLEN Ordner zum alternativen Ordner 2 machen</translation>
+    </message>
+    <message>
+        <source>Save List Items? (User Field 1)</source>
+        <translation>Listenwerte speichern? (Benutzerfeld 1)</translation>
+    </message>
+    <message>
+        <source>Save List Items? (User Field 2)</source>
+        <translation>Listenwerte speichern? (Benutzerfeld 2)</translation>
+    </message>
+    <message>
+        <source>Use Current (Alt. Folder 1)</source>
+        <translation>Aktuellen nehmen (alt. Ordner 1)</translation>
+    </message>
+    <message>
+        <source>Use Current (Alt. Folder 2)</source>
+        <translation>Aktuellen nehmen (alt. Ordner 2)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Quit Settings - save any changes</source>
+        <translation>Einstellungen schließen – Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Quit Settings without saving any changes</source>
+        <translation>Einstellungen schließen, ohne Änderungen zu speichern</translation>
+    </message>
+    <message>
+        <source>At Start &amp;Up Display...</source>
+        <translation>Beim Start &amp;zeigen...</translation>
+    </message>
+    <message>
+        <source>Translated report &amp;captions</source>
+        <translation>Berichtstitel übe&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>Reports show their captions in the language of the window; unchecked they stay English</source>
+        <translation>Berichte zeigen ihre Überschriften in der Sprache des Fensters; ohne Haken bleiben sie englisch</translation>
+    </message>
+    <message>
+        <source>Save path to alternate data folder</source>
+        <translation>Pfad des alternativen Datenordners speichern</translation>
+    </message>
+    <message>
+        <source>Full Fiscal Year</source>
+        <translation>Ganzes Geschäftsjahr</translation>
+    </message>
+    <message>
+        <source>Past 30 Days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Past 60 Days</source>
+        <translation>Letzte 60 Tage</translation>
+    </message>
+    <message>
+        <source>Past 90 Days</source>
+        <translation>Letzte 90 Tage</translation>
+    </message>
+    <message>
+        <source>Past 180 Days</source>
+        <translation>Letzte 180 Tage</translation>
+    </message>
+    <message>
+        <source>Past 1 Year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Past 2 Years</source>
+        <translation>Letzte 2 Jahre</translation>
+    </message>
+    <message>
+        <source>Past 3 Years</source>
+        <translation>Letzte 3 Jahre</translation>
+    </message>
+    <message>
+        <source>Past 4 Years</source>
+        <translation>Letzte 4 Jahre</translation>
+    </message>
+    <message>
+        <source>Past 5 Years</source>
+        <translation>Letzte 5 Jahre</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBKGame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Last score:</source>
+        <translation>Letztes Ergebnis:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Bestes Ergebnis:</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBK_3_Main</name>
+    <message>
+        <source>Double-click any line item to edit</source>
+        <translation>Doppelklick auf eine Zeile, um sie zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>All Categories &lt;F8&gt;</source>
+        <translation>Alle Kategorien &lt;F8&gt;</translation>
+    </message>
+    <message>
+        <source>Click to display all categories</source>
+        <translation>Klicken, um alle Kategorien anzuzeigen</translation>
+    </message>
+    <message>
+        <source>Double-click any category to narrow your view</source>
+        <translation>Doppelklick auf eine Kategorie, um die Ansicht einzuschränken</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Values of the user field</source>
+        <translation>Werte des Benutzerfelds</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ReconcileDialog</name>
+    <message>
+        <source>Reconcile with a Bank Statement</source>
+        <translation>Mit einem Kontoauszug abstimmen</translation>
+    </message>
+    <message>
+        <source>Statement end date</source>
+        <translation>Enddatum des Auszugs</translation>
+    </message>
+    <message>
+        <source>Ending balance</source>
+        <translation>Endsaldo</translation>
+    </message>
+    <message>
+        <source>Opening balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>What the account held before the first entry the book marks cleared; typed the first time, then kept</source>
+        <translation>Der Kontostand vor dem ersten abgeglichenen Eintrag des Buchs; beim ersten Mal eingegeben, danach behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Show Entries</source>
+        <translation>Einträge &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Statement &amp;end date:</source>
+        <translation>&amp;Enddatum des Auszugs:</translation>
+    </message>
+    <message>
+        <source>Statement ending &amp;balance:</source>
+        <translation>End&amp;saldo laut Auszug:</translation>
+    </message>
+    <message>
+        <source>&amp;Opening balance:</source>
+        <translation>&amp;Anfangssaldo:</translation>
+    </message>
+    <message>
+        <source>Entries up to the end date; tick what the statement shows</source>
+        <translation>Einträge bis zum Enddatum; abhaken, was der Auszug zeigt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Category of an adjustment entry</source>
+        <translation>Kategorie einer Ausgleichsbuchung</translation>
+    </message>
+    <message>
+        <source>Book &amp;Difference...</source>
+        <translation>&amp;Differenz buchen...</translation>
+    </message>
+    <message>
+        <source>Book what is left over as an adjustment entry in the category beside</source>
+        <translation>Den Rest als Ausgleichsbuchung in der Kategorie daneben buchen</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Enabled when the difference is 0.00</source>
+        <translation>Möglich, wenn die Differenz 0,00 beträgt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Difference: </source>
+        <translation>Differenz: </translation>
+    </message>
+    <message>
+        <source>Difference: type the end date and the balances</source>
+        <translation>Differenz: Enddatum und Salden eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ReportMode</name>
+    <message>
+        <source>Highlight item and press DELETE key to remove from report</source>
+        <translation>Eintrag markieren und Entf drücken, um ihn aus dem Bericht zu entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::TinyCalc</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Double-click to place in clipboard!</source>
+        <translation>Doppelklick legt das Ergebnis in die Zwischenablage!</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Addieren</translation>
+    </message>
+    <message>
+        <source>&amp;Subtract</source>
+        <translation>&amp;Subtrahieren</translation>
+    </message>
+    <message>
+        <source>&amp;Multiply</source>
+        <translation>&amp;Multiplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Divide</source>
+        <translation>D&amp;ividieren</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>result on &amp;top</source>
+        <translation>Ergebnis nach &amp;oben</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::TypedDateBox</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Pick the date from a calendar (Alt+Down)</source>
+        <translation>Das Datum aus einem Kalender wählen (Alt+Unten)</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::qbk3Splash</name>
+    <message>
+        <source>Cashflow record - version 3.0</source>
+        <translation>Einnahmen und Ausgaben – Version 3.0</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Passwort</translation>
+    </message>
+    <message>
+        <source>Enter (optional) password here</source>
+        <translation>Hier das (optionale) Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Klicken, um fortzufahren</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Nothing to do!</source>
+        <translation>Nichts zu tun!</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Error - operation aborted</source>
+        <translation>Fehler – Vorgang abgebrochen</translation>
+    </message>
+    <message>
+        <source>What is the earliest date you wish to see?</source>
+        <translation>Welches ist das früheste Datum, das Sie sehen möchten?</translation>
+    </message>
+    <message>
+        <source>What is the latest date you wish to see?</source>
+        <translation>Welches ist das späteste Datum, das Sie sehen möchten?</translation>
+    </message>
+    <message>
+        <source>Please provide a date for these entries...</source>
+        <translation>Bitte ein Datum für diese Einträge angeben...</translation>
+    </message>
+    <message>
+        <source>Please provide the last day of the forecast...</source>
+        <translation>Bitte den letzten Tag der Vorschau angeben...</translation>
+    </message>
+    <message>
+        <source>Search for a complete word or phrase</source>
+        <translation>Nach einem ganzen Wort oder Satz suchen</translation>
+    </message>
+    <message>
+        <source>Search for a word or phrase fragment</source>
+        <translation>Nach einem Wort- oder Satzteil suchen</translation>
+    </message>
+    <message>
+        <source>Scheduled entries go into the book: quit macro edit or report mode first.</source>
+        <translation>Geplante Einträge gehen ins Buch: Bitte zuerst die Makrobearbeitung oder den Berichtsmodus beenden.</translation>
+    </message>
+    <message>
+        <source>No scheduled entry is due.</source>
+        <translation>Kein geplanter Eintrag ist fällig.</translation>
+    </message>
+    <message>
+        <source>The forecast continues the record list: quit report mode first.</source>
+        <translation>Die Vorschau setzt die Liste der Einträge fort: Bitte zuerst den Berichtsmodus beenden.</translation>
+    </message>
+    <message>
+        <source>The forecast looks ahead: please choose a day after today.</source>
+        <translation>Die Vorschau blickt nach vorn: Bitte einen Tag nach heute wählen.</translation>
+    </message>
+    <message>
+        <source>The Tool Tips will reappear the next time you start the program.</source>
+        <translation>Die Tooltips erscheinen beim nächsten Start des Programms wieder.</translation>
+    </message>
+    <message>
+        <source>Tool Tips On</source>
+        <translation>Tooltips ein</translation>
+    </message>
+    <message>
+        <source>Please make sure your internet connection is active!</source>
+        <translation>Bitte stellen Sie sicher, dass Ihre Internetverbindung besteht!</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Visit Brindlefold on the Web</source>
+        <translation>Brindlefold im Web besuchen</translation>
+    </message>
+    <message>
+        <source>Could not find your Browser</source>
+        <translation>Ihr Browser wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>Browser nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Target and source are the same! Please select a different target folder.</source>
+        <translation>Ziel und Quelle sind gleich! Bitte einen anderen Zielordner wählen.</translation>
+    </message>
+    <message>
+        <source>Backup completed!</source>
+        <translation>Sicherung abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Please type an amount such as -400 (money out) or 1,250.00 (money in).</source>
+        <translation>Bitte einen Betrag eingeben, etwa -400 (Ausgabe) oder 1.250,00 (Einnahme).</translation>
+    </message>
+    <message>
+        <source>The categories have changed since this plan was read. Please press Revert and type the changes again; nothing has been saved.</source>
+        <translation>Die Kategorien haben sich geändert, seit dieser Plan gelesen wurde. Bitte „Zurücksetzen“ drücken und die Änderungen erneut eingeben; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>You must first build a list of items in order to generate a report. Please select categories and/or perform word searches to build your list.</source>
+        <translation>Für einen Bericht muss zuerst eine Liste erstellt werden. Bitte Kategorien wählen und/oder nach Wörtern suchen, um die Liste zu füllen.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file instead?</source>
+        <translation>Den Bericht stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>There are no entries in this list to chart. Please choose a range, a category or a search that lists some.</source>
+        <translation>Diese Liste enthält keine Einträge für ein Diagramm. Bitte einen Zeitraum, eine Kategorie oder eine Suche wählen, die Einträge zeigt.</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Save the chart as a PDF document instead?</source>
+        <translation>Es ist kein Drucker eingerichtet. Das Diagramm stattdessen als PDF-Dokument speichern?</translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation>Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>Select a folder...</source>
+        <translation>Einen Ordner wählen...</translation>
+    </message>
+    <message>
+        <source>Select a file...</source>
+        <translation>Eine Datei wählen...</translation>
+    </message>
+</context>
 </TS>

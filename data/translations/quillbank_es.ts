@@ -471,4 +471,1207 @@
         <translation>Gráficos de la lista del informe</translation>
     </message>
 </context>
+<!-- generated below -->
+<context>
+    <name>qbk::BudgetWindow</name>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Revertir</translation>
+    </message>
+    <message>
+        <source>Fiscal &amp;year beginning in</source>
+        <translation>Ejercicio &amp;fiscal que empieza en</translation>
+    </message>
+    <message>
+        <source>Type an amount a month, or one in "Every month" for all twelve; money out with a minus sign (-400).</source>
+        <translation>Escriba un importe por mes, o uno en «Cada mes» para los doce; los gastos con signo menos (-400).</translation>
+    </message>
+    <message>
+        <source>Budget per category and month</source>
+        <translation>Presupuesto por categoría y mes</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Budget against actual</source>
+        <translation>Presupuesto frente a real</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Text File...</source>
+        <translation>Archivo de &amp;texto...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>Pres&amp;upuesto</translation>
+    </message>
+    <message>
+        <source>Budget and actual by category</source>
+        <translation>Presupuesto y real por categoría</translation>
+    </message>
+    <message>
+        <source>Budget and actual month by month</source>
+        <translation>Presupuesto y real mes a mes</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <translation>Gráfi&amp;cos</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Cada mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <source>Money that went OUT</source>
+        <translation>Dinero que SALIÓ</translation>
+    </message>
+    <message>
+        <source>Total Expense</source>
+        <translation>Total de gastos</translation>
+    </message>
+    <message>
+        <source>Money that came IN</source>
+        <translation>Dinero que ENTRÓ</translation>
+    </message>
+    <message>
+        <source>Total Income</source>
+        <translation>Total de ingresos</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>Expense budget</source>
+        <translation>Presupuesto de gastos</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Income budget</source>
+        <translation>Presupuesto de ingresos</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::CategoryFrameCommands</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Category code - up to ten characters</source>
+        <translation>Código de categoría (hasta diez caracteres)</translation>
+    </message>
+    <message>
+        <source>Category name - up to 20 characters</source>
+        <translation>Nombre de categoría (hasta 20 caracteres)</translation>
+    </message>
+    <message>
+        <source>Category description - up to 500 characters</source>
+        <translation>Descripción de la categoría (hasta 500 caracteres)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save new category</source>
+        <translation>Guardar la nueva categoría</translation>
+    </message>
+    <message>
+        <source>Re&amp;place</source>
+        <translation>R&amp;eemplazar</translation>
+    </message>
+    <message>
+        <source>Replace category with new name and/or code</source>
+        <translation>Reemplazar la categoría con un nombre o código nuevos</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Delete this category</source>
+        <translation>Eliminar esta categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit category edit - no changes</source>
+        <translation>Salir de la edición de la categoría sin cambios</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::CategoryGridModel</name>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ChartWindow</name>
+    <message>
+        <source>Charts - </source>
+        <translation>Gráficos: </translation>
+    </message>
+    <message>
+        <source>Money out</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Money in</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Pi&amp;e chart</source>
+        <translation>Gráfico de &amp;tarta</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>Mo&amp;strar:</translation>
+    </message>
+    <message>
+        <source>Click a category to list its entries.</source>
+        <translation>Haga clic en una categoría para ver sus registros.</translation>
+    </message>
+    <message>
+        <source>By &amp;Category</source>
+        <translation>Por &amp;categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>Sa&amp;ldo</translation>
+    </message>
+    <message>
+        <source>Balance &amp;Ahead</source>
+        <translation>Saldo &amp;futuro</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG, SVG or PDF file</source>
+        <translation>Guardar el gráfico mostrado como archivo PNG, SVG o PDF</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>Copy the chart shown to the clipboard</source>
+        <translation>Copiar el gráfico mostrado al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print the chart shown</source>
+        <translation>Imprimir el gráfico mostrado</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Close the charts</source>
+        <translation>Cerrar los gráficos</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Week by Week</source>
+        <translation>Semana a semana</translation>
+    </message>
+    <message>
+        <source>Month by Month</source>
+        <translation>Mes a mes</translation>
+    </message>
+    <message>
+        <source>Year by Year</source>
+        <translation>Año a año</translation>
+    </message>
+    <message>
+        <source>Money out by category</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Money in by category</source>
+        <translation>Ingresos por categoría</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 % of %4)</source>
+        <translation>%1: %2 (%3 % de los %4)</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Below zero</source>
+        <translation>Bajo cero</translation>
+    </message>
+    <message>
+        <source>Balance Ahead</source>
+        <translation>Saldo futuro</translation>
+    </message>
+    <message>
+        <source>Lowest balance</source>
+        <translation>Saldo más bajo</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ComingDueDialog</name>
+    <message>
+        <source>Coming Due</source>
+        <translation>Vencimientos</translation>
+    </message>
+    <message>
+        <source>These scheduled entries are due and not yet posted. The checked ones are posted, each on its own date, as one change.</source>
+        <translation>Estos registros programados han vencido y aún no se han registrado. Los marcados se registran, cada uno en su fecha, en un solo cambio.</translation>
+    </message>
+    <message>
+        <source>Entries due</source>
+        <translation>Registros vencidos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Post &amp;due entries without asking</source>
+        <translation>Registrar los &amp;vencidos sin preguntar</translation>
+    </message>
+    <message>
+        <source>&amp;Post Checked</source>
+        <translation>&amp;Registrar marcados</translation>
+    </message>
+    <message>
+        <source>&amp;Not Now</source>
+        <translation>A&amp;hora no</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::DateSelector</name>
+    <message>
+        <source>Latest date</source>
+        <translation>Fecha más reciente</translation>
+    </message>
+    <message>
+        <source>The date - type it or pick it (Alt+Down)</source>
+        <translation>La fecha: escríbala o elíjala (Alt+Abajo)</translation>
+    </message>
+    <message>
+        <source>The latest date - type it or pick it (Alt+Down)</source>
+        <translation>La fecha más reciente: escríbala o elíjala (Alt+Abajo)</translation>
+    </message>
+    <message>
+        <source>Change date - 365 days lower</source>
+        <translation>Cambiar la fecha: 365 días antes</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days lower</source>
+        <translation>Cambiar la fecha: 30 días antes</translation>
+    </message>
+    <message>
+        <source>Change date - one day lower</source>
+        <translation>Cambiar la fecha: un día antes</translation>
+    </message>
+    <message>
+        <source>Change date - make today</source>
+        <translation>Cambiar la fecha: hoy</translation>
+    </message>
+    <message>
+        <source>Change date - one day higher</source>
+        <translation>Cambiar la fecha: un día después</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days higher</source>
+        <translation>Cambiar la fecha: 30 días después</translation>
+    </message>
+    <message>
+        <source>Change date - 365 days higher</source>
+        <translation>Cambiar la fecha: 365 días después</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>Acep&amp;tar</translation>
+    </message>
+    <message>
+        <source>Click to accept date shown</source>
+        <translation>Haga clic para aceptar la fecha mostrada</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit date selector</source>
+        <translation>Salir del selector de fecha</translation>
+    </message>
+    <message>
+        <source>Earliest date</source>
+        <translation>Fecha más antigua</translation>
+    </message>
+    <message>
+        <source>Date Selected &gt;&gt;&gt;</source>
+        <translation>Fecha elegida &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::EntryForm</name>
+    <message>
+        <source>Single or list of user-defined item(s). See Settings!</source>
+        <translation>Valor único o lista de valores propios. ¡Vea la Configuración!</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days lower</source>
+        <translation>Cambiar la fecha: 30 días antes</translation>
+    </message>
+    <message>
+        <source>Change date - one day lower</source>
+        <translation>Cambiar la fecha: un día antes</translation>
+    </message>
+    <message>
+        <source>Change date - one day higher</source>
+        <translation>Cambiar la fecha: un día después</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days higher</source>
+        <translation>Cambiar la fecha: 30 días después</translation>
+    </message>
+    <message>
+        <source>Date of the entry - type it or pick it (Alt+Down)</source>
+        <translation>Fecha del registro: escríbala o elíjala (Alt+Abajo)</translation>
+    </message>
+    <message>
+        <source>Change date - make today</source>
+        <translation>Cambiar la fecha: hoy</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unt</source>
+        <translation>Imp&amp;orte</translation>
+    </message>
+    <message>
+        <source>Amount of income or expense</source>
+        <translation>Importe del ingreso o del gasto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Category code - click list on right to change</source>
+        <translation>Código de categoría: haga clic en la lista de la derecha para cambiarlo</translation>
+    </message>
+    <message>
+        <source>Category name - click list on right to change</source>
+        <translation>Nombre de categoría: haga clic en la lista de la derecha para cambiarlo</translation>
+    </message>
+    <message>
+        <source>Category code</source>
+        <translation>Código de categoría</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Nombre de categoría</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Type a short note here - up to 60 characters</source>
+        <translation>Escriba aquí una nota breve (hasta 60 caracteres)</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>No&amp;ta</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list</source>
+        <translation>Quitar el valor de la lista de selección</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list of user field 1</source>
+        <translation>Quitar el valor de la lista del campo de usuario 1</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list of user field 2</source>
+        <translation>Quitar el valor de la lista del campo de usuario 2</translation>
+    </message>
+    <message>
+        <source>New &amp;Income</source>
+        <translation>Nuevo in&amp;greso</translation>
+    </message>
+    <message>
+        <source>Save new income record</source>
+        <translation>Guardar un nuevo ingreso</translation>
+    </message>
+    <message>
+        <source>New Ex&amp;pense</source>
+        <translation>Nue&amp;vo gasto</translation>
+    </message>
+    <message>
+        <source>Save new expense record</source>
+        <translation>Guardar un nuevo gasto</translation>
+    </message>
+    <message>
+        <source>Replace Inc&amp;ome</source>
+        <translation>R&amp;eemplazar ingreso</translation>
+    </message>
+    <message>
+        <source>Replace this record - save as income</source>
+        <translation>Reemplazar este registro: guardarlo como ingreso</translation>
+    </message>
+    <message>
+        <source>Replace E&amp;xpense</source>
+        <translation>Reempla&amp;zar gasto</translation>
+    </message>
+    <message>
+        <source>Replace this record - save as expense</source>
+        <translation>Reemplazar este registro: guardarlo como gasto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Delete record (CTRL-DEL)</source>
+        <translation>Eliminar el registro (Ctrl+Supr)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit record edit - no changes (ESC)</source>
+        <translation>Salir de la edición sin cambios (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::HelpWindow</name>
+    <message>
+        <source>Quillbank 3 Help</source>
+        <translation>Ayuda de Quillbank 3</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::MainGridModel</name>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Cleared: the bank has this entry</source>
+        <translation>Punteado: el banco tiene este registro</translation>
+    </message>
+    <message>
+        <source>Reconciled: agreed with a bank statement</source>
+        <translation>Conciliado: coincide con un extracto bancario</translation>
+    </message>
+    <message>
+        <source>Not cleared: the bank has not shown this entry yet</source>
+        <translation>Sin puntear: el banco aún no ha mostrado este registro</translation>
+    </message>
+    <message>
+        <source>Planned: the schedules will make this entry</source>
+        <translation>Previsto: las programaciones crearán este registro</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared: c the bank has the entry, R reconciled</source>
+        <translation>Punteado: c el banco tiene el registro, R conciliado</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBK3Config</name>
+    <message>
+        <source>Save List Items?</source>
+        <translation>¿Guardar valores?</translation>
+    </message>
+    <message>
+        <source>Check to save each item entered in this field</source>
+        <translation>Marque para guardar cada valor escrito en este campo</translation>
+    </message>
+    <message>
+        <source>Quillbank Configuration Settings</source>
+        <translation>Quillbank: configuración</translation>
+    </message>
+    <message>
+        <source>FY Starts &amp;Month ?</source>
+        <translation>&amp;Mes de inicio del ejercicio:</translation>
+    </message>
+    <message>
+        <source>First month of your fiscal year</source>
+        <translation>Primer mes de su ejercicio</translation>
+    </message>
+    <message>
+        <source>FY Starts &amp;Day?</source>
+        <translation>&amp;Día:</translation>
+    </message>
+    <message>
+        <source>First day of your fiscal year</source>
+        <translation>Primer día de su ejercicio</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Contraseña</translation>
+    </message>
+    <message>
+        <source>Start-up password - Max 10 characters</source>
+        <translation>Contraseña de inicio (máximo 10 caracteres)</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>Mos&amp;trar</translation>
+    </message>
+    <message>
+        <source>Show the password as typed</source>
+        <translation>Mostrar la contraseña tal como se escribe</translation>
+    </message>
+    <message>
+        <source>&amp;Owner Name</source>
+        <translation>&amp;Nombre del titular</translation>
+    </message>
+    <message>
+        <source>Your name, as the report headings show it - Max 40 characters</source>
+        <translation>Su nombre, tal como lo muestran los encabezados de los informes (máximo 40 caracteres)</translation>
+    </message>
+    <message>
+        <source>Name For User Field &amp;1</source>
+        <translation>Nombre del campo de usuario &amp;1</translation>
+    </message>
+    <message>
+        <source>Name for user-defined field #1 - Max 10 characters</source>
+        <translation>Nombre del campo de usuario n.º 1 (máximo 10 caracteres)</translation>
+    </message>
+    <message>
+        <source>Name For User Field &amp;2</source>
+        <translation>Nombre del campo de usuario &amp;2</translation>
+    </message>
+    <message>
+        <source>Name for user-defined field #2 - Max 10 characters</source>
+        <translation>Nombre del campo de usuario n.º 2 (máximo 10 caracteres)</translation>
+    </message>
+    <message>
+        <source>&amp;Editor</source>
+        <translation>&amp;Editor</translation>
+    </message>
+    <message>
+        <source>Leave blank to use Wordpad or Word</source>
+        <translation>Déjelo en blanco para usar el programa predeterminado de documentos</translation>
+    </message>
+    <message>
+        <source>&amp;Alt. Folder 1</source>
+        <translation>Carpeta &amp;alt. 1</translation>
+    </message>
+    <message>
+        <source>Alt. &amp;Folder 2</source>
+        <translation>Ca&amp;rpeta alt. 2</translation>
+    </message>
+    <message>
+        <source>Use Current</source>
+        <translation>Usar la actual</translation>
+    </message>
+    <message>
+        <source>Make the CURRENT folder Alternate 1</source>
+        <translation>Hacer de la carpeta ACTUAL la alternativa 1</translation>
+    </message>
+    <message>
+        <source>Make the CURRENT folder Alternate 2</source>
+        <translation>Hacer de la carpeta ACTUAL la alternativa 2</translation>
+    </message>
+    <message>
+        <source>Save List Items? (User Field 1)</source>
+        <translation>¿Guardar valores? (campo de usuario 1)</translation>
+    </message>
+    <message>
+        <source>Save List Items? (User Field 2)</source>
+        <translation>¿Guardar valores? (campo de usuario 2)</translation>
+    </message>
+    <message>
+        <source>Use Current (Alt. Folder 1)</source>
+        <translation>Usar la actual (carpeta alt. 1)</translation>
+    </message>
+    <message>
+        <source>Use Current (Alt. Folder 2)</source>
+        <translation>Usar la actual (carpeta alt. 2)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Quit Settings - save any changes</source>
+        <translation>Salir de la configuración guardando los cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit Settings without saving any changes</source>
+        <translation>Salir de la configuración sin guardar los cambios</translation>
+    </message>
+    <message>
+        <source>At Start &amp;Up Display...</source>
+        <translation>Mostrar al &amp;iniciar...</translation>
+    </message>
+    <message>
+        <source>Translated report &amp;captions</source>
+        <translation>Tít&amp;ulos de informes traducidos</translation>
+    </message>
+    <message>
+        <source>Reports show their captions in the language of the window; unchecked they stay English</source>
+        <translation>Los informes muestran sus títulos en el idioma de la ventana; sin marcar quedan en inglés</translation>
+    </message>
+    <message>
+        <source>Save path to alternate data folder</source>
+        <translation>Guardar la ruta de la carpeta de datos alternativa</translation>
+    </message>
+    <message>
+        <source>Full Fiscal Year</source>
+        <translation>Ejercicio completo</translation>
+    </message>
+    <message>
+        <source>Past 30 Days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Past 60 Days</source>
+        <translation>Últimos 60 días</translation>
+    </message>
+    <message>
+        <source>Past 90 Days</source>
+        <translation>Últimos 90 días</translation>
+    </message>
+    <message>
+        <source>Past 180 Days</source>
+        <translation>Últimos 180 días</translation>
+    </message>
+    <message>
+        <source>Past 1 Year</source>
+        <translation>Último año</translation>
+    </message>
+    <message>
+        <source>Past 2 Years</source>
+        <translation>Últimos 2 años</translation>
+    </message>
+    <message>
+        <source>Past 3 Years</source>
+        <translation>Últimos 3 años</translation>
+    </message>
+    <message>
+        <source>Past 4 Years</source>
+        <translation>Últimos 4 años</translation>
+    </message>
+    <message>
+        <source>Past 5 Years</source>
+        <translation>Últimos 5 años</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBKGame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Last score:</source>
+        <translation>Última puntuación:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Mejor puntuación:</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBK_3_Main</name>
+    <message>
+        <source>Double-click any line item to edit</source>
+        <translation>Haga doble clic en una línea para editarla</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>All Categories &lt;F8&gt;</source>
+        <translation>Todas las categorías &lt;F8&gt;</translation>
+    </message>
+    <message>
+        <source>Click to display all categories</source>
+        <translation>Haga clic para mostrar todas las categorías</translation>
+    </message>
+    <message>
+        <source>Double-click any category to narrow your view</source>
+        <translation>Haga doble clic en una categoría para acotar la vista</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Values of the user field</source>
+        <translation>Valores del campo de usuario</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ReconcileDialog</name>
+    <message>
+        <source>Reconcile with a Bank Statement</source>
+        <translation>Conciliar con un extracto bancario</translation>
+    </message>
+    <message>
+        <source>Statement end date</source>
+        <translation>Fecha final del extracto</translation>
+    </message>
+    <message>
+        <source>Ending balance</source>
+        <translation>Saldo final</translation>
+    </message>
+    <message>
+        <source>Opening balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>What the account held before the first entry the book marks cleared; typed the first time, then kept</source>
+        <translation>Lo que tenía la cuenta antes del primer registro punteado del libro; se escribe la primera vez y luego se conserva</translation>
+    </message>
+    <message>
+        <source>&amp;Show Entries</source>
+        <translation>&amp;Mostrar registros</translation>
+    </message>
+    <message>
+        <source>Statement &amp;end date:</source>
+        <translation>&amp;Fecha final del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement ending &amp;balance:</source>
+        <translation>&amp;Saldo final del extracto:</translation>
+    </message>
+    <message>
+        <source>&amp;Opening balance:</source>
+        <translation>Saldo &amp;inicial:</translation>
+    </message>
+    <message>
+        <source>Entries up to the end date; tick what the statement shows</source>
+        <translation>Registros hasta la fecha final; marque lo que muestra el extracto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Category of an adjustment entry</source>
+        <translation>Categoría de un registro de ajuste</translation>
+    </message>
+    <message>
+        <source>Book &amp;Difference...</source>
+        <translation>Registrar la &amp;diferencia...</translation>
+    </message>
+    <message>
+        <source>Book what is left over as an adjustment entry in the category beside</source>
+        <translation>Registrar lo que sobra como ajuste en la categoría de al lado</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Terminar</translation>
+    </message>
+    <message>
+        <source>Enabled when the difference is 0.00</source>
+        <translation>Disponible cuando la diferencia es 0,00</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Difference: </source>
+        <translation>Diferencia: </translation>
+    </message>
+    <message>
+        <source>Difference: type the end date and the balances</source>
+        <translation>Diferencia: escriba la fecha final y los saldos</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ReportMode</name>
+    <message>
+        <source>Highlight item and press DELETE key to remove from report</source>
+        <translation>Seleccione la línea y pulse Supr para quitarla del informe</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::TinyCalc</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Double-click to place in clipboard!</source>
+        <translation>¡Doble clic para copiarlo al portapapeles!</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>S&amp;umar</translation>
+    </message>
+    <message>
+        <source>&amp;Subtract</source>
+        <translation>&amp;Restar</translation>
+    </message>
+    <message>
+        <source>&amp;Multiply</source>
+        <translation>&amp;Multiplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Divide</source>
+        <translation>&amp;Dividir</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>result on &amp;top</source>
+        <translation>resul&amp;tado arriba</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::TypedDateBox</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Pick the date from a calendar (Alt+Down)</source>
+        <translation>Elegir la fecha en un calendario (Alt+Abajo)</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::qbk3Splash</name>
+    <message>
+        <source>Cashflow record - version 3.0</source>
+        <translation>Registro de caja – versión 3.0</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Contraseña</translation>
+    </message>
+    <message>
+        <source>Enter (optional) password here</source>
+        <translation>Escriba aquí la contraseña (opcional)</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>C&amp;ontinuar</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Haga clic para continuar</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Nothing to do!</source>
+        <translation>¡Nada que hacer!</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Error - operation aborted</source>
+        <translation>Error: operación cancelada</translation>
+    </message>
+    <message>
+        <source>What is the earliest date you wish to see?</source>
+        <translation>¿Cuál es la fecha más antigua que desea ver?</translation>
+    </message>
+    <message>
+        <source>What is the latest date you wish to see?</source>
+        <translation>¿Cuál es la fecha más reciente que desea ver?</translation>
+    </message>
+    <message>
+        <source>Please provide a date for these entries...</source>
+        <translation>Indique una fecha para estos registros...</translation>
+    </message>
+    <message>
+        <source>Please provide the last day of the forecast...</source>
+        <translation>Indique el último día de la previsión...</translation>
+    </message>
+    <message>
+        <source>Search for a complete word or phrase</source>
+        <translation>Buscar una palabra o frase completa</translation>
+    </message>
+    <message>
+        <source>Search for a word or phrase fragment</source>
+        <translation>Buscar un fragmento de palabra o frase</translation>
+    </message>
+    <message>
+        <source>Scheduled entries go into the book: quit macro edit or report mode first.</source>
+        <translation>Los registros programados van al libro: salga antes de la edición de macros o del modo de informe.</translation>
+    </message>
+    <message>
+        <source>No scheduled entry is due.</source>
+        <translation>No vence ningún registro programado.</translation>
+    </message>
+    <message>
+        <source>The forecast continues the record list: quit report mode first.</source>
+        <translation>La previsión continúa la lista de registros: salga antes del modo de informe.</translation>
+    </message>
+    <message>
+        <source>The forecast looks ahead: please choose a day after today.</source>
+        <translation>La previsión mira hacia delante: elija un día posterior a hoy.</translation>
+    </message>
+    <message>
+        <source>The Tool Tips will reappear the next time you start the program.</source>
+        <translation>La ayuda emergente volverá a aparecer la próxima vez que inicie el programa.</translation>
+    </message>
+    <message>
+        <source>Tool Tips On</source>
+        <translation>Ayuda emergente activada</translation>
+    </message>
+    <message>
+        <source>Please make sure your internet connection is active!</source>
+        <translation>¡Compruebe que su conexión a Internet está activa!</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Visit Brindlefold on the Web</source>
+        <translation>Visitar Brindlefold en la Web</translation>
+    </message>
+    <message>
+        <source>Could not find your Browser</source>
+        <translation>No se encontró su navegador</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>Navegador no encontrado</translation>
+    </message>
+    <message>
+        <source>Target and source are the same! Please select a different target folder.</source>
+        <translation>¡El destino y el origen son el mismo! Elija otra carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>Backup completed!</source>
+        <translation>¡Copia de seguridad terminada!</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Please type an amount such as -400 (money out) or 1,250.00 (money in).</source>
+        <translation>Escriba un importe como -400 (gasto) o 1.250,00 (ingreso).</translation>
+    </message>
+    <message>
+        <source>The categories have changed since this plan was read. Please press Revert and type the changes again; nothing has been saved.</source>
+        <translation>Las categorías han cambiado desde que se leyó este plan. Pulse Revertir y escriba de nuevo los cambios; no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>You must first build a list of items in order to generate a report. Please select categories and/or perform word searches to build your list.</source>
+        <translation>Para generar un informe primero debe crear una lista. Elija categorías o haga búsquedas de palabras para crearla.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>No hay ninguna impresora instalada.</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file instead?</source>
+        <translation>¿Guardar el informe como archivo PDF en su lugar?</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir informe</translation>
+    </message>
+    <message>
+        <source>There are no entries in this list to chart. Please choose a range, a category or a search that lists some.</source>
+        <translation>Esta lista no tiene registros para un gráfico. Elija un periodo, una categoría o una búsqueda que muestre alguno.</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Save the chart as a PDF document instead?</source>
+        <translation>No hay ninguna impresora instalada. ¿Guardar el gráfico como documento PDF en su lugar?</translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation>Imprimir gráfico</translation>
+    </message>
+    <message>
+        <source>Select a folder...</source>
+        <translation>Elija una carpeta...</translation>
+    </message>
+    <message>
+        <source>Select a file...</source>
+        <translation>Elija un archivo...</translation>
+    </message>
+</context>
 </TS>

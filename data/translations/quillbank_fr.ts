@@ -471,4 +471,1207 @@
         <translation>Graphiques de la liste du rapport</translation>
     </message>
 </context>
+<!-- generated below -->
+<context>
+    <name>qbk::BudgetWindow</name>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Fiscal &amp;year beginning in</source>
+        <translation>Exercice &amp;débutant en</translation>
+    </message>
+    <message>
+        <source>Type an amount a month, or one in "Every month" for all twelve; money out with a minus sign (-400).</source>
+        <translation>Saisir un montant par mois, ou un seul dans « Chaque mois » pour les douze ; les dépenses avec un signe moins (-400).</translation>
+    </message>
+    <message>
+        <source>Budget per category and month</source>
+        <translation>Budget par catégorie et par mois</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Budget against actual</source>
+        <translation>Budget et réel</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Text File...</source>
+        <translation>Fichier &amp;texte...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>&amp;Budget</translation>
+    </message>
+    <message>
+        <source>Budget and actual by category</source>
+        <translation>Budget et réel par catégorie</translation>
+    </message>
+    <message>
+        <source>Budget and actual month by month</source>
+        <translation>Budget et réel mois par mois</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <translation>&amp;Graphiques</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Chaque mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Réel</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Money that went OUT</source>
+        <translation>Argent SORTI</translation>
+    </message>
+    <message>
+        <source>Total Expense</source>
+        <translation>Total des dépenses</translation>
+    </message>
+    <message>
+        <source>Money that came IN</source>
+        <translation>Argent ENTRÉ</translation>
+    </message>
+    <message>
+        <source>Total Income</source>
+        <translation>Total des recettes</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> à </translation>
+    </message>
+    <message>
+        <source>Expense budget</source>
+        <translation>Budget des dépenses</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Income budget</source>
+        <translation>Budget des recettes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Recettes</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::CategoryFrameCommands</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Category code - up to ten characters</source>
+        <translation>Code de catégorie – dix caractères au plus</translation>
+    </message>
+    <message>
+        <source>Category name - up to 20 characters</source>
+        <translation>Nom de catégorie – 20 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Category description - up to 500 characters</source>
+        <translation>Description de la catégorie – 500 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Enre&amp;gistrer</translation>
+    </message>
+    <message>
+        <source>Save new category</source>
+        <translation>Enregistrer la nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Re&amp;place</source>
+        <translation>Remp&amp;lacer</translation>
+    </message>
+    <message>
+        <source>Replace category with new name and/or code</source>
+        <translation>Remplacer la catégorie par un nouveau nom ou code</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete this category</source>
+        <translation>Supprimer cette catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit category edit - no changes</source>
+        <translation>Quitter la modification de la catégorie – sans changement</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::CategoryGridModel</name>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ChartWindow</name>
+    <message>
+        <source>Charts - </source>
+        <translation>Graphiques – </translation>
+    </message>
+    <message>
+        <source>Money out</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Money in</source>
+        <translation>Recettes</translation>
+    </message>
+    <message>
+        <source>Pi&amp;e chart</source>
+        <translation>&amp;Secteurs</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>Affic&amp;her :</translation>
+    </message>
+    <message>
+        <source>Click a category to list its entries.</source>
+        <translation>Cliquer sur une catégorie pour lister ses écritures.</translation>
+    </message>
+    <message>
+        <source>By &amp;Category</source>
+        <translation>Par &amp;catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>So&amp;lde</translation>
+    </message>
+    <message>
+        <source>Balance &amp;Ahead</source>
+        <translation>Solde à &amp;venir</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Enregistrer l'image...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG, SVG or PDF file</source>
+        <translation>Enregistrer le graphique affiché en fichier PNG, SVG ou PDF</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>Copy the chart shown to the clipboard</source>
+        <translation>Copier le graphique affiché dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print the chart shown</source>
+        <translation>Imprimer le graphique affiché</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the charts</source>
+        <translation>Fermer les graphiques</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Week by Week</source>
+        <translation>Semaine par semaine</translation>
+    </message>
+    <message>
+        <source>Month by Month</source>
+        <translation>Mois par mois</translation>
+    </message>
+    <message>
+        <source>Year by Year</source>
+        <translation>Année par année</translation>
+    </message>
+    <message>
+        <source>Money out by category</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Money in by category</source>
+        <translation>Recettes par catégorie</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 % of %4)</source>
+        <translation>%1 : %2 (%3 % des %4)</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Recettes</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Below zero</source>
+        <translation>Sous zéro</translation>
+    </message>
+    <message>
+        <source>Balance Ahead</source>
+        <translation>Solde à venir</translation>
+    </message>
+    <message>
+        <source>Lowest balance</source>
+        <translation>Solde le plus bas</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ComingDueDialog</name>
+    <message>
+        <source>Coming Due</source>
+        <translation>Échéances</translation>
+    </message>
+    <message>
+        <source>These scheduled entries are due and not yet posted. The checked ones are posted, each on its own date, as one change.</source>
+        <translation>Ces écritures programmées sont échues et pas encore passées. Les écritures cochées sont passées, chacune à sa date, en une seule modification.</translation>
+    </message>
+    <message>
+        <source>Entries due</source>
+        <translation>Écritures échues</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Post &amp;due entries without asking</source>
+        <translation>Passer les écritures &amp;dues sans demander</translation>
+    </message>
+    <message>
+        <source>&amp;Post Checked</source>
+        <translation>&amp;Passer les cochées</translation>
+    </message>
+    <message>
+        <source>&amp;Not Now</source>
+        <translation>Plus &amp;tard</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::DateSelector</name>
+    <message>
+        <source>Latest date</source>
+        <translation>Date la plus récente</translation>
+    </message>
+    <message>
+        <source>The date - type it or pick it (Alt+Down)</source>
+        <translation>La date – la saisir ou la choisir (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>The latest date - type it or pick it (Alt+Down)</source>
+        <translation>La date la plus récente – la saisir ou la choisir (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>Change date - 365 days lower</source>
+        <translation>Changer la date – 365 jours plus tôt</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days lower</source>
+        <translation>Changer la date – 30 jours plus tôt</translation>
+    </message>
+    <message>
+        <source>Change date - one day lower</source>
+        <translation>Changer la date – un jour plus tôt</translation>
+    </message>
+    <message>
+        <source>Change date - make today</source>
+        <translation>Changer la date – aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Change date - one day higher</source>
+        <translation>Changer la date – un jour plus tard</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days higher</source>
+        <translation>Changer la date – 30 jours plus tard</translation>
+    </message>
+    <message>
+        <source>Change date - 365 days higher</source>
+        <translation>Changer la date – 365 jours plus tard</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Click to accept date shown</source>
+        <translation>Cliquer pour accepter la date affichée</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit date selector</source>
+        <translation>Quitter le choix de la date</translation>
+    </message>
+    <message>
+        <source>Earliest date</source>
+        <translation>Date la plus ancienne</translation>
+    </message>
+    <message>
+        <source>Date Selected &gt;&gt;&gt;</source>
+        <translation>Date choisie &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::EntryForm</name>
+    <message>
+        <source>Single or list of user-defined item(s). See Settings!</source>
+        <translation>Valeur unique ou liste de valeurs personnelles. Voir les Paramètres !</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days lower</source>
+        <translation>Changer la date – 30 jours plus tôt</translation>
+    </message>
+    <message>
+        <source>Change date - one day lower</source>
+        <translation>Changer la date – un jour plus tôt</translation>
+    </message>
+    <message>
+        <source>Change date - one day higher</source>
+        <translation>Changer la date – un jour plus tard</translation>
+    </message>
+    <message>
+        <source>Change date - 30 days higher</source>
+        <translation>Changer la date – 30 jours plus tard</translation>
+    </message>
+    <message>
+        <source>Date of the entry - type it or pick it (Alt+Down)</source>
+        <translation>Date de l'écriture – la saisir ou la choisir (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>Change date - make today</source>
+        <translation>Changer la date – aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unt</source>
+        <translation>M&amp;ontant</translation>
+    </message>
+    <message>
+        <source>Amount of income or expense</source>
+        <translation>Montant de la recette ou de la dépense</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Category code - click list on right to change</source>
+        <translation>Code de catégorie – cliquer dans la liste à droite pour le changer</translation>
+    </message>
+    <message>
+        <source>Category name - click list on right to change</source>
+        <translation>Nom de catégorie – cliquer dans la liste à droite pour le changer</translation>
+    </message>
+    <message>
+        <source>Category code</source>
+        <translation>Code de catégorie</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Nom de catégorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type a short note here - up to 60 characters</source>
+        <translation>Saisir ici une courte note – 60 caractères au plus</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>No&amp;te</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list</source>
+        <translation>Retirer la valeur de la liste de choix</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list of user field 1</source>
+        <translation>Retirer la valeur de la liste du champ utilisateur 1</translation>
+    </message>
+    <message>
+        <source>Remove item from pick list of user field 2</source>
+        <translation>Retirer la valeur de la liste du champ utilisateur 2</translation>
+    </message>
+    <message>
+        <source>New &amp;Income</source>
+        <translation>No&amp;uvelle recette</translation>
+    </message>
+    <message>
+        <source>Save new income record</source>
+        <translation>Enregistrer une nouvelle recette</translation>
+    </message>
+    <message>
+        <source>New Ex&amp;pense</source>
+        <translation>Nou&amp;velle dépense</translation>
+    </message>
+    <message>
+        <source>Save new expense record</source>
+        <translation>Enregistrer une nouvelle dépense</translation>
+    </message>
+    <message>
+        <source>Replace Inc&amp;ome</source>
+        <translation>Remp&amp;lacer la recette</translation>
+    </message>
+    <message>
+        <source>Replace this record - save as income</source>
+        <translation>Remplacer cette écriture – l'enregistrer comme recette</translation>
+    </message>
+    <message>
+        <source>Replace E&amp;xpense</source>
+        <translation>Remplacer la &amp;dépense</translation>
+    </message>
+    <message>
+        <source>Replace this record - save as expense</source>
+        <translation>Remplacer cette écriture – l'enregistrer comme dépense</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete record (CTRL-DEL)</source>
+        <translation>Supprimer l'écriture (Ctrl+Suppr)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>F&amp;ermer</translation>
+    </message>
+    <message>
+        <source>Quit record edit - no changes (ESC)</source>
+        <translation>Quitter la modification – sans changement (Échap)</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::HelpWindow</name>
+    <message>
+        <source>Quillbank 3 Help</source>
+        <translation>Aide de Quillbank 3</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::MainGridModel</name>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Cleared: the bank has this entry</source>
+        <translation>Pointée : la banque a cette écriture</translation>
+    </message>
+    <message>
+        <source>Reconciled: agreed with a bank statement</source>
+        <translation>Rapprochée : concorde avec un relevé bancaire</translation>
+    </message>
+    <message>
+        <source>Not cleared: the bank has not shown this entry yet</source>
+        <translation>Non pointée : la banque n'a pas encore montré cette écriture</translation>
+    </message>
+    <message>
+        <source>Planned: the schedules will make this entry</source>
+        <translation>Prévue : les échéanciers créeront cette écriture</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Cleared: c the bank has the entry, R reconciled</source>
+        <translation>Pointée : c la banque a l'écriture, R rapprochée</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBK3Config</name>
+    <message>
+        <source>Save List Items?</source>
+        <translation>Garder les valeurs ?</translation>
+    </message>
+    <message>
+        <source>Check to save each item entered in this field</source>
+        <translation>Cocher pour garder chaque valeur saisie dans ce champ</translation>
+    </message>
+    <message>
+        <source>Quillbank Configuration Settings</source>
+        <translation>Quillbank – Paramètres</translation>
+    </message>
+    <message>
+        <source>FY Starts &amp;Month ?</source>
+        <translation>&amp;Mois de début de l'exercice ?</translation>
+    </message>
+    <message>
+        <source>First month of your fiscal year</source>
+        <translation>Premier mois de votre exercice</translation>
+    </message>
+    <message>
+        <source>FY Starts &amp;Day?</source>
+        <translation>&amp;Jour ?</translation>
+    </message>
+    <message>
+        <source>First day of your fiscal year</source>
+        <translation>Premier jour de votre exercice</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>Mot de &amp;passe</translation>
+    </message>
+    <message>
+        <source>Start-up password - Max 10 characters</source>
+        <translation>Mot de passe au démarrage – 10 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>Affic&amp;her</translation>
+    </message>
+    <message>
+        <source>Show the password as typed</source>
+        <translation>Afficher le mot de passe tel que saisi</translation>
+    </message>
+    <message>
+        <source>&amp;Owner Name</source>
+        <translation>Nom du &amp;titulaire</translation>
+    </message>
+    <message>
+        <source>Your name, as the report headings show it - Max 40 characters</source>
+        <translation>Votre nom, tel que l'affichent les en-têtes des rapports – 40 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Name For User Field &amp;1</source>
+        <translation>Nom du champ utilisateur &amp;1</translation>
+    </message>
+    <message>
+        <source>Name for user-defined field #1 - Max 10 characters</source>
+        <translation>Nom du champ utilisateur nº 1 – 10 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Name For User Field &amp;2</source>
+        <translation>Nom du champ utilisateur &amp;2</translation>
+    </message>
+    <message>
+        <source>Name for user-defined field #2 - Max 10 characters</source>
+        <translation>Nom du champ utilisateur nº 2 – 10 caractères au plus</translation>
+    </message>
+    <message>
+        <source>&amp;Editor</source>
+        <translation>Édit&amp;eur</translation>
+    </message>
+    <message>
+        <source>Leave blank to use Wordpad or Word</source>
+        <translation>Laisser vide pour utiliser le programme par défaut des documents</translation>
+    </message>
+    <message>
+        <source>&amp;Alt. Folder 1</source>
+        <translation>Dossier &amp;alt. 1</translation>
+    </message>
+    <message>
+        <source>Alt. &amp;Folder 2</source>
+        <translation>D&amp;ossier alt. 2</translation>
+    </message>
+    <message>
+        <source>Use Current</source>
+        <translation>Dossier actuel</translation>
+    </message>
+    <message>
+        <source>Make the CURRENT folder Alternate 1</source>
+        <translation>Faire du dossier ACTUEL le dossier secondaire 1</translation>
+    </message>
+    <message>
+        <source>Make the CURRENT folder Alternate 2</source>
+        <translation>Faire du dossier ACTUEL le dossier secondaire 2</translation>
+    </message>
+    <message>
+        <source>Save List Items? (User Field 1)</source>
+        <translation>Garder les valeurs ? (champ utilisateur 1)</translation>
+    </message>
+    <message>
+        <source>Save List Items? (User Field 2)</source>
+        <translation>Garder les valeurs ? (champ utilisateur 2)</translation>
+    </message>
+    <message>
+        <source>Use Current (Alt. Folder 1)</source>
+        <translation>Dossier actuel (dossier alt. 1)</translation>
+    </message>
+    <message>
+        <source>Use Current (Alt. Folder 2)</source>
+        <translation>Dossier actuel (dossier alt. 2)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Enregi&amp;strer</translation>
+    </message>
+    <message>
+        <source>Quit Settings - save any changes</source>
+        <translation>Quitter les Paramètres – enregistrer les changements</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit Settings without saving any changes</source>
+        <translation>Quitter les Paramètres sans enregistrer les changements</translation>
+    </message>
+    <message>
+        <source>At Start &amp;Up Display...</source>
+        <translation>Afficher au &amp;démarrage...</translation>
+    </message>
+    <message>
+        <source>Translated report &amp;captions</source>
+        <translation>&amp;Intitulés des rapports traduits</translation>
+    </message>
+    <message>
+        <source>Reports show their captions in the language of the window; unchecked they stay English</source>
+        <translation>Les rapports affichent leurs intitulés dans la langue de la fenêtre ; sinon ils restent en anglais</translation>
+    </message>
+    <message>
+        <source>Save path to alternate data folder</source>
+        <translation>Enregistrer le chemin du dossier de données secondaire</translation>
+    </message>
+    <message>
+        <source>Full Fiscal Year</source>
+        <translation>Exercice complet</translation>
+    </message>
+    <message>
+        <source>Past 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Past 60 Days</source>
+        <translation>60 derniers jours</translation>
+    </message>
+    <message>
+        <source>Past 90 Days</source>
+        <translation>90 derniers jours</translation>
+    </message>
+    <message>
+        <source>Past 180 Days</source>
+        <translation>180 derniers jours</translation>
+    </message>
+    <message>
+        <source>Past 1 Year</source>
+        <translation>Dernière année</translation>
+    </message>
+    <message>
+        <source>Past 2 Years</source>
+        <translation>2 dernières années</translation>
+    </message>
+    <message>
+        <source>Past 3 Years</source>
+        <translation>3 dernières années</translation>
+    </message>
+    <message>
+        <source>Past 4 Years</source>
+        <translation>4 dernières années</translation>
+    </message>
+    <message>
+        <source>Past 5 Years</source>
+        <translation>5 dernières années</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBKGame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Last score:</source>
+        <translation>Dernier score :</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Meilleur score :</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::QBK_3_Main</name>
+    <message>
+        <source>Double-click any line item to edit</source>
+        <translation>Double-cliquer sur une ligne pour la modifier</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Écritures</translation>
+    </message>
+    <message>
+        <source>All Categories &lt;F8&gt;</source>
+        <translation>Toutes les catégories &lt;F8&gt;</translation>
+    </message>
+    <message>
+        <source>Click to display all categories</source>
+        <translation>Cliquer pour afficher toutes les catégories</translation>
+    </message>
+    <message>
+        <source>Double-click any category to narrow your view</source>
+        <translation>Double-cliquer sur une catégorie pour restreindre l'affichage</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Values of the user field</source>
+        <translation>Valeurs du champ utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ReconcileDialog</name>
+    <message>
+        <source>Reconcile with a Bank Statement</source>
+        <translation>Rapprocher avec un relevé bancaire</translation>
+    </message>
+    <message>
+        <source>Statement end date</source>
+        <translation>Date de fin du relevé</translation>
+    </message>
+    <message>
+        <source>Ending balance</source>
+        <translation>Solde final</translation>
+    </message>
+    <message>
+        <source>Opening balance</source>
+        <translation>Solde d'ouverture</translation>
+    </message>
+    <message>
+        <source>What the account held before the first entry the book marks cleared; typed the first time, then kept</source>
+        <translation>Ce que le compte contenait avant la première écriture pointée du livre ; saisi la première fois, puis conservé</translation>
+    </message>
+    <message>
+        <source>&amp;Show Entries</source>
+        <translation>Afficher les é&amp;critures</translation>
+    </message>
+    <message>
+        <source>Statement &amp;end date:</source>
+        <translation>Date de &amp;fin du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement ending &amp;balance:</source>
+        <translation>&amp;Solde final du relevé :</translation>
+    </message>
+    <message>
+        <source>&amp;Opening balance:</source>
+        <translation>Solde d'&amp;ouverture :</translation>
+    </message>
+    <message>
+        <source>Entries up to the end date; tick what the statement shows</source>
+        <translation>Écritures jusqu'à la date de fin ; cocher ce que montre le relevé</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Category of an adjustment entry</source>
+        <translation>Catégorie d'une écriture d'ajustement</translation>
+    </message>
+    <message>
+        <source>Book &amp;Difference...</source>
+        <translation>Comptabiliser la &amp;différence...</translation>
+    </message>
+    <message>
+        <source>Book what is left over as an adjustment entry in the category beside</source>
+        <translation>Comptabiliser le reste comme écriture d'ajustement dans la catégorie voisine</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+    <message>
+        <source>Enabled when the difference is 0.00</source>
+        <translation>Possible quand la différence est de 0,00</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Difference: </source>
+        <translation>Différence : </translation>
+    </message>
+    <message>
+        <source>Difference: type the end date and the balances</source>
+        <translation>Différence : saisir la date de fin et les soldes</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::ReportMode</name>
+    <message>
+        <source>Highlight item and press DELETE key to remove from report</source>
+        <translation>Sélectionner la ligne et appuyer sur Suppr pour la retirer du rapport</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::TinyCalc</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Double-click to place in clipboard!</source>
+        <translation>Double-cliquer pour le copier dans le presse-papiers !</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Additionner</translation>
+    </message>
+    <message>
+        <source>&amp;Subtract</source>
+        <translation>&amp;Soustraire</translation>
+    </message>
+    <message>
+        <source>&amp;Multiply</source>
+        <translation>&amp;Multiplier</translation>
+    </message>
+    <message>
+        <source>&amp;Divide</source>
+        <translation>&amp;Diviser</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>result on &amp;top</source>
+        <translation>résultat en &amp;haut</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::TypedDateBox</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Pick the date from a calendar (Alt+Down)</source>
+        <translation>Choisir la date dans un calendrier (Alt+Bas)</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::qbk3Splash</name>
+    <message>
+        <source>Cashflow record - version 3.0</source>
+        <translation>Suivi de trésorerie – version 3.0</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>Mot de &amp;passe</translation>
+    </message>
+    <message>
+        <source>Enter (optional) password here</source>
+        <translation>Saisir ici le mot de passe (facultatif)</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Cliquer pour continuer</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Nothing to do!</source>
+        <translation>Rien à faire !</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>Error - operation aborted</source>
+        <translation>Erreur – opération abandonnée</translation>
+    </message>
+    <message>
+        <source>What is the earliest date you wish to see?</source>
+        <translation>Quelle est la date la plus ancienne à afficher ?</translation>
+    </message>
+    <message>
+        <source>What is the latest date you wish to see?</source>
+        <translation>Quelle est la date la plus récente à afficher ?</translation>
+    </message>
+    <message>
+        <source>Please provide a date for these entries...</source>
+        <translation>Veuillez indiquer une date pour ces écritures...</translation>
+    </message>
+    <message>
+        <source>Please provide the last day of the forecast...</source>
+        <translation>Veuillez indiquer le dernier jour de la prévision...</translation>
+    </message>
+    <message>
+        <source>Search for a complete word or phrase</source>
+        <translation>Rechercher un mot ou une expression entière</translation>
+    </message>
+    <message>
+        <source>Search for a word or phrase fragment</source>
+        <translation>Rechercher un fragment de mot ou d'expression</translation>
+    </message>
+    <message>
+        <source>Scheduled entries go into the book: quit macro edit or report mode first.</source>
+        <translation>Les écritures programmées vont dans le livre : quittez d'abord la modification de macro ou le mode rapport.</translation>
+    </message>
+    <message>
+        <source>No scheduled entry is due.</source>
+        <translation>Aucune écriture programmée n'est échue.</translation>
+    </message>
+    <message>
+        <source>The forecast continues the record list: quit report mode first.</source>
+        <translation>La prévision prolonge la liste des écritures : quittez d'abord le mode rapport.</translation>
+    </message>
+    <message>
+        <source>The forecast looks ahead: please choose a day after today.</source>
+        <translation>La prévision regarde vers l'avenir : veuillez choisir un jour après aujourd'hui.</translation>
+    </message>
+    <message>
+        <source>The Tool Tips will reappear the next time you start the program.</source>
+        <translation>Les info-bulles réapparaîtront au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Tool Tips On</source>
+        <translation>Info-bulles activées</translation>
+    </message>
+    <message>
+        <source>Please make sure your internet connection is active!</source>
+        <translation>Veuillez vérifier que votre connexion Internet est active !</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Continuer ?</translation>
+    </message>
+    <message>
+        <source>Visit Brindlefold on the Web</source>
+        <translation>Visiter Brindlefold sur le Web</translation>
+    </message>
+    <message>
+        <source>Could not find your Browser</source>
+        <translation>Votre navigateur est introuvable</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>Navigateur introuvable</translation>
+    </message>
+    <message>
+        <source>Target and source are the same! Please select a different target folder.</source>
+        <translation>La cible et la source sont identiques ! Veuillez choisir un autre dossier cible.</translation>
+    </message>
+    <message>
+        <source>Backup completed!</source>
+        <translation>Sauvegarde terminée !</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Please type an amount such as -400 (money out) or 1,250.00 (money in).</source>
+        <translation>Veuillez saisir un montant comme -400 (dépense) ou 1 250,00 (recette).</translation>
+    </message>
+    <message>
+        <source>The categories have changed since this plan was read. Please press Revert and type the changes again; nothing has been saved.</source>
+        <translation>Les catégories ont changé depuis la lecture de ce plan. Veuillez cliquer sur Rétablir et saisir à nouveau les changements ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>You must first build a list of items in order to generate a report. Please select categories and/or perform word searches to build your list.</source>
+        <translation>Pour produire un rapport, il faut d'abord constituer une liste. Veuillez choisir des catégories ou lancer des recherches pour la remplir.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Aucune imprimante n'est installée.</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file instead?</source>
+        <translation>Enregistrer plutôt le rapport en fichier PDF ?</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>There are no entries in this list to chart. Please choose a range, a category or a search that lists some.</source>
+        <translation>Cette liste ne contient aucune écriture à représenter. Veuillez choisir une période, une catégorie ou une recherche qui en affiche.</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Save the chart as a PDF document instead?</source>
+        <translation>Aucune imprimante n'est installée. Enregistrer plutôt le graphique en document PDF ?</translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation>Imprimer le graphique</translation>
+    </message>
+    <message>
+        <source>Select a folder...</source>
+        <translation>Choisir un dossier...</translation>
+    </message>
+    <message>
+        <source>Select a file...</source>
+        <translation>Choisir un fichier...</translation>
+    </message>
+</context>
 </TS>

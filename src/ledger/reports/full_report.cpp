@@ -9,36 +9,51 @@
 namespace qbk {
 namespace {
 
-// Pieces of the wide line items' heading: date and amount headings with "Note" padded
-// to the note's width, or without it.
-const std::string kWideDetailsLong = "Date               Amount  Note" + std::string(57, ' ');
-constexpr std::string_view kWideDetailsShort = "Date               Amount  ";
+// The line items' headings: the date heading, then the amount heading ending where the
+// amounts end (column 23, or 25 in the wide layout), then "Note" (padded to the note's
+// width when user fields follow it).
+constexpr std::size_t kNarrowAmountEnd = 23, kWideAmountEnd = 25, kNoteWidth = 61;
+
+std::string dateAndAmount(const ReportCaptions& c, std::size_t amountEnd) {
+    const std::size_t amount = captionWidth(c.amount);
+    return padCaption(c.date, amountEnd > amount ? amountEnd - amount : 0) + std::string(c.amount) +
+           "  ";
+}
 
 void writeHeader(std::string& out, const ReportHeading& heading, const ReportSources& s,
                  std::string_view beforePrinted, std::size_t ruleWidth) {
     const RegionalSettings& rs = s.regional;
-    addLine(out, "Cashflow Record for " + fieldText(s.settings.ownerName()) +
-                     std::string(beforePrinted) + "Printed: " + rs.shortDate(heading.today));
+    const ReportCaptions& c = s.captions;
+    addLine(out, std::string(c.cashflowRecordFor) + fieldText(s.settings.ownerName()) +
+                     std::string(beforePrinted) + std::string(c.printed) +
+                     rs.shortDate(heading.today));
     addRule(out, ruleWidth);
-    addLine(out, "Searched the period " + heading.rangeStart + " through " + heading.rangeEnd +
-                     ", inclusive.");
-    addLine(out, "Records found span  " + rs.shortDate(heading.firstEntry) + " through " +
-                     rs.shortDate(heading.lastEntry) + ", inclusive.");
+    // The two lines' dates stand one above the other.
+    const std::size_t column =
+        std::max(captionWidth(c.searchedPeriod), captionWidth(c.recordsSpan));
+    addLine(out, padCaption(c.searchedPeriod, column) + heading.rangeStart +
+                     std::string(c.through) + heading.rangeEnd + std::string(c.inclusive));
+    addLine(out, padCaption(c.recordsSpan, column) + rs.shortDate(heading.firstEntry) +
+                     std::string(c.through) + rs.shortDate(heading.lastEntry) +
+                     std::string(c.inclusive));
     addRule(out, ruleWidth);
 }
 
 void writeItems(std::string& out, const ReportSources& s, const CategoryIndex& index, bool wide) {
+    const ReportCaptions& c = s.captions;
     const UserFieldColumns columns(s.settings.gridOrder());
-    const std::string heading =
-        wide ? columns.heading(kWideDetailsLong, kWideDetailsShort,
-                               fieldText(s.settings.udf1Name()), fieldText(s.settings.udf2Name()))
-             : std::string("Date             Amount  Note");
+    const std::string wideShort = dateAndAmount(c, kWideAmountEnd);
+    const std::string heading = wide ? columns.heading(wideShort + padCaption(c.note, kNoteWidth),
+                                                       wideShort, fieldText(s.settings.udf1Name()),
+                                                       fieldText(s.settings.udf2Name()), c.note)
+                                     : dateAndAmount(c, kNarrowAmountEnd) + std::string(c.note);
     std::string line;
     for (const CategoryRecord& category : s.categories) {
         const CategoryGroup* group = index.find(category);
         if (group == nullptr) continue;
         addLine(out, "");
-        addLine(out, "Category: " + fitField(category.catName, category_layout::kCatNameWidth));
+        addLine(out, std::string(c.category) + ": " +
+                         fitField(category.catName, category_layout::kCatNameWidth));
         addLine(out, "");
         addLine(out, heading);
         addLine(out, "");
@@ -60,19 +75,19 @@ void writeItems(std::string& out, const ReportSources& s, const CategoryIndex& i
 void writeDetails(std::string& out, const ReportSources& s, std::size_t ruleWidth, bool wide) {
     addLine(out, "");
     addRule(out, ruleWidth);
-    addLine(out, "   Expense Line Items...");
+    addLine(out, "   " + std::string(s.captions.expenseLineItems));
     addRule(out, ruleWidth);
     writeItems(out, s, s.expense, wide);
     addLine(out, "");
     addRule(out, ruleWidth);
-    addLine(out, "   Income Line Items...");
+    addLine(out, "   " + std::string(s.captions.incomeLineItems));
     addRule(out, ruleWidth);
     writeItems(out, s, s.income, wide);
 }
 
-void writeEnd(std::string& out, std::size_t ruleWidth) {
+void writeEnd(std::string& out, std::size_t ruleWidth, const ReportCaptions& c) {
     addRule(out, ruleWidth);
-    addLine(out, "   End of report");
+    addLine(out, "   " + std::string(c.endOfReport));
 }
 
 }  // namespace
@@ -103,12 +118,12 @@ void WriteWideDetails(std::string& out, const ReportSources& s) {
     writeDetails(out, s, kWideRuleWidth, true);
 }
 
-void WriteReportEnd(std::string& out) {
-    writeEnd(out, kNarrowRuleWidth);
+void WriteReportEnd(std::string& out, const ReportCaptions& captions) {
+    writeEnd(out, kNarrowRuleWidth, captions);
 }
 
-void WriteWideReportEnd(std::string& out) {
-    writeEnd(out, kWideRuleWidth);
+void WriteWideReportEnd(std::string& out, const ReportCaptions& captions) {
+    writeEnd(out, kWideRuleWidth, captions);
 }
 
 }  // namespace qbk

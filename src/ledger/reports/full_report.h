@@ -35,9 +35,9 @@ void WriteWideReportHeader(std::string& out, const ReportHeading& heading, const
 void WriteDetails(std::string& out, const ReportSources& s);
 void WriteWideDetails(std::string& out, const ReportSources& s);
 
-// WriteReportEnd / WriteWideReportEnd: a rule and "   End of report".
-void WriteReportEnd(std::string& out);
-void WriteWideReportEnd(std::string& out);
+// WriteReportEnd / WriteWideReportEnd: a rule and "   End of report" (in `captions`).
+void WriteReportEnd(std::string& out, const ReportCaptions& captions = reportCaptions(""));
+void WriteWideReportEnd(std::string& out, const ReportCaptions& captions = reportCaptions(""));
 
 }  // namespace qbk
 

@@ -7,7 +7,9 @@
 // as a tab (the left margin) followed by the line. When the report ends exactly at the
 // end of a page, a last job holds only the 3 empty lines. Each page with report lines
 // carries its number and the number of such pages in its setup, printed at its foot
-// outside those lines; the last empty job carries none.
+// outside those lines; the last empty job carries none. A page does not end with a
+// heading (a rule, a section's title, a category's line, a column heading): the headings
+// at its foot begin the next page, with the first line they head.
 #ifndef QBK_REPORTS_PRINT_PAGES_H_
 #define QBK_REPORTS_PRINT_PAGES_H_
 

@@ -22,24 +22,24 @@ std::string reportText(ReportKind kind, const ReportHeading& heading,
         case ReportKind::Summary:
             WriteReportHeader(out, heading, sources);
             WriteSummary(out, sources);
-            WriteReportEnd(out);
+            WriteReportEnd(out, sources.captions);
             break;
         case ReportKind::Full:
             WriteReportHeader(out, heading, sources);
             WriteSummary(out, sources);
             WriteDetails(out, sources);
-            WriteReportEnd(out);
+            WriteReportEnd(out, sources.captions);
             break;
         case ReportKind::WideSummary:
             WriteWideReportHeader(out, heading, sources);
             WriteWideSummary(out, sources);
-            WriteWideReportEnd(out);
+            WriteWideReportEnd(out, sources.captions);
             break;
         case ReportKind::WideFull:
             WriteWideReportHeader(out, heading, sources);
             WriteWideSummary(out, sources);
             WriteWideDetails(out, sources);
-            WriteWideReportEnd(out);
+            WriteWideReportEnd(out, sources.captions);
             break;
     }
     return out;
@@ -54,7 +54,8 @@ std::optional<std::string> buildReport(const ReportPaths& paths, const ReportReq
 
     const ReportSplit split = splitReportList(reportList, request.rowStamps);
     const std::vector<CategoryRecord> categories = readCategories(request.categoryFilePath);
-    const ReportSources sources(categories, split, request.settings, request.regional);
+    const ReportSources sources(categories, split, request.settings, request.regional,
+                                reportCaptions(request.captionLanguage));
     ReportHeading heading{request.rangeStart, request.rangeEnd, request.today, 0, 0};
     setEntrySpan(heading, reportList);
     std::string text = reportText(request.kind, heading, sources);

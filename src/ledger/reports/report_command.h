@@ -40,6 +40,8 @@ struct ReportRequest {
     std::string rangeStart;  // the displayed range as its date texts
     std::string rangeEnd;
     DaySerial today = 0;
+    // The language of the captions ("de", "fr", "es"); empty for the English ones.
+    std::string captionLanguage;
 };
 
 // A report command. nullopt when the report list file holds no entry (the caller shows

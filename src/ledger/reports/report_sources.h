@@ -8,6 +8,7 @@
 #include "platform/regional.h"
 #include "reports/category_totals.h"
 #include "reports/money_text.h"
+#include "reports/report_captions.h"
 #include "reports/report_files.h"
 #include "store/category_record.h"
 #include "store/settings_record.h"
@@ -15,25 +16,29 @@
 namespace qbk {
 
 // The category file's records in file order, the split of the report list, the
-// settings (OwnerName, GridOrder, UDF1Name, UDF2Name) and the regional settings. Holds
+// settings (OwnerName, GridOrder, UDF1Name, UDF2Name), the regional settings and the
+// captions (English unless the user chose translated ones). Holds
 // references: the arguments must outlive it.
 class ReportSources {
   public:
     ReportSources(const std::vector<CategoryRecord>& categoryRecords, const ReportSplit& split,
-                  const SettingsRecord& settingsRecord, const RegionalSettings& regionalSettings)
+                  const SettingsRecord& settingsRecord, const RegionalSettings& regionalSettings,
+                  const ReportCaptions& reportCaptions = qbk::reportCaptions(""))
         : categories(categoryRecords),
           settings(settingsRecord),
           regional(regionalSettings),
           income(split.income),
           expense(split.expense),
           todo(split.todo),
-          moneyWidth(qbk::moneyWidth(regionalSettings)) {}
+          moneyWidth(qbk::moneyWidth(regionalSettings)),
+          captions(reportCaptions) {}
 
     const std::vector<CategoryRecord>& categories;
     const SettingsRecord& settings;
     const RegionalSettings& regional;
     const CategoryIndex income, expense, todo;
     const std::size_t moneyWidth;  // w of MoneyRight
+    const ReportCaptions& captions;
 
     std::string money(Money amount) const { return MoneyRight(amount, regional, moneyWidth); }
 };

@@ -7,13 +7,19 @@
 namespace qbk {
 namespace {
 
-constexpr std::string_view kColumnHeading =
-    "   Category                  Sub Total             Graph";
+// "   Category                  Sub Total             Graph" in English.
+std::string columnHeading(const ReportCaptions& c) {
+    return "   " + padCaption(c.category, 26) + padCaption(c.subTotal, 22) + std::string(c.graph);
+}
 
-// Pieces of the wide open items' heading: the date heading with "Note" padded to the
-// note's width, or without it.
-const std::string kWideItemsLong = "   Date           Note" + std::string(57, ' ');
-constexpr std::string_view kWideItemsShort = "   Date           ";
+// A money line's caption, "   Total Expense:        ", the money after it.
+std::string moneyCaption(std::string_view caption) {
+    return "   " + padCaption(caption, 22);
+}
+
+// The wide open items' heading starts with the date heading padded to the date's
+// column, then "Note" padded to the note's width when it comes first.
+constexpr std::size_t kWideDateWidth = 15, kNoteWidth = 61, kNarrowDateWidth = 12;
 // Between an item's date and its fields in the wide layout.
 constexpr std::string_view kWideItemGap = "     ";
 
@@ -41,17 +47,20 @@ void writeCategoryLines(std::string& out, const ReportSources& s, const Category
 }
 
 void writeOpenItems(std::string& out, const ReportSources& s, const Layout& layout) {
+    const ReportCaptions& c = s.captions;
     const UserFieldColumns columns(s.settings.gridOrder());
+    const std::string shortPrefix = "   " + padCaption(c.date, kWideDateWidth);
     const std::string heading =
-        layout.userFields
-            ? columns.heading(kWideItemsLong, kWideItemsShort, fieldText(s.settings.udf1Name()),
-                              fieldText(s.settings.udf2Name()))
-            : std::string("   Date        Note");
+        layout.userFields ? columns.heading(shortPrefix + padCaption(c.note, kNoteWidth),
+                                            shortPrefix, fieldText(s.settings.udf1Name()),
+                                            fieldText(s.settings.udf2Name()), c.note)
+                          : "   " + padCaption(c.date, kNarrowDateWidth) + std::string(c.note);
     for (const CategoryRecord& category : s.categories) {
         const CategoryGroup* group = s.todo.find(category);
         if (group == nullptr) continue;
         addLine(out, "");
-        addLine(out, "   Category: " + fitField(category.catName, category_layout::kCatNameWidth));
+        addLine(out, "   " + std::string(c.category) + ": " +
+                         fitField(category.catName, category_layout::kCatNameWidth));
         addLine(out, "");
         addLine(out, heading);
         addLine(out, "");
@@ -75,33 +84,35 @@ void writeSummary(std::string& out, const ReportSources& s, const Layout& layout
     const Money totalIncome = TotalUp(s.income.content());
     const Money totalExpense = TotalUp(s.expense.content());
 
-    addLine(out, " --- Summary of money that went OUT ---");
+    const ReportCaptions& c = s.captions;
+    const std::string kColumnHeading = columnHeading(c);
+    addLine(out, c.summaryOut);
     addLine(out, "");
     addLine(out, kColumnHeading);
     addLine(out, "");
     writeCategoryLines(out, s, s.expense, totalExpense, layout);
     addLine(out, "");
-    addLine(out, "   Total Expense:        " + s.money(totalExpense));
+    addLine(out, moneyCaption(c.totalExpense) + s.money(totalExpense));
     addLine(out, "");
 
-    addLine(out, " --- Summary of money that came IN ---");
+    addLine(out, c.summaryIn);
     addLine(out, "");
     addLine(out, kColumnHeading);
     addLine(out, "");
     writeCategoryLines(out, s, s.income, totalIncome, layout);
     addLine(out, "");
-    addLine(out, "   Total Income :        " + s.money(totalIncome));
+    addLine(out, moneyCaption(c.totalIncome) + s.money(totalIncome));
     addLine(out, "");
 
     const Money spent = totalExpense.abs();
     if (totalIncome > spent)
-        addLine(out, "   A SURPLUS of          " + s.money(totalIncome - spent));
+        addLine(out, moneyCaption(c.surplus) + s.money(totalIncome - spent));
     else if (totalIncome < spent)
-        addLine(out, "   A DEFICIT of          " + s.money(spent - totalIncome));
+        addLine(out, moneyCaption(c.deficit) + s.money(spent - totalIncome));
     addLine(out, "");
 
     addRule(out, layout.ruleWidth);
-    addLine(out, "   Open Items");
+    addLine(out, "   " + std::string(c.openItems));
     addRule(out, layout.ruleWidth);
     writeOpenItems(out, s, layout);
 }

@@ -1,11 +1,13 @@
 #include "reports/user_field_columns.h"
 
 #include "mainwindow/grid_layout.h"
+#include "reports/report_captions.h"
 
 namespace qbk {
 namespace {
 
-const std::string kNoteHeading = "  Note" + std::string(57, ' ');
+// The note's column in a heading: its caption padded to the note's width and a blank.
+constexpr std::size_t kNoteWidth = 61;
 
 }  // namespace
 
@@ -27,7 +29,9 @@ UserFieldColumns::UserFieldColumns(std::string_view gridOrder) {
 }
 
 std::string UserFieldColumns::heading(std::string_view longPrefix, std::string_view shortPrefix,
-                                      std::string_view udf1Name, std::string_view udf2Name) const {
+                                      std::string_view udf1Name, std::string_view udf2Name,
+                                      std::string_view note) const {
+    const std::string noteHeading = "  " + padCaption(note, kNoteWidth);
     const std::string_view a = twoBeforeOne_ ? udf2Name : udf1Name;
     const std::string_view b = twoBeforeOne_ ? udf1Name : udf2Name;
     std::string text;
@@ -36,10 +40,10 @@ std::string UserFieldColumns::heading(std::string_view longPrefix, std::string_v
             text.append(longPrefix).append(a).append("  ").append(b);
             break;
         case NotePlace::Middle:
-            text.append(shortPrefix).append(a).append(kNoteHeading).append(b);
+            text.append(shortPrefix).append(a).append(noteHeading).append(b);
             break;
         case NotePlace::Last:
-            text.append(shortPrefix).append(a).append("  ").append(b).append(kNoteHeading);
+            text.append(shortPrefix).append(a).append("  ").append(b).append(noteHeading);
             break;
     }
     return text;

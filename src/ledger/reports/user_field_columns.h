@@ -26,8 +26,10 @@ class UserFieldColumns {
     explicit UserFieldColumns(std::string_view gridOrder);
 
     // The column heading after the given prefixes, with labels `udf1Name`, `udf2Name`.
+    // `note` is the note's caption ("Note" in English).
     std::string heading(std::string_view longPrefix, std::string_view shortPrefix,
-                        std::string_view udf1Name, std::string_view udf2Name) const;
+                        std::string_view udf1Name, std::string_view udf2Name,
+                        std::string_view note = "Note") const;
     // The item's fields, appended to `out`.
     void appendItem(std::string& out, std::string_view note, std::string_view userField1,
                     std::string_view userField2) const;

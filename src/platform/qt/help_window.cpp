@@ -1,6 +1,7 @@
 #include "platform/qt/help_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QStyle>
@@ -18,7 +19,7 @@ HelpWindow::~HelpWindow() {
 void HelpWindow::create() {
     window_ = new QWidget;
     window_->setObjectName(QStringLiteral("HelpWindow"));
-    window_->setWindowTitle(QStringLiteral("Quillbank 3 Help"));
+    window_->setWindowTitle(QCoreApplication::translate("qbk::HelpWindow", "Quillbank 3 Help"));
     browser_ = new QTextBrowser(window_);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
@@ -26,16 +27,16 @@ void HelpWindow::create() {
     auto* bar = new QToolBar(window_);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QStyle* style = window_->style();
-    QAction* back =
-        bar->addAction(style->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    QAction* back = bar->addAction(style->standardIcon(QStyle::SP_ArrowBack),
+                                   QCoreApplication::translate("qbk::HelpWindow", "&Back"));
     back->setObjectName(QStringLiteral("HelpBack"));
     back->setShortcut(QKeySequence::Back);
-    QAction* forward =
-        bar->addAction(style->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    QAction* forward = bar->addAction(style->standardIcon(QStyle::SP_ArrowForward),
+                                      QCoreApplication::translate("qbk::HelpWindow", "&Forward"));
     forward->setObjectName(QStringLiteral("HelpForward"));
     forward->setShortcut(QKeySequence::Forward);
-    QAction* contents =
-        bar->addAction(style->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"));
+    QAction* contents = bar->addAction(style->standardIcon(QStyle::SP_DirHomeIcon),
+                                       QCoreApplication::translate("qbk::HelpWindow", "&Contents"));
     back->setEnabled(false);
     forward->setEnabled(false);
     QObject::connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);

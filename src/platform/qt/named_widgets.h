@@ -13,25 +13,25 @@
 namespace qbk {
 
 inline QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption,
-                                const char* toolTip = "") {
+                                const QString& toolTip = {}) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromUtf8(name));
-    b->setToolTip(QString::fromUtf8(toolTip));
+    b->setToolTip(toolTip);
     b->setAutoDefault(false);
     if (!caption.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
-        b->setAccessibleName(QString::fromUtf8(toolTip));
+        b->setAccessibleName(toolTip);
     return b;
 }
 
 inline QPushButton* namedButton(QWidget* parent, const char* name, const char* caption,
-                                const char* toolTip = "") {
+                                const QString& toolTip = {}) {
     return namedButton(parent, name, QString::fromUtf8(caption), toolTip);
 }
 
-inline QLineEdit* namedLineEdit(QWidget* parent, const char* name, const char* toolTip = "") {
+inline QLineEdit* namedLineEdit(QWidget* parent, const char* name, const QString& toolTip = {}) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromUtf8(name));
-    box->setToolTip(QString::fromUtf8(toolTip));
+    box->setToolTip(toolTip);
     return box;
 }
 

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 
 namespace qbk {
 
@@ -40,8 +41,8 @@ QWidget* QtPrompts::owner() const {
 
 Answer QtPrompts::message(const Message& m) {
     QMessageBox box(owner());
-    box.setWindowTitle(qs(m.title));
-    box.setText(qsLines(m.text));
+    box.setWindowTitle(shownMessage(m.title));
+    box.setText(shownMessage(m.text));
     switch (m.icon) {
         case Icon::Information:
             box.setIcon(QMessageBox::Information);
@@ -99,7 +100,7 @@ Answer QtPrompts::message(const Message& m) {
 std::optional<std::string> QtPrompts::input(const std::string& title, const std::string& prompt,
                                             const std::string& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(owner(), qs(title), qsLines(prompt),
+    const QString text = QInputDialog::getText(owner(), shownMessage(title), shownMessage(prompt),
                                                QLineEdit::Normal, qs(defaultText), &ok);
     if (!ok) return std::nullopt;
     return utf8(text);
@@ -131,7 +132,7 @@ std::string chosenFile(QFileDialog& dialog) {
 }  // namespace
 
 std::string QtPrompts::openFile(const FileDialog& d, bool mayCreate) {
-    QFileDialog dialog(owner(), qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    QFileDialog dialog(owner(), shownMessage(d.title), qs(d.folder), qtNameFilters(d.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(mayCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -141,7 +142,7 @@ std::string QtPrompts::openFile(const FileDialog& d, bool mayCreate) {
 }
 
 std::string QtPrompts::saveFile(const FileDialog& d) {
-    QFileDialog dialog(owner(), qs(d.title), qs(d.folder), qtNameFilters(d.filter));
+    QFileDialog dialog(owner(), shownMessage(d.title), qs(d.folder), qtNameFilters(d.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The commands ask their own question about an existing file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QStringList>
 #include <QTranslator>
 #include <memory>
+#include <string>
 
 namespace qbk {
 
@@ -13,7 +15,19 @@ QString translationsFolder() {
         .absoluteFilePath(QStringLiteral("../share/quillbank/translations"));
 }
 
+namespace {
+QString& installed() {
+    static QString language;
+    return language;
+}
+}  // namespace
+
+QString installedLanguage() {
+    return installed();
+}
+
 QString installTranslations(QCoreApplication& app, const QLocale& locale) {
+    installed().clear();
     // One pair for the life of the program: the window's captions and Qt's dialogs.
     static QTranslator* own = nullptr;
     static QTranslator* qt = nullptr;
@@ -33,7 +47,34 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale) {
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qt);
-    return own->language().left(2);
+    installed() = own->language().left(2);
+    return installed();
+}
+
+QString translated(const char* context, std::string_view english) {
+    const std::string source(english);
+    return QCoreApplication::translate(context, source.c_str());
+}
+
+QString translated(const QMetaObject& window, std::string_view english) {
+    return translated(window.className(), english);
+}
+
+QString shownMessage(std::string_view english) {
+    const QString whole = translated("Messages", english);
+    if (whole != QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())))
+        return whole;
+    QStringList lines;
+    std::size_t start = 0;
+    while (start <= english.size()) {
+        std::size_t end = english.find('\n', start);
+        if (end == std::string_view::npos) end = english.size();
+        std::string_view line = english.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines << (line.empty() ? QString() : translated("Messages", line));
+        start = end + 1;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace qbk

@@ -6,8 +6,10 @@
 
 #include <QLocale>
 #include <QString>
+#include <string_view>
 
 class QCoreApplication;
+struct QMetaObject;
 
 namespace qbk {
 
@@ -18,6 +20,20 @@ QString translationsFolder();
 // English and a language without one keep the English captions. Returns the language
 // installed ("de", "fr", "es"), or "" for none. A second call replaces the first.
 QString installTranslations(QCoreApplication& app, const QLocale& locale);
+
+// The language installTranslations installed last, "" for English.
+QString installedLanguage();
+
+// `english`, a text of the core shown in the window `context`, in the user's language;
+// itself when it has no translation.
+QString translated(const char* context, std::string_view english);
+// The same in the context of the window class `window`, as its tr() looks texts up.
+QString translated(const QMetaObject& window, std::string_view english);
+
+// A message of the core in the user's language: the whole text looked up in the
+// "Messages" context, else each of its lines, with its line ends as "\n". A text with variable
+// parts (a name, a number) has no translation and stays English.
+QString shownMessage(std::string_view english);
 
 }  // namespace qbk
 

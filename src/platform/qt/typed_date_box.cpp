@@ -27,8 +27,8 @@ TypedDateBox::TypedDateBox(const RegionalSettings& regional, std::function<DaySe
     QAction* open =
         addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
     open->setObjectName(objectName() + QStringLiteral("Calendar"));
-    open->setText(QStringLiteral("Calendar"));
-    open->setToolTip(QStringLiteral("Pick the date from a calendar (Alt+Down)"));
+    open->setText(tr("Calendar"));
+    open->setToolTip(tr("Pick the date from a calendar (Alt+Down)"));
     connect(open, &QAction::triggered, this, &TypedDateBox::showCalendar);
 }
 
@@ -41,8 +41,7 @@ void TypedDateBox::showCalendar() {
     layout->setContentsMargins(2, 2, 2, 2);
     calendar_ = new QCalendarWidget(popup);
     calendar_->setObjectName(QStringLiteral("DateCalendar"));
-    calendar_->setAccessibleName(accessibleName().isEmpty() ? QStringLiteral("Calendar")
-                                                            : accessibleName());
+    calendar_->setAccessibleName(accessibleName().isEmpty() ? tr("Calendar") : accessibleName());
     calendar_->setGridVisible(true);
     const auto typed = regional_.parseDate(utf8(text()));
     QDate shown = typed ? qdateOf(*typed) : QDate();

@@ -59,6 +59,51 @@ TEST(GoldenReports, CommaDecimalBook) {
     expectAllFourReports(testing::germanBook());
 }
 
+// Translated captions keep every column of the English report: the German full report
+// is the English one with its words replaced, the amounts where they were.
+TEST(GoldenReports, GermanCaptionsKeepTheLayout) {
+    const TestBook& book = testing::germanBook();
+    testing::TempFolder program, data;
+    book.write(program.path(), data.path());
+    ReportRequest request = book.request(ReportKind::Full, data.path());
+    request.captionLanguage = "de";
+    const std::optional<std::string> text = buildReport(ReportPaths(program.path()), request);
+    ASSERT_TRUE(text.has_value());
+    const std::vector<std::string> english = splitLines(golden(book, kGolden[1]));
+    const std::vector<std::string> german = splitLines(*text);
+    ASSERT_EQ(german.size(), english.size());
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        std::string want = english[i];
+        for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+                 {"Cashflow Record for ", "Kassenbuch von "},
+                 {" --- Summary of money that went OUT ---",
+                  " --- Übersicht: Geld, das HINAUSGING ---"},
+                 {" --- Summary of money that came IN ---",
+                  " --- Übersicht: Geld, das HEREINKAM ---"},
+                 {"Category                  Sub Total             Graph",
+                  "Kategorie                 Zwischensumme         Grafik"},
+                 {"Total Expense:  ", "Ausgaben gesamt:"},
+                 {"Total Income :   ", "Einnahmen gesamt:"},
+                 {"A SURPLUS of  ", "ÜBERSCHUSS von"},
+                 {"A DEFICIT of  ", "FEHLBETRAG von"},
+                 {"Open Items", "Offene Posten"},
+                 {"   Date        Note", "   Datum       Notiz"},
+                 {"Printed: ", "Gedruckt:"},
+                 {"Searched the period ", "Durchsuchter Zeitraum "},
+                 {"Records found span  ", "Gefundene Einträge    "},
+                 {" through ", " bis "},
+                 {", inclusive.", ", einschließlich."},
+                 {"Expense Line Items...", "Ausgaben im Einzelnen..."},
+                 {"Income Line Items...", "Einnahmen im Einzelnen..."},
+                 {"End of report", "Ende des Berichts"},
+                 {"Category: ", "Kategorie: "},
+                 {"Date             Amount  Note", "Datum            Betrag  Notiz"}})
+            if (const std::size_t at = want.find(from); at != std::string::npos)
+                want.replace(at, from.size(), to);
+        EXPECT_EQ(german[i], want) << "line " << i + 1;
+    }
+}
+
 // Cleared and reconciled marks change no character of a report.
 TEST(GoldenReports, TheSameWithEveryKindOfClearedMark) {
     TestBook book = testing::unitedStatesBook();

@@ -101,6 +101,28 @@ TEST(Printing, EachPageWithLinesIsNumberedOfTheirCount) {
     EXPECT_EQ(numbers(83, true), "1/3 2/3 3/3 ");
 }
 
+TEST(Printing, AHeadingAtThePageFootBeginsTheNextPageWithItsFirstLine) {
+    // Lines 1-52, then a category's heading block whose first entry would be line 58.
+    std::string text;
+    for (int i = 1; i <= 52; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    text += "\r\nCategory: Food\r\n\r\nDate             Amount  Note\r\n\r\n06/01/2001 x\r\n";
+    FakePrinter printer;
+    const std::vector<std::string> pages = printed(text, false, printer);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0], page(1, 52) + "\t|");
+    EXPECT_EQ(pages[1],
+              "|||\tCategory: Food|\t|\tDate             Amount  Note|\t|\t06/01/2001 x|");
+    EXPECT_EQ(printer.jobs[0].setup.pageCount, 2);
+    // A page of headings only stays full.
+    std::string rules;
+    for (int i = 0; i < 60; ++i)
+        rules += "-----\r\n";
+    FakePrinter full;
+    EXPECT_EQ(printed(rules, false, full).size(), 2u);
+    EXPECT_EQ(full.jobs[0].lines.size(), 60u);
+}
+
 TEST(Printing, PrintsTheWholeReportFile) {
     testing::TempFolder program;
     program.write("qbk_rep.tmp", reportOf(300));

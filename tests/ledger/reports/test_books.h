@@ -48,7 +48,7 @@ struct TestBook {
     ReportRequest request(ReportKind kind, const std::string& dataFolder) const {
         return {kind,     rowStamps, joinPath(dataFolder, "category.dat"),
                 settings, regional,  rangeStart,
-                rangeEnd, today};
+                rangeEnd, today,     ""};
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLocale>
@@ -46,9 +47,10 @@ double size(Money m) {
 }  // namespace
 
 QChart* budgetCategoryChart(const BudgetStatement& statement, const RegionalSettings& regional) {
-    QChart* chart = newChart(QStringLiteral("Budget and actual by category"));
-    auto* budget = new QBarSet(QStringLiteral("Budget"));
-    auto* actual = new QBarSet(QStringLiteral("Actual"));
+    QChart* chart =
+        newChart(QCoreApplication::translate("qbk::BudgetWindow", "Budget and actual by category"));
+    auto* budget = new QBarSet(QCoreApplication::translate("qbk::BudgetWindow", "Budget"));
+    auto* actual = new QBarSet(QCoreApplication::translate("qbk::BudgetWindow", "Actual"));
     QStringList labels;
     // Horizontal bars run bottom to top: the last category first.
     for (const BudgetSection* section : {&statement.income, &statement.expense})
@@ -66,14 +68,16 @@ QChart* budgetCategoryChart(const BudgetStatement& statement, const RegionalSett
 
 QChart* budgetMonthChart(const std::vector<MonthBudget>& months, const RegionalSettings& regional) {
     QChart* chart = newChart(
-        QStringLiteral("Budget and actual month by month") +
+        QCoreApplication::translate("qbk::BudgetWindow", "Budget and actual month by month") +
         (months.empty() ? QString()
                         : QStringLiteral(", ") + qs(budgetMonthText(months.front().month)) +
-                              QStringLiteral(" to ") + qs(budgetMonthText(months.back().month))));
-    auto* outBudget = new QBarSet(QStringLiteral("Expense budget"));
-    auto* outActual = new QBarSet(QStringLiteral("Expense"));
-    auto* inBudget = new QBarSet(QStringLiteral("Income budget"));
-    auto* inActual = new QBarSet(QStringLiteral("Income"));
+                              QCoreApplication::translate("qbk::BudgetWindow", " to ") +
+                              qs(budgetMonthText(months.back().month))));
+    auto* outBudget =
+        new QBarSet(QCoreApplication::translate("qbk::BudgetWindow", "Expense budget"));
+    auto* outActual = new QBarSet(QCoreApplication::translate("qbk::BudgetWindow", "Expense"));
+    auto* inBudget = new QBarSet(QCoreApplication::translate("qbk::BudgetWindow", "Income budget"));
+    auto* inActual = new QBarSet(QCoreApplication::translate("qbk::BudgetWindow", "Income"));
     QStringList labels;
     for (const MonthBudget& m : months) {
         outBudget->append(size(m.expense.budget));
@@ -97,10 +101,12 @@ QWidget* budgetChartPage(const std::string& dataFolder, DaySerial first, DaySeri
     auto* page = new QWidget;
     auto* byCategory = new QChartView(budgetCategoryChart(statement, regional));
     byCategory->setObjectName(QStringLiteral("BudgetCategoryChart"));
-    byCategory->setAccessibleName(QStringLiteral("Budget and actual by category"));
+    byCategory->setAccessibleName(
+        QCoreApplication::translate("qbk::BudgetWindow", "Budget and actual by category"));
     auto* byMonth = new QChartView(budgetMonthChart(months, regional));
     byMonth->setObjectName(QStringLiteral("BudgetMonthChart"));
-    byMonth->setAccessibleName(QStringLiteral("Budget and actual month by month"));
+    byMonth->setAccessibleName(
+        QCoreApplication::translate("qbk::BudgetWindow", "Budget and actual month by month"));
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(byCategory);
     layout->addWidget(byMonth);

@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDateTimeAxis>
@@ -123,11 +124,11 @@ ChartColours ChartColours::of(const QPalette& palette) {
 QString periodTitle(PeriodLength length) {
     switch (length) {
         case PeriodLength::Week:
-            return QStringLiteral("Week by Week");
+            return QCoreApplication::translate("qbk::ChartWindow", "Week by Week");
         case PeriodLength::Month:
-            return QStringLiteral("Month by Month");
+            return QCoreApplication::translate("qbk::ChartWindow", "Month by Month");
         case PeriodLength::Year:
-            return QStringLiteral("Year by Year");
+            return QCoreApplication::translate("qbk::ChartWindow", "Year by Year");
     }
     return {};
 }
@@ -141,11 +142,15 @@ QChart* categoryChartPicture(const std::vector<CategoryBar>& bars, bool moneyOut
                              CategoryStyle style, const QString& subtitle,
                              const RegionalSettings& regional, const ChartColours& colours,
                              std::function<void(std::size_t)> chosen) {
-    const QString section = moneyOut ? QStringLiteral("Money out") : QStringLiteral("Money in");
-    QChart* chart = newChart(section + QStringLiteral(" by category"), subtitle);
+    const QString section = moneyOut ? QCoreApplication::translate("qbk::ChartWindow", "Money out")
+                                     : QCoreApplication::translate("qbk::ChartWindow", "Money in");
+    QChart* chart =
+        newChart(moneyOut ? QCoreApplication::translate("qbk::ChartWindow", "Money out by category")
+                          : QCoreApplication::translate("qbk::ChartWindow", "Money in by category"),
+                 subtitle);
     const QColor colour = moneyOut ? colours.negative : colours.positive;
     auto describe = [bars, regional, section](std::size_t i) {
-        return QStringLiteral("%1: %2 (%3 % of %4)")
+        return QCoreApplication::translate("qbk::ChartWindow", "%1: %2 (%3 % of %4)")
             .arg(qs(bars[i].label), money(bars[i].amount, regional), qs(bars[i].share),
                  section.toLower());
     };
@@ -208,10 +213,12 @@ QChart* periodChartPicture(const std::vector<PeriodTotals>& periods, PeriodLengt
                            const QString& subtitle, const RegionalSettings& regional,
                            const ChartColours& colours) {
     QChart* chart = newChart(periodTitle(length), subtitle);
-    auto* income = barSet(QStringLiteral("Income"), colours.positive);
-    auto* expense = barSet(QStringLiteral("Expense"), colours.negative);
+    auto* income =
+        barSet(QCoreApplication::translate("qbk::ChartWindow", "Income"), colours.positive);
+    auto* expense =
+        barSet(QCoreApplication::translate("qbk::ChartWindow", "Expense"), colours.negative);
     auto* net = new QLineSeries;
-    net->setName(QStringLiteral("Net"));
+    net->setName(QCoreApplication::translate("qbk::ChartWindow", "Net"));
     QPen pen(colours.net);
     pen.setWidth(2);
     net->setPen(pen);
@@ -263,9 +270,9 @@ QChart* periodChartPicture(const std::vector<PeriodTotals>& periods, PeriodLengt
 
 QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QString& subtitle,
                             const RegionalSettings& regional, const ChartColours& colours) {
-    QChart* chart = newChart(QStringLiteral("Balance"), subtitle);
+    QChart* chart = newChart(QCoreApplication::translate("qbk::ChartWindow", "Balance"), subtitle);
     auto* line = new QLineSeries;
-    line->setName(QStringLiteral("Balance"));
+    line->setName(QCoreApplication::translate("qbk::ChartWindow", "Balance"));
     auto* below = new QLineSeries;  // the balance where it is below zero, else zero
     auto* zero = new QLineSeries;
     double low = 0, high = 0;
@@ -290,7 +297,7 @@ QChart* balanceChartPicture(const std::vector<BalancePoint>& points, const QStri
     pen.setWidth(2);
     line->setPen(pen);
     auto* area = new QAreaSeries(below, zero);
-    area->setName(QStringLiteral("Below zero"));
+    area->setName(QCoreApplication::translate("qbk::ChartWindow", "Below zero"));
     QColor fill = colours.negative;
     fill.setAlpha(90);
     area->setBrush(fill);
@@ -328,9 +335,11 @@ QChart* balanceAheadPicture(const std::vector<BalancePoint>& points, const Balan
                             const QString& subtitle, const RegionalSettings& regional,
                             const ChartColours& colours) {
     QChart* chart = balanceChartPicture(points, subtitle, regional, colours);
-    chart->setTitle(QStringLiteral("<b>Balance Ahead</b><br>%1").arg(subtitle.toHtmlEscaped()));
+    chart->setTitle(QStringLiteral("<b>%1</b><br>%2")
+                        .arg(QCoreApplication::translate("qbk::ChartWindow", "Balance Ahead"),
+                             subtitle.toHtmlEscaped()));
     auto* mark = new QScatterSeries;
-    mark->setName(QStringLiteral("Lowest balance"));
+    mark->setName(QCoreApplication::translate("qbk::ChartWindow", "Lowest balance"));
     mark->setMarkerSize(11);
     mark->setColor(colours.negative);
     mark->append(msOf(low.day), low.balance.toDouble());

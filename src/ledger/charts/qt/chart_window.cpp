@@ -50,7 +50,7 @@ void setChart(QChartView* view, QChart* chart, const RegionalSettings& regional)
     }
     QChart* old = view->chart();
     view->setChart(chart);
-    view->setAccessibleName(QStringLiteral("Chart"));
+    view->setAccessibleName(ChartWindow::tr("Chart"));
     view->setAccessibleDescription(chartTextAlternative(*chart, regional));
     delete old;
 }
@@ -72,7 +72,7 @@ ChartWindow::ChartWindow(ChartData data, const RegionalSettings& regional, Promp
       printer_(printer) {
     setObjectName(QStringLiteral("ChartWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Charts - ") + qs(data_.subject));
+    setWindowTitle(tr("Charts - ") + qs(data_.subject));
     createTabs();
     createControls();
     showCategories();
@@ -86,19 +86,18 @@ void ChartWindow::createTabs() {
     auto* categoryPage = new QWidget;
     sectionBox_ = new QComboBox(categoryPage);
     sectionBox_->setObjectName(QStringLiteral("ChartSection"));
-    sectionBox_->addItems({QStringLiteral("Money out"), QStringLiteral("Money in")});
-    pieBox_ = new QCheckBox(QStringLiteral("Pi&e chart"), categoryPage);
+    sectionBox_->addItems({tr("Money out"), tr("Money in")});
+    pieBox_ = new QCheckBox(tr("Pi&e chart"), categoryPage);
     pieBox_->setObjectName(QStringLiteral("ChartPie"));
     categoryView_ = newView(categoryPage, "CategoryChart");
     auto* choices = new QHBoxLayout;
-    auto* show = new QLabel(QStringLiteral("S&how:"), categoryPage);
+    auto* show = new QLabel(tr("S&how:"), categoryPage);
     show->setBuddy(sectionBox_);
     choices->addWidget(show);
     choices->addWidget(sectionBox_);
     choices->addWidget(pieBox_);
     choices->addStretch();
-    choices->addWidget(
-        new QLabel(QStringLiteral("Click a category to list its entries."), categoryPage));
+    choices->addWidget(new QLabel(tr("Click a category to list its entries."), categoryPage));
     auto* categoryLayout = new QVBoxLayout(categoryPage);
     categoryLayout->addLayout(choices);
     categoryLayout->addWidget(categoryView_);
@@ -115,9 +114,9 @@ void ChartWindow::createTabs() {
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("ChartTabs"));
-    tabs_->addTab(categoryPage, QStringLiteral("By &Category"));
+    tabs_->addTab(categoryPage, tr("By &Category"));
     tabs_->addTab(periodView_, QLatin1Char('&') + periodTitle(data_.periodLength));
-    tabs_->addTab(balanceView_, QStringLiteral("&Balance"));
+    tabs_->addTab(balanceView_, tr("&Balance"));
     if (!data_.ahead.empty()) {
         aheadView_ = newView(nullptr, "BalanceAheadChart");
         const QString low =
@@ -126,22 +125,23 @@ void ChartWindow::createTabs() {
         setChart(aheadView_,
                  balanceAheadPicture(data_.ahead, data_.lowAhead, low, regional_, colours),
                  regional_);
-        tabs_->addTab(aheadView_, QStringLiteral("Balance &Ahead"));
+        tabs_->addTab(aheadView_, tr("Balance &Ahead"));
     }
 }
 
 void ChartWindow::createControls() {
-    auto button = [this](const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    auto button = [this](const char* name, const QString& caption, const QString& tip) {
+        auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromUtf8(name));
-        b->setToolTip(QString::fromUtf8(tip));
+        b->setToolTip(tip);
         return b;
     };
-    saveButton_ = button("SaveChartButton", "&Save Picture...",
-                         "Save the chart shown as a PNG, SVG or PDF file");
-    copyButton_ = button("CopyChartButton", "C&opy", "Copy the chart shown to the clipboard");
-    printButton_ = button("PrintChartButton", "&Print", "Print the chart shown");
-    closeButton_ = button("CloseChartButton", "C&lose", "Close the charts");
+    saveButton_ = button("SaveChartButton", tr("&Save Picture..."),
+                         tr("Save the chart shown as a PNG, SVG or PDF file"));
+    copyButton_ =
+        button("CopyChartButton", tr("C&opy"), tr("Copy the chart shown to the clipboard"));
+    printButton_ = button("PrintChartButton", tr("&Print"), tr("Print the chart shown"));
+    closeButton_ = button("CloseChartButton", tr("C&lose"), tr("Close the charts"));
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveChart(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyChart(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { printChart(); });

@@ -42,12 +42,11 @@ void limitDescription(QPlainTextEdit* box) {
     box->setTextCursor(end);
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, const char* caption,
-                           QStyle::StandardPixmap picture, const char* tip) {
-    auto* button =
-        new QPushButton(parent->style()->standardIcon(picture), QString::fromUtf8(caption), parent);
+QPushButton* pictureButton(QWidget* parent, const char* name, const QString& caption,
+                           QStyle::StandardPixmap picture, const QString& tip) {
+    auto* button = new QPushButton(parent->style()->standardIcon(picture), caption, parent);
     button->setObjectName(QString::fromUtf8(name));
-    button->setToolTip(QString::fromUtf8(tip));
+    button->setToolTip(tip);
     button->setAutoDefault(false);
     return button;
 }
@@ -66,7 +65,7 @@ void CategoryFrameCommands::build() {
     QFrame* frame = window_.categoryFrame();
     frame->setFixedSize(kFrameWidth, kFrameHeight);
 
-    auto* title = new QLabel(QStringLiteral("Category"), frame);
+    auto* title = new QLabel(tr("Category"), frame);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -74,27 +73,27 @@ void CategoryFrameCommands::build() {
     CatCodeEd = new QLineEdit(frame);
     CatCodeEd->setObjectName(QStringLiteral("CatCodeEd"));
     CatCodeEd->setMaxLength(kCodeLimit);
-    CatCodeEd->setToolTip(QStringLiteral("Category code - up to ten characters"));
+    CatCodeEd->setToolTip(tr("Category code - up to ten characters"));
     CatLabelEd = new QLineEdit(frame);
     CatLabelEd->setObjectName(QStringLiteral("CatLabelEd"));
     CatLabelEd->setMaxLength(kNameLimit);
-    CatLabelEd->setToolTip(QStringLiteral("Category name - up to 20 characters"));
+    CatLabelEd->setToolTip(tr("Category name - up to 20 characters"));
     CatDescriptionEd = new QPlainTextEdit(frame);
     CatDescriptionEd->setObjectName(QStringLiteral("CatDescriptionEd"));
     CatDescriptionEd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     CatDescriptionEd->setTabChangesFocus(true);
-    CatDescriptionEd->setToolTip(QStringLiteral("Category description - up to 500 characters"));
+    CatDescriptionEd->setToolTip(tr("Category description - up to 500 characters"));
     connect(CatDescriptionEd, &QPlainTextEdit::textChanged, this,
             [this] { limitDescription(CatDescriptionEd); });
 
-    SaveCat =
-        pictureButton(frame, "SaveCat", "Sa&ve", QStyle::SP_DialogSaveButton, "Save new category");
-    ReplaceCat = pictureButton(frame, "ReplaceCat", "Re&place", QStyle::SP_BrowserReload,
-                               "Replace category with new name and/or code");
-    DeleteCat =
-        pictureButton(frame, "DeleteCat", "Dele&te", QStyle::SP_TrashIcon, "Delete this category");
-    QuitCat = pictureButton(frame, "QuitCat", "&Quit", QStyle::SP_DialogCancelButton,
-                            "Quit category edit - no changes");
+    SaveCat = pictureButton(frame, "SaveCat", tr("Sa&ve"), QStyle::SP_DialogSaveButton,
+                            tr("Save new category"));
+    ReplaceCat = pictureButton(frame, "ReplaceCat", tr("Re&place"), QStyle::SP_BrowserReload,
+                               tr("Replace category with new name and/or code"));
+    DeleteCat = pictureButton(frame, "DeleteCat", tr("Dele&te"), QStyle::SP_TrashIcon,
+                              tr("Delete this category"));
+    QuitCat = pictureButton(frame, "QuitCat", tr("&Quit"), QStyle::SP_DialogCancelButton,
+                            tr("Quit category edit - no changes"));
     connect(SaveCat, &QPushButton::clicked, this, [this] { SaveCat_Click(); });
     connect(ReplaceCat, &QPushButton::clicked, this, [this] { ReplaceCat_Click(); });
     connect(DeleteCat, &QPushButton::clicked, this, [this] { DeleteCat_Click(); });
@@ -103,16 +102,16 @@ void CategoryFrameCommands::build() {
     auto* grid = new QGridLayout(frame);
     grid->addWidget(title, 0, 0, 1, 2);
     // The labels name their boxes for assistive technology.
-    auto label = [frame](const char* caption, QWidget* box) {
-        auto* l = new QLabel(QString::fromUtf8(caption), frame);
+    auto label = [frame](const QString& caption, QWidget* box) {
+        auto* l = new QLabel(caption, frame);
         l->setBuddy(box);
         return l;
     };
-    grid->addWidget(label("Code", CatCodeEd), 1, 0);
+    grid->addWidget(label(tr("Code"), CatCodeEd), 1, 0);
     grid->addWidget(CatCodeEd, 1, 1);
-    grid->addWidget(label("Name", CatLabelEd), 2, 0);
+    grid->addWidget(label(tr("Name"), CatLabelEd), 2, 0);
     grid->addWidget(CatLabelEd, 2, 1);
-    grid->addWidget(label("Description", CatDescriptionEd), 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(label(tr("Description"), CatDescriptionEd), 3, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(CatDescriptionEd, 3, 1);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {SaveCat, ReplaceCat, DeleteCat, QuitCat})

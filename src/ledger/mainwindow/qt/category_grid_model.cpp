@@ -1,6 +1,7 @@
 #include "mainwindow/qt/category_grid_model.h"
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -33,7 +34,8 @@ QVariant CategoryGridModel::data(const QModelIndex& index, int role) const {
 QVariant CategoryGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
         return {};
-    return qs(trimBlanks(columns_[static_cast<std::size_t>(section)].title));
+    return translated(staticMetaObject,
+                      trimBlanks(columns_[static_cast<std::size_t>(section)].title));
 }
 
 }  // namespace qbk

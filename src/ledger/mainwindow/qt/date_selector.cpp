@@ -15,6 +15,7 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 #include "platform/qt/typed_date_box.h"
 
 namespace qbk {
@@ -34,10 +35,10 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     DateDialDialog->setFont(bold);
     grid->addWidget(DateDialDialog, 0, 0, 1, 2);
 
-    DateDialSelectionLabel = new QLabel(qs(kDateSelectedCaption), frame);
+    DateDialSelectionLabel = new QLabel(translated(staticMetaObject, kDateSelectedCaption), frame);
     DateDialSelectionLabel->setObjectName(QStringLiteral("DateDialSelectionLabel"));
     grid->addWidget(DateDialSelectionLabel, 1, 0, Qt::AlignRight);
-    DateDialLatestLabel = new QLabel(QStringLiteral("Latest date"), frame);
+    DateDialLatestLabel = new QLabel(tr("Latest date"), frame);
     DateDialLatestLabel->setObjectName(QStringLiteral("DateDialLatestLabel"));
     grid->addWidget(DateDialLatestLabel, 2, 0, Qt::AlignRight);
     auto today = [this] { return window_.services().clock.today(); };
@@ -54,8 +55,8 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
         connect(b, &QLineEdit::returnPressed, this, [this] { DateDialOK_Click(); });
         grid->addWidget(b, row, 1);
     }
-    DateDialDisplay->setToolTip(QStringLiteral("The date - type it or pick it (Alt+Down)"));
-    DateDialLatest->setToolTip(QStringLiteral("The latest date - type it or pick it (Alt+Down)"));
+    DateDialDisplay->setToolTip(tr("The date - type it or pick it (Alt+Down)"));
+    DateDialLatest->setToolTip(tr("The latest date - type it or pick it (Alt+Down)"));
     stepped_ = DateDialDisplay;
 
     struct Step {
@@ -65,18 +66,18 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
         int days;
     };
     static constexpr Step kSteps[] = {
-        {"DateDial365Less", "<365", "Change date - 365 days lower", -365},
-        {"DateDial30Less", "<30", "Change date - 30 days lower", -30},
-        {"DateDial1Less", "<", "Change date - one day lower", -1},
-        {"DateDialToday", "!", "Change date - make today", 0},
-        {"DateDial1More", ">", "Change date - one day higher", 1},
-        {"DateDial30More", "30>", "Change date - 30 days higher", 30},
-        {"DateDial365More", "365>", "Change date - 365 days higher", 365},
+        {"DateDial365Less", "<365", QT_TR_NOOP("Change date - 365 days lower"), -365},
+        {"DateDial30Less", "<30", QT_TR_NOOP("Change date - 30 days lower"), -30},
+        {"DateDial1Less", "<", QT_TR_NOOP("Change date - one day lower"), -1},
+        {"DateDialToday", "!", QT_TR_NOOP("Change date - make today"), 0},
+        {"DateDial1More", ">", QT_TR_NOOP("Change date - one day higher"), 1},
+        {"DateDial30More", "30>", QT_TR_NOOP("Change date - 30 days higher"), 30},
+        {"DateDial365More", "365>", QT_TR_NOOP("Change date - 365 days higher"), 365},
     };
     auto* steps = new QHBoxLayout;
     steps->setSpacing(4);
     for (const Step& s : kSteps) {
-        QPushButton* b = namedButton(frame, s.name, QString::fromUtf8(s.caption), s.toolTip);
+        QPushButton* b = namedButton(frame, s.name, QString::fromUtf8(s.caption), tr(s.toolTip));
         b->setFixedWidth(48);
         if (s.days == 0)
             connect(b, &QPushButton::clicked, this, [this] { DateDialToday_Click(); });
@@ -87,11 +88,9 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     grid->addLayout(steps, 3, 0, 1, 2);
 
     auto* answers = new QHBoxLayout;
-    DateDialOK =
-        namedButton(frame, "DateDialOK", QStringLiteral("O&K"), "Click to accept date shown");
+    DateDialOK = namedButton(frame, "DateDialOK", tr("O&K"), tr("Click to accept date shown"));
     DateDialOK->setIcon(frame->style()->standardIcon(QStyle::SP_DialogOkButton));
-    QPushButton* quit =
-        namedButton(frame, "DateDialQuit", QStringLiteral("&Quit"), "Quit date selector");
+    QPushButton* quit = namedButton(frame, "DateDialQuit", tr("&Quit"), tr("Quit date selector"));
     quit->setIcon(frame->style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(DateDialOK, &QPushButton::clicked, this, [this] { DateDialOK_Click(); });
     connect(quit, &QPushButton::clicked, this, [this] { DateDialQuit_Click(); });
@@ -119,7 +118,7 @@ std::optional<std::string> DateSelector::ask(const std::string& question,
                                              const std::optional<std::string>& start) {
     if (asking_) return std::nullopt;
     if (start) setDisplayText(*start);
-    DateDialSelectionLabel->setText(qs(kDateSelectedCaption));
+    DateDialSelectionLabel->setText(translated(staticMetaObject, kDateSelectedCaption));
     if (!wait(question, false)) return std::nullopt;
     return displayText();
 }
@@ -129,7 +128,7 @@ std::optional<std::pair<std::string, std::string>> DateSelector::askRange(const 
     if (asking_) return std::nullopt;
     setDisplayText(start);
     DateDialLatest->setText(qs(end));
-    DateDialSelectionLabel->setText(QStringLiteral("Earliest date"));
+    DateDialSelectionLabel->setText(tr("Earliest date"));
     const std::string question =
         std::string(kEarliestDateQuestion) + "\n" + std::string(kLatestDateQuestion);
     if (!wait(question, true)) return std::nullopt;
@@ -141,7 +140,7 @@ bool DateSelector::wait(const std::string& question, bool range) {
     DateDialLatestLabel->setVisible(range);
     DateDialLatest->setVisible(range);
     // The frame takes the size of the question it shows.
-    DateDialDialog->setText(qs(question));
+    DateDialDialog->setText(shownMessage(question));
     frame->layout()->invalidate();
     frame->setFixedSize(frame->layout()->sizeHint());
     window_.centerFrame(frame);

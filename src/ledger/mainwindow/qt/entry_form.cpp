@@ -43,7 +43,7 @@ QComboBox* userList(QWidget* parent, const char* name) {
     // typing: a value that begins another one must stay as typed.
     box->completer()->setCompletionMode(QCompleter::PopupCompletion);
     box->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    box->setToolTip(QStringLiteral("Single or list of user-defined item(s). See Settings!"));
+    box->setToolTip(EntryForm::tr("Single or list of user-defined item(s). See Settings!"));
     box->setMinimumContentsLength(12);
     return box;
 }
@@ -111,9 +111,7 @@ void EntryForm::build() {
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
-    auto label = [frame](const char* caption) {
-        return new QLabel(QString::fromUtf8(caption), frame);
-    };
+    auto label = [frame](const QString& caption) { return new QLabel(caption, frame); };
 
     // The date and the amount.
     auto* dateRow = new QHBoxLayout;
@@ -125,15 +123,15 @@ void EntryForm::build() {
         int days;
     };
     static constexpr DateButton kBefore[] = {
-        {"DateDn30", "<30", "Change date - 30 days lower", -30},
-        {"DateDn", "<", "Change date - one day lower", -1},
+        {"DateDn30", "<30", QT_TR_NOOP("Change date - 30 days lower"), -30},
+        {"DateDn", "<", QT_TR_NOOP("Change date - one day lower"), -1},
     };
     static constexpr DateButton kAfter[] = {
-        {"DateUp", ">", "Change date - one day higher", 1},
-        {"DateUp30", "30>", "Change date - 30 days higher", 30},
+        {"DateUp", ">", QT_TR_NOOP("Change date - one day higher"), 1},
+        {"DateUp30", "30>", QT_TR_NOOP("Change date - 30 days higher"), 30},
     };
     auto addDateButton = [&](const DateButton& d) {
-        QPushButton* b = namedButton(frame, d.name, QString::fromUtf8(d.caption), d.toolTip);
+        QPushButton* b = namedButton(frame, d.name, QString::fromUtf8(d.caption), tr(d.toolTip));
         b->setFixedWidth(40);
         connect(b, &QPushButton::clicked, this, [this, days = d.days] { moveDate(days); });
         dateRow->addWidget(b);
@@ -143,7 +141,7 @@ void EntryForm::build() {
     DateBox = new TypedDateBox(
         window_.regional(), [this] { return window_.services().clock.today(); }, frame);
     DateBox->setObjectName(QStringLiteral("DateBox"));
-    DateBox->setToolTip(QStringLiteral("Date of the entry - type it or pick it (Alt+Down)"));
+    DateBox->setToolTip(tr("Date of the entry - type it or pick it (Alt+Down)"));
     DateBox->setAlignment(Qt::AlignCenter);
     DateBox->setFixedWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
                            44);
@@ -151,14 +149,14 @@ void EntryForm::build() {
     for (const DateButton& d : kAfter)
         addDateButton(d);
     TodayButton =
-        namedButton(frame, "TodayButton", QStringLiteral("!"), "Change date - make today");
+        namedButton(frame, "TodayButton", QStringLiteral("!"), tr("Change date - make today"));
     TodayButton->setFixedWidth(32);
     connect(TodayButton, &QPushButton::clicked, this, [this] { TodayButton_Click(); });
     dateRow->addWidget(TodayButton);
     dateRow->addSpacing(24);
-    QLabel* amountLabel = label("Amo&unt");
+    QLabel* amountLabel = label(tr("Amo&unt"));
     dateRow->addWidget(amountLabel);
-    AmountBox = namedLineEdit(frame, "AmountBox", "Amount of income or expense");
+    AmountBox = namedLineEdit(frame, "AmountBox", tr("Amount of income or expense"));
     amountLabel->setBuddy(AmountBox);
     AmountBox->setAlignment(Qt::AlignRight);
     AmountBox->setFixedWidth(130);
@@ -166,34 +164,34 @@ void EntryForm::build() {
     dateRow->addStretch();
     // Date's letters are all Alt keys of the form or the menu bar: the label names the
     // box for assistive technology only.
-    DateBox->setAccessibleName(QStringLiteral("Date"));
-    grid->addWidget(label("Date"), 0, 0);
+    DateBox->setAccessibleName(tr("Date"));
+    grid->addWidget(label(tr("Date")), 0, 0);
     grid->addLayout(dateRow, 0, 1);
 
     // The category.
     auto* categoryRow = new QHBoxLayout;
     categoryRow->setSpacing(4);
-    CategoryCodeBox =
-        namedLineEdit(frame, "CategoryCodeBox", "Category code - click list on right to change");
+    CategoryCodeBox = namedLineEdit(frame, "CategoryCodeBox",
+                                    tr("Category code - click list on right to change"));
     skipOnTab(CategoryCodeBox);
     CategoryCodeBox->setMaxLength(10);
     CategoryCodeBox->setFixedWidth(
         CategoryCodeBox->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 10);
     CategoryBox =
-        namedLineEdit(frame, "CategoryBox", "Category name - click list on right to change");
+        namedLineEdit(frame, "CategoryBox", tr("Category name - click list on right to change"));
     skipOnTab(CategoryBox);
-    CategoryCodeBox->setAccessibleName(QStringLiteral("Category code"));
-    CategoryBox->setAccessibleName(QStringLiteral("Category name"));
+    CategoryCodeBox->setAccessibleName(tr("Category code"));
+    CategoryBox->setAccessibleName(tr("Category name"));
     categoryRow->addWidget(CategoryCodeBox);
     categoryRow->addWidget(CategoryBox, 1);
-    grid->addWidget(label("Category"), 1, 0);
+    grid->addWidget(label(tr("Category")), 1, 0);
     grid->addLayout(categoryRow, 1, 1);
 
     // The note.
-    NoteBox = namedLineEdit(frame, "NoteBox", "Type a short note here - up to 60 characters");
+    NoteBox = namedLineEdit(frame, "NoteBox", tr("Type a short note here - up to 60 characters"));
     NoteBox->setMaxLength(static_cast<int>(entry_layout::kNoteWidth));
     NoteBox->setMinimumWidth(NoteBox->fontMetrics().averageCharWidth() * 62);
-    QLabel* noteLabel = label("No&te");
+    QLabel* noteLabel = label(tr("No&te"));
     noteLabel->setBuddy(NoteBox);
     grid->addWidget(noteLabel, 2, 0);
     grid->addWidget(NoteBox, 2, 1);
@@ -210,11 +208,11 @@ void EntryForm::build() {
     User1Label->setBuddy(UserList1);
     User2Label->setBuddy(UserList2);
     QPushButton* udf1Delete =
-        namedButton(frame, "UDF1Delete", QStringLiteral("x"), "Remove item from pick list");
+        namedButton(frame, "UDF1Delete", QStringLiteral("x"), tr("Remove item from pick list"));
     QPushButton* udf2Delete =
-        namedButton(frame, "UDF2Delete", QStringLiteral("x"), "Remove item from pick list");
-    udf1Delete->setAccessibleName(QStringLiteral("Remove item from pick list of user field 1"));
-    udf2Delete->setAccessibleName(QStringLiteral("Remove item from pick list of user field 2"));
+        namedButton(frame, "UDF2Delete", QStringLiteral("x"), tr("Remove item from pick list"));
+    udf1Delete->setAccessibleName(tr("Remove item from pick list of user field 1"));
+    udf2Delete->setAccessibleName(tr("Remove item from pick list of user field 2"));
     for (QPushButton* b : {udf1Delete, udf2Delete}) {
         b->setFixedWidth(28);
         b->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));
@@ -234,20 +232,18 @@ void EntryForm::build() {
     // The commands.
     auto* commands = new QHBoxLayout;
     commands->setSpacing(6);
-    NewIncomeButton = namedButton(frame, "NewIncomeButton", QStringLiteral("New &Income"),
-                                  "Save new income record");
-    NewExpenseButton = namedButton(frame, "NewExpenseButton", QStringLiteral("New Ex&pense"),
-                                   "Save new expense record");
-    ReplaceIncomeButton =
-        namedButton(frame, "ReplaceIncomeButton", QStringLiteral("Replace Inc&ome"),
-                    "Replace this record - save as income");
-    ReplaceExpenseButton =
-        namedButton(frame, "ReplaceExpenseButton", QStringLiteral("Replace E&xpense"),
-                    "Replace this record - save as expense");
+    NewIncomeButton =
+        namedButton(frame, "NewIncomeButton", tr("New &Income"), tr("Save new income record"));
+    NewExpenseButton =
+        namedButton(frame, "NewExpenseButton", tr("New Ex&pense"), tr("Save new expense record"));
+    ReplaceIncomeButton = namedButton(frame, "ReplaceIncomeButton", tr("Replace Inc&ome"),
+                                      tr("Replace this record - save as income"));
+    ReplaceExpenseButton = namedButton(frame, "ReplaceExpenseButton", tr("Replace E&xpense"),
+                                       tr("Replace this record - save as expense"));
     DeleteButton =
-        namedButton(frame, "DeleteButton", QStringLiteral("&Delete"), "Delete record (CTRL-DEL)");
-    CloseButton = namedButton(frame, "CloseButton", QStringLiteral("C&lose"),
-                              "Quit record edit - no changes (ESC)");
+        namedButton(frame, "DeleteButton", tr("&Delete"), tr("Delete record (CTRL-DEL)"));
+    CloseButton =
+        namedButton(frame, "CloseButton", tr("C&lose"), tr("Quit record edit - no changes (ESC)"));
     NewIncomeButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowUp));
     NewExpenseButton->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowDown));
     DeleteButton->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));

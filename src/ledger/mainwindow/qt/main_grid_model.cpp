@@ -6,6 +6,7 @@
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/readable_colours.h"
+#include "platform/qt/translations.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -24,10 +25,10 @@ QString clearedCellText(ClearedState state) {
 }
 
 QString clearedToolTip(ClearedState state) {
-    return state == ClearedState::Cleared ? QStringLiteral("Cleared: the bank has this entry")
+    return state == ClearedState::Cleared ? MainGridModel::tr("Cleared: the bank has this entry")
            : state == ClearedState::Reconciled
-               ? QStringLiteral("Reconciled: agreed with a bank statement")
-               : QStringLiteral("Not cleared: the bank has not shown this entry yet");
+               ? MainGridModel::tr("Reconciled: agreed with a bank statement")
+               : MainGridModel::tr("Not cleared: the bank has not shown this entry yet");
 }
 
 }  // namespace
@@ -271,8 +272,7 @@ QVariant MainGridModel::headerData(int section, Qt::Orientation orientation, int
     }
     if (orientation == Qt::Horizontal && section == kClearedColumn) {
         if (role == Qt::DisplayRole) return QStringLiteral("C");
-        if (role == Qt::ToolTipRole)
-            return QStringLiteral("Cleared: c the bank has the entry, R reconciled");
+        if (role == Qt::ToolTipRole) return tr("Cleared: c the bank has the entry, R reconciled");
         if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignCenter);
         return {};
     }
@@ -280,7 +280,9 @@ QVariant MainGridModel::headerData(int section, Qt::Orientation orientation, int
         static_cast<std::size_t>(section) >= columns_.size())
         return {};
     const HeaderColumn& c = columns_[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole) return qs(trimBlanks(c.title));
+    // The titles the program gives are shown in the user's language; a user field's name
+    // stays as typed unless it is one of them.
+    if (role == Qt::DisplayRole) return translated(staticMetaObject, trimBlanks(c.title));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (c.rightAligned ? Qt::AlignRight : Qt::AlignLeft));

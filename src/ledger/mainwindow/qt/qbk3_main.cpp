@@ -310,8 +310,8 @@ void QBK_3_Main::createGrids() {
     // Several entries can be marked cleared at once; every other command takes the
     // current row.
     MainGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    MainGrid->setToolTip(QStringLiteral("Double-click any line item to edit"));
-    MainGrid->setAccessibleName(QStringLiteral("Entries"));
+    MainGrid->setToolTip(tr("Double-click any line item to edit"));
+    MainGrid->setAccessibleName(tr("Entries"));
     // Widths the user gives the columns are kept for the column order they belong to.
     connect(MainGrid->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
@@ -330,9 +330,9 @@ void QBK_3_Main::createGrids() {
     deleteEntry->setShortcutContext(Qt::WidgetShortcut);
     MainGrid->addAction(deleteEntry);
 
-    AllCategoryButton = new QPushButton(QStringLiteral("All Categories <F8>"), central_);
+    AllCategoryButton = new QPushButton(tr("All Categories <F8>"), central_);
     AllCategoryButton->setObjectName(QStringLiteral("AllCategoryButton"));
-    AllCategoryButton->setToolTip(QStringLiteral("Click to display all categories"));
+    AllCategoryButton->setToolTip(tr("Click to display all categories"));
     AllCategoryButton->setFixedHeight(kAllCategoryButtonHeight);
     connect(AllCategoryButton, &QPushButton::clicked, this, [this] { mu_AllCats_Click(); });
 
@@ -345,8 +345,8 @@ void QBK_3_Main::createGrids() {
     applyHeaderWidths(CategoryGrid, categoryGridModel_->columns(),
                       CategoryGrid->fontMetrics().horizontalAdvance(QLatin1Char('0')));
     CategoryGrid->horizontalHeader()->setStretchLastSection(true);
-    CategoryGrid->setToolTip(QStringLiteral("Double-click any category to narrow your view"));
-    CategoryGrid->setAccessibleName(QStringLiteral("Categories"));
+    CategoryGrid->setToolTip(tr("Double-click any category to narrow your view"));
+    CategoryGrid->setAccessibleName(tr("Categories"));
     connect(CategoryGrid, &QTableView::clicked, this, [this] { CategoryGrid_Click(); });
     connect(CategoryGrid, &QTableView::doubleClicked, this, [this] { CategoryGrid_DblClick(); });
 
@@ -357,7 +357,7 @@ void QBK_3_Main::createGrids() {
 
     Viewer = new QPlainTextEdit(central_);
     Viewer->setObjectName(QStringLiteral("Viewer"));
-    Viewer->setAccessibleName(QStringLiteral("Report"));
+    Viewer->setAccessibleName(tr("Report"));
     Viewer->setReadOnly(true);
     Viewer->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed(QStringLiteral("Courier New"));
@@ -387,7 +387,7 @@ void QBK_3_Main::createFrames() {
     UDFSearchPrompt->hide();
     UDFSearchList = new QListWidget(central_);
     UDFSearchList->setObjectName(QStringLiteral("UDFSearchList"));
-    UDFSearchList->setAccessibleName(QStringLiteral("Values of the user field"));
+    UDFSearchList->setAccessibleName(tr("Values of the user field"));
     UDFSearchList->hide();
 
     ProgressBar1 = new QProgressBar(central_);

@@ -32,41 +32,40 @@ Message notice(std::string text) {
 
 ReconcileDialog::ReconcileDialog(QBK_3_Main& window) : QDialog(&window), window_(window) {
     setObjectName(QStringLiteral("ReconcileDialog"));
-    setWindowTitle(QStringLiteral("Reconcile with a Bank Statement"));
+    setWindowTitle(tr("Reconcile with a Bank Statement"));
     const MainState& s = window_.state();
     const RegionalSettings& regional = window_.regional();
 
     StatementDateBox = new QLineEdit(qs(regional.shortDate(window_.services().clock.today())));
     StatementDateBox->setObjectName(QStringLiteral("StatementDateBox"));
-    StatementDateBox->setAccessibleName(QStringLiteral("Statement end date"));
+    StatementDateBox->setAccessibleName(tr("Statement end date"));
     EndingBalanceBox = new QLineEdit;
     EndingBalanceBox->setObjectName(QStringLiteral("EndingBalanceBox"));
-    EndingBalanceBox->setAccessibleName(QStringLiteral("Ending balance"));
+    EndingBalanceBox->setAccessibleName(tr("Ending balance"));
     if (s.OfferedStatementDate)
         StatementDateBox->setText(qs(regional.shortDate(*s.OfferedStatementDate)));
     if (s.OfferedStatementBalance)
         EndingBalanceBox->setText(qs(regional.numberText(*s.OfferedStatementBalance)));
     OpeningBalanceBox = new QLineEdit;
     OpeningBalanceBox->setObjectName(QStringLiteral("OpeningBalanceBox"));
-    OpeningBalanceBox->setAccessibleName(QStringLiteral("Opening balance"));
+    OpeningBalanceBox->setAccessibleName(tr("Opening balance"));
     OpeningBalanceBox->setToolTip(
-        QStringLiteral("What the account held before the first entry the book marks cleared; "
-                       "typed the first time, then kept"));
-    ListButton = new QPushButton(QStringLiteral("&Show Entries"));
+        tr("What the account held before the first entry the book marks cleared; "
+           "typed the first time, then kept"));
+    ListButton = new QPushButton(tr("&Show Entries"));
     ListButton->setObjectName(QStringLiteral("ListButton"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Statement &end date:"), StatementDateBox);
-    form->addRow(QStringLiteral("Statement ending &balance:"), EndingBalanceBox);
-    form->addRow(QStringLiteral("&Opening balance:"), OpeningBalanceBox);
+    form->addRow(tr("Statement &end date:"), StatementDateBox);
+    form->addRow(tr("Statement ending &balance:"), EndingBalanceBox);
+    form->addRow(tr("&Opening balance:"), OpeningBalanceBox);
 
     EntryList = new QTableWidget(0, 4);
     EntryList->setObjectName(QStringLiteral("EntryList"));
     EntryList->setAccessibleName(
-        QStringLiteral("Entries up to the end date; tick what the "
-                       "statement shows"));
-    EntryList->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Amount"),
-                                          QStringLiteral("Category"), QStringLiteral("Note")});
+        tr("Entries up to the end date; tick what the "
+           "statement shows"));
+    EntryList->setHorizontalHeaderLabels({tr("Date"), tr("Amount"), tr("Category"), tr("Note")});
     EntryList->verticalHeader()->hide();
     EntryList->horizontalHeader()->setStretchLastSection(true);
     EntryList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -76,7 +75,7 @@ ReconcileDialog::ReconcileDialog(QBK_3_Main& window) : QDialog(&window), window_
     DifferenceLabel->setObjectName(QStringLiteral("DifferenceLabel"));
     AdjustCategoryBox = new QComboBox;
     AdjustCategoryBox->setObjectName(QStringLiteral("AdjustCategoryBox"));
-    AdjustCategoryBox->setAccessibleName(QStringLiteral("Category of an adjustment entry"));
+    AdjustCategoryBox->setAccessibleName(tr("Category of an adjustment entry"));
     try {
         for (const CategoryRecord& c : readCategories(s.CategoryFilePath))
             AdjustCategoryBox->addItem(qs(std::string(trimBlanks(c.catName))),
@@ -84,14 +83,14 @@ ReconcileDialog::ReconcileDialog(QBK_3_Main& window) : QDialog(&window), window_
     } catch (const OperationError& e) {
         window_.showError(e);
     }
-    AdjustButton = new QPushButton(QStringLiteral("Book &Difference..."));
+    AdjustButton = new QPushButton(tr("Book &Difference..."));
     AdjustButton->setObjectName(QStringLiteral("AdjustButton"));
     AdjustButton->setToolTip(
-        QStringLiteral("Book what is left over as an adjustment entry in the category beside"));
-    FinishButton = new QPushButton(QStringLiteral("&Finish"));
+        tr("Book what is left over as an adjustment entry in the category beside"));
+    FinishButton = new QPushButton(tr("&Finish"));
     FinishButton->setObjectName(QStringLiteral("FinishButton"));
-    FinishButton->setToolTip(QStringLiteral("Enabled when the difference is 0.00"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    FinishButton->setToolTip(tr("Enabled when the difference is 0.00"));
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("CancelButton"));
 
     auto* adjustRow = new QHBoxLayout;
@@ -189,9 +188,8 @@ std::optional<Money> ReconcileDialog::difference() const {
 
 void ReconcileDialog::updateDifference() {
     const std::optional<Money> d = difference();
-    DifferenceLabel->setText(d ? QStringLiteral("Difference: ") +
-                                     qs(window_.regional().currencyText(*d))
-                               : QStringLiteral("Difference: type the end date and the balances"));
+    DifferenceLabel->setText(d ? tr("Difference: ") + qs(window_.regional().currencyText(*d))
+                               : tr("Difference: type the end date and the balances"));
     FinishButton->setEnabled(d && d->isZero());
     AdjustButton->setEnabled(d && !d->isZero() && AdjustCategoryBox->count() > 0);
 }

@@ -39,20 +39,20 @@ qbk3Splash::qbk3Splash(Services& services) : QWidget(nullptr, Qt::Window), servi
     big.setBold(true);
     title->setFont(big);
     title->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(QStringLiteral("Cashflow record - version 3.0"), this);
+    auto* version = new QLabel(tr("Cashflow record - version 3.0"), this);
     version->setAlignment(Qt::AlignCenter);
 
-    SplashPasswordLabel = new QLabel(QStringLiteral("&Password"), this);
+    SplashPasswordLabel = new QLabel(tr("&Password"), this);
     SplashPasswordLabel->setObjectName(QStringLiteral("SplashPasswordLabel"));
     UserPasswordBox = new QLineEdit(this);
     UserPasswordBox->setObjectName(QStringLiteral("UserPasswordBox"));
     SplashPasswordLabel->setBuddy(UserPasswordBox);
     UserPasswordBox->setEchoMode(QLineEdit::Password);
     UserPasswordBox->setMaxLength(static_cast<int>(settings_layout::kUserPasswordWidth));
-    UserPasswordBox->setToolTip(QStringLiteral("Enter (optional) password here"));
-    Command1 = new QPushButton(QStringLiteral("&Continue"), this);
+    UserPasswordBox->setToolTip(tr("Enter (optional) password here"));
+    Command1 = new QPushButton(tr("&Continue"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral("Click to continue"));
+    Command1->setToolTip(tr("Click to continue"));
     Command1->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

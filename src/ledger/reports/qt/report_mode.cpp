@@ -31,8 +31,11 @@ constexpr const char* kOutputItems[] = {"mu_ReturnToList",     "mu_PrintReport",
 constexpr const char* kReportButtons[] = {"New", "Quit", "Quick", "Full", "Charts"};
 constexpr const char* kOutputButtons[] = {"Build", "Print", "Edit", "File", "Export"};
 
-constexpr const char* kReportListTip = "Highlight item and press DELETE key to remove from report";
-constexpr const char* kRecordListTip = "Double-click any line item to edit";
+constexpr const char* kReportListTip = QT_TRANSLATE_NOOP(
+    "qbk::ReportMode", "Highlight item and press DELETE key to remove from report");
+// The main window's own tip, in its context.
+constexpr const char* kRecordListTip =
+    QT_TRANSLATE_NOOP("qbk::QBK_3_Main", "Double-click any line item to edit");
 
 const QColor kReportColour(0, 255, 255);
 
@@ -161,7 +164,7 @@ void ReportMode::setOutputsEnabled(bool enabled) {
 
 void ReportMode::setMainGridToolTip(const char* text) {
     if (window_.state().ProgramSettings.toolTipsFlag() == "Y")
-        window_.mainGrid()->setToolTip(QString::fromUtf8(text));
+        window_.mainGrid()->setToolTip(text == kRecordListTip ? QBK_3_Main::tr(text) : tr(text));
 }
 
 }  // namespace qbk

@@ -188,7 +188,8 @@ void ScheduleCommands::showBalanceBesideTheAmount() {
     QHeaderView* header = window_.mainGrid()->horizontalHeader();
     const int balance = model->columnCount() - 1;
     for (int column = 0; column < balance; ++column) {
-        if (model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() != "Amount")
+        if (model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() !=
+            MainGridModel::tr("Amount"))
             continue;
         header->moveSection(header->visualIndex(balance), header->visualIndex(column) + 1);
         header->resizeSection(balance, header->sectionSize(column));

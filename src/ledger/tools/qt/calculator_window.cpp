@@ -20,13 +20,13 @@ namespace qbk {
 TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     : QWidget(parent, Qt::Window), calculator_(regional) {
     setObjectName(QStringLiteral("TinyCalc"));
-    setWindowTitle(QStringLiteral("Calculator"));
+    setWindowTitle(tr("Calculator"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* menuBar = new QMenuBar(this);
-    tcmnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    tcmnuFile = menuBar->addMenu(tr("&File"));
     tcmnuFile->setObjectName(QStringLiteral("tcmnuFile"));
-    tcmnuExit = tcmnuFile->addAction(QStringLiteral("E&xit"));
+    tcmnuExit = tcmnuFile->addAction(tr("E&xit"));
     tcmnuExit->setObjectName(QStringLiteral("tcmnuExit"));
 
     TCTopNum = new QLineEdit(this);
@@ -41,7 +41,7 @@ TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     TCOp->setMinimumWidth(20);
     TCResult = new QLabel(this);
     TCResult->setObjectName(QStringLiteral("TCResult"));
-    TCResult->setToolTip(QStringLiteral("Double-click to place in clipboard!"));
+    TCResult->setToolTip(tr("Double-click to place in clipboard!"));
     TCResult->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     TCResult->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TCResult->setMinimumHeight(26);
@@ -49,12 +49,12 @@ TinyCalc::TinyCalc(const RegionalSettings& regional, QWidget* parent)
     TCResult->setBackgroundRole(QPalette::Base);
     TCResult->installEventFilter(this);
 
-    TCAdd = namedButton(this, "TCAdd", "&Add");
-    TCSub = namedButton(this, "TCSub", "&Subtract");
-    TCMul = namedButton(this, "TCMul", "&Multiply");
-    TCDiv = namedButton(this, "TCDiv", "&Divide");
-    TCClear = namedButton(this, "TCClear", "&Clear");
-    TCRepeat = namedButton(this, "TCRepeat", "result on &top");
+    TCAdd = namedButton(this, "TCAdd", tr("&Add"));
+    TCSub = namedButton(this, "TCSub", tr("&Subtract"));
+    TCMul = namedButton(this, "TCMul", tr("&Multiply"));
+    TCDiv = namedButton(this, "TCDiv", tr("&Divide"));
+    TCClear = namedButton(this, "TCClear", tr("&Clear"));
+    TCRepeat = namedButton(this, "TCRepeat", tr("result on &top"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(TCTopNum, 0, 1);

@@ -16,19 +16,21 @@
 #include "platform/errors.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 #include "platform/windows1252.h"
 #include "store/book_files.h"
+#include "store/program_options.h"
 
 namespace qbk {
 namespace {
 
-constexpr const char* kSaveListTip = "Check to save each item entered in this field";
-constexpr const char* kAltFolderTip = "Save path to alternate data folder";
+constexpr const char* kAltFolderTip =
+    QT_TRANSLATE_NOOP("qbk::QBK3Config", "Save path to alternate data folder");
 
 QCheckBox* makeCheck(QWidget* parent, const char* name) {
-    auto* c = new QCheckBox(QStringLiteral("Save List Items?"), parent);
+    auto* c = new QCheckBox(QBK3Config::tr("Save List Items?"), parent);
     c->setObjectName(QString::fromUtf8(name));
-    c->setToolTip(QString::fromUtf8(kSaveListTip));
+    c->setToolTip(QBK3Config::tr("Check to save each item entered in this field"));
     return c;
 }
 
@@ -61,51 +63,52 @@ Qt::CheckState qtCheckState(CheckState state) {
 QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     : QDialog(&window), window_(window), currentFolder_(std::move(currentFolder)) {
     setObjectName(QStringLiteral("QBK3Config"));
-    setWindowTitle(QStringLiteral("Quillbank Configuration Settings"));
+    setWindowTitle(tr("Quillbank Configuration Settings"));
     setModal(true);
 
-    Label1 = makeLabel("Label1", "FY Starts &Month ?");
-    FYMonth = makeEdit("FYMonth", "First month of your fiscal year");
-    Label2 = makeLabel("Label2", "FY Starts &Day?");
-    FYDay = makeEdit("FYDay", "First day of your fiscal year");
+    Label1 = makeLabel("Label1", tr("FY Starts &Month ?"));
+    FYMonth = makeEdit("FYMonth", tr("First month of your fiscal year"));
+    Label2 = makeLabel("Label2", tr("FY Starts &Day?"));
+    FYDay = makeEdit("FYDay", tr("First day of your fiscal year"));
     for (QLineEdit* e : {FYMonth, FYDay})
         e->setMaximumWidth(60);
-    PasswordLabel = makeLabel("PasswordLabel", "&Password");
-    PasswordEd = makeEdit("PasswordEd", "Start-up password - Max 10 characters");
+    PasswordLabel = makeLabel("PasswordLabel", tr("&Password"));
+    PasswordEd = makeEdit("PasswordEd", tr("Start-up password - Max 10 characters"));
     // The start-up box takes no more than the field holds, so neither does this one.
     PasswordEd->setMaxLength(static_cast<int>(settings_layout::kUserPasswordWidth));
     PasswordEd->setEchoMode(QLineEdit::Password);
-    ShowPassword = new QCheckBox(QStringLiteral("Sho&w"), this);
+    ShowPassword = new QCheckBox(tr("Sho&w"), this);
     ShowPassword->setObjectName(QStringLiteral("ShowPassword"));
-    ShowPassword->setToolTip(QStringLiteral("Show the password as typed"));
-    OwnerNameLabel = makeLabel("OwnerNameLabel", "&Owner Name");
-    OwnerNameEd =
-        makeEdit("OwnerNameEd", "Your name, as the report headings show it - Max 40 characters");
-    UDF1NameLabel = makeLabel("UDF1NameLabel", "Name For User Field &1");
-    UDF1NameEd = makeEdit("UDF1NameEd", "Name for user-defined field #1 - Max 10 characters");
-    UDF2NameLabel = makeLabel("UDF2NameLabel", "Name For User Field &2");
-    UDF2NameEd = makeEdit("UDF2NameEd", "Name for user-defined field #2 - Max 10 characters");
+    ShowPassword->setToolTip(tr("Show the password as typed"));
+    OwnerNameLabel = makeLabel("OwnerNameLabel", tr("&Owner Name"));
+    OwnerNameEd = makeEdit("OwnerNameEd",
+                           tr("Your name, as the report headings show it - Max 40 characters"));
+    UDF1NameLabel = makeLabel("UDF1NameLabel", tr("Name For User Field &1"));
+    UDF1NameEd = makeEdit("UDF1NameEd", tr("Name for user-defined field #1 - Max 10 characters"));
+    UDF2NameLabel = makeLabel("UDF2NameLabel", tr("Name For User Field &2"));
+    UDF2NameEd = makeEdit("UDF2NameEd", tr("Name for user-defined field #2 - Max 10 characters"));
     UDF1Save = makeCheck(this, "UDF1Save");
     UDF2Save = makeCheck(this, "UDF2Save");
-    EditorNameLabel = makeLabel("EditorNameLabel", "&Editor");
-    EditorName = makeEdit("EditorName", "Leave blank to use Wordpad or Word");
-    AltFolder1NameLabel = makeLabel("AltFolder1NameLabel", "&Alt. Folder 1");
-    AltFolder1Path = makeEdit("AltFolder1Path", kAltFolderTip);
-    AltFolder2NameLabel = makeLabel("AltFolder2NameLabel", "Alt. &Folder 2");
-    AltFolder2Path = makeEdit("AltFolder2Path", kAltFolderTip);
-    AltFolder1Save =
-        namedButton(this, "AltFolder1Save", "Use Current", "Make the CURRENT folder Alternate 1");
-    AltFolder2Save =
-        namedButton(this, "AltFolder2Save", "Use Current", "Make the CURRENT folder Alternate 2");
+    EditorNameLabel = makeLabel("EditorNameLabel", tr("&Editor"));
+    EditorName = makeEdit("EditorName", tr("Leave blank to use Wordpad or Word"));
+    AltFolder1NameLabel = makeLabel("AltFolder1NameLabel", tr("&Alt. Folder 1"));
+    AltFolder1Path = makeEdit("AltFolder1Path", tr(kAltFolderTip));
+    AltFolder2NameLabel = makeLabel("AltFolder2NameLabel", tr("Alt. &Folder 2"));
+    AltFolder2Path = makeEdit("AltFolder2Path", tr(kAltFolderTip));
+    AltFolder1Save = namedButton(this, "AltFolder1Save", tr("Use Current"),
+                                 tr("Make the CURRENT folder Alternate 1"));
+    AltFolder2Save = namedButton(this, "AltFolder2Save", tr("Use Current"),
+                                 tr("Make the CURRENT folder Alternate 2"));
     // The twin controls share their captions; their names for assistive technology say
     // which field they belong to.
-    UDF1Save->setAccessibleName(QStringLiteral("Save List Items? (User Field 1)"));
-    UDF2Save->setAccessibleName(QStringLiteral("Save List Items? (User Field 2)"));
-    AltFolder1Save->setAccessibleName(QStringLiteral("Use Current (Alt. Folder 1)"));
-    AltFolder2Save->setAccessibleName(QStringLiteral("Use Current (Alt. Folder 2)"));
-    SaveConfig = namedButton(this, "SaveConfig", "&Save", "Quit Settings - save any changes");
-    QuitConfig =
-        namedButton(this, "QuitConfig", "&Quit", "Quit Settings without saving any changes");
+    UDF1Save->setAccessibleName(tr("Save List Items? (User Field 1)"));
+    UDF2Save->setAccessibleName(tr("Save List Items? (User Field 2)"));
+    AltFolder1Save->setAccessibleName(tr("Use Current (Alt. Folder 1)"));
+    AltFolder2Save->setAccessibleName(tr("Use Current (Alt. Folder 2)"));
+    SaveConfig =
+        namedButton(this, "SaveConfig", tr("&Save"), tr("Quit Settings - save any changes"));
+    QuitConfig = namedButton(this, "QuitConfig", tr("&Quit"),
+                             tr("Quit Settings without saving any changes"));
     SaveConfig->setDefault(true);
     // The two "Save List Items?" boxes and the two "Use Current" buttons share their
     // captions and so take no key; each is one Tab from the field on its row.
@@ -121,12 +124,21 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     for (const auto& [label, field] : buddies)
         label->setBuddy(field);
 
-    InitDisplayFrame = new QGroupBox(QStringLiteral("At Start &Up Display..."), this);
+    TranslatedCaptions = new QCheckBox(tr("Translated report &captions"), this);
+    TranslatedCaptions->setObjectName(QStringLiteral("TranslatedCaptions"));
+    TranslatedCaptions->setToolTip(
+        tr("Reports show their captions in the language of the window; unchecked they stay "
+           "English"));
+    // English captions are the only ones an English window has.
+    TranslatedCaptions->setVisible(!installedLanguage().isEmpty());
+
+    InitDisplayFrame = new QGroupBox(tr("At Start &Up Display..."), this);
     InitDisplayFrame->setObjectName(QStringLiteral("InitDisplayFrame"));
     startupOptions_ = new QButtonGroup(this);
     auto* options = new QVBoxLayout(InitDisplayFrame);
     for (std::size_t i = 0; i < kStartupRangeOptions.size(); ++i) {
-        auto* option = new QRadioButton(qs(kStartupRangeOptions[i].caption), InitDisplayFrame);
+        auto* option = new QRadioButton(
+            translated(staticMetaObject, kStartupRangeOptions[i].caption), InitDisplayFrame);
         option->setObjectName(qs(kStartupRangeOptions[i].objectName));
         startupOptions_->addButton(option, static_cast<int>(i));
         options->addWidget(option);
@@ -161,6 +173,7 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     fields->addWidget(AltFolder2NameLabel, row, 0);
     fields->addWidget(AltFolder2Path, row, 1);
     fields->addWidget(AltFolder2Save, row++, 2);
+    fields->addWidget(TranslatedCaptions, row++, 1, 1, 2);
     fields->setRowStretch(row, 1);
     fields->setColumnMinimumWidth(1, 260);
 
@@ -176,9 +189,10 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     layout->addLayout(buttons);
 
     // Tab goes along each row of the fields, then through the start-up options.
-    QWidget* order[] = {FYMonth,        FYDay,          PasswordEd,     ShowPassword,  OwnerNameEd,
-                        UDF1NameEd,     UDF1Save,       UDF2NameEd,     UDF2Save,      EditorName,
-                        AltFolder1Path, AltFolder1Save, AltFolder2Path, AltFolder2Save};
+    QWidget* order[] = {FYMonth,        FYDay,          PasswordEd,        ShowPassword,
+                        OwnerNameEd,    UDF1NameEd,     UDF1Save,          UDF2NameEd,
+                        UDF2Save,       EditorName,     AltFolder1Path,    AltFolder1Save,
+                        AltFolder2Path, AltFolder2Save, TranslatedCaptions};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     QWidget* last = order[std::size(order) - 1];
@@ -199,15 +213,15 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     });
 }
 
-QLineEdit* QBK3Config::makeEdit(const char* name, const char* tip) {
+QLineEdit* QBK3Config::makeEdit(const char* name, const QString& tip) {
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromUtf8(name));
-    e->setToolTip(QString::fromUtf8(tip));
+    e->setToolTip(tip);
     return e;
 }
 
-QLabel* QBK3Config::makeLabel(const char* name, const char* caption) {
-    auto* l = new QLabel(QString::fromUtf8(caption), this);
+QLabel* QBK3Config::makeLabel(const char* name, const QString& caption) {
+    auto* l = new QLabel(caption, this);
     l->setObjectName(QString::fromUtf8(name));
     return l;
 }
@@ -222,6 +236,13 @@ bool QBK3Config::Form_Load() {
     }
     window_.state().ProgramSettings = read_;
     setForm(settingsFormOf(read_));
+    try {
+        TranslatedCaptions->setChecked(
+            programOption(window_.services().programFolder, kTranslatedReportCaptionsKey) == "Y");
+    } catch (const OperationError& e) {
+        window_.showError(e);
+        return false;
+    }
     return true;
 }
 
@@ -290,6 +311,9 @@ void QBK3Config::SaveConfig_Click() {
     try {
         qbk::SaveConfig(window_.services().programFolder + std::string(kSettingsFileName),
                         settings);
+        if (!TranslatedCaptions->isHidden())
+            setProgramOption(window_.services().programFolder, kTranslatedReportCaptionsKey,
+                             TranslatedCaptions->isChecked() ? "Y" : "N");
     } catch (const OperationError& e) {
         window_.showError(e);
         return;

@@ -49,8 +49,8 @@ class QBK3Config : public QDialog {
     void setForm(const SettingsForm& form);
 
   private:
-    QLineEdit* makeEdit(const char* name, const char* tip);
-    QLabel* makeLabel(const char* name, const char* caption);
+    QLineEdit* makeEdit(const char* name, const QString& tip);
+    QLabel* makeLabel(const char* name, const QString& caption);
 
     QBK_3_Main& window_;
     std::string currentFolder_;
@@ -73,6 +73,7 @@ class QBK3Config : public QDialog {
     QLineEdit* UDF2NameEd;
     QCheckBox* UDF1Save;
     QCheckBox* UDF2Save;
+    QCheckBox* TranslatedCaptions;
     QLabel* EditorNameLabel;
     QLineEdit* EditorName;
     QLabel* AltFolder1NameLabel;

@@ -34,11 +34,11 @@ QBKGame::QBKGame(Prompts& prompts, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mu_GameFile"));
-    mu_new = file->addAction(QStringLiteral("&New Game"));
+    mu_new = file->addAction(tr("&New Game"));
     mu_new->setObjectName(QStringLiteral("mu_new"));
-    mu_GameHelp = menuBar->addAction(QStringLiteral("&Help"));
+    mu_GameHelp = menuBar->addAction(tr("&Help"));
     mu_GameHelp->setObjectName(QStringLiteral("mu_GameHelp"));
 
     auto* board = new QGridLayout;
@@ -71,9 +71,9 @@ QBKGame::QBKGame(Prompts& prompts, QWidget* parent)
     auto* status = new QGridLayout;
     status->addWidget(Label2, 0, 0);
     status->addWidget(Label3, 0, 1);
-    status->addWidget(new QLabel(QStringLiteral("Last score:"), this), 1, 0);
+    status->addWidget(new QLabel(tr("Last score:"), this), 1, 0);
     status->addWidget(LastScore, 1, 1);
-    status->addWidget(new QLabel(QStringLiteral("Best score:"), this), 2, 0);
+    status->addWidget(new QLabel(tr("Best score:"), this), 2, 0);
     status->addWidget(best, 2, 1);
 
     auto* layout = new QVBoxLayout(this);

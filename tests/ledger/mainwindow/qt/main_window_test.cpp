@@ -167,9 +167,11 @@ TEST_F(ListWindowTest, MenuItemsWithoutACommandAreNotShown) {
 // With every room of the program built, each menu item and tool button has a command:
 // a command bound under a misspelt name leaves its item without one, hidden.
 TEST_F(ListWindowTest, EveryMenuItemAndToolButtonHasACommand) {
-    for (const MenuItemDef& item : menuItemDefs())
-        if (std::string_view(item.name) != "-")
+    for (const MenuItemDef& item : menuItemDefs()) {
+        if (std::string_view(item.name) != "-") {
             EXPECT_TRUE(window->hasCommand(item.name)) << item.name;
+        }
+    }
     for (const auto defs : {mainToolBarDefs(), reportToolBarDefs()})
         for (const ToolButtonDef& button : defs)
             EXPECT_TRUE(window->hasCommand(button.command)) << button.key;

@@ -1,10 +1,14 @@
 // The window in French, German and Spanish: every caption of the menus and toolbars has
 // a translation, the menus keep one Alt key for each item, and the window shows them
 // when the user's language is one of the three.
+#include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolBar>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <set>
 
 #include "mainwindow/qt/menu_layout.h"
@@ -50,6 +54,38 @@ TEST(Translations, EveryCaptionHasOneWithItsOwnAltKeyInEachMenu) {
     }
 }
 
+// Every source text of each language's file has a finished translation, and within a
+// context a source text stands once.
+TEST(Translations, EveryTextOfEachFileIsTranslated) {
+    for (const char* language : {"de", "fr", "es"}) {
+        QFile file(QString::fromUtf8(QBK_TS_DIR "quillbank_") + QLatin1String(language) +
+                   QStringLiteral(".ts"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << language;
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        std::set<std::pair<QString, QString>> seen;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+                EXPECT_TRUE(seen.emplace(context, source).second)
+                    << language << ": " << utf8(context) << " twice: " << utf8(source);
+            } else if (xml.name() == QLatin1String("translation")) {
+                ++messages;
+                EXPECT_TRUE(xml.attributes().value(QLatin1String("type")).isEmpty())
+                    << language << ": unfinished " << utf8(source);
+                EXPECT_FALSE(xml.readElementText().isEmpty())
+                    << language << ": " << utf8(context) << " " << utf8(source);
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << language << ": " << utf8(xml.errorString());
+        EXPECT_GT(messages, 300) << language;
+    }
+}
+
 class TranslatedWindowTest : public testing::WindowTest {
   protected:
     ~TranslatedWindowTest() override { installTranslations(*qApp, QLocale::c()); }
@@ -62,6 +98,14 @@ TEST_F(TranslatedWindowTest, TheWindowSpeaksTheUsersLanguageAndEnglishWithoutOne
     EXPECT_EQ(w.findChild<QAction*>("mu_NewEntry")->text(), "&Neuer Eintrag");
     EXPECT_EQ(w.findChild<QAction*>("MainToolBar_New")->toolTip(),
               "Einen neuen Einnahmen- oder Ausgabeneintrag anlegen");
+    // The entry form and the list speak German too; the user field keeps its own name.
+    key(w.mainGrid(), Qt::Key_F2);
+    EXPECT_EQ(w.findChild<QPushButton*>("NewIncomeButton")->text(), "Neue Einn&ahme");
+    EXPECT_EQ(w.findChild<QPushButton*>("CloseButton")->text(), "S&chließen");
+    EXPECT_EQ(w.findChild<QLabel*>("User1Label")->text(), "user &1    ");
+    EXPECT_EQ(w.findChild<QWidget*>("AmountBox")->toolTip(), "Betrag der Einnahme oder Ausgabe");
+    EXPECT_EQ(w.mainGridModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+              "Betrag");
     EXPECT_EQ(installTranslations(*qApp, QLocale(QStringLiteral("en_GB"))), "");
     EXPECT_EQ(QCoreApplication::translate("Menu", "&File"), "&File");
 }
