@@ -10,22 +10,15 @@
 #include "platform/cached_file.h"
 #include "platform/errors.h"
 #include "platform/large_buffer.h"
+#include "support/error_number.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 namespace qbk {
 namespace {
 
+using testing::errorNumberOf;
 using testing::TempFolder;
-
-int errorNumberOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const OperationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(AtomicWrite, ReplacesTheContentAndLeavesNoTemporaryFile) {
     TempFolder dir;

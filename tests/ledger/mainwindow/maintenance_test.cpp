@@ -13,6 +13,7 @@
 
 #include "exchange_sort.h"
 #include "platform/errors.h"
+#include "support/error_number.h"
 #include "support/records.h"
 #include "support/temp_folder.h"
 
@@ -21,6 +22,7 @@ namespace {
 
 using testing::deleted;
 using testing::entry;
+using testing::errorNumberOf;
 using testing::fileOf;
 using testing::TempFolder;
 
@@ -35,15 +37,6 @@ RecordFileContent contentOf(const std::vector<EntryRecord>& records) {
     RecordFileContent c;
     c.records = fileOf(records);
     return c;
-}
-
-int errorNumberOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const OperationError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // ---- Sort ----
