@@ -157,8 +157,8 @@ void checkImport(const std::string& bytes, const Read& r, bool qif, DateOrder or
     const std::string importPath = book.folder + (qif ? "in.qif" : "in.ofx");
     fuzz::writeBytes(importPath, bytes);
 
-    // What the import keeps: a transaction with an id unless the file listed that id
-    // before with the same date and amount; one without an id unless it is the first to
+    // What the import keeps: a transaction with an id unless an earlier one of the file
+    // has that id, date and amount; one without an id unless it is the first to
     // match the one entry of the book (date, amount and note, and user field 1 when it
     // has a check number). Lines never make each other duplicates otherwise.
     std::vector<EntryRecord> kept;
@@ -168,14 +168,9 @@ void checkImport(const std::string& bytes, const Read& r, bool qif, DateOrder or
         EntryRecord e = entryOf(t);
         const std::string id = cleanImportedId(t.id);
         if (!id.empty()) {
-            const auto first = std::find_if(listed.begin(), listed.end(),
-                                            [&](const auto& l) { return std::get<0>(l) == id; });
-            if (first != listed.end()) {
-                if (std::get<1>(*first) == e.entryDate && std::get<2>(*first) == e.amount.raw())
-                    continue;
-            } else {
-                listed.emplace_back(id, e.entryDate, e.amount.raw());
-            }
+            const auto entry = std::make_tuple(id, e.entryDate, e.amount.raw());
+            if (std::find(listed.begin(), listed.end(), entry) != listed.end()) continue;
+            listed.push_back(entry);
         } else {
             const bool check =
                 !t.number.empty() && t.number.find_first_not_of("0123456789") == std::string::npos;

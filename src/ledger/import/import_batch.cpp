@@ -263,7 +263,7 @@ void markDuplicates(ImportBatch& batch, const BookIndex& book) {
     // What earlier lines of the file matched.
     std::unordered_map<std::string, std::size_t> taken, takenWithCheck;
     std::unordered_set<std::string> takenIds;
-    std::unordered_map<std::string, std::string> listed;  // ids of the file: date and amount
+    std::unordered_set<std::string> listed;  // ids of the file with their date and amount
     char bytes[entry_layout::kSize];
     for (ImportRow& row : batch.rows) {
         encodeEntry(row.entry, bytes);
@@ -273,8 +273,9 @@ void markDuplicates(ImportBatch& batch, const BookIndex& book) {
             const std::string reusedId = reusedIdOf(row.id, bytes);
             const auto id = book.ids.find(row.id);
             const auto reused = book.ids.find(reusedId);
-            const auto [earlier, first] = listed.emplace(row.id, da);
-            if (!first && earlier->second == da)
+            // A line of an id, date and amount that an earlier line of the file has is
+            // the bank's repeat, whichever other lines share the id.
+            if (!listed.insert(row.id + '\n' + da).second)
                 row.duplicate = Duplicate::SameIdInFile;
             else if (id != book.ids.end() && id->second == da && takenIds.insert(row.id).second)
                 row.duplicate = Duplicate::InBook;
