@@ -120,6 +120,7 @@ class TreeBuilder {
 
     static void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char**) {
         auto* self = static_cast<TreeBuilder*>(data);
+        if (self->problem_) return;
         if (self->open_.size() >= kMostLevels) return self->stop("elements are nested too deep");
         auto element = std::make_unique<XmlElement>();
         element->name = localName(name);
@@ -132,13 +133,16 @@ class TreeBuilder {
         self->open_.push_back(raw);
     }
 
+    // Expat may still report the event it stopped in (the end of an empty element
+    // refused as too deep), so every callback after a problem is passed over.
     static void XMLCALL onEnd(void* data, const XML_Char*) {
-        static_cast<TreeBuilder*>(data)->open_.pop_back();
+        auto* self = static_cast<TreeBuilder*>(data);
+        if (!self->problem_ && !self->open_.empty()) self->open_.pop_back();
     }
 
     static void XMLCALL onText(void* data, const XML_Char* s, int length) {
         auto* self = static_cast<TreeBuilder*>(data);
-        if (!self->open_.empty())
+        if (!self->problem_ && !self->open_.empty())
             self->open_.back()->text.append(s, static_cast<std::size_t>(length));
     }
 

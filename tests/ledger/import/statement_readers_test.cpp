@@ -228,6 +228,8 @@ TEST(CamtStatements, XmlThatDoesNotReadNamesTheLine) {
     for (int i = 0; i < 300; ++i)
         deep += "<a>";
     EXPECT_EQ(read(deep), "13 Damaged CAMT file, line 1: elements are nested too deep");
+    EXPECT_EQ(read(deep.substr(0, 3 * 256) + "<b/>"),
+              "13 Damaged CAMT file, line 1: elements are nested too deep");
 }
 
 }  // namespace
