@@ -6,7 +6,10 @@ function(qbk_target_defaults target)
     if(QBK_WERROR)
         # GCC's optimiser warns of std::optional members it cannot follow; those stay
         # warnings rather than stop the build.
-        target_compile_options(${target} PRIVATE -Werror -Wno-error=maybe-uninitialized)
+        target_compile_options(${target} PRIVATE -Werror)
+        if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+            target_compile_options(${target} PRIVATE -Wno-error=maybe-uninitialized)
+        endif()
     endif()
     if(QBK_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
@@ -22,6 +25,10 @@ function(qbk_core_library name)
     # The core holds the money and the file layouts: a narrowing or a hidden name there
     # is a fault before it is a style.
     target_compile_options(${name} PRIVATE -Wshadow -Wconversion)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        # GCC's -Wconversion leaves signedness to -Wsign-conversion; clang's does not.
+        target_compile_options(${name} PRIVATE -Wno-sign-conversion)
+    endif()
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
 endfunction()
 
