@@ -6,6 +6,7 @@
 #include "import/import_batch.h"
 #include "import/import_profiles.h"
 #include "import/import_run.h"
+#include "import/layout_refusal.h"
 #include "platform/files.h"
 #include "platform/stamps.h"
 
@@ -36,6 +37,25 @@ std::string linkOption(const std::optional<std::string>& value, const std::strin
     if (!digits || std::stoul(*value) == 0)
         throw UsageError{"--" + name + " needs a field number from 1: " + *value};
     return std::to_string(std::stoul(*value));
+}
+
+// The options that make the choice a refusal of the file's layout asks for.
+std::string optionsToChoose(const LayoutRefusal& refusal) {
+    switch (refusal.choice()) {
+        case LayoutChoice::FooterLines:
+            return " (--skip-footer " + refusal.values() + " leaves them out)";
+        case LayoutChoice::HeaderLines:
+            return " - a first line of column names is left out with --skip-header, lines "
+                   "before it with --skip-lines N";
+        case LayoutChoice::DateFormat:
+            return " (qbk3-cli: --date-format " +
+                   (refusal.values().empty() ? "dmy, mdy, ymd, yyyymmdd or d-mon-y"
+                                             : refusal.values()) +
+                   ")";
+        case LayoutChoice::DecimalMark:
+            return " (qbk3-cli: --decimal point or --decimal comma)";
+    }
+    return {};
 }
 
 std::size_t fieldOption(const std::optional<std::string>& value, const std::string& name) {
@@ -106,7 +126,12 @@ int importFile(const ImportArguments& a, CliContext& cx) {
         throw UsageError{problem};
 
     StampSource stamps(cx.clock);
-    const ImportSummary summary = runImport(request, cx.regional, stamps);
+    ImportSummary summary;
+    try {
+        summary = runImport(request, cx.regional, stamps);
+    } catch (const LayoutRefusal& refusal) {
+        throw OperationError(refusal.number(), refusal.what() + optionsToChoose(refusal));
+    }
     if (!used.empty()) cx.out << "Read with the import profile " << used << ".\n";
     cx.out << summary.text;
     if (delimited && described && a.profile && summary.layout) {

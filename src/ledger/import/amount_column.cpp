@@ -1,5 +1,6 @@
 #include "import/amount_column.h"
 
+#include "import/layout_refusal.h"
 #include "platform/errors.h"
 #include "platform/windows1252.h"
 
@@ -33,7 +34,7 @@ std::optional<DecimalMark> DecimalMarkVote::decided() const {
     return regionalDecimalMark(regional_);
 }
 
-DecimalMark DecimalMarkVote::decide(std::string_view howToChoose) const {
+DecimalMark DecimalMarkVote::decide() const {
     if (const auto mark = decided()) return *mark;
     std::string text;
     if (!onlyPoint_.empty() && !onlyComma_.empty()) {
@@ -47,7 +48,7 @@ DecimalMark DecimalMarkVote::decide(std::string_view howToChoose) const {
                regional_.numberText(point) + " with a decimal point, or " +
                regional_.numberText(comma) + " with a decimal comma";
     }
-    throw OperationError(errnum::kTypeMismatch, text + "; " + std::string(howToChoose));
+    throw LayoutRefusal(text + "; say which", LayoutChoice::DecimalMark);
 }
 
 }  // namespace qbk

@@ -23,11 +23,10 @@ class DecimalMarkVote {
 
     // The mark some amounts can only be read with (223.77: a point; 1.234,56: a comma);
     // with none of those, the regional settings' mark, which reads every amount the way
-    // the other would. Throws OperationError (type mismatch) when amounts need both
-    // marks, or when some read as two values and no amount decides, naming the amounts
-    // and their readings and ending in `howToChoose` (the option or control that sets
-    // the mark).
-    DecimalMark decide(std::string_view howToChoose) const;
+    // the other would. Throws LayoutRefusal (DecimalMark) when amounts need both marks,
+    // or when some read as two values and no amount decides, naming the amounts and
+    // their readings.
+    DecimalMark decide() const;
 
     // decide's answer, or nullopt where it throws.
     std::optional<DecimalMark> decided() const;

@@ -10,6 +10,7 @@
 #include "import/amount_column.h"
 #include "import/import_batch.h"
 #include "import/import_preview.h"
+#include "import/layout_refusal.h"
 #include "platform/book_lock.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -103,30 +104,28 @@ void readFields(std::string_view line, const LineRule& rule, LineFields& out) {
     }
 }
 
-// A failure in line `lineNumber`, with the way to leave such lines out when they stand
-// at the top or the end of the file.
+// A failure in line `lineNumber`; a LayoutRefusal when the line stands at the top or the
+// end of the file, where a choice of the layout leaves such lines out.
 [[noreturn]] void failField(const LineRule& rule, std::size_t lineNumber, std::string_view line,
                             std::string_view field, std::string_view what) {
-    std::string hint;
-    if (lineNumber >= rule.trailingNoDates && rule.trailingNoDates > rule.firstEntry)
-        hint = (rule.trailingCount == 1 ? std::string(" - the last line is no entry")
-                                        : " - the last " + std::to_string(rule.trailingCount) +
-                                              " lines are no entries") +
-               " (--skip-footer " + std::to_string(rule.trailingCount) + " leaves them out)";
-    else if (lineNumber == rule.firstEntry && what == "a date" &&
-             std::any_of(field.begin(), field.end(),
-                         [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
-        hint =
-            " - a first line of column names is left out with --skip-header, lines "
-            "before it with --skip-lines N";
     std::string shown = rule.windows1252 ? fromWindows1252(line.substr(0, kShownLineChars))
                                          : leftChars(line, kShownLineChars);
     if (rule.windows1252 ? line.size() > kShownLineChars : shown.size() < line.size())
         shown += "...";
-    throw OperationError(errnum::kTypeMismatch, "Type mismatch in line " +
-                                                    std::to_string(lineNumber) + " (\"" +
-                                                    std::string(field) + "\" is not " +
-                                                    std::string(what) + "): " + shown + hint);
+    const std::string failure = "Type mismatch in line " + std::to_string(lineNumber) + " (\"" +
+                                std::string(field) + "\" is not " + std::string(what) +
+                                "): " + shown;
+    if (lineNumber >= rule.trailingNoDates && rule.trailingNoDates > rule.firstEntry)
+        throw LayoutRefusal(failure + (rule.trailingCount == 1
+                                           ? std::string(" - the last line is no entry")
+                                           : " - the last " + std::to_string(rule.trailingCount) +
+                                                 " lines are no entries"),
+                            LayoutChoice::FooterLines, std::to_string(rule.trailingCount));
+    if (lineNumber == rule.firstEntry && what == "a date" &&
+        std::any_of(field.begin(), field.end(),
+                    [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        throw LayoutRefusal(failure, LayoutChoice::HeaderLines);
+    throw OperationError(errnum::kTypeMismatch, failure);
 }
 
 // The amount of one line by the rule: one signed field, or money in less money out
@@ -309,13 +308,10 @@ void surveyFile(const LineSource& lines, LineRule& rule, const RegionalSettings&
     rule.dateFormat = layout.dateFormat.value_or(DateFormat::MonthDayYear);
     if (!layout.dateFormat) {
         const std::optional<DateFormat> decided = dates.decided();
-        if (!decided) throw OperationError(errnum::kTypeMismatch, dates.problem());
+        if (!decided) throw dates.refusal();
         rule.dateFormat = *decided;
     }
-    rule.mark = layout.decimalMark ? *layout.decimalMark
-                                   : marks.decide(
-                                         "say which (qbk3-cli: --decimal point or "
-                                         "--decimal comma)");
+    rule.mark = layout.decimalMark ? *layout.decimalMark : marks.decide();
 }
 
 // The records of every entry line of the file that has a date, encoded (without

@@ -247,22 +247,24 @@ std::optional<DateFormat> DateFormatVote::decided() const {
     return static_cast<DateFormat>(all.front());
 }
 
-std::string DateFormatVote::problem() const {
+LayoutRefusal DateFormatVote::refusal() const {
     std::vector<int> all;
     for (int f = 0; f < kFormats; ++f)
         if (fits_[f] == texts_) all.push_back(f);
     if (all.empty()) {
         const int best = static_cast<int>(std::max_element(fits_, fits_ + kFormats) - fits_);
-        return "The dates of this file fit no one format: \"" + unreadable_[best] +
-               "\" is no date as " + std::string(kFormatNames[static_cast<std::size_t>(best)]) +
-               " (qbk3-cli: --date-format dmy, mdy, ymd, yyyymmdd or d-mon-y)";
+        return LayoutRefusal("The dates of this file fit no one format: \"" + unreadable_[best] +
+                                 "\" is no date as " +
+                                 std::string(kFormatNames[static_cast<std::size_t>(best)]),
+                             LayoutChoice::DateFormat);
     }
     std::string names;
     for (const int f : all)
         names += std::string(names.empty() ? "" : " or ") +
                  std::string(kFormatNames[static_cast<std::size_t>(f)]);
-    return "The dates of this file read more than one way (such as \"" + twoWays_ +
-           "\"); say which format they have (qbk3-cli: --date-format " + names + ")";
+    return LayoutRefusal("The dates of this file read more than one way (such as \"" + twoWays_ +
+                             "\"); say which format they have",
+                         LayoutChoice::DateFormat, names);
 }
 
 char detectSeparator(const std::vector<std::string_view>& lines) {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "import/layout_refusal.h"
 #include "platform/dates.h"
 #include "platform/money.h"
 
@@ -41,10 +42,10 @@ std::optional<DaySerial> readDateAs(std::string_view text, DateFormat format);
 class DateFormatVote {
   public:
     void add(std::string_view dateText);
-    // The format; nullopt with `problem` set when no format reads every date, or when
-    // several do and they give other days for some date (06/12/2021).
+    // The format; nullopt when no format reads every date, or when several do and they
+    // give other days for some date (06/12/2021). `refusal` then says which.
     std::optional<DateFormat> decided() const;
-    std::string problem() const;
+    LayoutRefusal refusal() const;
 
   private:
     static constexpr int kFormats = 5;

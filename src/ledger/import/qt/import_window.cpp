@@ -23,6 +23,7 @@
 #include "import/amount_column.h"
 #include "import/camt_reader.h"
 #include "import/import_preview.h"
+#include "import/layout_refusal.h"
 #include "import/mt940_reader.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"
@@ -77,6 +78,26 @@ QLabel* makeHeading(QWidget* parent, const char* text) {
 
 DelimitedStyle styleOf(ImportFormat f) {
     return f == ImportFormat::QuotedText ? DelimitedStyle::Txt : DelimitedStyle::Csv;
+}
+
+// The control of the Layout column that makes the choice a refusal asks for.
+QString controlToChoose(const LayoutRefusal& refusal) {
+    switch (refusal.choice()) {
+        case LayoutChoice::FooterLines:
+            return qbk3cdi::tr(" (set Footer lines to %1 to leave them out)")
+                .arg(qs(refusal.values()));
+        case LayoutChoice::HeaderLines:
+            return qbk3cdi::tr(
+                " - a first line of column names is left out with \"First line holds column "
+                "names\", lines before it with Skip lines at top");
+        case LayoutChoice::DateFormat:
+            return refusal.values().empty()
+                       ? qbk3cdi::tr(" (choose the format under Dates)")
+                       : qbk3cdi::tr(" (choose %1 under Dates)").arg(qs(refusal.values()));
+        case LayoutChoice::DecimalMark:
+            return qbk3cdi::tr(" (choose it under Decimals)");
+    }
+    return {};
 }
 
 }  // namespace
@@ -354,14 +375,12 @@ void qbk3cdi::layOut() {
     resize(900, 700);
 
     // Tab follows the columns from left to right, then the table below.
-    QWidget* order[] = {SelectFile,    ClearFields,  Command1,      Command2,    DateLink,
-                        AmountLink,    DebitLink,    CreditLink,    SignLink,    DebitWordsBox,
-                        NoteLink,      Note2Link,    CatLink,       UDF1Link,    UDF2Link,
-                        ProfileBox,    SeparatorBox, SkipLinesBox,  HeaderCheck, FooterBox,
-                        DateFormatBox, DecimalBox,   AmountKindBox, NegateCheck, SaveLayout,
-                        InputList,     PreviewGrid,  RulesButton};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    setTabChain({SelectFile,    ClearFields,  Command1,      Command2,    DateLink,
+                 AmountLink,    DebitLink,    CreditLink,    SignLink,    DebitWordsBox,
+                 NoteLink,      Note2Link,    CatLink,       UDF1Link,    UDF2Link,
+                 ProfileBox,    SeparatorBox, SkipLinesBox,  HeaderCheck, FooterBox,
+                 DateFormatBox, DecimalBox,   AmountKindBox, NegateCheck, SaveLayout,
+                 InputList,     PreviewGrid,  RulesButton});
     showAmountKind();
     SelectFile->setFocus();
 }
@@ -530,11 +549,7 @@ void qbk3cdi::applyProfile(const ImportProfile& profile) {
 
 void qbk3cdi::loadProfiles() {
     profiles_.clear();
-    try {
-        profiles_ = readImportProfiles(window_.state().DataFolder);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    window_.prompts().attempt([&] { profiles_ = readImportProfiles(window_.state().DataFolder); });
     ProfileBox->clear();
     ProfileBox->addItem(tr("(none)"));
     for (const ImportProfile& p : profiles_)
@@ -583,13 +598,11 @@ void qbk3cdi::SaveLayout_Click() {
     if (!name || trimBlanks(*name).empty()) return;
     const DelimitedLayout set = layout();
     ImportProfile profile{std::string(trimBlanks(*name)), {}, importLinks(), asRead_.value_or(set)};
-    try {
-        profile.header = headerLineOf(ImportFileName, set.skipLines);
-        saveImportProfile(window_.state().DataFolder, profile);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            profile.header = headerLineOf(ImportFileName, set.skipLines);
+            saveImportProfile(window_.state().DataFolder, profile);
+        }))
         return;
-    }
     loadProfiles();
     ProfileBox->setCurrentIndex(ProfileBox->findText(qs(profile.name)));
     profileNote_ = tr("The layout was saved as the import profile %1.").arg(qs(profile.name));
@@ -612,14 +625,12 @@ void qbk3cdi::SelectFile_Click() {
     previewModel_->reload();
     PreviewStatus->clear();
     if (!format_) return;
-    try {
+    window_.prompts().attempt([&] {
         if (isStatement(*format_))
             showStatement();
         else
             showDelimitedFile();
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 // The internal backup, offered before anything is read so that the user can go back to
@@ -748,6 +759,9 @@ void qbk3cdi::refreshDelimitedPreview() {
             asRead_ = read;
             markDuplicates(fresh, readBookIndex(window_.state().RecordFilePath));
         }
+    } catch (const LayoutRefusal& e) {
+        previewError_ = OperationError(e.number(), e.what() + utf8(controlToChoose(e)));
+        fresh = {};
     } catch (const OperationError& e) {
         previewError_ = e;
         fresh = {};
@@ -874,12 +888,10 @@ bool qbk3cdi::savePayeeRules() {
 
 void qbk3cdi::RulesButton_Click() {
     PayeeRules current;
-    try {
-        current = readPayeeRules(joinPath(window_.state().DataFolder, kPayeeRulesFileName));
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            current = readPayeeRules(joinPath(window_.state().DataFolder, kPayeeRulesFileName));
+        }))
         return;
-    }
     PayeeRulesDialog editor(current, window_.prompts(), this);
     if (editor.exec() != QDialog::Accepted) return;
     rules_ = editor.rules();
@@ -934,17 +946,15 @@ void qbk3cdi::Command1_Click() {
     for (const ImportRow& r : batch_.rows)
         if (!r.included && isDuplicate(r.duplicate)) ++leftOut;
     ImportCommit commit;
-    try {
-        const WaitCursor hourglass;
-        commit =
-            commitImport(batch_, {window_.state().RecordFilePath, window_.state().CategoryFilePath},
-                         kDefaultImportCategory, window_.stamps(), false, sortAfter_);
-        // What was written is in the book now: a second Import adds nothing.
-        markDuplicates(batch_, readBookIndex(window_.state().RecordFilePath));
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            const WaitCursor hourglass;
+            commit = commitImport(
+                batch_, {window_.state().RecordFilePath, window_.state().CategoryFilePath},
+                kDefaultImportCategory, window_.stamps(), false, sortAfter_);
+            // What was written is in the book now: a second Import adds nothing.
+            markDuplicates(batch_, readBookIndex(window_.state().RecordFilePath));
+        }))
         return;
-    }
     ProgressBar1->setValue(lines);
     if (ledgerBalance_) {
         window_.state().OfferedStatementBalance = ledgerBalance_->amount;

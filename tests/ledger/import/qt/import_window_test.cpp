@@ -427,8 +427,8 @@ TEST_F(ImportWindowTest, QuotedFieldsAHeaderLineAndBlankLinesOfABankCsv) {
     header->click();
     EXPECT_EQ(status(),
               "Type mismatch in line 1 (\"Date\" is not a date): Date,Amount,Note,Category,Card - "
-              "a first line of column names is left out with --skip-header, lines before it "
-              "with --skip-lines N");
+              "a first line of column names is left out with \"First line holds column names\", "
+              "lines before it with Skip lines at top");
     prompts.answers.push_back(Answer::Yes);
     importWindow->Command1_Click();
     EXPECT_EQ(prompts.last().title, "Error - operation aborted");
