@@ -6,7 +6,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/errors.h"
 
 namespace qbk {
 
@@ -52,6 +55,23 @@ class Prompts {
     }
     bool confirm(const std::string& text, const std::string& title) {
         return message({text, title, Icon::Question, Buttons::YesNo, 1}) == Answer::Yes;
+    }
+    // The common error message for `error`.
+    void showError(const OperationError& error) {
+        message({commonErrorText(error), std::string(kCommonErrorTitle), Icon::Critical,
+                 Buttons::Ok, 1});
+    }
+    // Runs `work`; an OperationError it throws is shown as the common error message, so a
+    // window's command stops there with the book as it was. True when `work` finished.
+    template <class Work>
+    bool attempt(Work&& work) {
+        try {
+            std::forward<Work>(work)();
+            return true;
+        } catch (const OperationError& e) {
+            showError(e);
+            return false;
+        }
     }
 };
 

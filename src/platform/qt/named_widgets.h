@@ -1,7 +1,8 @@
 // Widgets made with the objectName that the program's commands and its tests find them
 // by, and with their tool tip. Buttons never act as a dialog's default button by
 // themselves: the windows say which one is. A button whose caption has no words ("<30",
-// "!") is named for assistive technology by its tool tip.
+// "!") is named for assistive technology by its tool tip. setTabChain gives a window's
+// controls their Tab order.
 #ifndef QBK_PLATFORM_QT_NAMED_WIDGETS_H_
 #define QBK_PLATFORM_QT_NAMED_WIDGETS_H_
 
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QString>
+#include <vector>
 
 namespace qbk {
 
@@ -33,6 +35,12 @@ inline QLineEdit* namedLineEdit(QWidget* parent, const char* name, const QString
     box->setObjectName(QString::fromUtf8(name));
     box->setToolTip(toolTip);
     return box;
+}
+
+// Tab goes from each control to the next of `chain`, in order.
+inline void setTabChain(const std::vector<QWidget*>& chain) {
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 
 }  // namespace qbk

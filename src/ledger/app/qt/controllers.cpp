@@ -20,7 +20,7 @@
 namespace qbk {
 
 void installControllers(QBK_3_Main& window) {
-    new EntryForm(window);
+    auto* entryForm = new EntryForm(window);
     auto* dateSelector = new DateSelector(window);
     new RangeCommands(window, *dateSelector);
     new SearchCommands(window);
@@ -29,7 +29,7 @@ void installControllers(QBK_3_Main& window) {
     new UndoCommands(window);
     new ClearedCommands(window);
     new ReportMode(window);
-    new MacroCommands(window, *dateSelector);
+    new MacroCommands(window, *dateSelector, *entryForm);
     new ImportCommands(window);
     new AccessoryCommands(window);
     new ChartCommands(window);

@@ -162,12 +162,9 @@ void BudgetWindow::createChartTab() {
 
 void BudgetWindow::loadCharts() {
     std::vector<MonthBudget> months;
-    try {
-        months = budgetByMonth(book_.dataFolder, yearBox_->value(), book_.fiscal);
-    } catch (const OperationError& e) {
-        showError(e);
+    if (!prompts_.attempt(
+            [&] { months = budgetByMonth(book_.dataFolder, yearBox_->value(), book_.fiscal); }))
         return;
-    }
     QChart* old = categoryChart_->chart();
     categoryChart_->setChart(budgetCategoryChart(statement_, regional_));
     delete old;
@@ -193,12 +190,10 @@ void BudgetWindow::loadPlan() {
     const std::vector<BudgetMonth> months = fiscalYearMonths(yearBox_->value(), book_.fiscal);
     Budget budget;
     std::vector<CategoryRecord> categories;
-    try {
+    prompts_.attempt([&] {
         budget = readBudget(budgetFilePath(book_.dataFolder));
         categories = readCategories(BookPaths(book_.dataFolder).categories());
-    } catch (const OperationError& e) {
-        showError(e);
-    }
+    });
     loading_ = true;
     planCodes_.clear();
     planGrid_->clear();
@@ -286,7 +281,7 @@ bool BudgetWindow::saveBudget() {
         if (changed) writeBudget(path, budget);
         lock.commit();
     } catch (const OperationError& e) {
-        showError(e);
+        prompts_.showError(e);
         return false;
     }
     loadView();
@@ -296,12 +291,10 @@ bool BudgetWindow::saveBudget() {
 void BudgetWindow::loadView() {
     viewLabel_->setText(qs(book_.rangeLabel));
     BudgetStatement s;
-    try {
-        s = budgetAgainstActual(book_.dataFolder, book_.first, book_.last, book_.fiscal);
-    } catch (const OperationError& e) {
-        showError(e);
+    if (!prompts_.attempt([&] {
+            s = budgetAgainstActual(book_.dataFolder, book_.first, book_.last, book_.fiscal);
+        }))
         return;
-    }
     statement_ = s;
     if (categoryChart_) loadCharts();
     const QStringList headings{tr("Category"),   tr("Budget"), tr("Actual"),
@@ -374,23 +367,15 @@ std::string BudgetWindow::reportText() const {
 }
 
 void BudgetWindow::printReport() {
-    try {
-        printReportText(reportText(), false, printer_);
-    } catch (const OperationError& e) {
-        showError(e);
-    }
+    prompts_.attempt([&] { printReportText(reportText(), false, printer_); });
 }
 
 void BudgetWindow::saveReportAsPdf() {
     const std::string path = prompts_.saveFile(reportPdfFileDialog());
     if (path.empty()) return;
     if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
-    try {
-        printReportTextToPdf(reportText(), false, printer_, path);
-    } catch (const OperationError& e) {
-        showError(e);
+    if (!prompts_.attempt([&] { printReportTextToPdf(reportText(), false, printer_, path); }))
         return;
-    }
     prompts_.message(reportPdfSavedMessage(path));
 }
 
@@ -400,12 +385,9 @@ void BudgetWindow::writeReportFile(bool csv) {
     const std::string path = prompts_.saveFile(dialog);
     if (path.empty()) return;
     if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
-    try {
-        writeFileAtomically(path, csv ? budgetCsv(statement_) : reportText());
-    } catch (const OperationError& e) {
-        showError(e);
+    if (!prompts_.attempt(
+            [&] { writeFileAtomically(path, csv ? budgetCsv(statement_) : reportText()); }))
         return;
-    }
     prompts_.message(reportCopiedMessage(path));
 }
 
@@ -413,11 +395,6 @@ void BudgetWindow::viewCellDoubleClicked(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= viewCodes_.size()) return;
     if (!viewCodes_[static_cast<std::size_t>(row)].empty())
         emit categoryChosen(viewCodes_[static_cast<std::size_t>(row)]);
-}
-
-void BudgetWindow::showError(const OperationError& error) {
-    prompts_.message(
-        {commonErrorText(error), std::string(kCommonErrorTitle), Icon::Critical, Buttons::Ok, 1});
 }
 
 }  // namespace qbk

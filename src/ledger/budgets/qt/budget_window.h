@@ -90,7 +90,6 @@ class BudgetWindow : public QWidget {
     void planCellChanged(int row, int column);
     void viewCellDoubleClicked(int row);
     std::optional<Money> typedBudget(const QString& text) const;
-    void showError(const OperationError& error);
 
     Book book_;
     const RegionalSettings regional_;

@@ -59,15 +59,13 @@ void ChartCommands::mu_ListCharts_Click() {
     auto* charts = new ChartWindow(std::move(*data), window_.regional(), window_.prompts(),
                                    window_.services().printer, &window_);
     // The budget against the actual of the same days (all categories), beside them.
-    try {
+    window_.prompts().attempt([&] {
         const SettingsRecord& settings = window_.state().ProgramSettings;
         charts->tabs()->addTab(
             budgetChartPage(window_.state().DataFolder, first, last,
                             {settings.fyMonth(), settings.fyDay()}, window_.regional()),
             QStringLiteral("B&udget"));
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
     connect(charts, &ChartWindow::categoryChosen, this, &ChartCommands::narrowTo);
     charts->show();
     chartWindow_ = charts;

@@ -202,11 +202,7 @@ void ChartWindow::saveChart() {
     if (chosen.empty()) return;
     const std::string path = withPictureExtension(chosen);
     if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
-    try {
-        savePicture(*currentView(), path, *pictureFormatOf(path));
-    } catch (const OperationError& e) {
-        showError(e);
-    }
+    prompts_.attempt([&] { savePicture(*currentView(), path, *pictureFormatOf(path)); });
 }
 
 void ChartWindow::copyChart() {
@@ -214,7 +210,7 @@ void ChartWindow::copyChart() {
 }
 
 void ChartWindow::printChart() {
-    try {
+    prompts_.attempt([&] {
         if (printer_.available()) {
             QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
             printPicture(*currentView(), printer);
@@ -230,14 +226,7 @@ void ChartWindow::printChart() {
         if (pictureFormatOf(path) != PictureFormat::Pdf) path += ".pdf";
         if (fileLength(path) > 0 && prompts_.message(overwriteQuestion(path)) != Answer::Ok) return;
         savePicture(*currentView(), path, PictureFormat::Pdf);
-    } catch (const OperationError& e) {
-        showError(e);
-    }
-}
-
-void ChartWindow::showError(const OperationError& error) {
-    prompts_.message(
-        {commonErrorText(error), std::string(kCommonErrorTitle), Icon::Critical, Buttons::Ok, 1});
+    });
 }
 
 }  // namespace qbk

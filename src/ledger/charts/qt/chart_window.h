@@ -54,7 +54,6 @@ class ChartWindow : public QWidget {
     void createTabs();
     void showCategories();
     QChartView* currentView() const;
-    void showError(const OperationError& error);
 
     const ChartData data_;
     const RegionalSettings regional_;

@@ -161,12 +161,10 @@ void frmBackup::Form_Load() {
     fillDrives();
     showDriveOf(realFolder(folder));
     showFolder(realFolder(folder));
-    try {
+    window_.prompts().attempt([&] {
         for (const std::string& name : backupFileNames(window_.state().DataFolder))
             BackMeUp->addItem(qs(name));
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 void frmBackup::fillDrives() {

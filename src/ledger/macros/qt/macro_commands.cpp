@@ -12,6 +12,7 @@
 #include "macros/macro_file.h"
 #include "macros/macro_playback.h"
 #include "mainwindow/qt/date_selector.h"
+#include "mainwindow/qt/entry_form.h"
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/status_panels.h"
 #include "mainwindow/qt/wait_cursor.h"
@@ -23,9 +24,6 @@
 namespace qbk {
 namespace {
 
-// The entry form's date buttons: entries of a macro carry no date of their own.
-constexpr const char* kDateButtons[] = {"DateUp",   "DateDn",      "DateUp30",
-                                        "DateDn30", "TodayButton", "DateBox"};
 // What needs the book rather than a macro file.
 constexpr const char* kBookMenus[] = {"mu_File", "mu_Categories", "mu_Search", "mu_DisplayRange",
                                       "mu_ReportS"};
@@ -39,27 +37,24 @@ const QColor kNormalBackground;  // the palette's own
 
 }  // namespace
 
-MacroCommands::MacroCommands(QBK_3_Main& window, DateSelector& dates)
-    : QObject(&window), window_(window), dates_(dates) {
+MacroCommands::MacroCommands(QBK_3_Main& window, DateSelector& dates, EntryForm& entryForm)
+    : QObject(&window), window_(window), dates_(dates), entryForm_(entryForm) {
     setObjectName(QStringLiteral("MacroCommands"));
     window_.setCommand("mu_PlayMacro", [this] { mu_PlayMacro_Click(); });
     window_.setCommand("mu_MacroCreate", [this] { mu_MacroCreate_Click(); });
     window_.setCommand("mu_MacroQuit", [this] { mu_MacroQuit_Click(); });
-    window_.hooks.quitMacroEdit = [this] { mu_MacroQuit_Click(); };
-    window_.hooks.TurnMacroOff = [this] { TurnMacroOff(); };
+    connect(&window, &QBK_3_Main::quitMacroEditRequested, this, &MacroCommands::mu_MacroQuit_Click);
+    connect(&window, &QBK_3_Main::macroModeEndRequested, this, &MacroCommands::TurnMacroOff);
 }
 
 void MacroCommands::mu_MacroCreate_Click() {
     if (window_.state().MacroMode) return;
     const std::string chosen = window_.prompts().openFile(macroFileDialog(), true);
     if (chosen.empty()) return;
-    try {
-        if (auto refusal = openMacroForEdit(chosen)) {
-            window_.prompts().message(*refusal);
-            return;
-        }
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    std::optional<Message> refusal;
+    if (!window_.prompts().attempt([&] { refusal = openMacroForEdit(chosen); })) return;
+    if (refusal) {
+        window_.prompts().message(*refusal);
         return;
     }
     window_.state().RecordFilePath = chosen;
@@ -72,13 +67,10 @@ void MacroCommands::mu_PlayMacro_Click() {
     if (s.MacroMode) return;
     const std::string chosen = window_.prompts().openFile(macroFileDialog(), false);
     if (chosen.empty()) return;
-    try {
-        if (auto refusal = checkMacroForPlay(chosen)) {
-            window_.prompts().message(*refusal);
-            return;
-        }
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    std::optional<Message> refusal;
+    if (!window_.prompts().attempt([&] { refusal = checkMacroForPlay(chosen); })) return;
+    if (refusal) {
+        window_.prompts().message(*refusal);
         return;
     }
 
@@ -157,9 +149,8 @@ void MacroCommands::setMacroLook(bool on) {
     // Tool tips turned off stay off.
     if (window_.state().ProgramSettings.toolTipsFlag() != "N")
         window_.categoryGrid()->setToolTip(qs(on ? kMacroEditCategoryTip : kNormalCategoryTip));
-    for (const char* name : kDateButtons)
-        if (auto* button = window_.editFrame()->findChild<QWidget*>(QString::fromUtf8(name)))
-            button->setEnabled(!on);
+    // Entries of a macro carry no date of their own.
+    entryForm_.setDateEditable(!on);
     window_.setGridBackground(window_.mainGrid(), on ? kMacroBackground : kNormalBackground);
     for (const char* name : kBookMenus)
         if (QMenu* menu = window_.menu(name)) menu->setEnabled(!on);

@@ -14,14 +14,16 @@
 namespace qbk {
 
 class DateSelector;
+class EntryForm;
 class QBK_3_Main;
 
 class MacroCommands : public QObject {
     Q_OBJECT
   public:
     // Attaches the three menu commands and the window's Esc steps; owned by `window`.
-    // Play-back asks for its date with `dates`.
-    MacroCommands(QBK_3_Main& window, DateSelector& dates);
+    // Play-back asks for its date with `dates`; macro-edit mode turns off the dates of
+    // `entryForm`.
+    MacroCommands(QBK_3_Main& window, DateSelector& dates, EntryForm& entryForm);
 
     // Play a Macro: every live entry of a chosen macro file goes into the record file
     // under one date asked with the date selector, each with its own stamp, in one
@@ -44,6 +46,7 @@ class MacroCommands : public QObject {
 
     QBK_3_Main& window_;
     DateSelector& dates_;
+    EntryForm& entryForm_;
 };
 
 }  // namespace qbk

@@ -152,12 +152,10 @@ void CategoryFrameCommands::mu_NewCategory_Click() {
 void CategoryFrameCommands::mu_EditCategory_Click() {
     const MainState& s = window_.state();
     CategoryEditStart start;
-    try {
-        start = editCategory(s.CategoryFilePath, s.CategoryFilterCode, s.CategoryFilterName);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            start = editCategory(s.CategoryFilePath, s.CategoryFilterCode, s.CategoryFilterName);
+        }))
         return;
-    }
     if (start.message) {
         window_.prompts().message(*start.message);
         return;
@@ -168,12 +166,9 @@ void CategoryFrameCommands::mu_EditCategory_Click() {
 
 void CategoryFrameCommands::SaveCat_Click() {
     CategoryChange change;
-    try {
-        change = saveCategory(window_.state().CategoryFilePath, form());
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt(
+            [&] { change = saveCategory(window_.state().CategoryFilePath, form()); }))
         return;
-    }
     if (change.message) window_.prompts().message(*change.message);
     close();
     if (change.done) window_.PopCategoryGrid();
@@ -188,12 +183,11 @@ void CategoryFrameCommands::ReplaceCat_Click() {
         return;
     }
     CategoryChange change;
-    try {
-        change = replaceCategory(s.CategoryFilePath, s.RecordFilePath, s.CategoryFilterCode, typed);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            change =
+                replaceCategory(s.CategoryFilePath, s.RecordFilePath, s.CategoryFilterCode, typed);
+        }))
         return;
-    }
     if (!change.done) {
         // The frame stays open with what was typed, so that another code can be tried.
         if (change.message) window_.prompts().message(*change.message);
@@ -225,12 +219,9 @@ void CategoryFrameCommands::DeleteCat_Click() {
         return;
 
     CategoryChange change;
-    try {
-        change = deleteCategory(s.CategoryFilePath, s.CategoryFilterCode, code);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt(
+            [&] { change = deleteCategory(s.CategoryFilePath, s.CategoryFilterCode, code); }))
         return;
-    }
     if (!change.done) {
         if (change.message) window_.prompts().message(*change.message);
         return;
@@ -240,11 +231,8 @@ void CategoryFrameCommands::DeleteCat_Click() {
 
     if (window_.prompts().message(categoryDeletedQuestion(s.CategoryFilterName)) == Answer::Yes &&
         window_.prompts().message(areYouSureQuestion()) == Answer::Yes) {
-        try {
-            deleteCategoryEntries(s.RecordFilePath, s.CategoryFilterCode);
-        } catch (const OperationError& e) {
-            window_.showError(e);
-        }
+        window_.prompts().attempt(
+            [&] { deleteCategoryEntries(s.RecordFilePath, s.CategoryFilterCode); });
     }
     showAllCategories();
 }

@@ -26,7 +26,21 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(8);
+    createDateBoxes(grid);
+    createStepButtons(grid);
+    createAnswerButtons(grid);
+    DateDialDialog->setMinimumWidth(360);
+    frame->setFixedSize(frame->sizeHint());
+    DateDialLatestLabel->hide();
+    DateDialLatest->hide();
 
+    // Start-up shows today.
+    connect(&window, &QBK_3_Main::startupDone, this, &DateSelector::DateDialToday_Click);
+    window.installEventFilter(this);
+}
+
+void DateSelector::createDateBoxes(QGridLayout* grid) {
+    QFrame* frame = window_.dateDialFrame();
     DateDialDialog = new QLabel(frame);
     DateDialDialog->setObjectName(QStringLiteral("DateDialDialog"));
     DateDialDialog->setWordWrap(true);
@@ -45,7 +59,7 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     for (auto [box, name, label, row] :
          {std::tuple{&DateDialDisplay, "DateDialDisplay", DateDialSelectionLabel, 1},
           std::tuple{&DateDialLatest, "DateDialLatest", DateDialLatestLabel, 2}}) {
-        *box = new TypedDateBox(window.regional(), today, frame);
+        *box = new TypedDateBox(window_.regional(), today, frame);
         TypedDateBox* b = *box;
         b->setObjectName(QString::fromUtf8(name));
         b->setAlignment(Qt::AlignCenter);
@@ -58,7 +72,10 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     DateDialDisplay->setToolTip(tr("The date - type it or pick it (Alt+Down)"));
     DateDialLatest->setToolTip(tr("The latest date - type it or pick it (Alt+Down)"));
     stepped_ = DateDialDisplay;
+}
 
+void DateSelector::createStepButtons(QGridLayout* grid) {
+    QFrame* frame = window_.dateDialFrame();
     struct Step {
         const char* name;
         const char* caption;
@@ -86,7 +103,10 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
         steps->addWidget(b);
     }
     grid->addLayout(steps, 3, 0, 1, 2);
+}
 
+void DateSelector::createAnswerButtons(QGridLayout* grid) {
+    QFrame* frame = window_.dateDialFrame();
     auto* answers = new QHBoxLayout;
     DateDialOK = namedButton(frame, "DateDialOK", tr("O&K"), tr("Click to accept date shown"));
     DateDialOK->setIcon(frame->style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -99,19 +119,6 @@ DateSelector::DateSelector(QBK_3_Main& window) : QObject(&window), window_(windo
     answers->addWidget(quit);
     answers->addStretch();
     grid->addLayout(answers, 4, 0, 1, 2);
-
-    DateDialDialog->setMinimumWidth(360);
-    frame->setFixedSize(frame->sizeHint());
-    DateDialLatestLabel->hide();
-    DateDialLatest->hide();
-
-    // Start-up shows today.
-    auto previous = window.hooks.startupDone;
-    window.hooks.startupDone = [this, previous] {
-        if (previous) previous();
-        DateDialToday_Click();
-    };
-    window.installEventFilter(this);
 }
 
 std::optional<std::string> DateSelector::ask(const std::string& question,

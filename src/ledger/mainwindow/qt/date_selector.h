@@ -19,6 +19,7 @@
 #include <string>
 #include <utility>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,6 +65,10 @@ class DateSelector : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The question, the date boxes with their labels; the step buttons; OK and Quit.
+    void createDateBoxes(QGridLayout* grid);
+    void createStepButtons(QGridLayout* grid);
+    void createAnswerButtons(QGridLayout* grid);
     // Shows the frame and waits; false when abandoned.
     bool wait(const std::string& question, bool range);
 

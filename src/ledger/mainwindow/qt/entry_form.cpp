@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,32 +89,43 @@ void showUserFieldNames(QLabel& first, QLabel& second, const SettingsRecord& set
 
 EntryForm::EntryForm(QBK_3_Main& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("EntryForm"));
-    build();
-
-    window.setCommand("mu_NewEntry", [this] { mu_NewEntry_Click(); });
-    window.setCommand("mu_EditEntry", [this] { MainGrid_DblClick(); });
-    window.hooks.MainGrid_DblClick = [this] { MainGrid_DblClick(); };
-    window.hooks.CloseButton_Click = [this] { CloseButton_Click(); };
-    window.hooks.DeleteButton_Click = [this] { DeleteButton_Click(); };
-    window.hooks.deleteSelectedEntry = [this] { deleteSelectedEntry(); };
-    window.hooks.focusAmount = [this] { AmountBox->setFocus(); };
-    auto previous = window.hooks.categoryTaken;
-    window.hooks.categoryTaken = [this, previous](const std::string& code,
-                                                  const std::string& name) {
-        if (previous) previous(code, name);
-        takeCategory(code, name);
-    };
-}
-
-void EntryForm::build() {
     QFrame* frame = window_.editFrame();
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
-    auto label = [frame](const QString& caption) { return new QLabel(caption, frame); };
+    createDateRow(grid);
+    createCategoryRow(grid);
+    createNoteRow(grid);
+    createUserFieldRow(grid);
+    createCommandButtons(grid);
+    // Tab goes from the amount through what is typed to the buttons, then to the date.
+    setTabChain({DateBox, AmountBox, NoteBox, UserList1, UserList2, NewIncomeButton,
+                 NewExpenseButton, ReplaceIncomeButton, ReplaceExpenseButton, DeleteButton,
+                 CloseButton, udf1Delete_, udf2Delete_});
+    frame->setFixedSize(frame->sizeHint());
 
-    // The date and the amount.
+    window.setCommand("mu_NewEntry", [this] { mu_NewEntry_Click(); });
+    window.setCommand("mu_EditEntry", [this] { MainGrid_DblClick(); });
+    connect(&window, &QBK_3_Main::openEntryRequested, this, &EntryForm::MainGrid_DblClick);
+    connect(&window, &QBK_3_Main::closeEntryRequested, this, &EntryForm::CloseButton_Click);
+    connect(&window, &QBK_3_Main::deleteSelectedEntryRequested, this,
+            &EntryForm::deleteSelectedEntry);
+    connect(&window, &QBK_3_Main::amountFocusRequested, this, [this] { AmountBox->setFocus(); });
+    connect(&window, &QBK_3_Main::categoryTaken, this, &EntryForm::takeCategory);
+    connect(&window, &QBK_3_Main::startupDone, this, [this] {
+        showUserFieldNames(*User1Label, *User2Label, window_.state().ProgramSettings);
+    });
+    // Ctrl+Del and Alt+Del are the form's keys wherever its focus is.
+    qApp->installEventFilter(this);
+}
+
+QLabel* EntryForm::newLabel(const QString& caption) const {
+    return new QLabel(caption, window_.editFrame());
+}
+
+void EntryForm::createDateRow(QGridLayout* grid) {
+    QFrame* frame = window_.editFrame();
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(4);
     struct DateButton {
@@ -135,6 +147,7 @@ void EntryForm::build() {
         b->setFixedWidth(40);
         connect(b, &QPushButton::clicked, this, [this, days = d.days] { moveDate(days); });
         dateRow->addWidget(b);
+        dateButtons_.push_back(b);
     };
     for (const DateButton& d : kBefore)
         addDateButton(d);
@@ -153,8 +166,9 @@ void EntryForm::build() {
     TodayButton->setFixedWidth(32);
     connect(TodayButton, &QPushButton::clicked, this, [this] { TodayButton_Click(); });
     dateRow->addWidget(TodayButton);
+    dateButtons_.push_back(TodayButton);
     dateRow->addSpacing(24);
-    QLabel* amountLabel = label(tr("Amo&unt"));
+    QLabel* amountLabel = newLabel(tr("Amo&unt"));
     dateRow->addWidget(amountLabel);
     AmountBox = namedLineEdit(frame, "AmountBox", tr("Amount of income or expense"));
     amountLabel->setBuddy(AmountBox);
@@ -165,10 +179,12 @@ void EntryForm::build() {
     // Date's letters are all Alt keys of the form or the menu bar: the label names the
     // box for assistive technology only.
     DateBox->setAccessibleName(tr("Date"));
-    grid->addWidget(label(tr("Date")), 0, 0);
+    grid->addWidget(newLabel(tr("Date")), 0, 0);
     grid->addLayout(dateRow, 0, 1);
+}
 
-    // The category.
+void EntryForm::createCategoryRow(QGridLayout* grid) {
+    QFrame* frame = window_.editFrame();
     auto* categoryRow = new QHBoxLayout;
     categoryRow->setSpacing(4);
     CategoryCodeBox = namedLineEdit(frame, "CategoryCodeBox",
@@ -184,19 +200,23 @@ void EntryForm::build() {
     CategoryBox->setAccessibleName(tr("Category name"));
     categoryRow->addWidget(CategoryCodeBox);
     categoryRow->addWidget(CategoryBox, 1);
-    grid->addWidget(label(tr("Category")), 1, 0);
+    grid->addWidget(newLabel(tr("Category")), 1, 0);
     grid->addLayout(categoryRow, 1, 1);
+}
 
-    // The note.
-    NoteBox = namedLineEdit(frame, "NoteBox", tr("Type a short note here - up to 60 characters"));
+void EntryForm::createNoteRow(QGridLayout* grid) {
+    NoteBox = namedLineEdit(window_.editFrame(), "NoteBox",
+                            tr("Type a short note here - up to 60 characters"));
     NoteBox->setMaxLength(static_cast<int>(entry_layout::kNoteWidth));
     NoteBox->setMinimumWidth(NoteBox->fontMetrics().averageCharWidth() * 62);
-    QLabel* noteLabel = label(tr("No&te"));
+    QLabel* noteLabel = newLabel(tr("No&te"));
     noteLabel->setBuddy(NoteBox);
     grid->addWidget(noteLabel, 2, 0);
     grid->addWidget(NoteBox, 2, 1);
+}
 
-    // The two user fields with their pick lists.
+void EntryForm::createUserFieldRow(QGridLayout* grid) {
+    QFrame* frame = window_.editFrame();
     auto* userRow = new QHBoxLayout;
     userRow->setSpacing(4);
     User1Label = new QLabel(frame);
@@ -207,29 +227,31 @@ void EntryForm::build() {
     UserList2 = userList(frame, "UserList2");
     User1Label->setBuddy(UserList1);
     User2Label->setBuddy(UserList2);
-    QPushButton* udf1Delete =
+    udf1Delete_ =
         namedButton(frame, "UDF1Delete", QStringLiteral("x"), tr("Remove item from pick list"));
-    QPushButton* udf2Delete =
+    udf2Delete_ =
         namedButton(frame, "UDF2Delete", QStringLiteral("x"), tr("Remove item from pick list"));
-    udf1Delete->setAccessibleName(tr("Remove item from pick list of user field 1"));
-    udf2Delete->setAccessibleName(tr("Remove item from pick list of user field 2"));
-    for (QPushButton* b : {udf1Delete, udf2Delete}) {
+    udf1Delete_->setAccessibleName(tr("Remove item from pick list of user field 1"));
+    udf2Delete_->setAccessibleName(tr("Remove item from pick list of user field 2"));
+    for (QPushButton* b : {udf1Delete_, udf2Delete_}) {
         b->setFixedWidth(28);
         b->setIcon(frame->style()->standardIcon(QStyle::SP_TrashIcon));
         b->setText(QString());
     }
-    connect(udf1Delete, &QPushButton::clicked, this, [this] { removePickListValue(1); });
-    connect(udf2Delete, &QPushButton::clicked, this, [this] { removePickListValue(2); });
+    connect(udf1Delete_, &QPushButton::clicked, this, [this] { removePickListValue(1); });
+    connect(udf2Delete_, &QPushButton::clicked, this, [this] { removePickListValue(2); });
     userRow->addWidget(UserList1, 1);
-    userRow->addWidget(udf1Delete);
+    userRow->addWidget(udf1Delete_);
     userRow->addSpacing(24);
     userRow->addWidget(User2Label);
     userRow->addWidget(UserList2, 1);
-    userRow->addWidget(udf2Delete);
+    userRow->addWidget(udf2Delete_);
     grid->addWidget(User1Label, 3, 0);
     grid->addLayout(userRow, 3, 1);
+}
 
-    // The commands.
+void EntryForm::createCommandButtons(QGridLayout* grid) {
+    QFrame* frame = window_.editFrame();
     auto* commands = new QHBoxLayout;
     commands->setSpacing(6);
     NewIncomeButton =
@@ -260,17 +282,26 @@ void EntryForm::build() {
                            ReplaceExpenseButton, DeleteButton, CloseButton})
         commands->addWidget(b);
     grid->addLayout(commands, 4, 0, 1, 2);
+}
 
-    // Tab goes from the amount through what is typed to the buttons, then to the date.
-    QWidget* order[] = {DateBox,          AmountBox,           NoteBox,
-                        UserList1,        UserList2,           NewIncomeButton,
-                        NewExpenseButton, ReplaceIncomeButton, ReplaceExpenseButton,
-                        DeleteButton,     CloseButton,         udf1Delete,
-                        udf2Delete};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+void EntryForm::setDateEditable(bool editable) {
+    DateBox->setEnabled(editable);
+    for (QPushButton* b : dateButtons_)
+        b->setEnabled(editable);
+}
 
-    frame->setFixedSize(frame->sizeHint());
+bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyRelease || watched != QApplication::focusWidget()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Delete || key->isAutoRepeat() ||
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != &window_ || !window_.editFrame()->isVisible() ||
+        !DeleteButton->isEnabled())
+        return false;
+    DeleteButton_Click();
+    return true;
 }
 
 // ---- Opening ----
@@ -310,13 +341,11 @@ void EntryForm::MainGrid_DblClick() {
 
     std::optional<OpenedRecord> found;
     std::string categoryName;
-    try {
-        found = openRecord(state.RecordFilePath, stamp, number);
-        if (found) getlabel(state.CategoryFilePath, found->record().categoryCode, categoryName);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            found = openRecord(state.RecordFilePath, stamp, number);
+            if (found) getlabel(state.CategoryFilePath, found->record().categoryCode, categoryName);
+        }))
         return;
-    }
     if (!found) {
         window_.prompts().message(entryGoneMessage());
         window_.refreshList();
@@ -359,11 +388,8 @@ void EntryForm::loadPickList(QComboBox* box, int field) {
     box->clear();
     box->clearEditText();
     std::vector<std::string> values;
-    try {
-        values = readPickList(pickListPath(window_.state().DataFolder, field));
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    window_.prompts().attempt(
+        [&] { values = readPickList(pickListPath(window_.state().DataFolder, field)); });
     for (const std::string& v : values)
         box->addItem(qs(v));
     // Filling the drop-down does not choose a value.
@@ -392,14 +418,12 @@ void EntryForm::saveNew(bool income) {
     MainState& state = window_.state();
     NewEntry saved;
     std::optional<BookWriteScope> write;  // from when the form is accepted
-    try {
-        saved = saveNewEntry(state.RecordFilePath, state.DataFolder, state.ProgramSettings, text(),
-                             income, window_.regional(), window_.stamps(), window_.sortKeys(),
-                             [&] { write.emplace(window_); });
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            saved = saveNewEntry(state.RecordFilePath, state.DataFolder, state.ProgramSettings,
+                                 text(), income, window_.regional(), window_.stamps(),
+                                 window_.sortKeys(), [&] { write.emplace(window_); });
+        }))
         return;
-    }
     if (saved.refusal) {
         window_.prompts().message(*saved.refusal);
         return;
@@ -470,13 +494,11 @@ void EntryForm::deleteSelectedEntry() {
     if (state.ReportMode || !current.isValid()) return;
     const int row = current.row();
     std::optional<OpenedRecord> found;
-    try {
-        found = openRecord(state.RecordFilePath, window_.mainGridModel()->stamp(row),
-                           window_.mainGridModel()->recordNumber(row));
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            found = openRecord(state.RecordFilePath, window_.mainGridModel()->stamp(row),
+                               window_.mainGridModel()->recordNumber(row));
+        }))
         return;
-    }
     if (!found) {
         window_.prompts().message(entryGoneMessage());
         window_.refreshList();
@@ -538,12 +560,10 @@ void EntryForm::removePickListValue(int field) {
     QComboBox* box = field == 1 ? UserList1 : UserList2;
     const std::string value = utf8(box->currentText());
     if (window_.prompts().message(removePickValueQuestion(value)) != Answer::Yes) return;
-    try {
-        qbk::removePickListValue(pickListPath(window_.state().DataFolder, field), value);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            qbk::removePickListValue(pickListPath(window_.state().DataFolder, field), value);
+        }))
         return;
-    }
     loadPickList(box, field);
 }
 

@@ -19,12 +19,14 @@
 #include <QObject>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "mainwindow/entry_editing.h"
 #include "store/entry_record.h"
 #include "store/record_file.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,9 +74,19 @@ class EntryForm : public QObject {
 
     // What the boxes hold.
     EntryFormText text() const;
+    // Macro-edit mode: the date box and its buttons are off.
+    void setDateEditable(bool editable);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void build();
+    void createDateRow(QGridLayout* grid);
+    void createCategoryRow(QGridLayout* grid);
+    void createNoteRow(QGridLayout* grid);
+    void createUserFieldRow(QGridLayout* grid);
+    void createCommandButtons(QGridLayout* grid);
+    QLabel* newLabel(const QString& caption) const;
     void saveNew(bool income);
     void replace(bool income);
     // Replace and Delete write here: `record` over the entry `opened` names, with
@@ -112,6 +124,9 @@ class EntryForm : public QObject {
     QPushButton* ReplaceExpenseButton = nullptr;
     QPushButton* DeleteButton = nullptr;
     QPushButton* CloseButton = nullptr;
+    QPushButton* udf1Delete_ = nullptr;
+    QPushButton* udf2Delete_ = nullptr;
+    std::vector<QPushButton*> dateButtons_;  // the step buttons and "!"
 };
 
 }  // namespace qbk

@@ -39,8 +39,7 @@ bool QBK_3_Main::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr || widget->window() != this || widget != QApplication::focusWidget())
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (type == QEvent::KeyRelease)
-        return !key->isAutoRepeat() && Form_KeyUp(key->key(), key->modifiers());
+    if (type == QEvent::KeyRelease) return false;
     // Enter presses the button that has the focus, as Space does.
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -58,14 +57,13 @@ bool QBK_3_Main::Form_KeyDown(int key, Qt::KeyboardModifiers) {
     const bool formOpen = EditFrame->isVisible();
     const bool gridFocus = MainGrid->hasFocus();
     if (key == Qt::Key_Escape && formOpen) {
-        if (hooks.CloseButton_Click) hooks.CloseButton_Click();
+        emit closeEntryRequested();
         return true;
     }
     if (formOpen) {
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && CategoryGrid->hasFocus() &&
-            hooks.focusAmount) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && CategoryGrid->hasFocus()) {
             CategoryGrid_Click();
-            hooks.focusAmount();
+            emit amountFocusRequested();
             return true;
         }
         return false;
@@ -77,7 +75,7 @@ bool QBK_3_Main::Form_KeyDown(int key, Qt::KeyboardModifiers) {
     if (!gridFocus) return false;
     if (!state_.ReportMode) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (hooks.MainGrid_DblClick) hooks.MainGrid_DblClick();
+            emit openEntryRequested();
             return true;
         }
         if (key == Qt::Key_Insert) {
@@ -100,36 +98,25 @@ bool QBK_3_Main::Form_KeyDown(int key, Qt::KeyboardModifiers) {
 void QBK_3_Main::deleteKey() {
     if (EditFrame->isVisible()) return;
     if (!state_.ReportMode) {
-        if (hooks.deleteSelectedEntry) hooks.deleteSelectedEntry();
+        emit deleteSelectedEntryRequested();
         return;
     }
-    if (mainGridModel_->rowCount() > 1 && MainGrid->currentIndex().isValid() &&
-        hooks.removeReportLine)
-        hooks.removeReportLine();
+    if (mainGridModel_->rowCount() > 1 && MainGrid->currentIndex().isValid())
+        emit removeReportLineRequested();
 }
 
 bool QBK_3_Main::Form_KeyPress(int key) {
     if (key != Qt::Key_Escape || state_.ReportMode) return false;
     state_.DateDialDone = true;
     if (state_.MacroMode) {
-        if (hooks.quitMacroEdit) hooks.quitMacroEdit();
-    } else if (hooks.TurnMacroOff) {
+        emit quitMacroEditRequested();
+    } else {
         const std::string start = state_.RangeStart, end = state_.RangeEnd;
-        hooks.TurnMacroOff();
+        emit macroModeEndRequested();
         // Esc puts the default range back; the list follows at once, so that the range
         // label, the list and its totals always agree.
         if (state_.RangeStart != start || state_.RangeEnd != end) refreshList();
     }
-    return true;
-}
-
-bool QBK_3_Main::Form_KeyUp(int key, Qt::KeyboardModifiers modifiers) {
-    if (key != Qt::Key_Delete) return false;
-    if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier))) return false;
-    auto* deleteButton = EditFrame->findChild<QPushButton*>(QStringLiteral("DeleteButton"));
-    if (!EditFrame->isVisible() || deleteButton == nullptr || !deleteButton->isEnabled())
-        return false;
-    if (hooks.DeleteButton_Click) hooks.DeleteButton_Click();
     return true;
 }
 

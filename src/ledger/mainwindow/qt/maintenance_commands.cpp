@@ -70,13 +70,11 @@ void MaintenanceCommands::PurgeDeletedRecs() {
     if (window_.prompts().message(purgeQuestion()) != Answer::Yes) return;
     std::size_t removed = 0;
     const BookWriteScope write(window_);
-    try {
-        WaitCursor wait;
-        removed = purgeDeletedRecords(s.RecordFilePath, s.DataFolder);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            WaitCursor wait;
+            removed = purgeDeletedRecords(s.RecordFilePath, s.DataFolder);
+        }))
         return;
-    }
     window_.refreshList();
     const std::string keptAs = purgeBackupPath(s.RecordFilePath, s.DataFolder);
     window_.prompts().message(purgeFinishedMessage(
@@ -88,13 +86,11 @@ void MaintenanceCommands::RestoreDeletedRecords() {
     if (window_.prompts().message(restoreDeletedQuestion()) != Answer::Yes) return;
     std::size_t restored = 0;
     const BookWriteScope write(window_);
-    try {
-        WaitCursor wait;
-        restored = restoreDeletedRecords(s.RecordFilePath);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            WaitCursor wait;
+            restored = restoreDeletedRecords(s.RecordFilePath);
+        }))
         return;
-    }
     window_.refreshList();
     window_.prompts().message(restoreDeletedFinishedMessage(restored));
 }

@@ -322,9 +322,7 @@ void QBK_3_Main::createGrids() {
                         MainGrid->horizontalHeader()->sectionSize(static_cast<int>(widths.size())));
                 widths[column] = width;
             });
-    connect(MainGrid, &QTableView::doubleClicked, this, [this] {
-        if (hooks.MainGrid_DblClick) hooks.MainGrid_DblClick();
-    });
+    connect(MainGrid, &QTableView::doubleClicked, this, [this] { emit openEntryRequested(); });
     // Del belongs to the list: in the boxes of the forms it deletes characters.
     QAction* deleteEntry = action("mu_DeleteEntry");
     deleteEntry->setShortcutContext(Qt::WidgetShortcut);
@@ -586,7 +584,7 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
         alreadyListed = mainGridModel_->appendRows(std::move(view));
     else {
         mainGridModel_->setRows(std::move(view));
-        if (hooks.listRefreshed) hooks.listRefreshed(query);
+        emit listRefreshed(query);
     }
 
     if (mainGridModel_->rowCount() > 0 && !fileEmpty)
@@ -701,12 +699,10 @@ void QBK_3_Main::selectMainGridRow(int row) {
 
 void QBK_3_Main::PopCategoryGrid() {
     std::vector<CategoryRecord> categories;
-    try {
+    prompts().attempt([&] {
         categories = readCategories(state_.CategoryFilePath);
         bookWatcher_->categoryFileRead();
-    } catch (const OperationError& e) {
-        showError(e);
-    }
+    });
     categoryGridModel_->setCategories(std::move(categories));
     if (categoryGridModel_->rowCount() > 0) {
         CategoryGrid->setCurrentIndex(categoryGridModel_->index(0, 0));
@@ -720,8 +716,7 @@ bool QBK_3_Main::takeCurrentCategory() {
     const int row = current.row();
     state_.CategoryFilterCode = categoryGridModel_->code(row);
     state_.CategoryFilterName = categoryGridModel_->name(row);
-    if (hooks.categoryTaken)
-        hooks.categoryTaken(state_.CategoryFilterCode, state_.CategoryFilterName);
+    emit categoryTaken(state_.CategoryFilterCode, state_.CategoryFilterName);
     CategoryGrid->selectRow(row);
     return true;
 }
@@ -784,17 +779,14 @@ void QBK_3_Main::focusMainGrid() {
 }
 
 void QBK_3_Main::showError(const OperationError& error) {
-    services_.prompts.message(
-        {commonErrorText(error), std::string(kCommonErrorTitle), Icon::Critical, Buttons::Ok, 1});
+    services_.prompts.showError(error);
 }
 
 void QBK_3_Main::SaveConfig() {
-    try {
+    prompts().attempt([&] {
         qbk::SaveConfig(services_.programFolder + std::string(kSettingsFileName),
                         state_.ProgramSettings);
-    } catch (const OperationError& e) {
-        showError(e);
-    }
+    });
 }
 
 void QBK_3_Main::setGridBackground(QTableView* grid, const QColor& hue) {

@@ -7,10 +7,14 @@
 //   - to a menu item by name with setCommand("mu_NewEntry", ...); a toolbar button runs
 //     the command of the menu item it names, and menu items left without a command are
 //     hidden when the window has loaded (finishCommands);
-//   - to the window keys and start-up through `hooks`;
+//   - to the window keys and start-up by connecting to the window's signals;
 //   - to the widgets the window lays out (EditFrame, CategoryFrame, DateDialFrame,
 //     Viewer, UDFSearchPrompt/UDFSearchList) by filling them with their own controls.
 // Every command that changes the data or the view ends in refreshList().
+//
+// Its members are defined in three files: qbk3_main.cpp (the layout, menus, toolbars,
+// commands, list refresh and category list), startup.cpp (start-up and end, the data
+// folders, help, tool tips, window memory) and main_keys.cpp (the window keys).
 #ifndef QBK_MAINWINDOW_QT_QBK3_MAIN_H_
 #define QBK_MAINWINDOW_QT_QBK3_MAIN_H_
 
@@ -166,26 +170,25 @@ class QBK_3_Main : public QMainWindow {
     void InitHelp();
     void QuitHelp();
 
-    // Steps of other subsystems that the window's keys and start-up run.
-    struct Hooks {
-        std::function<void()> TurnReportsOff;       // start-up: report mode off
-        std::function<void()> MainGrid_DblClick;    // Enter on the list: open the entry
-        std::function<void()> CloseButton_Click;    // Esc with the entry form open
-        std::function<void()> DeleteButton_Click;   // Ctrl+Del / Alt+Del with it open
-        std::function<void()> removeReportLine;     // Delete on the report list
-        std::function<void()> deleteSelectedEntry;  // Delete on the list
-        std::function<void()> quitMacroEdit;        // Esc in macro-edit mode
-        std::function<void()> TurnMacroOff;         // Esc outside report and macro mode
-        // A category taken from the list (click or double-click): the entry form's boxes.
-        std::function<void(const std::string& code, const std::string& name)> categoryTaken;
-        // Enter on the category list while the entry form is open: focus to the amount.
-        std::function<void()> focusAmount;
-        // Start-up, after the lists are filled (the date selector shows today...).
-        std::function<void()> startupDone;
-        // A list refresh outside report mode has set the rows of `query` (the forecast
-        // continues them).
-        std::function<void(const ListQuery& query)> listRefreshed;
-    } hooks;
+  signals:
+    // What the window's keys and start-up ask of the other subsystems; each is answered
+    // by the one that connects to it, in the order they connected.
+    void reportModeEndRequested();        // start-up: report mode off
+    void openEntryRequested();            // Enter on the list: open the entry
+    void closeEntryRequested();           // Esc with the entry form open
+    void deleteSelectedEntryRequested();  // Del on the list
+    void removeReportLineRequested();     // Del on the report list
+    void quitMacroEditRequested();        // Esc in macro-edit mode
+    void macroModeEndRequested();         // Esc outside report and macro mode
+    // A category taken from the list (click or double-click): the entry form's boxes.
+    void categoryTaken(const std::string& code, const std::string& name);
+    // Enter on the category list while the entry form is open: focus to the amount.
+    void amountFocusRequested();
+    // Start-up, after the lists are filled (the date selector shows today...).
+    void startupDone();
+    // A list refresh outside report mode has set the rows of `query` (the forecast
+    // continues them).
+    void listRefreshed(const ListQuery& query);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -205,7 +208,6 @@ class QBK_3_Main : public QMainWindow {
     // The window keys: true when the key was used.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     bool Form_KeyPress(int key);
-    bool Form_KeyUp(int key, Qt::KeyboardModifiers modifiers);
     void SetGridColors();
     void applyGridColours();
     // Takes the category of CategoryGrid's current row as the list's filter; false when

@@ -76,13 +76,11 @@ ReconcileDialog::ReconcileDialog(QBK_3_Main& window) : QDialog(&window), window_
     AdjustCategoryBox = new QComboBox;
     AdjustCategoryBox->setObjectName(QStringLiteral("AdjustCategoryBox"));
     AdjustCategoryBox->setAccessibleName(tr("Category of an adjustment entry"));
-    try {
+    window_.prompts().attempt([&] {
         for (const CategoryRecord& c : readCategories(s.CategoryFilePath))
             AdjustCategoryBox->addItem(qs(std::string(trimBlanks(c.catName))),
                                        qs(std::string(trimBlanks(c.catCode))));
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
     AdjustButton = new QPushButton(tr("Book &Difference..."));
     AdjustButton->setObjectName(QStringLiteral("AdjustButton"));
     AdjustButton->setToolTip(
@@ -129,13 +127,11 @@ void ReconcileDialog::ListButton_Click() {
             notice("The end date \"" + utf8(StatementDateBox->text()) + "\" is not a date."));
         return;
     }
-    try {
-        listed_ = readRecordFile(s.RecordFilePath);
-        storedOpening_ = readOpeningBalance(s.DataFolder);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            listed_ = readRecordFile(s.RecordFilePath);
+            storedOpening_ = readOpeningBalance(s.DataFolder);
+        }))
         return;
-    }
     lastDay_ = day;
     numbers_ = reconcileCandidates(listed_, *day);
     const ReconcileSums sums = reconcileSums(listed_, *day, storedOpening_);
@@ -223,35 +219,33 @@ bool ReconcileDialog::finish(std::optional<Money> adjustment) {
     bool changed = false;
     {
         const BookWriteScope write(window_);
-        try {
-            BookLock lock(s.DataFolder);
-            RecordFileContent content = readRecordFile(s.RecordFilePath);
-            changed = content.records != listed_.records ||
-                      readOpeningBalance(s.DataFolder) != storedOpening_;
-            if (!changed) {
-                finishReconcile(content, numbers_, ticked);
-                if (adjustment) {
-                    EntryRecord r;
-                    r.entryDate = *lastDay_;
-                    r.categoryCode = fitField(utf8(AdjustCategoryBox->currentData().toString()),
-                                              entry_layout::kCategoryCodeWidth);
-                    r.amount = *adjustment;
-                    r.note = fitField(kAdjustmentNote, entry_layout::kNoteWidth);
-                    r.setCleared(ClearedState::Reconciled);
-                    window_.stamps().noteExisting(largestStamp(content));
-                    r.recordStamp = window_.stamps().next();
-                    checkTotalsFit(content.records, encodeEntry(r));
-                    insertInKeyOrder(content, r, window_.sortKeys());
+        if (!window_.prompts().attempt([&] {
+                BookLock lock(s.DataFolder);
+                RecordFileContent content = readRecordFile(s.RecordFilePath);
+                changed = content.records != listed_.records ||
+                          readOpeningBalance(s.DataFolder) != storedOpening_;
+                if (!changed) {
+                    finishReconcile(content, numbers_, ticked);
+                    if (adjustment) {
+                        EntryRecord r;
+                        r.entryDate = *lastDay_;
+                        r.categoryCode = fitField(utf8(AdjustCategoryBox->currentData().toString()),
+                                                  entry_layout::kCategoryCodeWidth);
+                        r.amount = *adjustment;
+                        r.note = fitField(kAdjustmentNote, entry_layout::kNoteWidth);
+                        r.setCleared(ClearedState::Reconciled);
+                        window_.stamps().noteExisting(largestStamp(content));
+                        r.recordStamp = window_.stamps().next();
+                        checkTotalsFit(content.records, encodeEntry(r));
+                        insertInKeyOrder(content, r, window_.sortKeys());
+                    }
+                    if (firstTime_ && opening && *opening != storedOpening_)
+                        writeOpeningBalance(s.DataFolder, *opening);
+                    writeRecordFile(s.RecordFilePath, content);
                 }
-                if (firstTime_ && opening && *opening != storedOpening_)
-                    writeOpeningBalance(s.DataFolder, *opening);
-                writeRecordFile(s.RecordFilePath, content);
-            }
-            lock.commit();
-        } catch (const OperationError& e) {
-            window_.showError(e);
+                lock.commit();
+            }))
             return false;
-        }
         window_.refreshList();
     }
     if (changed) {

@@ -42,12 +42,9 @@ void SearchCommands::askWord(bool completeWord) {
 void SearchCommands::openPicker(int field) {
     MainState& state = window_.state();
     std::vector<std::string> values;
-    try {
-        values = readPickList(pickListPath(state.DataFolder, field));
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt(
+            [&] { values = readPickList(pickListPath(state.DataFolder, field)); }))
         return;
-    }
     state.UDFSearchField = field;
     QListWidget* list = window_.udfSearchList();
     list->clear();

@@ -31,10 +31,8 @@ namespace qbk {
 
 void QBK_3_Main::Form_Load() {
     InitHelp();
-    if (hooks.TurnReportsOff)
-        hooks.TurnReportsOff();
-    else
-        state_.ReportMode = false;
+    state_.ReportMode = false;
+    emit reportModeEndRequested();
     QDir::setCurrent(qs(services_.programFolder));
 
     splash_ = new qbk3Splash(services_);
@@ -54,7 +52,7 @@ void QBK_3_Main::Form_Load() {
     switchDataFolder(utf8(QDir::currentPath()), false);
 
     applyStartupCaptions();
-    if (hooks.startupDone) hooks.startupDone();
+    emit startupDone();
     finishCommands();
     restoreWindowState();
 
@@ -70,9 +68,6 @@ void QBK_3_Main::Form_Load() {
 
 void QBK_3_Main::applyStartupCaptions() {
     const SettingsRecord& s = state_.ProgramSettings;
-    auto* first = findChild<QLabel*>(QStringLiteral("User1Label"));
-    auto* second = findChild<QLabel*>(QStringLiteral("User2Label"));
-    if (first && second) showUserFieldNames(*first, *second, s);
     action("mu_SearchUDF1")->setText(qsPlain("Search by " + s.udf1Name()));
     action("mu_SearchUDF2")->setText(qsPlain("Search by " + s.udf2Name()));
     updateAlternateFolderItems();

@@ -25,13 +25,11 @@ void UndoCommands::turn(bool undo) {
     // A report list, a macro or an open entry stands on the book as it is.
     if (s.ReportMode || s.MacroMode || s.EditStamp != 0) return;
     UndoResult result;
-    try {
-        result = undo ? undoLastChange(s.DataFolder, undoWriter())
-                      : redoLastChange(s.DataFolder, undoWriter());
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            result = undo ? undoLastChange(s.DataFolder, undoWriter())
+                          : redoLastChange(s.DataFolder, undoWriter());
+        }))
         return;
-    }
     if (result != UndoResult::Done) {
         const std::string command = undo ? "Undo" : "Redo";
         window_.prompts().inform(undoResultText(result, command), command);

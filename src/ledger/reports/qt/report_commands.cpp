@@ -89,41 +89,31 @@ void ReportMode::mu_PrintReport_Click() {
 }
 
 void ReportMode::mu_SaveAsPdf_Click() {
-    try {
+    window_.prompts().attempt([&] {
         saveReportAsPdf(window_.prompts(), paths_.reportText, window_.state().WideReport,
                         window_.services().printer);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 void ReportMode::mu_WriteText_Click() {
-    try {
-        writeReportToTextFile(window_.prompts(), paths_.reportText);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    window_.prompts().attempt([&] { writeReportToTextFile(window_.prompts(), paths_.reportText); });
 }
 
 void ReportMode::mu_EditReport_Click() {
     const MainState& state = window_.state();
-    try {
+    window_.prompts().attempt([&] {
         if (const auto refusal =
                 editReport(paths_.reportText, state.DataFolder, state.ProgramSettings.editorName(),
                            window_.services().shell))
             window_.prompts().message(*refusal);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 void ReportMode::runExport(ExportKind kind) {
-    try {
+    window_.prompts().attempt([&] {
         exportReport(window_.prompts(), kind, paths_, window_.state().CategoryFilePath,
                      window_.regional());
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 }  // namespace qbk

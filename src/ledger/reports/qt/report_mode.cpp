@@ -57,17 +57,12 @@ ReportMode::ReportMode(QBK_3_Main& window)
     window.setCommand("mu_EditReport", [this] { mu_EditReport_Click(); });
     window.setCommand("mu_WriteComma", [this] { mu_WriteComma_Click(); });
     window.setCommand("mu_WriteCommaSummary", [this] { mu_WriteCommaSummary_Click(); });
-    window.hooks.TurnReportsOff = [this] { TurnReportsOff(); };
-    window.hooks.removeReportLine = [this] { removeReportLine(); };
+    connect(&window, &QBK_3_Main::reportModeEndRequested, this, &ReportMode::TurnReportsOff);
+    connect(&window, &QBK_3_Main::removeReportLineRequested, this, &ReportMode::removeReportLine);
 }
 
 void ReportMode::mu_NewReport_Click() {
-    try {
-        discardReportList(paths_);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-        return;
-    }
+    if (!window_.prompts().attempt([&] { discardReportList(paths_); })) return;
     window_.viewer()->hide();
     TurnReportsOn();
     window_.focusMainGrid();
@@ -76,11 +71,7 @@ void ReportMode::mu_NewReport_Click() {
 void ReportMode::mu_QuitReports_Click() {
     // A report list file that cannot be deleted does no harm: the next report list
     // starts by deleting it again. Report mode is left all the same.
-    try {
-        discardReportList(paths_);
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    window_.prompts().attempt([&] { discardReportList(paths_); });
     TurnReportsOff();
     MainState& state = window_.state();
     state.showAllCategories();

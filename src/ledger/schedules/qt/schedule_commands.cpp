@@ -32,14 +32,12 @@ ScheduleCommands::ScheduleCommands(QBK_3_Main& window, DateSelector& dates)
     setObjectName(QStringLiteral("ScheduleCommands"));
     window.setCommand("mu_ComingDue", [this] { mu_ComingDue_Click(); });
     window.setCommand("mu_Forecast", [this] { mu_Forecast_Click(); });
-    auto previous = window.hooks.startupDone;
-    window.hooks.startupDone = [this, previous] {
-        if (previous) previous();
+    connect(&window, &QBK_3_Main::startupDone, this, [this] {
         // After the start-up window and the first list: the dialog stands over the book.
         QTimer::singleShot(0, this, [this] { checkDue(false); });
         watchTheDate();
-    };
-    window.hooks.listRefreshed = [this](const ListQuery& query) { continueList(query); };
+    });
+    connect(&window, &QBK_3_Main::listRefreshed, this, &ScheduleCommands::continueList);
 }
 
 void ScheduleCommands::watchTheDate() {
@@ -69,13 +67,11 @@ void ScheduleCommands::checkDue(bool byHand) {
     lastChecked_ = today;
     std::vector<PlannedEntry> due;
     bool withoutAsking = false;
-    try {
-        due = dueEntries(state.DataFolder, today);
-        withoutAsking = postsWithoutAsking(window_.services().programFolder);
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            due = dueEntries(state.DataFolder, today);
+            withoutAsking = postsWithoutAsking(window_.services().programFolder);
+        }))
         return;
-    }
     if (due.empty()) {
         if (byHand)
             window_.prompts().message({"No scheduled entry is due.", "Nothing to do!",
@@ -87,11 +83,9 @@ void ScheduleCommands::checkDue(bool byHand) {
     ComingDueDialog dialog(due, withoutAsking, window_.regional(), &window_);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (dialog.postWithoutAsking() != withoutAsking) {
-        try {
+        window_.prompts().attempt([&] {
             setPostsWithoutAsking(window_.services().programFolder, dialog.postWithoutAsking());
-        } catch (const OperationError& e) {
-            window_.showError(e);
-        }
+        });
     }
     if (!accepted) return;
     const std::vector<bool> checked = dialog.checked();
@@ -102,26 +96,22 @@ void ScheduleCommands::checkDue(bool byHand) {
         if (checked[i]) chosen.insert({due[i].scheduleId, due[i].record.entryDate});
     if (chosen.empty()) return;
     BookWriteScope scope(window_);
-    try {
-        postDue(state.DataFolder, today, window_.stamps(), window_.sortKeys(),
-                [&](const PlannedEntry& p) {
-                    return chosen.count({p.scheduleId, p.record.entryDate}) > 0;
-                });
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            postDue(state.DataFolder, today, window_.stamps(), window_.sortKeys(),
+                    [&](const PlannedEntry& p) {
+                        return chosen.count({p.scheduleId, p.record.entryDate}) > 0;
+                    });
+        }))
         return;
-    }
     window_.refreshList();
 }
 
 void ScheduleCommands::postAll(DaySerial through) {
     BookWriteScope scope(window_);
-    try {
-        postDue(window_.state().DataFolder, through, window_.stamps(), window_.sortKeys());
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            postDue(window_.state().DataFolder, through, window_.stamps(), window_.sortKeys());
+        }))
         return;
-    }
     window_.refreshList();
 }
 
@@ -164,7 +154,7 @@ void ScheduleCommands::continueList(const ListQuery& query) {
     if (listed == nullptr) return;
     const RegionalSettings& regional = window_.regional();
     const DaySerial today = std::floor(window_.services().clock.today());
-    try {
+    window_.prompts().attempt([&] {
         const ForecastList f = forecastList(
             window_.bookCache().read(state.RecordFilePath), *listed, query, state.ProgramSettings,
             regional, dueEntries(state.DataFolder, *state.ForecastTo), today, *state.ForecastTo);
@@ -174,9 +164,7 @@ void ScheduleCommands::continueList(const ListQuery& query) {
         window_.generalStatusBar()->setPanelText(
             general_panel::kMessage, qs("Forecast to " + regional.shortDate(*state.ForecastTo) +
                                         " - " + forecastStatusText(f.forecast, regional)));
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 }  // namespace qbk

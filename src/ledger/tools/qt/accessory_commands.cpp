@@ -57,7 +57,7 @@ void AccessoryCommands::mu_ConfigSettings_Click() {
 void AccessoryCommands::mu_NotesOpen_Click() {
     const MainState& state = window_.state();
     const Services& services = window_.services();
-    try {
+    window_.prompts().attempt([&] {
         const std::string path = openNotesFile(state.DataFolder, state.FYStartYear,
                                                services.clock.today(), window_.regional());
         const NotesLaunch launch =
@@ -70,9 +70,7 @@ void AccessoryCommands::mu_NotesOpen_Click() {
                                                 launch.workingFolder)) {
             throw OperationError(errnum::kFileNotFound, "File not found (" + launch.program + ")");
         }
-    } catch (const OperationError& e) {
-        window_.showError(e);
-    }
+    });
 }
 
 void AccessoryCommands::mu_HelpAbout_Click() {

@@ -65,7 +65,22 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     setObjectName(QStringLiteral("QBK3Config"));
     setWindowTitle(tr("Quillbank Configuration Settings"));
     setModal(true);
+    createFields();
+    createStartupOptions();
+    createButtons();
+    layOut();
+    FYMonth->setFocus();
 
+    connect(AltFolder1Save, &QPushButton::clicked, this, &QBK3Config::AltFolder1Save_Click);
+    connect(AltFolder2Save, &QPushButton::clicked, this, &QBK3Config::AltFolder2Save_Click);
+    connect(SaveConfig, &QPushButton::clicked, this, &QBK3Config::SaveConfig_Click);
+    connect(QuitConfig, &QPushButton::clicked, this, &QBK3Config::QuitConfig_Click);
+    connect(ShowPassword, &QCheckBox::toggled, this, [this](bool shown) {
+        PasswordEd->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    });
+}
+
+void QBK3Config::createFields() {
     Label1 = makeLabel("Label1", tr("FY Starts &Month ?"));
     FYMonth = makeEdit("FYMonth", tr("First month of your fiscal year"));
     Label2 = makeLabel("Label2", tr("FY Starts &Day?"));
@@ -105,11 +120,6 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     UDF2Save->setAccessibleName(tr("Save List Items? (User Field 2)"));
     AltFolder1Save->setAccessibleName(tr("Use Current (Alt. Folder 1)"));
     AltFolder2Save->setAccessibleName(tr("Use Current (Alt. Folder 2)"));
-    SaveConfig =
-        namedButton(this, "SaveConfig", tr("&Save"), tr("Quit Settings - save any changes"));
-    QuitConfig = namedButton(this, "QuitConfig", tr("&Quit"),
-                             tr("Quit Settings without saving any changes"));
-    SaveConfig->setDefault(true);
     // The two "Save List Items?" boxes and the two "Use Current" buttons share their
     // captions and so take no key; each is one Tab from the field on its row.
     const std::pair<QLabel*, QWidget*> buddies[] = {{Label1, FYMonth},
@@ -131,7 +141,9 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
            "English"));
     // English captions are the only ones an English window has.
     TranslatedCaptions->setVisible(!installedLanguage().isEmpty());
+}
 
+void QBK3Config::createStartupOptions() {
     InitDisplayFrame = new QGroupBox(tr("At Start &Up Display..."), this);
     InitDisplayFrame->setObjectName(QStringLiteral("InitDisplayFrame"));
     startupOptions_ = new QButtonGroup(this);
@@ -143,7 +155,17 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
         startupOptions_->addButton(option, static_cast<int>(i));
         options->addWidget(option);
     }
+}
 
+void QBK3Config::createButtons() {
+    SaveConfig =
+        namedButton(this, "SaveConfig", tr("&Save"), tr("Quit Settings - save any changes"));
+    QuitConfig = namedButton(this, "QuitConfig", tr("&Quit"),
+                             tr("Quit Settings without saving any changes"));
+    SaveConfig->setDefault(true);
+}
+
+void QBK3Config::layOut() {
     auto* fields = new QGridLayout;
     int row = 0;
     auto* fiscal = new QHBoxLayout;
@@ -189,28 +211,14 @@ QBK3Config::QBK3Config(QBK_3_Main& window, std::string currentFolder)
     layout->addLayout(buttons);
 
     // Tab goes along each row of the fields, then through the start-up options.
-    QWidget* order[] = {FYMonth,        FYDay,          PasswordEd,        ShowPassword,
-                        OwnerNameEd,    UDF1NameEd,     UDF1Save,          UDF2NameEd,
-                        UDF2Save,       EditorName,     AltFolder1Path,    AltFolder1Save,
-                        AltFolder2Path, AltFolder2Save, TranslatedCaptions};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
-    QWidget* last = order[std::size(order) - 1];
-    for (QAbstractButton* option : startupOptions_->buttons()) {
-        QWidget::setTabOrder(last, option);
-        last = option;
-    }
-    QWidget::setTabOrder(last, SaveConfig);
-    QWidget::setTabOrder(SaveConfig, QuitConfig);
-    FYMonth->setFocus();
-
-    connect(AltFolder1Save, &QPushButton::clicked, this, &QBK3Config::AltFolder1Save_Click);
-    connect(AltFolder2Save, &QPushButton::clicked, this, &QBK3Config::AltFolder2Save_Click);
-    connect(SaveConfig, &QPushButton::clicked, this, &QBK3Config::SaveConfig_Click);
-    connect(QuitConfig, &QPushButton::clicked, this, &QBK3Config::QuitConfig_Click);
-    connect(ShowPassword, &QCheckBox::toggled, this, [this](bool shown) {
-        PasswordEd->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
-    });
+    std::vector<QWidget*> order{FYMonth,        FYDay,          PasswordEd,        ShowPassword,
+                                OwnerNameEd,    UDF1NameEd,     UDF1Save,          UDF2NameEd,
+                                UDF2Save,       EditorName,     AltFolder1Path,    AltFolder1Save,
+                                AltFolder2Path, AltFolder2Save, TranslatedCaptions};
+    for (QAbstractButton* option : startupOptions_->buttons())
+        order.push_back(option);
+    order.insert(order.end(), {SaveConfig, QuitConfig});
+    setTabChain(order);
 }
 
 QLineEdit* QBK3Config::makeEdit(const char* name, const QString& tip) {
@@ -227,22 +235,18 @@ QLabel* QBK3Config::makeLabel(const char* name, const QString& caption) {
 }
 
 bool QBK3Config::Form_Load() {
-    try {
-        read_ = loadSettings(window_.services().programFolder + std::string(kSettingsFileName))
-                    .settings;
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            read_ = loadSettings(window_.services().programFolder + std::string(kSettingsFileName))
+                        .settings;
+        }))
         return false;
-    }
     window_.state().ProgramSettings = read_;
     setForm(settingsFormOf(read_));
-    try {
-        TranslatedCaptions->setChecked(
-            programOption(window_.services().programFolder, kTranslatedReportCaptionsKey) == "Y");
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            TranslatedCaptions->setChecked(programOption(window_.services().programFolder,
+                                                         kTranslatedReportCaptionsKey) == "Y");
+        }))
         return false;
-    }
     return true;
 }
 
@@ -308,16 +312,14 @@ void QBK3Config::SaveConfig_Click() {
         return;
     }
     const SettingsRecord& settings = std::get<SettingsRecord>(result);
-    try {
-        qbk::SaveConfig(window_.services().programFolder + std::string(kSettingsFileName),
-                        settings);
-        if (!TranslatedCaptions->isHidden())
-            setProgramOption(window_.services().programFolder, kTranslatedReportCaptionsKey,
-                             TranslatedCaptions->isChecked() ? "Y" : "N");
-    } catch (const OperationError& e) {
-        window_.showError(e);
+    if (!window_.prompts().attempt([&] {
+            qbk::SaveConfig(window_.services().programFolder + std::string(kSettingsFileName),
+                            settings);
+            if (!TranslatedCaptions->isHidden())
+                setProgramOption(window_.services().programFolder, kTranslatedReportCaptionsKey,
+                                 TranslatedCaptions->isChecked() ? "Y" : "N");
+        }))
         return;
-    }
     window_.state().ProgramSettings = settings;
     accept();
 }

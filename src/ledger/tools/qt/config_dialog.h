@@ -49,6 +49,11 @@ class QBK3Config : public QDialog {
     void setForm(const SettingsForm& form);
 
   private:
+    void createFields();
+    void createStartupOptions();
+    void createButtons();
+    // The fields in rows beside the start-up options, the buttons below; the Tab order.
+    void layOut();
     QLineEdit* makeEdit(const char* name, const QString& tip);
     QLabel* makeLabel(const char* name, const QString& caption);
 

@@ -76,7 +76,9 @@ TEST_F(ListWindowTest, NinePressedSevenTimesReturnsToTheFirstColumnOrder) {
 
 TEST_F(ListWindowTest, EnterAndInsertActOnTheListNotOnTheCategoryList) {
     int opened = 0, created = 0;
-    window->hooks.MainGrid_DblClick = [&] { ++opened; };
+    // In place of the entry form.
+    QObject::disconnect(&*window, &QBK_3_Main::openEntryRequested, nullptr, nullptr);
+    QObject::connect(&*window, &QBK_3_Main::openEntryRequested, [&] { ++opened; });
     window->setCommand("mu_NewEntry", [&] { ++created; });
     activate();
     key(window->mainGrid(), Qt::Key_Return);
@@ -94,7 +96,8 @@ TEST_F(ListWindowTest, EnterAndInsertActOnTheListNotOnTheCategoryList) {
 
 TEST_F(ListWindowTest, EscapeOutsideReportModeIsTheDateSelectorsDoneAndMacroOff) {
     int macroOff = 0;
-    window->hooks.TurnMacroOff = [&] { ++macroOff; };
+    QObject::disconnect(&*window, &QBK_3_Main::macroModeEndRequested, nullptr, nullptr);
+    QObject::connect(&*window, &QBK_3_Main::macroModeEndRequested, [&] { ++macroOff; });
     activate();
     key(window->mainGrid(), Qt::Key_Escape);
     EXPECT_TRUE(window->state().DateDialDone);
