@@ -1324,6 +1324,14 @@
 <context>
     <name>qbk::QBK_3_Main</name>
     <message>
+        <source>%1 was already listed.</source>
+        <translation>%1 war bereits aufgeführt.</translation>
+    </message>
+    <message>
+        <source>%1 were already listed.</source>
+        <translation>%1 waren bereits aufgeführt.</translation>
+    </message>
+    <message>
         <source>Double-click any line item to edit</source>
         <translation>Doppelklick auf eine Zeile, um sie zu bearbeiten</translation>
     </message>
@@ -1533,6 +1541,38 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>%1 Items</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>Category = %1 </source>
+        <translation>Kategorie = %1 </translation>
+    </message>
+    <message>
+        <source>Word Search = %1 </source>
+        <translation>Wortsuche = %1 </translation>
+    </message>
+    <message>
+        <source>Reporting: %1 items selected.</source>
+        <translation>Bericht: %1 Einträge ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Sorting %1 ... press &lt;ESC&gt; to stop </source>
+        <translation>Sortiere %1 ... &lt;ESC&gt; bricht ab </translation>
+    </message>
+    <message>
+        <source>%1 records which were marked for deletion have been removed.</source>
+        <translation>%1 zum Löschen markierte Datensätze wurden entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 records which were marked for deletion have been removed. The file as it was before is kept as %2.</source>
+        <translation>%1 zum Löschen markierte Datensätze wurden entfernt. Die Datei, wie sie vorher war, ist als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 records that were marked for deletion have been restored.</source>
+        <translation>%1 zum Löschen markierte Datensätze wurden wiederhergestellt.</translation>
+    </message>
     <message>
         <source>Nothing to do!</source>
         <translation>Nichts zu tun!</translation>

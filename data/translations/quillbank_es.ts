@@ -1324,6 +1324,14 @@
 <context>
     <name>qbk::QBK_3_Main</name>
     <message>
+        <source>%1 was already listed.</source>
+        <translation>%1 ya estaba en la lista.</translation>
+    </message>
+    <message>
+        <source>%1 were already listed.</source>
+        <translation>%1 ya estaban en la lista.</translation>
+    </message>
+    <message>
         <source>Double-click any line item to edit</source>
         <translation>Haga doble clic en una línea para editarla</translation>
     </message>
@@ -1533,6 +1541,38 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>%1 Items</source>
+        <translation>%1 elementos</translation>
+    </message>
+    <message>
+        <source>Category = %1 </source>
+        <translation>Categoría = %1 </translation>
+    </message>
+    <message>
+        <source>Word Search = %1 </source>
+        <translation>Búsqueda de palabra = %1 </translation>
+    </message>
+    <message>
+        <source>Reporting: %1 items selected.</source>
+        <translation>Informe: %1 elementos seleccionados.</translation>
+    </message>
+    <message>
+        <source>Sorting %1 ... press &lt;ESC&gt; to stop </source>
+        <translation>Ordenando %1 ... pulse &lt;ESC&gt; para detener </translation>
+    </message>
+    <message>
+        <source>%1 records which were marked for deletion have been removed.</source>
+        <translation>Se han quitado %1 registros marcados para borrar.</translation>
+    </message>
+    <message>
+        <source>%1 records which were marked for deletion have been removed. The file as it was before is kept as %2.</source>
+        <translation>Se han quitado %1 registros marcados para borrar. El archivo tal como era se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>%1 records that were marked for deletion have been restored.</source>
+        <translation>Se han restaurado %1 registros marcados para borrar.</translation>
+    </message>
     <message>
         <source>Nothing to do!</source>
         <translation>¡Nada que hacer!</translation>

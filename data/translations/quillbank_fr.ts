@@ -1324,6 +1324,14 @@
 <context>
     <name>qbk::QBK_3_Main</name>
     <message>
+        <source>%1 was already listed.</source>
+        <translation>%1 était déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>%1 were already listed.</source>
+        <translation>%1 étaient déjà dans la liste.</translation>
+    </message>
+    <message>
         <source>Double-click any line item to edit</source>
         <translation>Double-cliquer sur une ligne pour la modifier</translation>
     </message>
@@ -1533,6 +1541,38 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>%1 Items</source>
+        <translation>%1 éléments</translation>
+    </message>
+    <message>
+        <source>Category = %1 </source>
+        <translation>Catégorie = %1 </translation>
+    </message>
+    <message>
+        <source>Word Search = %1 </source>
+        <translation>Recherche de mot = %1 </translation>
+    </message>
+    <message>
+        <source>Reporting: %1 items selected.</source>
+        <translation>Rapport : %1 éléments sélectionnés.</translation>
+    </message>
+    <message>
+        <source>Sorting %1 ... press &lt;ESC&gt; to stop </source>
+        <translation>Tri de %1 ... appuyez sur &lt;Échap&gt; pour arrêter </translation>
+    </message>
+    <message>
+        <source>%1 records which were marked for deletion have been removed.</source>
+        <translation>%1 enregistrements marqués pour suppression ont été retirés.</translation>
+    </message>
+    <message>
+        <source>%1 records which were marked for deletion have been removed. The file as it was before is kept as %2.</source>
+        <translation>%1 enregistrements marqués pour suppression ont été retirés. Le fichier tel qu'il était est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>%1 records that were marked for deletion have been restored.</source>
+        <translation>%1 enregistrements marqués pour suppression ont été restaurés.</translation>
+    </message>
     <message>
         <source>Nothing to do!</source>
         <translation>Rien à faire !</translation>

@@ -5,6 +5,7 @@
 
 #include "mainwindow/grid_layout.h"
 #include "platform/files.h"
+#include "platform/fill_in.h"
 #include "platform/large_buffer.h"
 #include "platform/stamps.h"
 #include "platform/windows1252.h"
@@ -343,14 +344,13 @@ void fillPanels(ListView& view, std::size_t listed, const ListQuery& query,
     view.panels[0] = "(+) " + regional.currencyText(view.income);
     view.panels[1] = "(-) " + regional.currencyText(view.expense);
     view.panels[2] = "(=) " + regional.currencyText(view.balance);
-    view.panels[3] = std::to_string(listed) + " Items";
+    view.panels[3] = fillIn(kItemsPanel, {std::to_string(listed)});
     switch (search.kind) {
         case SearchKind::None:
-            view.panels[4] =
-                "Category = " + std::string(trimBlanks(query.categoryFilterName)) + " ";
+            view.panels[4] = fillIn(kCategoryPanel, {trimBlanks(query.categoryFilterName)});
             break;
         case SearchKind::Word:
-            view.panels[4] = "Word Search = " + std::string(trimBlanks(search.argument)) + " ";
+            view.panels[4] = fillIn(kWordSearchPanel, {trimBlanks(search.argument)});
             break;
         case SearchKind::PickList1:
             view.panels[4] =
@@ -449,7 +449,7 @@ AmountColour ListView::amountColour(std::size_t row) const {
 }
 
 std::string reportPanelText(std::size_t items) {
-    return "Reporting: " + std::to_string(items) + " items selected.";
+    return fillIn(kReportingPanel, {std::to_string(items)});
 }
 
 std::string allCategoriesCode() {

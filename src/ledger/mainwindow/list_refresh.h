@@ -76,7 +76,8 @@ class ListView {
     // Sum of every live cleared or reconciled entry of the file, listed or not: with the
     // opening balance, what the bank should hold.
     Money bookCleared;
-    // Panels 1 to 5 of the status bar outside report mode.
+    // Panels 1 to 5 of the status bar outside report mode (the totals, kItemsPanel and one
+    // of the filter panels).
     std::array<std::string, 5> panels;
 
     std::size_t size() const { return numbers_.size(); }
@@ -160,6 +161,13 @@ ListView PopMainGrid(const std::string& recordFilePath, const ListQuery& query,
 
 // Panel 3 of the status bar in report mode, for `items` rows on the report list.
 std::string reportPanelText(std::size_t items);
+
+// The templates of the panels' texts with variable parts ("%1" the count, the category
+// name, the words searched), which the window shows in the user's language.
+inline constexpr std::string_view kItemsPanel = "%1 Items";
+inline constexpr std::string_view kCategoryPanel = "Category = %1 ";
+inline constexpr std::string_view kWordSearchPanel = "Word Search = %1 ";
+inline constexpr std::string_view kReportingPanel = "Reporting: %1 items selected.";
 
 }  // namespace qbk
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/files.h"
+#include "platform/fill_in.h"
 #include "store/book_files.h"
 #include "store/entry_record.h"
 #include "store/record_file.h"
@@ -44,7 +45,7 @@ Message information(std::string text, std::string title) {
 }  // namespace
 
 std::string sortingStatusText(const std::string& recordFilePath) {
-    return "Sorting " + recordFilePath + " ... press <ESC> to stop ";
+    return fillIn(kSortingStatus, {recordFilePath});
 }
 
 Message purgeQuestion() {
@@ -56,10 +57,9 @@ Message purgeQuestion() {
 }
 
 Message purgeFinishedMessage(std::size_t removed, const std::string& keptAs) {
-    std::string text =
-        std::to_string(removed) + " records which were marked for deletion have been removed.";
-    if (!keptAs.empty()) text += " The file as it was before is kept as " + keptAs + ".";
-    return information(text, "Finished!");
+    return information(fillIn(keptAs.empty() ? kPurgeFinished : kPurgeFinishedKeptAs,
+                              {std::to_string(removed), keptAs}),
+                       "Finished!");
 }
 
 Message restoreDeletedQuestion() {
@@ -70,9 +70,7 @@ Message restoreDeletedQuestion() {
 }
 
 Message restoreDeletedFinishedMessage(std::size_t restored) {
-    return information(
-        std::to_string(restored) + " records that were marked for deletion have been restored.",
-        "Finished!");
+    return information(fillIn(kRestoreFinished, {std::to_string(restored)}), "Finished!");
 }
 
 BackupDescriptions describeBackupFiles(const std::string& dataFolder,

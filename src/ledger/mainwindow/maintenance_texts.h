@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/ports.h"
 #include "platform/regional.h"
@@ -33,6 +34,17 @@ Message restoreDeletedQuestion();
 
 // "Finished!" message after a restore of deleted entries.
 Message restoreDeletedFinishedMessage(std::size_t restored);
+
+// The templates of the texts above with variable parts ("%1" the count or the file),
+// which the window shows in the user's language.
+inline constexpr std::string_view kSortingStatus = "Sorting %1 ... press <ESC> to stop ";
+inline constexpr std::string_view kPurgeFinished =
+    "%1 records which were marked for deletion have been removed.";
+inline constexpr std::string_view kPurgeFinishedKeptAs =
+    "%1 records which were marked for deletion have been removed. The file as it was before "
+    "is kept as %2.";
+inline constexpr std::string_view kRestoreFinished =
+    "%1 records that were marked for deletion have been restored.";
 
 // ---- The internal backup ----
 // The texts name the data folder as the user sees it, with its trailing "/".

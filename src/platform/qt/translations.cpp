@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qbk {
 
@@ -19,6 +22,36 @@ namespace {
 QString& installed() {
     static QString language;
     return language;
+}
+
+struct TextTemplate {
+    std::string text;               // "%1 Items"
+    QRegularExpression madeFromIt;  // ^(.*) Items$
+};
+
+std::vector<TextTemplate>& textTemplates() {
+    static std::vector<TextTemplate> templates;
+    return templates;
+}
+
+// `templ` with each "%n" replaced by parts[n - 1], in one pass, so that a part that
+// itself holds "%2" stays as it is.
+QString filledIn(const QString& templ, const QStringList& parts) {
+    QString out;
+    for (qsizetype i = 0; i < templ.size(); ++i) {
+        const QChar c = templ[i];
+        if (c == QLatin1Char('%') && i + 1 < templ.size() && templ[i + 1] >= QLatin1Char('1') &&
+            templ[i + 1] <= QLatin1Char('9')) {
+            const qsizetype n = templ[i + 1].unicode() - '1';
+            if (n < parts.size()) {
+                out += parts[n];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
 }
 }  // namespace
 
@@ -60,8 +93,46 @@ QString translated(const QMetaObject& window, std::string_view english) {
     return translated(window.className(), english);
 }
 
-QString shownMessage(std::string_view english) {
+void addTextTemplates(std::initializer_list<std::string_view> templates) {
+    static const QRegularExpression part(QStringLiteral("%[1-9]"));
+    for (const std::string_view t : templates) {
+        std::vector<TextTemplate>& known = textTemplates();
+        if (std::any_of(known.begin(), known.end(),
+                        [t](const TextTemplate& k) { return k.text == t; }))
+            continue;
+        // The literal pieces must all be there; each part is whatever lies between them.
+        const QString text = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        QString pattern = QStringLiteral("^");
+        qsizetype from = 0;
+        for (auto m = part.globalMatch(text); m.hasNext();) {
+            const QRegularExpressionMatch marker = m.next();
+            pattern += QRegularExpression::escape(text.mid(from, marker.capturedStart() - from)) +
+                       QStringLiteral("(.*)");
+            from = marker.capturedEnd();
+        }
+        pattern += QRegularExpression::escape(text.mid(from)) + QStringLiteral("$");
+        known.push_back({std::string(t), QRegularExpression(pattern)});
+    }
+}
+
+QString shownText(std::string_view english) {
+    const QString text = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
     const QString whole = translated("Messages", english);
+    if (whole != text || installedLanguage().isEmpty()) return whole;
+    for (const TextTemplate& t : textTemplates()) {
+        const QRegularExpressionMatch m = t.madeFromIt.match(text);
+        if (!m.hasMatch()) continue;
+        const QString translation = translated("Messages", t.text);
+        if (translation == QString::fromStdString(t.text)) return text;
+        QStringList parts = m.capturedTexts();
+        parts.removeFirst();
+        return filledIn(translation, parts);
+    }
+    return text;
+}
+
+QString shownMessage(std::string_view english) {
+    const QString whole = shownText(english);
     if (whole != QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())))
         return whole;
     QStringList lines;
@@ -71,7 +142,7 @@ QString shownMessage(std::string_view english) {
         if (end == std::string_view::npos) end = english.size();
         std::string_view line = english.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines << (line.empty() ? QString() : translated("Messages", line));
+        lines << (line.empty() ? QString() : shownText(line));
         start = end + 1;
     }
     return lines.join(QLatin1Char('\n'));

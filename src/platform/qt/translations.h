@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <initializer_list>
 #include <string_view>
 
 class QCoreApplication;
@@ -30,9 +31,19 @@ QString translated(const char* context, std::string_view english);
 // The same in the context of the window class `window`, as its tr() looks texts up.
 QString translated(const QMetaObject& window, std::string_view english);
 
-// A message of the core in the user's language: the whole text looked up in the
-// "Messages" context, else each of its lines, with its line ends as "\n". A text with variable
-// parts (a name, a number) has no translation and stays English.
+// Texts of the core with variable parts are made from templates whose parts are "%1",
+// "%2"... ("%1 Items"). Registered here, a text made from one of them is shown from the
+// template's translation in the "Messages" context with the same parts ("%1 Einträge").
+// A template registered twice counts once.
+void addTextTemplates(std::initializer_list<std::string_view> templates);
+
+// A text of the core in the user's language: its translation in the "Messages" context,
+// else that of the first registered template it was made from, filled with its parts;
+// itself when there is neither.
+QString shownText(std::string_view english);
+
+// A message of the core in the user's language: the whole text as shownText shows it,
+// else each of its lines, with its line ends as "\n".
 QString shownMessage(std::string_view english);
 
 }  // namespace qbk

@@ -11,6 +11,7 @@
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/files.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 #include "store/entry_record.h"
 #include "store/maintenance.h"
 
@@ -38,7 +39,7 @@ void MaintenanceCommands::mu_SortData_Click() {
     bar->setRange(0, maximum);
     bar->setValue(0);
     general->setPanelVisible(2, false);
-    general->setPanelText(general_panel::kMessage, qs(sortingStatusText(path)));
+    general->setPanelText(general_panel::kMessage, shownText(sortingStatusText(path)));
     bar->show();
     bar->raise();
     // Drawn before the sort, which lets no events through; keys and clicks wait.

@@ -24,6 +24,7 @@
 
 #include "mainwindow/date_range.h"
 #include "mainwindow/list_refresh.h"
+#include "mainwindow/maintenance_texts.h"
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/main_grid_model.h"
 #include "mainwindow/qt/menu_layout.h"
@@ -31,6 +32,7 @@
 #include "mainwindow/qt/wait_cursor.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/readable_colours.h"
+#include "platform/qt/translations.h"
 #include "platform/windows1252.h"
 #include "reports/report_files.h"
 #include "store/book_files.h"
@@ -121,6 +123,8 @@ QBK_3_Main::QBK_3_Main(Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services), stamps_(services.clock) {
     setObjectName(QStringLiteral("QBK_3_Main"));
     setWindowTitle(QStringLiteral("Quillbank 3"));
+    addTextTemplates({kItemsPanel, kCategoryPanel, kWordSearchPanel, kReportingPanel,
+                      kSortingStatus, kPurgeFinished, kPurgeFinishedKeptAs, kRestoreFinished});
     createActions();
     createMenus();
     createToolBars();
@@ -595,15 +599,17 @@ void QBK_3_Main::PopMainGrid(const std::string& argument, bool showErrors) {
     if (state_.ReportMode) {
         DisplayStatusBar->setPanelVisible(display_panel::kClearedBalance, false);
         // Entries the list holds already are not added twice, and the user is told so.
-        std::string text = reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount()));
+        QString text =
+            shownText(reportPanelText(static_cast<std::size_t>(mainGridModel_->rowCount())));
         if (alreadyListed > 0)
-            text += " " + std::to_string(alreadyListed) +
-                    (alreadyListed == 1 ? " was already listed." : " were already listed.");
-        DisplayStatusBar->setPanelText(display_panel::kReport, qs(text));
+            text += QLatin1Char(' ') + (alreadyListed == 1 ? tr("%1 was already listed.")
+                                                           : tr("%1 were already listed."))
+                                           .arg(alreadyListed);
+        DisplayStatusBar->setPanelText(display_panel::kReport, text);
         return;
     }
     for (int i = 0; i < 5; ++i)
-        DisplayStatusBar->setPanelText(i + 1, qs(panels[static_cast<std::size_t>(i)]));
+        DisplayStatusBar->setPanelText(i + 1, shownText(panels[static_cast<std::size_t>(i)]));
     showClearedBalance(bookCleared);
 }
 

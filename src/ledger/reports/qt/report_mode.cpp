@@ -12,6 +12,7 @@
 #include "mainwindow/qt/qbk3_main.h"
 #include "mainwindow/qt/status_panels.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 
 namespace qbk {
 namespace {
@@ -96,7 +97,7 @@ void ReportMode::TurnReportsOn() {
     StatusPanels* panels = window_.displayStatusBar();
     panels->setPanelVisible(1, false);
     panels->setPanelVisible(2, false);
-    panels->setPanelText(display_panel::kReport, qs(reportPanelText(0)));
+    panels->setPanelText(display_panel::kReport, shownText(reportPanelText(0)));
     panels->setPanelVisible(4, false);
     panels->setPanelVisible(5, false);
 
@@ -137,7 +138,8 @@ void ReportMode::removeReportLine() {
     model->removeDataRow(current.row());
     setReportColours(true);
     window_.displayStatusBar()->setPanelText(
-        display_panel::kReport, qs(reportPanelText(static_cast<std::size_t>(model->rowCount()))));
+        display_panel::kReport,
+        shownText(reportPanelText(static_cast<std::size_t>(model->rowCount()))));
 }
 
 void ReportMode::setReportColours(bool reportMode) {

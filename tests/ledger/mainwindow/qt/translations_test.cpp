@@ -12,6 +12,7 @@
 #include <set>
 
 #include "mainwindow/qt/menu_layout.h"
+#include "mainwindow/qt/status_panels.h"
 #include "platform/qt/translations.h"
 #include "support/window_fixture.h"
 
@@ -106,6 +107,14 @@ TEST_F(TranslatedWindowTest, TheWindowSpeaksTheUsersLanguageAndEnglishWithoutOne
     EXPECT_EQ(w.findChild<QWidget*>("AmountBox")->toolTip(), "Betrag der Einnahme oder Ausgabe");
     EXPECT_EQ(w.mainGridModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
               "Betrag");
+    // Texts of the core with variable parts are shown from their templates' translations.
+    const QString items = w.displayStatusBar()->panelText(display_panel::kItems);
+    EXPECT_TRUE(items.endsWith(QStringLiteral(" Einträge"))) << utf8(items);
+    EXPECT_EQ(shownText("Category = Food %2 "), "Kategorie = Food %2 ");
+    EXPECT_EQ(shownMessage("4 records that were marked for deletion have been restored.\r\n"
+                           "Are you sure?"),
+              "4 zum Löschen markierte Datensätze wurden wiederhergestellt.\nSind Sie sicher?");
+    EXPECT_EQ(shownText("Items: 4"), "Items: 4");
     EXPECT_EQ(installTranslations(*qApp, QLocale(QStringLiteral("en_GB"))), "");
     EXPECT_EQ(QCoreApplication::translate("Menu", "&File"), "&File");
 }
