@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QTranslator>
+#include <QUrl>
 #include <memory>
 #include <string>
 
@@ -49,6 +51,13 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale) {
         app.installTranslator(qt);
     installed() = own->language().left(2);
     return installed();
+}
+
+QString helpContentsUrl(const QString& folder, const QString& language) {
+    QString page = folder + QStringLiteral("/index_") + language + QStringLiteral(".html");
+    if (language.isEmpty() || !QFile::exists(page)) page = folder + QStringLiteral("/index.html");
+    return page.startsWith(QLatin1Char(':')) ? QStringLiteral("qrc") + page
+                                             : QUrl::fromLocalFile(page).toString();
 }
 
 QString translated(const char* context, std::string_view english) {
