@@ -2113,5 +2113,37 @@
         <source>Select a file...</source>
         <translation>Eine Datei wählen...</translation>
     </message>
+    <message>
+        <source>Records to be imported MUST have a least a Date field and an Amount field specified.</source>
+        <translation>Zu importierende Einträge MÜSSEN mindestens ein Datumsfeld und ein Betragsfeld haben.</translation>
+    </message>
+    <message>
+        <source>Ready to attempt data import. Please be advised that the import operation cannot tell whether or not the data being imported is valid!</source>
+        <translation>Bereit zum Datenimport. Bitte beachten Sie, dass der Import nicht erkennen kann, ob die importierten Daten gültig sind!</translation>
+    </message>
+    <message>
+        <source>IMPORTANT: if you have not recently run a data backup then you are strongly advised to quit the import operation now and do so!</source>
+        <translation>WICHTIG: Wenn Sie nicht vor Kurzem eine Datensicherung gemacht haben, sollten Sie den Import jetzt abbrechen und sie nachholen!</translation>
+    </message>
+    <message>
+        <source>Proceed?</source>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Bereit...</translation>
+    </message>
+    <message>
+        <source>Order of the dates</source>
+        <translation>Reihenfolge der Daten</translation>
+    </message>
+    <message>
+        <source>Read them month first? (No reads them day first.)</source>
+        <translation>Mit dem Monat zuerst lesen? (Nein liest sie mit dem Tag zuerst.)</translation>
+    </message>
+    <message>
+        <source>Choose No to pick categories in the table first.</source>
+        <translation>Wählen Sie Nein, um zuerst in der Tabelle Kategorien zu wählen.</translation>
+    </message>
 </context>
 </TS>

@@ -2113,5 +2113,37 @@
         <source>Select a file...</source>
         <translation>Elija un archivo...</translation>
     </message>
+    <message>
+        <source>Records to be imported MUST have a least a Date field and an Amount field specified.</source>
+        <translation>Los registros que se importan DEBEN tener al menos un campo Fecha y un campo Importe.</translation>
+    </message>
+    <message>
+        <source>Ready to attempt data import. Please be advised that the import operation cannot tell whether or not the data being imported is valid!</source>
+        <translation>Listo para intentar la importación de datos. Tenga en cuenta que la importación no puede saber si los datos importados son válidos.</translation>
+    </message>
+    <message>
+        <source>IMPORTANT: if you have not recently run a data backup then you are strongly advised to quit the import operation now and do so!</source>
+        <translation>IMPORTANTE: si no ha hecho hace poco una copia de seguridad de los datos, le recomendamos salir ahora de la importación y hacerla.</translation>
+    </message>
+    <message>
+        <source>Proceed?</source>
+        <translation>¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Listo...</translation>
+    </message>
+    <message>
+        <source>Order of the dates</source>
+        <translation>Orden de las fechas</translation>
+    </message>
+    <message>
+        <source>Read them month first? (No reads them day first.)</source>
+        <translation>¿Leerlas con el mes primero? (No las lee con el día primero.)</translation>
+    </message>
+    <message>
+        <source>Choose No to pick categories in the table first.</source>
+        <translation>Elija No para escoger antes las categorías en la tabla.</translation>
+    </message>
 </context>
 </TS>

@@ -2113,5 +2113,37 @@
         <source>Select a file...</source>
         <translation>Choisir un fichier...</translation>
     </message>
+    <message>
+        <source>Records to be imported MUST have a least a Date field and an Amount field specified.</source>
+        <translation>Les écritures à importer DOIVENT avoir au moins un champ Date et un champ Montant.</translation>
+    </message>
+    <message>
+        <source>Ready to attempt data import. Please be advised that the import operation cannot tell whether or not the data being imported is valid!</source>
+        <translation>Prêt à tenter l'import des données. Sachez que l'import ne peut pas savoir si les données importées sont valides !</translation>
+    </message>
+    <message>
+        <source>IMPORTANT: if you have not recently run a data backup then you are strongly advised to quit the import operation now and do so!</source>
+        <translation>IMPORTANT : si vous n'avez pas fait récemment de sauvegarde des données, il vous est vivement conseillé de quitter l'import maintenant et d'en faire une !</translation>
+    </message>
+    <message>
+        <source>Proceed?</source>
+        <translation>Continuer ?</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Prêt...</translation>
+    </message>
+    <message>
+        <source>Order of the dates</source>
+        <translation>Ordre des dates</translation>
+    </message>
+    <message>
+        <source>Read them month first? (No reads them day first.)</source>
+        <translation>Les lire le mois d'abord ? (Non les lit le jour d'abord.)</translation>
+    </message>
+    <message>
+        <source>Choose No to pick categories in the table first.</source>
+        <translation>Choisissez Non pour choisir d'abord des catégories dans le tableau.</translation>
+    </message>
 </context>
 </TS>

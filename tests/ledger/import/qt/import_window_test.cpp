@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "import/comma_import.h"
 #include "import/import_preview.h"
 #include "import/import_profiles.h"
 #include "import/payee_rules.h"
@@ -573,6 +574,10 @@ TEST_F(ImportWindowTest, EachLanguageKeepsOneAltKeyForEachControl) {
                 << language << " " << kind;
         }
         EXPECT_NE(translated.windowTitle(), "Comma-Delimited Import Field Selector");
+        // Its question before the import too, line by line.
+        const QStringList question = shownMessage(importReadyQuestion().text).split('\n');
+        EXPECT_EQ(question.size(), 5) << language;
+        EXPECT_NE(question.back(), "Proceed?") << language;
         EXPECT_EQ(
             testing::keyboardGaps(std::make_unique<frmBackup>(*window).get(), {"BackUpDrive"}), "")
             << language;
