@@ -56,6 +56,18 @@ foreach(page qbk3 qbk3-cli qbk2to3)
     list(APPEND gzipped ${generated}/man/${page}.1.gz)
     install(FILES ${generated}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+# The pages of the two window programs in the languages their windows speak (qbk3-cli, a
+# tool for scripts, keeps one English page).
+foreach(language de fr es)
+    foreach(page qbk3 qbk2to3)
+        set(man ${generated}/man/${language}/${page}.1)
+        configure_file(${data}/man/${language}/${page}.1.in ${man} @ONLY)
+        add_custom_command(OUTPUT ${man}.gz COMMAND ${QBK_GZIP} -9nf -k ${man}
+                           DEPENDS ${man} VERBATIM)
+        list(APPEND gzipped ${man}.gz)
+        install(FILES ${man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+    endforeach()
+endforeach()
 configure_file(${data}/debian/changelog.in ${generated}/doc/changelog @ONLY)
 add_custom_command(OUTPUT ${generated}/doc/changelog.gz
     COMMAND ${QBK_GZIP} -9nf -k ${generated}/doc/changelog

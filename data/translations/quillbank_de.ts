@@ -1069,6 +1069,45 @@
     </message>
 </context>
 <context>
+    <name>qbk::ImportPreviewModel</name>
+    <message>
+        <source>in the book</source>
+        <translation>im Buch</translation>
+    </message>
+    <message>
+        <source>listed twice in the file</source>
+        <translation>zweimal in der Datei</translation>
+    </message>
+    <message>
+        <source>id reused with another date or amount: not a duplicate</source>
+        <translation>Kennung mit anderem Datum oder Betrag wiederverwendet: kein Duplikat</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplikat</translation>
+    </message>
+</context>
+<context>
     <name>qbk::MainGridModel</name>
     <message>
         <source>Amount</source>
@@ -1105,6 +1144,57 @@
     <message>
         <source>Note</source>
         <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::PayeeRulesDialog</name>
+    <message>
+        <source>Payee Rules</source>
+        <translation>Empfängerregeln</translation>
+    </message>
+    <message>
+        <source>A statement line whose payee or memo contains the text on the left goes to the category on the right (capitals do not matter; the longest text that matches wins).</source>
+        <translation>Eine Auszugszeile, deren Empfänger oder Verwendungszweck den Text links enthält, geht in die Kategorie rechts (Groß- und Kleinschreibung zählen nicht; der längste passende Text gewinnt).</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Eine Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected rules</source>
+        <translation>Die gewählten Regeln löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keep these rules</source>
+        <translation>Diese Regeln behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Leave the rules as they were</source>
+        <translation>Die Regeln lassen, wie sie waren</translation>
+    </message>
+    <message>
+        <source>Payee or memo contains</source>
+        <translation>Empfänger oder Verwendungszweck enthält</translation>
     </message>
     <message>
         <source>Category</source>
@@ -1517,6 +1607,61 @@
     </message>
 </context>
 <context>
+    <name>qbk::frmBackup</name>
+    <message>
+        <source>Quillbank Data Backup</source>
+        <translation>Quillbank-Datensicherung</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>These are the files to be backed up</source>
+        <translation>Das sind die Dateien, die gesichert werden</translation>
+    </message>
+    <message>
+        <source>This specifies the TARGET drive</source>
+        <translation>Hier wird das ZIEL-Laufwerk angegeben</translation>
+    </message>
+    <message>
+        <source>This specifies the TARGET folder</source>
+        <translation>Hier wird der ZIEL-Ordner angegeben</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Copy all Source files to Target</source>
+        <translation>&amp;Alle Quelldateien ins Ziel kopieren</translation>
+    </message>
+    <message>
+        <source>Start data backup process</source>
+        <translation>Die Datensicherung starten</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Quit data backup utility</source>
+        <translation>Die Datensicherung beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+</context>
+<context>
     <name>qbk::qbk3Splash</name>
     <message>
         <source>Cashflow record - version 3.0</source>
@@ -1537,6 +1682,301 @@
     <message>
         <source>Click to continue</source>
         <translation>Klicken, um fortzufahren</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::qbk3cdi</name>
+    <message>
+        <source>Import Bank File</source>
+        <translation>Bankdatei importieren</translation>
+    </message>
+    <message>
+        <source>Comma-Delimited Import Field Selector</source>
+        <translation>Feldauswahl für den kommagetrennten Import</translation>
+    </message>
+    <message>
+        <source>&amp;Select File</source>
+        <translation>Datei a&amp;uswählen</translation>
+    </message>
+    <message>
+        <source>Click to select a file to import</source>
+        <translation>Klicken, um eine Datei für den Import zu wählen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Fields</source>
+        <translation>Felder &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Clear all fields and start over</source>
+        <translation>Alle Felder leeren und neu beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Start the import operation</source>
+        <translation>Den Import starten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Quit import utility without further action</source>
+        <translation>Den Import ohne weitere Aktion beenden</translation>
+    </message>
+    <message>
+        <source>Pa&amp;yee Rules...</source>
+        <translation>&amp;Empfängerregeln...</translation>
+    </message>
+    <message>
+        <source>Which payee goes to which category</source>
+        <translation>Welcher Empfänger zu welcher Kategorie gehört</translation>
+    </message>
+    <message>
+        <source>Import file name... ?</source>
+        <translation>Name der Importdatei... ?</translation>
+    </message>
+    <message>
+        <source>this is the file you have selected</source>
+        <translation>das ist die Datei, die Sie gewählt haben</translation>
+    </message>
+    <message>
+        <source>Import File Data Fields</source>
+        <translation>Datenfelder der Importdatei</translation>
+    </message>
+    <message>
+        <source>First line &amp;holds column names</source>
+        <translation>Erste &amp;Zeile enthält Spaltennamen</translation>
+    </message>
+    <message>
+        <source>Leave out the first line of the file</source>
+        <translation>Die erste Zeile der Datei auslassen</translation>
+    </message>
+    <message>
+        <source>How the dates of the file are written</source>
+        <translation>Wie die Datumsangaben der Datei geschrieben sind</translation>
+    </message>
+    <message>
+        <source>found from the file</source>
+        <translation>aus der Datei</translation>
+    </message>
+    <message>
+        <source>The decimal mark of the file's amounts</source>
+        <translation>Das Dezimalzeichen der Beträge in der Datei</translation>
+    </message>
+    <message>
+        <source>point (1,234.56)</source>
+        <translation>Punkt (1,234.56)</translation>
+    </message>
+    <message>
+        <source>comma (1.234,56)</source>
+        <translation>Komma (1.234,56)</translation>
+    </message>
+    <message>
+        <source>The entries the import makes; tick a duplicate to import it after all, double-click a category to choose one</source>
+        <translation>Die Einträge, die der Import anlegt; ein Duplikat ankreuzen, um es doch zu importieren, auf eine Kategorie doppelklicken, um eine zu wählen</translation>
+    </message>
+    <message>
+        <source>The words of the sign field for money out, separated by commas</source>
+        <translation>Die Wörter des Vorzeichenfelds für Ausgaben, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>What stands between the fields of a .csv file</source>
+        <translation>Was zwischen den Feldern einer .csv-Datei steht</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Lines at the top of the file before the entries or the column names</source>
+        <translation>Zeilen am Anfang der Datei vor den Einträgen oder den Spaltennamen</translation>
+    </message>
+    <message>
+        <source>Lines at the end of the file that are no entries (a balance, a total)</source>
+        <translation>Zeilen am Ende der Datei, die keine Einträge sind (ein Saldo, eine Summe)</translation>
+    </message>
+    <message>
+        <source>How the file writes the amount</source>
+        <translation>Wie die Datei den Betrag schreibt</translation>
+    </message>
+    <message>
+        <source>one signed field</source>
+        <translation>Feld mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>debit and credit</source>
+        <translation>Soll und Haben</translation>
+    </message>
+    <message>
+        <source>field and sign</source>
+        <translation>Feld und Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Amounts ha&amp;ve the opposite sign</source>
+        <translation>Bet&amp;räge haben das umgekehrte Vorzeichen</translation>
+    </message>
+    <message>
+        <source>The file writes money out as positive amounts</source>
+        <translation>Die Datei schreibt Ausgaben als positive Beträge</translation>
+    </message>
+    <message>
+        <source>A layout saved for a bank's files</source>
+        <translation>Ein für die Dateien einer Bank gespeichertes Layout</translation>
+    </message>
+    <message>
+        <source>Save Layout...</source>
+        <translation>Layout speichern...</translation>
+    </message>
+    <message>
+        <source>Save the links and the layout under a name</source>
+        <translation>Die Verknüpfungen und das Layout unter einem Namen speichern</translation>
+    </message>
+    <message>
+        <source>Quillbank Fields</source>
+        <translation>Quillbank-Felder</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Amount</source>
+        <translation>&amp;Betrag</translation>
+    </message>
+    <message>
+        <source>De&amp;bit</source>
+        <translation>&amp;Soll</translation>
+    </message>
+    <message>
+        <source>C&amp;redit</source>
+        <translation>&amp;Haben</translation>
+    </message>
+    <message>
+        <source>Si&amp;gn</source>
+        <translation>&amp;Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Debit &amp;words</source>
+        <translation>Soll-&amp;Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Joined note</source>
+        <translation>An&amp;gefügte Notiz</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegory</source>
+        <translation>&amp;Kategorie</translation>
+    </message>
+    <message>
+        <source>User Field &amp;1</source>
+        <translation>Benutzerfeld &amp;1</translation>
+    </message>
+    <message>
+        <source>User Field &amp;2</source>
+        <translation>Benutzerfeld &amp;2</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Bank e&amp;xport</source>
+        <translation>Banke&amp;xport</translation>
+    </message>
+    <message>
+        <source>Se&amp;parator</source>
+        <translation>&amp;Trennzeichen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip lines at top</source>
+        <translation>Zeilen am Anfang übers&amp;pringen</translation>
+    </message>
+    <message>
+        <source>F&amp;ooter lines</source>
+        <translation>&amp;Fußzeilen</translation>
+    </message>
+    <message>
+        <source>Dat&amp;es</source>
+        <translation>Datu&amp;msformat</translation>
+    </message>
+    <message>
+        <source>Deci&amp;mals</source>
+        <translation>Dezimalzei&amp;chen</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unt in</source>
+        <translation>Betragst&amp;yp</translation>
+    </message>
+    <message>
+        <source>Import File Data &amp;Fields</source>
+        <translation>Datenfelder der Imp&amp;ortdatei</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>Read with the import profile %1.</source>
+        <translation>Mit dem Importprofil %1 gelesen.</translation>
+    </message>
+    <message>
+        <source>Save Layout</source>
+        <translation>Layout speichern</translation>
+    </message>
+    <message>
+        <source>Name of this layout (it is chosen again for files with the same column names):</source>
+        <translation>Name dieses Layouts (es wird für Dateien mit denselben Spaltennamen wieder gewählt):</translation>
+    </message>
+    <message>
+        <source>The layout was saved as the import profile %1.</source>
+        <translation>Das Layout wurde als Importprofil %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Read with the import profile %1, saved for these column names.</source>
+        <translation>Mit dem Importprofil %1 gelesen, das für diese Spaltennamen gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no entry (shown at the end of the list): set Footer lines to 1 to leave it out.</source>
+        <translation>Zeile %1 ist kein Eintrag (am Ende der Liste gezeigt): Fußzeilen auf 1 setzen, um sie auszulassen.</translation>
+    </message>
+    <message>
+        <source>The %1 lines from line %2 are no entries (shown at the end of the list): set Footer lines to %1 to leave them out.</source>
+        <translation>Die %1 Zeilen ab Zeile %2 sind keine Einträge (am Ende der Liste gezeigt): Fußzeilen auf %1 setzen, um sie auszulassen.</translation>
+    </message>
+    <message>
+        <source>Link the Date and Amount fields to see the entries here.</source>
+        <translation>Die Felder Datum und Betrag verknüpfen, um hier die Einträge zu sehen.</translation>
+    </message>
+    <message>
+        <source>1 line at the end left out.</source>
+        <translation>1 Zeile am Ende ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 lines at the end left out.</source>
+        <translation>%1 Zeilen am Ende ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The &quot;Import File Data Fields&quot; list on the right shows the first five records from the data file you selected. You must match up the fields with the &quot;Quillbank Fields&quot; list in the middle. Highlight each item on the right in turn and then click on the correct field number box to make the field number appear. Quillbank fields which have no corresponding import file field number will simply be left empty. You MUST sort your data after importing!</source>
+        <translation>Die Liste „Datenfelder der Importdatei“ rechts zeigt die ersten fünf Datensätze der gewählten Datei. Ordnen Sie die Felder der Liste „Quillbank-Felder“ in der Mitte zu. Markieren Sie rechts nacheinander jeden Eintrag und klicken Sie dann auf das Kästchen des richtigen Felds, damit dort die Feldnummer erscheint. Quillbank-Felder ohne passende Feldnummer der Importdatei bleiben einfach leer. Sie MÜSSEN Ihre Daten nach dem Import sortieren!</translation>
+    </message>
+    <message>
+        <source>The table below shows the transactions of the statement you selected. Lines that are already in your book are marked as duplicates and left out; tick one to import it after all. Double-click a category to choose one: the payee is remembered for the next statement, and &quot;Payee Rules&quot; shows what has been learned. Lines left without a category can go to IMPORT. You MUST sort your data after importing!</source>
+        <translation>Die Tabelle unten zeigt die Buchungen des gewählten Kontoauszugs. Zeilen, die schon in Ihrem Buch stehen, sind als Duplikate markiert und werden ausgelassen; kreuzen Sie eine an, um sie doch zu importieren. Doppelklicken Sie auf eine Kategorie, um eine zu wählen: Der Empfänger wird für den nächsten Auszug gemerkt, und „Empfängerregeln“ zeigt, was gelernt wurde. Zeilen ohne Kategorie können zu IMPORT gehen. Sie MÜSSEN Ihre Daten nach dem Import sortieren!</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +2152,38 @@
     <message>
         <source>Select a file...</source>
         <translation>Eine Datei wählen...</translation>
+    </message>
+    <message>
+        <source>Records to be imported MUST have a least a Date field and an Amount field specified.</source>
+        <translation>Zu importierende Einträge MÜSSEN mindestens ein Datumsfeld und ein Betragsfeld haben.</translation>
+    </message>
+    <message>
+        <source>Ready to attempt data import. Please be advised that the import operation cannot tell whether or not the data being imported is valid!</source>
+        <translation>Bereit zum Datenimport. Bitte beachten Sie, dass der Import nicht erkennen kann, ob die importierten Daten gültig sind!</translation>
+    </message>
+    <message>
+        <source>IMPORTANT: if you have not recently run a data backup then you are strongly advised to quit the import operation now and do so!</source>
+        <translation>WICHTIG: Wenn Sie nicht vor Kurzem eine Datensicherung gemacht haben, sollten Sie den Import jetzt abbrechen und sie nachholen!</translation>
+    </message>
+    <message>
+        <source>Proceed?</source>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Bereit...</translation>
+    </message>
+    <message>
+        <source>Order of the dates</source>
+        <translation>Reihenfolge der Daten</translation>
+    </message>
+    <message>
+        <source>Read them month first? (No reads them day first.)</source>
+        <translation>Mit dem Monat zuerst lesen? (Nein liest sie mit dem Tag zuerst.)</translation>
+    </message>
+    <message>
+        <source>Choose No to pick categories in the table first.</source>
+        <translation>Wählen Sie Nein, um zuerst in der Tabelle Kategorien zu wählen.</translation>
     </message>
 </context>
 </TS>

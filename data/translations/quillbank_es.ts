@@ -1069,6 +1069,45 @@
     </message>
 </context>
 <context>
+    <name>qbk::ImportPreviewModel</name>
+    <message>
+        <source>in the book</source>
+        <translation>en el libro</translation>
+    </message>
+    <message>
+        <source>listed twice in the file</source>
+        <translation>dos veces en el archivo</translation>
+    </message>
+    <message>
+        <source>id reused with another date or amount: not a duplicate</source>
+        <translation>identificador reutilizado con otra fecha u otro importe: no es un duplicado</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicado</translation>
+    </message>
+</context>
+<context>
     <name>qbk::MainGridModel</name>
     <message>
         <source>Amount</source>
@@ -1105,6 +1144,57 @@
     <message>
         <source>Note</source>
         <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::PayeeRulesDialog</name>
+    <message>
+        <source>Payee Rules</source>
+        <translation>Reglas de beneficiarios</translation>
+    </message>
+    <message>
+        <source>A statement line whose payee or memo contains the text on the left goes to the category on the right (capitals do not matter; the longest text that matches wins).</source>
+        <translation>Una línea del extracto cuyo beneficiario o concepto contiene el texto de la izquierda va a la categoría de la derecha (las mayúsculas no importan; gana el texto más largo que coincida).</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Añadir una regla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the selected rules</source>
+        <translation>Eliminar las reglas elegidas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Keep these rules</source>
+        <translation>Conservar estas reglas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Leave the rules as they were</source>
+        <translation>Dejar las reglas como estaban</translation>
+    </message>
+    <message>
+        <source>Payee or memo contains</source>
+        <translation>El beneficiario o el concepto contiene</translation>
     </message>
     <message>
         <source>Category</source>
@@ -1517,6 +1607,61 @@
     </message>
 </context>
 <context>
+    <name>qbk::frmBackup</name>
+    <message>
+        <source>Quillbank Data Backup</source>
+        <translation>Copia de seguridad de datos de Quillbank</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Lista de archivos</translation>
+    </message>
+    <message>
+        <source>These are the files to be backed up</source>
+        <translation>Estos son los archivos que se copiarán</translation>
+    </message>
+    <message>
+        <source>This specifies the TARGET drive</source>
+        <translation>Esto indica la unidad de DESTINO</translation>
+    </message>
+    <message>
+        <source>This specifies the TARGET folder</source>
+        <translation>Esto indica la carpeta de DESTINO</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>destino</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <translation>progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Copy all Source files to Target</source>
+        <translation>Copiar todos los &amp;archivos de origen al destino</translation>
+    </message>
+    <message>
+        <source>Start data backup process</source>
+        <translation>Iniciar la copia de seguridad de datos</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Quit data backup utility</source>
+        <translation>Salir de la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Destino:</translation>
+    </message>
+</context>
+<context>
     <name>qbk::qbk3Splash</name>
     <message>
         <source>Cashflow record - version 3.0</source>
@@ -1537,6 +1682,301 @@
     <message>
         <source>Click to continue</source>
         <translation>Haga clic para continuar</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::qbk3cdi</name>
+    <message>
+        <source>Import Bank File</source>
+        <translation>Importar archivo bancario</translation>
+    </message>
+    <message>
+        <source>Comma-Delimited Import Field Selector</source>
+        <translation>Selector de campos de la importación delimitada por comas</translation>
+    </message>
+    <message>
+        <source>&amp;Select File</source>
+        <translation>Elegir &amp;archivo</translation>
+    </message>
+    <message>
+        <source>Click to select a file to import</source>
+        <translation>Pulse para elegir un archivo para importar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Fields</source>
+        <translation>&amp;Quitar vínculos</translation>
+    </message>
+    <message>
+        <source>Clear all fields and start over</source>
+        <translation>Borrar todos los campos y empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Start the import operation</source>
+        <translation>Iniciar la importación</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Quit import utility without further action</source>
+        <translation>Salir de la importación sin hacer nada más</translation>
+    </message>
+    <message>
+        <source>Pa&amp;yee Rules...</source>
+        <translation>Reglas de &amp;beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Which payee goes to which category</source>
+        <translation>Qué beneficiario va a qué categoría</translation>
+    </message>
+    <message>
+        <source>Import file name... ?</source>
+        <translation>Nombre del archivo de importación... ?</translation>
+    </message>
+    <message>
+        <source>this is the file you have selected</source>
+        <translation>este es el archivo que ha elegido</translation>
+    </message>
+    <message>
+        <source>Import File Data Fields</source>
+        <translation>Campos del archivo importado</translation>
+    </message>
+    <message>
+        <source>First line &amp;holds column names</source>
+        <translation>Primera línea con nombres de col&amp;umna</translation>
+    </message>
+    <message>
+        <source>Leave out the first line of the file</source>
+        <translation>Omitir la primera línea del archivo</translation>
+    </message>
+    <message>
+        <source>How the dates of the file are written</source>
+        <translation>Cómo están escritas las fechas del archivo</translation>
+    </message>
+    <message>
+        <source>found from the file</source>
+        <translation>según el archivo</translation>
+    </message>
+    <message>
+        <source>The decimal mark of the file's amounts</source>
+        <translation>El separador decimal de los importes del archivo</translation>
+    </message>
+    <message>
+        <source>point (1,234.56)</source>
+        <translation>punto (1,234.56)</translation>
+    </message>
+    <message>
+        <source>comma (1.234,56)</source>
+        <translation>coma (1.234,56)</translation>
+    </message>
+    <message>
+        <source>The entries the import makes; tick a duplicate to import it after all, double-click a category to choose one</source>
+        <translation>Los registros que crea la importación; marque un duplicado para importarlo de todos modos, haga doble clic en una categoría para elegir una</translation>
+    </message>
+    <message>
+        <source>The words of the sign field for money out, separated by commas</source>
+        <translation>Las palabras del campo de signo para las salidas de dinero, separadas por comas</translation>
+    </message>
+    <message>
+        <source>What stands between the fields of a .csv file</source>
+        <translation>Lo que separa los campos de un archivo .csv</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>punto y coma</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulador</translation>
+    </message>
+    <message>
+        <source>Lines at the top of the file before the entries or the column names</source>
+        <translation>Líneas al principio del archivo antes de los registros o de los nombres de columna</translation>
+    </message>
+    <message>
+        <source>Lines at the end of the file that are no entries (a balance, a total)</source>
+        <translation>Líneas al final del archivo que no son registros (un saldo, un total)</translation>
+    </message>
+    <message>
+        <source>How the file writes the amount</source>
+        <translation>Cómo escribe el archivo el importe</translation>
+    </message>
+    <message>
+        <source>one signed field</source>
+        <translation>campo con signo</translation>
+    </message>
+    <message>
+        <source>debit and credit</source>
+        <translation>débito y crédito</translation>
+    </message>
+    <message>
+        <source>field and sign</source>
+        <translation>campo y signo</translation>
+    </message>
+    <message>
+        <source>Amounts ha&amp;ve the opposite sign</source>
+        <translation>Los importes tienen el si&amp;gno contrario</translation>
+    </message>
+    <message>
+        <source>The file writes money out as positive amounts</source>
+        <translation>El archivo escribe las salidas de dinero como importes positivos</translation>
+    </message>
+    <message>
+        <source>A layout saved for a bank's files</source>
+        <translation>Un formato guardado para los archivos de un banco</translation>
+    </message>
+    <message>
+        <source>Save Layout...</source>
+        <translation>Guardar formato...</translation>
+    </message>
+    <message>
+        <source>Save the links and the layout under a name</source>
+        <translation>Guardar los vínculos y el formato con un nombre</translation>
+    </message>
+    <message>
+        <source>Quillbank Fields</source>
+        <translation>Campos de Quillbank</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Amount</source>
+        <translation>Import&amp;e</translation>
+    </message>
+    <message>
+        <source>De&amp;bit</source>
+        <translation>&amp;Débito</translation>
+    </message>
+    <message>
+        <source>C&amp;redit</source>
+        <translation>C&amp;rédito</translation>
+    </message>
+    <message>
+        <source>Si&amp;gn</source>
+        <translation>&amp;Signo</translation>
+    </message>
+    <message>
+        <source>Debit &amp;words</source>
+        <translation>Palabras &amp;de débito</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Nota</translation>
+    </message>
+    <message>
+        <source>&amp;Joined note</source>
+        <translation>Nota ad&amp;junta</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegory</source>
+        <translation>Ca&amp;tegoría</translation>
+    </message>
+    <message>
+        <source>User Field &amp;1</source>
+        <translation>Campo de usuario &amp;1</translation>
+    </message>
+    <message>
+        <source>User Field &amp;2</source>
+        <translation>Campo de usuario &amp;2</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Bank e&amp;xport</source>
+        <translation>E&amp;xportación bancaria</translation>
+    </message>
+    <message>
+        <source>Se&amp;parator</source>
+        <translation>Se&amp;parador</translation>
+    </message>
+    <message>
+        <source>S&amp;kip lines at top</source>
+        <translation>Líneas a saltar al comien&amp;zo</translation>
+    </message>
+    <message>
+        <source>F&amp;ooter lines</source>
+        <translation>&amp;Líneas de pie</translation>
+    </message>
+    <message>
+        <source>Dat&amp;es</source>
+        <translation>Formato de fec&amp;ha</translation>
+    </message>
+    <message>
+        <source>Deci&amp;mals</source>
+        <translation>Deci&amp;males</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unt in</source>
+        <translation>Imp&amp;orte en</translation>
+    </message>
+    <message>
+        <source>Import File Data &amp;Fields</source>
+        <translation>Campos del archi&amp;vo importado</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Read with the import profile %1.</source>
+        <translation>Leído con el perfil de importación %1.</translation>
+    </message>
+    <message>
+        <source>Save Layout</source>
+        <translation>Guardar formato</translation>
+    </message>
+    <message>
+        <source>Name of this layout (it is chosen again for files with the same column names):</source>
+        <translation>Nombre de este formato (se vuelve a elegir para los archivos con los mismos nombres de columna):</translation>
+    </message>
+    <message>
+        <source>The layout was saved as the import profile %1.</source>
+        <translation>El formato se ha guardado como perfil de importación %1.</translation>
+    </message>
+    <message>
+        <source>Read with the import profile %1, saved for these column names.</source>
+        <translation>Leído con el perfil de importación %1, guardado para estos nombres de columna.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no entry (shown at the end of the list): set Footer lines to 1 to leave it out.</source>
+        <translation>La línea %1 no es un registro (se muestra al final de la lista): ponga Líneas de pie en 1 para omitirla.</translation>
+    </message>
+    <message>
+        <source>The %1 lines from line %2 are no entries (shown at the end of the list): set Footer lines to %1 to leave them out.</source>
+        <translation>Las %1 líneas desde la línea %2 no son registros (se muestran al final de la lista): ponga Líneas de pie en %1 para omitirlas.</translation>
+    </message>
+    <message>
+        <source>Link the Date and Amount fields to see the entries here.</source>
+        <translation>Vincule los campos Fecha e Importe para ver aquí los registros.</translation>
+    </message>
+    <message>
+        <source>1 line at the end left out.</source>
+        <translation>1 línea del final omitida.</translation>
+    </message>
+    <message>
+        <source>%1 lines at the end left out.</source>
+        <translation>%1 líneas del final omitidas.</translation>
+    </message>
+    <message>
+        <source>The &quot;Import File Data Fields&quot; list on the right shows the first five records from the data file you selected. You must match up the fields with the &quot;Quillbank Fields&quot; list in the middle. Highlight each item on the right in turn and then click on the correct field number box to make the field number appear. Quillbank fields which have no corresponding import file field number will simply be left empty. You MUST sort your data after importing!</source>
+        <translation>La lista «Campos del archivo importado» de la derecha muestra los cinco primeros registros del archivo elegido. Empareje los campos con la lista «Campos de Quillbank» del centro: marque por turno cada elemento de la derecha y pulse después en la casilla del campo correcto para que aparezca su número. Los campos de Quillbank sin campo correspondiente en el archivo quedan vacíos. ¡DEBE ordenar sus datos después de importar!</translation>
+    </message>
+    <message>
+        <source>The table below shows the transactions of the statement you selected. Lines that are already in your book are marked as duplicates and left out; tick one to import it after all. Double-click a category to choose one: the payee is remembered for the next statement, and &quot;Payee Rules&quot; shows what has been learned. Lines left without a category can go to IMPORT. You MUST sort your data after importing!</source>
+        <translation>La tabla de abajo muestra los movimientos del extracto elegido. Las líneas que ya están en su libro se marcan como duplicados y se omiten; marque una para importarla de todos modos. Haga doble clic en una categoría para elegir una: el beneficiario se recuerda para el próximo extracto, y «Reglas de beneficiarios» muestra lo aprendido. Las líneas sin categoría pueden ir a IMPORT. ¡DEBE ordenar sus datos después de importar!</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +2152,38 @@
     <message>
         <source>Select a file...</source>
         <translation>Elija un archivo...</translation>
+    </message>
+    <message>
+        <source>Records to be imported MUST have a least a Date field and an Amount field specified.</source>
+        <translation>Los registros que se importan DEBEN tener al menos un campo Fecha y un campo Importe.</translation>
+    </message>
+    <message>
+        <source>Ready to attempt data import. Please be advised that the import operation cannot tell whether or not the data being imported is valid!</source>
+        <translation>Listo para intentar la importación de datos. Tenga en cuenta que la importación no puede saber si los datos importados son válidos.</translation>
+    </message>
+    <message>
+        <source>IMPORTANT: if you have not recently run a data backup then you are strongly advised to quit the import operation now and do so!</source>
+        <translation>IMPORTANTE: si no ha hecho hace poco una copia de seguridad de los datos, le recomendamos salir ahora de la importación y hacerla.</translation>
+    </message>
+    <message>
+        <source>Proceed?</source>
+        <translation>¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Listo...</translation>
+    </message>
+    <message>
+        <source>Order of the dates</source>
+        <translation>Orden de las fechas</translation>
+    </message>
+    <message>
+        <source>Read them month first? (No reads them day first.)</source>
+        <translation>¿Leerlas con el mes primero? (No las lee con el día primero.)</translation>
+    </message>
+    <message>
+        <source>Choose No to pick categories in the table first.</source>
+        <translation>Elija No para escoger antes las categorías en la tabla.</translation>
     </message>
 </context>
 </TS>

@@ -1069,6 +1069,45 @@
     </message>
 </context>
 <context>
+    <name>qbk::ImportPreviewModel</name>
+    <message>
+        <source>in the book</source>
+        <translation>dans le livre</translation>
+    </message>
+    <message>
+        <source>listed twice in the file</source>
+        <translation>deux fois dans le fichier</translation>
+    </message>
+    <message>
+        <source>id reused with another date or amount: not a duplicate</source>
+        <translation>identifiant réutilisé avec une autre date ou un autre montant : pas un doublon</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Doublon</translation>
+    </message>
+</context>
+<context>
     <name>qbk::MainGridModel</name>
     <message>
         <source>Amount</source>
@@ -1105,6 +1144,57 @@
     <message>
         <source>Note</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::PayeeRulesDialog</name>
+    <message>
+        <source>Payee Rules</source>
+        <translation>Règles des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>A statement line whose payee or memo contains the text on the left goes to the category on the right (capitals do not matter; the longest text that matches wins).</source>
+        <translation>Une ligne de relevé dont le bénéficiaire ou le libellé contient le texte de gauche va dans la catégorie de droite (les majuscules ne comptent pas ; le texte le plus long qui correspond l'emporte).</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Ajouter une règle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the selected rules</source>
+        <translation>Supprimer les règles choisies</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keep these rules</source>
+        <translation>Garder ces règles</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Leave the rules as they were</source>
+        <translation>Laisser les règles telles qu'elles étaient</translation>
+    </message>
+    <message>
+        <source>Payee or memo contains</source>
+        <translation>Le bénéficiaire ou le libellé contient</translation>
     </message>
     <message>
         <source>Category</source>
@@ -1517,6 +1607,61 @@
     </message>
 </context>
 <context>
+    <name>qbk::frmBackup</name>
+    <message>
+        <source>Quillbank Data Backup</source>
+        <translation>Sauvegarde des données Quillbank</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Liste des fichiers</translation>
+    </message>
+    <message>
+        <source>These are the files to be backed up</source>
+        <translation>Voici les fichiers à sauvegarder</translation>
+    </message>
+    <message>
+        <source>This specifies the TARGET drive</source>
+        <translation>Ceci indique le lecteur CIBLE</translation>
+    </message>
+    <message>
+        <source>This specifies the TARGET folder</source>
+        <translation>Ceci indique le dossier CIBLE</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>cible</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <translation>progression</translation>
+    </message>
+    <message>
+        <source>&amp;Copy all Source files to Target</source>
+        <translation>Copier tous &amp;les fichiers source vers la cible</translation>
+    </message>
+    <message>
+        <source>Start data backup process</source>
+        <translation>Lancer la sauvegarde des données</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Quit data backup utility</source>
+        <translation>Quitter l'outil de sauvegarde</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>&amp;Source :</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Cible :</translation>
+    </message>
+</context>
+<context>
     <name>qbk::qbk3Splash</name>
     <message>
         <source>Cashflow record - version 3.0</source>
@@ -1537,6 +1682,301 @@
     <message>
         <source>Click to continue</source>
         <translation>Cliquer pour continuer</translation>
+    </message>
+</context>
+<context>
+    <name>qbk::qbk3cdi</name>
+    <message>
+        <source>Import Bank File</source>
+        <translation>Importer un relevé bancaire</translation>
+    </message>
+    <message>
+        <source>Comma-Delimited Import Field Selector</source>
+        <translation>Choix des champs de l'import délimité par des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;Select File</source>
+        <translation>Choisir le &amp;fichier</translation>
+    </message>
+    <message>
+        <source>Click to select a file to import</source>
+        <translation>Cliquer pour choisir un fichier à importer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Fields</source>
+        <translation>Remettre à &amp;zéro</translation>
+    </message>
+    <message>
+        <source>Clear all fields and start over</source>
+        <translation>Effacer tous les champs et recommencer</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Start the import operation</source>
+        <translation>Lancer l'import</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Quit import utility without further action</source>
+        <translation>Quitter l'import sans rien faire de plus</translation>
+    </message>
+    <message>
+        <source>Pa&amp;yee Rules...</source>
+        <translation>&amp;Règles des bénéficiaires...</translation>
+    </message>
+    <message>
+        <source>Which payee goes to which category</source>
+        <translation>Quel bénéficiaire va dans quelle catégorie</translation>
+    </message>
+    <message>
+        <source>Import file name... ?</source>
+        <translation>Nom du fichier à importer... ?</translation>
+    </message>
+    <message>
+        <source>this is the file you have selected</source>
+        <translation>voici le fichier que vous avez choisi</translation>
+    </message>
+    <message>
+        <source>Import File Data Fields</source>
+        <translation>Champs du fichier importé</translation>
+    </message>
+    <message>
+        <source>First line &amp;holds column names</source>
+        <translation>La première li&amp;gne contient les noms de colonnes</translation>
+    </message>
+    <message>
+        <source>Leave out the first line of the file</source>
+        <translation>Ignorer la première ligne du fichier</translation>
+    </message>
+    <message>
+        <source>How the dates of the file are written</source>
+        <translation>Comment les dates du fichier sont écrites</translation>
+    </message>
+    <message>
+        <source>found from the file</source>
+        <translation>déduit du fichier</translation>
+    </message>
+    <message>
+        <source>The decimal mark of the file's amounts</source>
+        <translation>Le séparateur décimal des montants du fichier</translation>
+    </message>
+    <message>
+        <source>point (1,234.56)</source>
+        <translation>point (1,234.56)</translation>
+    </message>
+    <message>
+        <source>comma (1.234,56)</source>
+        <translation>virgule (1.234,56)</translation>
+    </message>
+    <message>
+        <source>The entries the import makes; tick a duplicate to import it after all, double-click a category to choose one</source>
+        <translation>Les écritures que l'import crée ; cocher un doublon pour l'importer quand même, double-cliquer sur une catégorie pour en choisir une</translation>
+    </message>
+    <message>
+        <source>The words of the sign field for money out, separated by commas</source>
+        <translation>Les mots du champ de signe pour les sorties d'argent, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>What stands between the fields of a .csv file</source>
+        <translation>Ce qui sépare les champs d'un fichier .csv</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>point-virgule</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>Lines at the top of the file before the entries or the column names</source>
+        <translation>Lignes en tête du fichier avant les écritures ou les noms de colonnes</translation>
+    </message>
+    <message>
+        <source>Lines at the end of the file that are no entries (a balance, a total)</source>
+        <translation>Lignes en fin de fichier qui ne sont pas des écritures (un solde, un total)</translation>
+    </message>
+    <message>
+        <source>How the file writes the amount</source>
+        <translation>Comment le fichier écrit le montant</translation>
+    </message>
+    <message>
+        <source>one signed field</source>
+        <translation>un champ signé</translation>
+    </message>
+    <message>
+        <source>debit and credit</source>
+        <translation>débit et crédit</translation>
+    </message>
+    <message>
+        <source>field and sign</source>
+        <translation>champ et signe</translation>
+    </message>
+    <message>
+        <source>Amounts ha&amp;ve the opposite sign</source>
+        <translation>Les montants ont le signe in&amp;verse</translation>
+    </message>
+    <message>
+        <source>The file writes money out as positive amounts</source>
+        <translation>Le fichier écrit les sorties d'argent en montants positifs</translation>
+    </message>
+    <message>
+        <source>A layout saved for a bank's files</source>
+        <translation>Une disposition enregistrée pour les fichiers d'une banque</translation>
+    </message>
+    <message>
+        <source>Save Layout...</source>
+        <translation>Enregistrer la disposition...</translation>
+    </message>
+    <message>
+        <source>Save the links and the layout under a name</source>
+        <translation>Enregistrer les liens et la disposition sous un nom</translation>
+    </message>
+    <message>
+        <source>Quillbank Fields</source>
+        <translation>Champs de Quillbank</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Amount</source>
+        <translation>&amp;Montant</translation>
+    </message>
+    <message>
+        <source>De&amp;bit</source>
+        <translation>Dé&amp;bit</translation>
+    </message>
+    <message>
+        <source>C&amp;redit</source>
+        <translation>&amp;Crédit</translation>
+    </message>
+    <message>
+        <source>Si&amp;gn</source>
+        <translation>&amp;Signe</translation>
+    </message>
+    <message>
+        <source>Debit &amp;words</source>
+        <translation>Mots du dé&amp;bit</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>&amp;Joined note</source>
+        <translation>Note a&amp;joutée</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegory</source>
+        <translation>Ca&amp;tégorie</translation>
+    </message>
+    <message>
+        <source>User Field &amp;1</source>
+        <translation>Champ utilisateur &amp;1</translation>
+    </message>
+    <message>
+        <source>User Field &amp;2</source>
+        <translation>Champ utilisateur &amp;2</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Bank e&amp;xport</source>
+        <translation>E&amp;xport de la banque</translation>
+    </message>
+    <message>
+        <source>Se&amp;parator</source>
+        <translation>Sé&amp;parateur</translation>
+    </message>
+    <message>
+        <source>S&amp;kip lines at top</source>
+        <translation>Lignes à sa&amp;uter en tête</translation>
+    </message>
+    <message>
+        <source>F&amp;ooter lines</source>
+        <translation>&amp;Lignes de pied</translation>
+    </message>
+    <message>
+        <source>Dat&amp;es</source>
+        <translation>F&amp;ormat des dates</translation>
+    </message>
+    <message>
+        <source>Deci&amp;mals</source>
+        <translation>Décimal&amp;es</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unt in</source>
+        <translation>T&amp;ype de montant</translation>
+    </message>
+    <message>
+        <source>Import File Data &amp;Fields</source>
+        <translation>C&amp;hamps du fichier importé</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Read with the import profile %1.</source>
+        <translation>Lu avec le profil d'import %1.</translation>
+    </message>
+    <message>
+        <source>Save Layout</source>
+        <translation>Enregistrer la disposition</translation>
+    </message>
+    <message>
+        <source>Name of this layout (it is chosen again for files with the same column names):</source>
+        <translation>Nom de cette disposition (elle est reprise pour les fichiers ayant les mêmes noms de colonnes) :</translation>
+    </message>
+    <message>
+        <source>The layout was saved as the import profile %1.</source>
+        <translation>La disposition a été enregistrée comme profil d'import %1.</translation>
+    </message>
+    <message>
+        <source>Read with the import profile %1, saved for these column names.</source>
+        <translation>Lu avec le profil d'import %1, enregistré pour ces noms de colonnes.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no entry (shown at the end of the list): set Footer lines to 1 to leave it out.</source>
+        <translation>La ligne %1 n'est pas une écriture (affichée en fin de liste) : mettre Lignes de pied à 1 pour l'ignorer.</translation>
+    </message>
+    <message>
+        <source>The %1 lines from line %2 are no entries (shown at the end of the list): set Footer lines to %1 to leave them out.</source>
+        <translation>Les %1 lignes à partir de la ligne %2 ne sont pas des écritures (affichées en fin de liste) : mettre Lignes de pied à %1 pour les ignorer.</translation>
+    </message>
+    <message>
+        <source>Link the Date and Amount fields to see the entries here.</source>
+        <translation>Lier les champs Date et Montant pour voir ici les écritures.</translation>
+    </message>
+    <message>
+        <source>1 line at the end left out.</source>
+        <translation>1 ligne de fin ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 lines at the end left out.</source>
+        <translation>%1 lignes de fin ignorées.</translation>
+    </message>
+    <message>
+        <source>The &quot;Import File Data Fields&quot; list on the right shows the first five records from the data file you selected. You must match up the fields with the &quot;Quillbank Fields&quot; list in the middle. Highlight each item on the right in turn and then click on the correct field number box to make the field number appear. Quillbank fields which have no corresponding import file field number will simply be left empty. You MUST sort your data after importing!</source>
+        <translation>La liste « Champs du fichier importé » à droite montre les cinq premiers enregistrements du fichier choisi. Faites correspondre ces champs à la liste « Champs de Quillbank » au milieu : sélectionnez tour à tour chaque élément à droite, puis cliquez sur la case du bon champ pour y faire apparaître son numéro. Les champs de Quillbank sans champ correspondant dans le fichier restent vides. Vous DEVEZ trier vos données après l'import !</translation>
+    </message>
+    <message>
+        <source>The table below shows the transactions of the statement you selected. Lines that are already in your book are marked as duplicates and left out; tick one to import it after all. Double-click a category to choose one: the payee is remembered for the next statement, and &quot;Payee Rules&quot; shows what has been learned. Lines left without a category can go to IMPORT. You MUST sort your data after importing!</source>
+        <translation>Le tableau ci-dessous montre les opérations du relevé choisi. Les lignes déjà présentes dans votre livre sont marquées comme doublons et ignorées ; cochez-en une pour l'importer quand même. Double-cliquez sur une catégorie pour en choisir une : le bénéficiaire est retenu pour le prochain relevé, et « Règles des bénéficiaires » montre ce qui a été appris. Les lignes restées sans catégorie peuvent aller dans IMPORT. Vous DEVEZ trier vos données après l'import !</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +2152,38 @@
     <message>
         <source>Select a file...</source>
         <translation>Choisir un fichier...</translation>
+    </message>
+    <message>
+        <source>Records to be imported MUST have a least a Date field and an Amount field specified.</source>
+        <translation>Les écritures à importer DOIVENT avoir au moins un champ Date et un champ Montant.</translation>
+    </message>
+    <message>
+        <source>Ready to attempt data import. Please be advised that the import operation cannot tell whether or not the data being imported is valid!</source>
+        <translation>Prêt à tenter l'import des données. Sachez que l'import ne peut pas savoir si les données importées sont valides !</translation>
+    </message>
+    <message>
+        <source>IMPORTANT: if you have not recently run a data backup then you are strongly advised to quit the import operation now and do so!</source>
+        <translation>IMPORTANT : si vous n'avez pas fait récemment de sauvegarde des données, il vous est vivement conseillé de quitter l'import maintenant et d'en faire une !</translation>
+    </message>
+    <message>
+        <source>Proceed?</source>
+        <translation>Continuer ?</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Prêt...</translation>
+    </message>
+    <message>
+        <source>Order of the dates</source>
+        <translation>Ordre des dates</translation>
+    </message>
+    <message>
+        <source>Read them month first? (No reads them day first.)</source>
+        <translation>Les lire le mois d'abord ? (Non les lit le jour d'abord.)</translation>
+    </message>
+    <message>
+        <source>Choose No to pick categories in the table first.</source>
+        <translation>Choisissez Non pour choisir d'abord des catégories dans le tableau.</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@ struct Columns {
     const RegionalSettings& regional;
     std::size_t width;
     bool wide;
+    const ReportCaptions& captions;
 
     std::string money(Money m) const { return MoneyRight(m, regional, width); }
 
@@ -39,10 +40,11 @@ struct Columns {
 
     std::string heading() const {
         std::string out(kIndent, ' ');
-        out += fitField("Category", category_layout::kCatNameWidth);
-        out += "  " + right("Budget", width) + "  " + right("Actual", width) + "  " +
-               right("Difference", width) + " " + right("Used", kUsedWidth + 2);
-        if (wide) out += "  Graph";
+        const ReportCaptions& c = captions;
+        out += fitField(c.category, category_layout::kCatNameWidth);
+        out += "  " + right(c.budget, width) + "  " + right(c.actual, width) + "  " +
+               right(c.difference, width) + " " + right(c.used, kUsedWidth + 2);
+        if (wide) out += "  " + std::string(c.graph);
         return out;
     }
 };
@@ -103,25 +105,26 @@ std::string budgetBar(std::optional<long long> percent) {
 }
 
 std::string budgetReportText(const BudgetStatement& statement, const BudgetReportHeading& heading,
-                             const RegionalSettings& regional, bool wide) {
+                             const RegionalSettings& regional, bool wide,
+                             const ReportCaptions& captions) {
     const std::size_t ruleWidth = wide ? kWideRuleWidth : kNarrowRuleWidth;
-    const Columns c{regional, moneyWidth(regional), wide};
+    const Columns c{regional, moneyWidth(regional), wide, captions};
     std::string out;
-    addLine(out, "Cashflow Record for " + fieldText(heading.ownerName) +
-                     (wide ? std::string(34, ' ') : std::string()) +
-                     "Printed: " + regional.shortDate(heading.today));
+    addLine(out, std::string(captions.cashflowRecordFor) + fieldText(heading.ownerName) +
+                     (wide ? std::string(34, ' ') : std::string()) + std::string(captions.printed) +
+                     regional.shortDate(heading.today));
     addRule(out, ruleWidth);
-    addLine(out, "Budget against actual for the period " + regional.shortDate(statement.first) +
-                     " through " + regional.shortDate(statement.last) + ", inclusive.");
+    addLine(out, std::string(captions.budgetPeriod) + regional.shortDate(statement.first) +
+                     std::string(captions.through) + regional.shortDate(statement.last) +
+                     std::string(captions.inclusive));
     addRule(out, ruleWidth);
-    writeSection(out, c, " --- Budget of money that went OUT ---", "Total Expense",
-                 statement.expense);
-    writeSection(out, c, " --- Budget of money that came IN ---", "Total Income", statement.income);
-    addLine(out,
-            c.line("Balance", statement.budgetBalance(), statement.actualBalance(), std::nullopt));
+    writeSection(out, c, captions.budgetOut, captions.budgetTotalExpense, statement.expense);
+    writeSection(out, c, captions.budgetIn, captions.budgetTotalIncome, statement.income);
+    addLine(out, c.line(captions.balance, statement.budgetBalance(), statement.actualBalance(),
+                        std::nullopt));
     addLine(out, "");
     addRule(out, ruleWidth);
-    addLine(out, "   End of report");
+    addLine(out, "   " + std::string(captions.endOfReport));
     return out;
 }
 

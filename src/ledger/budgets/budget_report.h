@@ -10,6 +10,7 @@
 
 #include "budgets/budget_actual.h"
 #include "platform/regional.h"
+#include "reports/report_captions.h"
 
 namespace qbk {
 
@@ -23,9 +24,11 @@ struct BudgetReportHeading {
     DaySerial today = 0;
 };
 
-// The whole text. Throws OperationError (Overflow) when a difference leaves the range.
+// The whole text, with the English captions unless `captions` says otherwise. Throws
+// OperationError (Overflow) when a difference leaves the range.
 std::string budgetReportText(const BudgetStatement& statement, const BudgetReportHeading& heading,
-                             const RegionalSettings& regional, bool wide);
+                             const RegionalSettings& regional, bool wide,
+                             const ReportCaptions& captions = reportCaptions(""));
 
 // The bar of a share used: `percent` * kBudgetBarFull / 100 "|" (rounded half up), at
 // most kBudgetBarFull, then one "+" per further 20 per cent (started) up to

@@ -33,6 +33,17 @@ struct ReportCaptions {
     std::string_view expenseLineItems;  // "Expense Line Items..."
     std::string_view incomeLineItems;
     std::string_view endOfReport;
+    // The budget report's own words.
+    std::string_view budgetPeriod;  // "Budget against actual for the period " start
+    std::string_view budgetOut;     // " --- Budget of money that went OUT ---"
+    std::string_view budgetIn;
+    std::string_view budget;  // the columns
+    std::string_view actual;
+    std::string_view difference;
+    std::string_view used;
+    std::string_view budgetTotalExpense;  // "Total Expense" (a line of the table)
+    std::string_view budgetTotalIncome;
+    std::string_view balance;
 };
 
 // The captions of `language` ("de", "fr", "es"); English for any other.

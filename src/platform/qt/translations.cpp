@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTranslator>
+#include <QUrl>
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -82,6 +84,13 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale) {
         app.installTranslator(qt);
     installed() = own->language().left(2);
     return installed();
+}
+
+QString helpContentsUrl(const QString& folder, const QString& language) {
+    QString page = folder + QStringLiteral("/index_") + language + QStringLiteral(".html");
+    if (language.isEmpty() || !QFile::exists(page)) page = folder + QStringLiteral("/index.html");
+    return page.startsWith(QLatin1Char(':')) ? QStringLiteral("qrc") + page
+                                             : QUrl::fromLocalFile(page).toString();
 }
 
 QString translated(const char* context, std::string_view english) {

@@ -25,6 +25,11 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale);
 // The language installTranslations installed last, "" for English.
 QString installedLanguage();
 
+// The URL of the help contents in `language` ("de": "<folder>/index_de.html") when the
+// program has that page, else of the English "<folder>/index.html". `folder` is a
+// resource folder (":/help") or a folder of the file system.
+QString helpContentsUrl(const QString& folder, const QString& language);
+
 // `english`, a text of the core shown in the window `context`, in the user's language;
 // itself when it has no translation.
 QString translated(const char* context, std::string_view english);

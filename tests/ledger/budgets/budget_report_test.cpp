@@ -56,6 +56,40 @@ TEST(BudgetReport, GoldenTexts) {
     EXPECT_EQ(text, readFile(file)) << file;
 }
 
+// The captions the user chose: the columns stay where the English report has them.
+TEST(BudgetReport, TranslatedCaptionsKeepTheColumns) {
+    const BudgetReportHeading heading{fitField("Ann Example", 40), serialFromDate(2001, 4, 2)};
+    const RegionalSettings us = RegionalSettings::unitedStates();
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0, end; at < text.size(); at = end + 2)
+            out.push_back(text.substr(at, (end = text.find("\r\n", at)) - at));
+        return out;
+    };
+    const std::vector<std::string> english =
+        lines(budgetReportText(smallBook(), heading, us, true));
+    const std::vector<std::string> german =
+        lines(budgetReportText(smallBook(), heading, us, true, reportCaptions("de")));
+    ASSERT_EQ(german.size(), english.size());
+    EXPECT_EQ(german[0],
+              "Kassenbuch von Ann Example" + std::string(63, ' ') + "Gedruckt:04/02/2001");
+    EXPECT_EQ(german[2], "Budget und Ist im Zeitraum 03/01/2001 bis 03/31/2001, einschließlich.");
+    EXPECT_EQ(german[4], " --- Budget: Geld, das HINAUSGING ---");
+    EXPECT_EQ(
+        english[6],
+        "   Category                     Budget         Actual     Difference    Used  Graph");
+    EXPECT_EQ(
+        german[6],
+        "   Kategorie                    Budget            Ist      Differenz  Verbr.  Grafik");
+    EXPECT_EQ(german.back(), "   Ende des Berichts");
+    // The categories' lines are the same bytes.
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        if (english[i].rfind("   Groceries", 0) == 0 || english[i].rfind("   Salary", 0) == 0) {
+            EXPECT_EQ(german[i], english[i]) << i;
+        }
+    }
+}
+
 TEST(BudgetReport, BarsAndCommaSeparatedValues) {
     EXPECT_EQ(budgetBar(std::nullopt), "");
     EXPECT_EQ(budgetBar(-5), "");

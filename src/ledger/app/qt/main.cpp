@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     qbk::QtPrompts prompts;
     qbk::QtShell shell;
     qbk::QtPrinter printer;
-    qbk::HelpWindow help(QStringLiteral("qrc:/help/index.html"));
+    qbk::HelpWindow help(qbk::helpContentsUrl(QStringLiteral(":/help"), qbk::installedLanguage()));
     const qbk::SystemClock clock;
     qbk::Services services{prompts,
                            shell,

@@ -6,7 +6,10 @@
 #include "budgets/qt/budget_window.h"
 #include "mainwindow/qt/category_grid_model.h"
 #include "mainwindow/qt/qbk3_main.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 #include "platform/windows1252.h"
+#include "store/program_options.h"
 
 namespace qbk {
 
@@ -42,6 +45,12 @@ void BudgetCommands::open(int tab) {
                       state.RangeEnd + ", inclusive";
     book.ownerName = state.ProgramSettings.ownerName();
     book.today = window_.services().clock.today();
+    try {
+        if (programOption(window_.services().programFolder, kTranslatedReportCaptionsKey) == "Y")
+            book.captionLanguage = utf8(installedLanguage());
+    } catch (const OperationError&) {
+        // An unreadable options file leaves the captions in English, as in the reports.
+    }
     if (budgetWindow_) budgetWindow_->close();
     auto* budget = new BudgetWindow(std::move(book), window_.regional(), window_.prompts(),
                                     window_.services().printer, &window_);

@@ -363,7 +363,8 @@ void BudgetWindow::loadView() {
 }
 
 std::string BudgetWindow::reportText() const {
-    return budgetReportText(statement_, {book_.ownerName, book_.today}, regional_, false);
+    return budgetReportText(statement_, {book_.ownerName, book_.today}, regional_, false,
+                            reportCaptions(book_.captionLanguage));
 }
 
 void BudgetWindow::printReport() {

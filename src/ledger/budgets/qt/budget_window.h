@@ -46,6 +46,7 @@ class BudgetWindow : public QWidget {
         std::string rangeLabel;
         std::string ownerName;  // for the report's heading, as the settings keep it
         DaySerial today = 0;
+        std::string captionLanguage;  // of the report's captions, "" for English
     };
 
     BudgetWindow(Book book, const RegionalSettings& regional, Prompts& prompts, Printer& printer,

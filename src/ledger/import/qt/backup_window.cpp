@@ -23,8 +23,8 @@
 namespace qbk {
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
     l->setObjectName(QString::fromUtf8(name));
     return l;
 }
@@ -48,7 +48,7 @@ QString folderOfDrive(const QString& drive) {
 
 frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
     setObjectName(QStringLiteral("frmBackup"));
-    setWindowTitle(QStringLiteral("Quillbank Data Backup"));
+    setWindowTitle(tr("Quillbank Data Backup"));
     setModal(true);
     createSourceList();
     createTargetTree();
@@ -63,44 +63,44 @@ frmBackup::frmBackup(QBK_3_Main& window) : QDialog(&window), window_(window) {
 }
 
 void frmBackup::createSourceList() {
-    Backuplist = makeLabel(this, "Backuplist", "File list");
+    Backuplist = makeLabel(this, "Backuplist", tr("File list"));
     Backuplist->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     BackMeUp = new QListWidget(this);
     BackMeUp->setObjectName(QStringLiteral("BackMeUp"));
-    BackMeUp->setToolTip(QStringLiteral("These are the files to be backed up"));
+    BackMeUp->setToolTip(tr("These are the files to be backed up"));
     BackMeUp->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 void frmBackup::createTargetTree() {
     BackUpDrive = new QComboBox(this);
     BackUpDrive->setObjectName(QStringLiteral("BackUpDrive"));
-    BackUpDrive->setToolTip(QStringLiteral("This specifies the TARGET drive"));
+    BackUpDrive->setToolTip(tr("This specifies the TARGET drive"));
 
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     folders_->setReadOnly(true);
     BackUpDir = new QTreeView(this);
     BackUpDir->setObjectName(QStringLiteral("BackUpDir"));
-    BackUpDir->setToolTip(QStringLiteral("This specifies the TARGET folder"));
+    BackUpDir->setToolTip(tr("This specifies the TARGET folder"));
     BackUpDir->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column)
         BackUpDir->hideColumn(column);
     BackUpDir->setHeaderHidden(true);
     BackUpDir->setMinimumSize(260, 220);
 
-    BackUpTarget = makeLabel(this, "BackUpTarget", "target");
+    BackUpTarget = makeLabel(this, "BackUpTarget", tr("target"));
     BackUpTarget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    BackUpProgress = makeLabel(this, "BackUpProgress", "progress");
+    BackUpProgress = makeLabel(this, "BackUpProgress", tr("progress"));
 }
 
 void frmBackup::createButtons() {
-    RunBackup = new QPushButton(QStringLiteral("&Copy all Source files to Target"), this);
+    RunBackup = new QPushButton(tr("&Copy all Source files to Target"), this);
     RunBackup->setObjectName(QStringLiteral("RunBackup"));
-    RunBackup->setToolTip(QStringLiteral("Start data backup process"));
+    RunBackup->setToolTip(tr("Start data backup process"));
     RunBackup->setAutoDefault(false);
-    StopBackup = new QPushButton(QStringLiteral("C&lose"), this);
+    StopBackup = new QPushButton(tr("C&lose"), this);
     StopBackup->setObjectName(QStringLiteral("StopBackup"));
-    StopBackup->setToolTip(QStringLiteral("Quit data backup utility"));
+    StopBackup->setToolTip(tr("Quit data backup utility"));
     StopBackup->setAutoDefault(false);
     // Enter copies, as the window is for nothing else; Esc closes it.
     RunBackup->setDefault(true);
@@ -108,9 +108,9 @@ void frmBackup::createButtons() {
 
 void frmBackup::layOutControls() {
     auto* grid = new QGridLayout(this);
-    auto* source = new QLabel(QStringLiteral("&Source:"), this);
+    auto* source = new QLabel(tr("&Source:"), this);
     source->setBuddy(BackMeUp);
-    auto* target = new QLabel(QStringLiteral("&Target:"), this);
+    auto* target = new QLabel(tr("&Target:"), this);
     target->setBuddy(BackUpDir);
     grid->addWidget(source, 0, 0);
     grid->addWidget(Backuplist, 1, 0);

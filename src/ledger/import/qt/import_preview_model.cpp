@@ -22,11 +22,11 @@ void ImportPreviewModel::reload() {
 QString ImportPreviewModel::duplicateText(Duplicate d) {
     switch (d) {
         case Duplicate::InBook:
-            return QStringLiteral("in the book");
+            return tr("in the book");
         case Duplicate::SameIdInFile:
-            return QStringLiteral("listed twice in the file");
+            return tr("listed twice in the file");
         case Duplicate::IdReused:
-            return QStringLiteral("id reused with another date or amount: not a duplicate");
+            return tr("id reused with another date or amount: not a duplicate");
         case Duplicate::None:
             break;
     }
@@ -84,9 +84,10 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
 QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    static const char* const kTitles[] = {"Import", "Date",     "Amount",
-                                          "Note",   "Category", "Duplicate"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kTitles[section]) : QVariant();
+    static const char* const kTitles[] = {QT_TR_NOOP("Import"),   QT_TR_NOOP("Date"),
+                                          QT_TR_NOOP("Amount"),   QT_TR_NOOP("Note"),
+                                          QT_TR_NOOP("Category"), QT_TR_NOOP("Duplicate")};
+    return section >= 0 && section < ColumnCount ? tr(kTitles[section]) : QVariant();
 }
 
 Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex& index) const {

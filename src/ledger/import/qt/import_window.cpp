@@ -36,6 +36,7 @@
 #include "platform/files.h"
 #include "platform/qt/named_widgets.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/translations.h"
 #include "platform/windows1252.h"
 
 namespace qbk {
@@ -68,8 +69,8 @@ QAccessibleInterface* linkBoxAccessible(const QString&, QObject* object) {
     return new LinkBoxAccessible(widget);
 }
 
-QLabel* makeHeading(QWidget* parent, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+QLabel* makeHeading(QWidget* parent, const QString& text) {
+    auto* l = new QLabel(text, parent);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
@@ -105,8 +106,8 @@ QString controlToChoose(const LayoutRefusal& refusal) {
 qbk3cdi::qbk3cdi(QBK_3_Main& window, bool sortAfter)
     : QDialog(&window), window_(window), sortAfter_(sortAfter) {
     setObjectName(QStringLiteral("qbk3cdi"));
-    setWindowTitle(sortAfter ? QStringLiteral("Import Bank File")
-                             : QStringLiteral("Comma-Delimited Import Field Selector"));
+    setWindowTitle(sortAfter ? tr("Import Bank File")
+                             : tr("Comma-Delimited Import Field Selector"));
     setModal(true);
     createControls();
     createPreview();
@@ -117,18 +118,18 @@ qbk3cdi::~qbk3cdi() = default;
 
 void qbk3cdi::createControls() {
     SelectFile =
-        namedButton(this, "SelectFile", "&Select File", "Click to select a file to import");
-    ClearFields =
-        namedButton(this, "ClearFields", "C&lear Fields", "Clear all fields and start over");
-    Command1 = namedButton(this, "Command1", "&Import", "Start the import operation");
-    Command2 =
-        namedButton(this, "Command2", "&Cancel", "Quit import utility without further action");
-    RulesButton =
-        namedButton(this, "RulesButton", "Pa&yee Rules...", "Which payee goes to which category");
+        namedButton(this, "SelectFile", tr("&Select File"), tr("Click to select a file to import"));
+    ClearFields = namedButton(this, "ClearFields", tr("C&lear Fields"),
+                              tr("Clear all fields and start over"));
+    Command1 = namedButton(this, "Command1", tr("&Import"), tr("Start the import operation"));
+    Command2 = namedButton(this, "Command2", tr("&Cancel"),
+                           tr("Quit import utility without further action"));
+    RulesButton = namedButton(this, "RulesButton", tr("Pa&yee Rules..."),
+                              tr("Which payee goes to which category"));
     // Enter imports; the question that follows defaults to No.
     Command1->setDefault(true);
 
-    Instructions = new QLabel(qs(kImportInstructions), this);
+    Instructions = new QLabel(translated(staticMetaObject, kImportInstructions), this);
     Instructions->setObjectName(QStringLiteral("Instructions"));
     Instructions->setWordWrap(true);
     Instructions->setMinimumWidth(180);
@@ -136,15 +137,15 @@ void qbk3cdi::createControls() {
     Instructions->setMinimumHeight(Instructions->fontMetrics().lineSpacing() * 18);
     Instructions->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    Label1 = new QLabel(QStringLiteral("Import file name... ?"), this);
+    Label1 = new QLabel(tr("Import file name... ?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setToolTip(QStringLiteral("this is the file you have selected"));
+    Label1->setToolTip(tr("this is the file you have selected"));
     Label1->setWordWrap(true);
     Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     InputList = new QListWidget(this);
     InputList->setObjectName(QStringLiteral("InputList"));
-    InputList->setToolTip(QStringLiteral("Import File Data Fields"));
+    InputList->setToolTip(tr("Import File Data Fields"));
     InputList->setMinimumSize(210, 200);
 
     DateLink = makeLinkBox("DateLink");
@@ -154,24 +155,24 @@ void qbk3cdi::createControls() {
     UDF1Link = makeLinkBox("UDF1Link");
     UDF2Link = makeLinkBox("UDF2Link");
 
-    HeaderCheck = new QCheckBox(QStringLiteral("First line &holds column names"), this);
+    HeaderCheck = new QCheckBox(tr("First line &holds column names"), this);
     HeaderCheck->setObjectName(QStringLiteral("HeaderCheck"));
-    HeaderCheck->setToolTip(QStringLiteral("Leave out the first line of the file"));
+    HeaderCheck->setToolTip(tr("Leave out the first line of the file"));
     HeaderCheck->setEnabled(false);
 
     // How the file writes dates and amounts: found from all its lines, or chosen.
     DateFormatBox = new QComboBox(this);
     DateFormatBox->setObjectName(QStringLiteral("DateFormatBox"));
-    DateFormatBox->setToolTip(QStringLiteral("How the dates of the file are written"));
-    DateFormatBox->addItem(QStringLiteral("found from the file"), QString());
+    DateFormatBox->setToolTip(tr("How the dates of the file are written"));
+    DateFormatBox->addItem(tr("found from the file"), QString());
     for (const char* f : {"dmy", "mdy", "ymd", "yyyymmdd", "d-mon-y"})
         DateFormatBox->addItem(QString::fromUtf8(f), QString::fromUtf8(f));
     DecimalBox = new QComboBox(this);
     DecimalBox->setObjectName(QStringLiteral("DecimalBox"));
-    DecimalBox->setToolTip(QStringLiteral("The decimal mark of the file's amounts"));
-    DecimalBox->addItem(QStringLiteral("found from the file"), QString());
-    DecimalBox->addItem(QStringLiteral("point (1,234.56)"), QStringLiteral("point"));
-    DecimalBox->addItem(QStringLiteral("comma (1.234,56)"), QStringLiteral("comma"));
+    DecimalBox->setToolTip(tr("The decimal mark of the file's amounts"));
+    DecimalBox->addItem(tr("found from the file"), QString());
+    DecimalBox->addItem(tr("point (1,234.56)"), QStringLiteral("point"));
+    DecimalBox->addItem(tr("comma (1.234,56)"), QStringLiteral("comma"));
     DateFormatBox->setEnabled(false);
     DecimalBox->setEnabled(false);
 
@@ -201,9 +202,8 @@ void qbk3cdi::createPreview() {
     PreviewGrid = new QTableView(this);
     PreviewGrid->setObjectName(QStringLiteral("PreviewGrid"));
     PreviewGrid->setToolTip(
-        QStringLiteral("The entries the import makes; tick a duplicate to "
-                       "import it after all, double-click a category to "
-                       "choose one"));
+        tr("The entries the import makes; tick a duplicate to import it after all, "
+           "double-click a category to choose one"));
     PreviewGrid->setModel(previewModel_);
     PreviewGrid->setItemDelegateForColumn(ImportPreviewModel::Category, categoryPick_);
     PreviewGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -271,7 +271,7 @@ void qbk3cdi::createLayoutControls() {
     ProfileBox->setObjectName(QStringLiteral("ProfileBox"));
     ProfileBox->setToolTip(tr("A layout saved for a bank's files"));
     SaveLayout = namedButton(this, "SaveLayout", tr("Save Layout..."),
-                             "Save the links and the layout under a name");
+                             tr("Save the links and the layout under a name"));
     SaveLayout->setToolTip(tr("Save the links and the layout under a name"));
 
     const auto changed = [this] { layoutChanged(); };
@@ -305,19 +305,14 @@ void qbk3cdi::layOut() {
     };
     auto* middle = new QGridLayout;
     middle->setVerticalSpacing(4);
-    middle->addWidget(makeHeading(this, "Quillbank Fields"), 0, 0, 1, 2);
+    middle->addWidget(makeHeading(this, tr("Quillbank Fields")), 0, 0, 1, 2);
     const std::pair<QString, QWidget*> rows[] = {
-        {QStringLiteral("&Date"), DateLink},
-        {QStringLiteral("&Amount"), AmountLink},
-        {tr("De&bit"), DebitLink},
-        {tr("C&redit"), CreditLink},
-        {tr("Si&gn"), SignLink},
-        {tr("Debit &words"), DebitWordsBox},
-        {QStringLiteral("&Note"), NoteLink},
-        {tr("&Joined note"), Note2Link},
-        {QStringLiteral("Ca&tegory"), CatLink},
-        {QStringLiteral("User Field &1"), UDF1Link},
-        {QStringLiteral("User Field &2"), UDF2Link},
+        {tr("&Date"), DateLink},         {tr("&Amount"), AmountLink},
+        {tr("De&bit"), DebitLink},       {tr("C&redit"), CreditLink},
+        {tr("Si&gn"), SignLink},         {tr("Debit &words"), DebitWordsBox},
+        {tr("&Note"), NoteLink},         {tr("&Joined note"), Note2Link},
+        {tr("Ca&tegory"), CatLink},      {tr("User Field &1"), UDF1Link},
+        {tr("User Field &2"), UDF2Link},
     };
     int row = 1;
     for (const auto& [caption, box] : rows)
@@ -330,9 +325,12 @@ void qbk3cdi::layOut() {
     auto* form = new QGridLayout(group);
     form->setVerticalSpacing(4);
     const std::pair<QString, QWidget*> choices[] = {
-        {tr("Bank e&xport"), ProfileBox},          {tr("Se&parator"), SeparatorBox},
-        {tr("S&kip lines at top"), SkipLinesBox},  {tr("F&ooter lines"), FooterBox},
-        {QStringLiteral("Dat&es"), DateFormatBox}, {QStringLiteral("Deci&mals"), DecimalBox},
+        {tr("Bank e&xport"), ProfileBox},
+        {tr("Se&parator"), SeparatorBox},
+        {tr("S&kip lines at top"), SkipLinesBox},
+        {tr("F&ooter lines"), FooterBox},
+        {tr("Dat&es"), DateFormatBox},
+        {tr("Deci&mals"), DecimalBox},
         {tr("Amo&unt in"), AmountKindBox},
     };
     row = 0;
@@ -350,7 +348,7 @@ void qbk3cdi::layOut() {
     form->setColumnStretch(1, 1);
 
     auto* right = new QVBoxLayout;
-    QLabel* listHeading = makeHeading(this, "Import File Data &Fields");
+    QLabel* listHeading = makeHeading(this, tr("Import File Data &Fields"));
     listHeading->setBuddy(InputList);
     right->addWidget(listHeading);
     right->addWidget(InputList, 1);
@@ -647,7 +645,7 @@ void qbk3cdi::showDelimitedFile() {
     Label1->setText(qs(preview->caption));
     InputList->clear();
     LinkNo.clear();
-    Instructions->setText(qs(kImportInstructions));
+    Instructions->setText(translated(staticMetaObject, kImportInstructions));
     setLinkingEnabled(true);
     SeparatorBox->setEnabled(*format_ == ImportFormat::SeparatedValues);
     fileText_ = readImportText(ImportFileName);
@@ -664,7 +662,7 @@ void qbk3cdi::showDelimitedFile() {
 }
 
 void qbk3cdi::showStatement() {
-    Instructions->setText(qs(kStatementInstructions));
+    Instructions->setText(translated(staticMetaObject, kStatementInstructions));
     setLinkingEnabled(false);
     InputList->clear();
     ProgressBar1->setRange(0, 4);
@@ -809,7 +807,7 @@ void qbk3cdi::showPreviewSummary() {
     } else if (previewError_) {
         parts << qs(previewError_->what());
     } else if (delimited && !linksComplete()) {
-        parts << QStringLiteral("Link the Date and Amount fields to see the entries here.");
+        parts << tr("Link the Date and Amount fields to see the entries here.");
     } else {
         parts << qs(previewSummary(batch_));
         if (!accountsNote_.isEmpty()) parts << accountsNote_;

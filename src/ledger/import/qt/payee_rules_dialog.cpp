@@ -16,20 +16,21 @@ namespace qbk {
 PayeeRulesDialog::PayeeRulesDialog(const PayeeRules& rules, Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("PayeeRulesDialog"));
-    setWindowTitle(QStringLiteral("Payee Rules"));
+    setWindowTitle(tr("Payee Rules"));
     setModal(true);
 
     auto* explanation = new QLabel(
-        QStringLiteral("A statement line whose payee or memo contains the text on the left "
-                       "goes to the category on the right (capitals do not matter; the "
-                       "longest text that matches wins)."),
+        tr("A statement line whose payee or memo contains the text on the left goes to the "
+           "category on the right (capitals do not matter; the longest text that matches "
+           "wins)."),
         this);
     explanation->setWordWrap(true);
     createTable(rules);
-    AddRule = namedButton(this, "AddRule", "&Add", "Add a rule");
-    DeleteRule = namedButton(this, "DeleteRule", "&Delete", "Delete the selected rules");
-    OkButton = namedButton(this, "OkButton", "OK", "Keep these rules");
-    CancelButton = namedButton(this, "CancelButton", "Cancel", "Leave the rules as they were");
+    AddRule = namedButton(this, "AddRule", tr("&Add"), tr("Add a rule"));
+    DeleteRule = namedButton(this, "DeleteRule", tr("&Delete"), tr("Delete the selected rules"));
+    OkButton = namedButton(this, "OkButton", tr("OK"), tr("Keep these rules"));
+    CancelButton =
+        namedButton(this, "CancelButton", tr("Cancel"), tr("Leave the rules as they were"));
     OkButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -53,8 +54,7 @@ PayeeRulesDialog::PayeeRulesDialog(const PayeeRules& rules, Prompts& prompts, QW
 void PayeeRulesDialog::createTable(const PayeeRules& rules) {
     RulesGrid = new QTableWidget(0, 2, this);
     RulesGrid->setObjectName(QStringLiteral("RulesGrid"));
-    RulesGrid->setHorizontalHeaderLabels(
-        {QStringLiteral("Payee or memo contains"), QStringLiteral("Category")});
+    RulesGrid->setHorizontalHeaderLabels({tr("Payee or memo contains"), tr("Category")});
     RulesGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     RulesGrid->setColumnWidth(1, 120);
     for (const PayeeRule& r : rules)

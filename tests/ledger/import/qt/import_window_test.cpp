@@ -10,13 +10,16 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "import/comma_import.h"
 #include "import/import_preview.h"
 #include "import/import_profiles.h"
 #include "import/payee_rules.h"
+#include "import/qt/backup_window.h"
 #include "import/qt/import_window.h"
 #include "import/qt/payee_rules_dialog.h"
 #include "platform/dates.h"
 #include "platform/files.h"
+#include "platform/qt/translations.h"
 #include "store/record_file.h"
 #include "support/accessibility_check.h"
 #include "support/keyboard_check.h"
@@ -554,6 +557,35 @@ TEST_F(ImportWindowTest, ASavedLayoutIsChosenAgainAndANewFileStartsUnlinked) {
               "Read with the import profile Girokonto. 0 lines: 0 to import. Read with dates as "
               "dmy and a decimal comma, fields separated by semicolons.");
     prompts.expectAllUsed();
+}
+
+// In French, German and Spanish the import window (with each way of writing the
+// amount), its payee rules and the backup window keep one Alt key for each control.
+TEST_F(ImportWindowTest, EachLanguageKeepsOneAltKeyForEachControl) {
+    for (const char* language : {"de_DE", "fr_FR", "es_ES"}) {
+        ASSERT_EQ(installTranslations(*qApp, QLocale(QLatin1String(language))),
+                  QString::fromLatin1(language, 2));
+        qbk3cdi translated(*window);
+        for (int kind = 0; kind < 3; ++kind) {
+            auto* amountKind = translated.findChild<QComboBox*>("AmountKindBox");
+            amountKind->setCurrentIndex(kind);
+            emit amountKind->activated(kind);
+            EXPECT_EQ(testing::keyboardGaps(&translated, {"PreviewGrid"}), "")
+                << language << " " << kind;
+        }
+        EXPECT_NE(translated.windowTitle(), "Comma-Delimited Import Field Selector");
+        // Its question before the import too, line by line.
+        const QStringList question = shownMessage(importReadyQuestion().text).split('\n');
+        EXPECT_EQ(question.size(), 5) << language;
+        EXPECT_NE(question.back(), "Proceed?") << language;
+        EXPECT_EQ(
+            testing::keyboardGaps(std::make_unique<frmBackup>(*window).get(), {"BackUpDrive"}), "")
+            << language;
+        PayeeRulesDialog rules({}, prompts, window.get());
+        EXPECT_EQ(testing::keyboardGaps(&rules, {"RulesGrid"}), "") << language;
+    }
+    installTranslations(*qApp, QLocale::c());
+    EXPECT_EQ(qbk3cdi(*window).windowTitle(), "Comma-Delimited Import Field Selector");
 }
 
 // Money out and in in two fields (a UK bank), or one field and a sign field (a Dutch

@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QTranslator>
+#include <QUrl>
 #include <QXmlStreamReader>
 #include <set>
 
@@ -85,6 +87,20 @@ TEST(Translations, EveryTextOfEachFileIsTranslated) {
         EXPECT_FALSE(xml.hasError()) << language << ": " << utf8(xml.errorString());
         EXPECT_GT(messages, 300) << language;
     }
+}
+
+// The help opens in the user's language where the program has that page, else in English.
+TEST(Translations, TheHelpOfTheUsersLanguageIsOpened) {
+    QTemporaryDir dir;
+    for (const char* page : {"/index.html", "/index_de.html"}) {
+        QFile file(dir.path() + QLatin1String(page));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString base = QUrl::fromLocalFile(dir.path()).toString();
+    EXPECT_EQ(helpContentsUrl(dir.path(), "de"), base + "/index_de.html");
+    EXPECT_EQ(helpContentsUrl(dir.path(), "fr"), base + "/index.html");
+    EXPECT_EQ(helpContentsUrl(dir.path(), ""), base + "/index.html");
+    EXPECT_EQ(helpContentsUrl(":/nothing", "de"), "qrc:/nothing/index.html");
 }
 
 class TranslatedWindowTest : public testing::WindowTest {
