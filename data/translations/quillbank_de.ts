@@ -1687,6 +1687,26 @@
 <context>
     <name>qbk::qbk3cdi</name>
     <message>
+        <source> (set Footer lines to %1 to leave them out)</source>
+        <translation> (Fußzeilen auf %1 setzen, um sie auszulassen)</translation>
+    </message>
+    <message>
+        <source> - a first line of column names is left out with &quot;First line holds column names&quot;, lines before it with Skip lines at top</source>
+        <translation> – eine erste Zeile mit Spaltennamen lässt „Erste Zeile enthält Spaltennamen“ aus, Zeilen davor „Zeilen am Anfang überspringen“</translation>
+    </message>
+    <message>
+        <source> (choose the format under Dates)</source>
+        <translation> (das Format unter Datumsformat wählen)</translation>
+    </message>
+    <message>
+        <source> (choose %1 under Dates)</source>
+        <translation> (%1 unter Datumsformat wählen)</translation>
+    </message>
+    <message>
+        <source> (choose it under Decimals)</source>
+        <translation> (unter Dezimalzeichen wählen)</translation>
+    </message>
+    <message>
         <source>Import Bank File</source>
         <translation>Bankdatei importieren</translation>
     </message>

@@ -1687,6 +1687,26 @@
 <context>
     <name>qbk::qbk3cdi</name>
     <message>
+        <source> (set Footer lines to %1 to leave them out)</source>
+        <translation> (ponga Líneas de pie en %1 para dejarlas fuera)</translation>
+    </message>
+    <message>
+        <source> - a first line of column names is left out with &quot;First line holds column names&quot;, lines before it with Skip lines at top</source>
+        <translation> - una primera línea de nombres de columna se deja fuera con «Primera línea con nombres de columna», las líneas anteriores con «Líneas a saltar al comienzo»</translation>
+    </message>
+    <message>
+        <source> (choose the format under Dates)</source>
+        <translation> (elija el formato en Formato de fecha)</translation>
+    </message>
+    <message>
+        <source> (choose %1 under Dates)</source>
+        <translation> (elija %1 en Formato de fecha)</translation>
+    </message>
+    <message>
+        <source> (choose it under Decimals)</source>
+        <translation> (elíjala en Decimales)</translation>
+    </message>
+    <message>
         <source>Import Bank File</source>
         <translation>Importar archivo bancario</translation>
     </message>

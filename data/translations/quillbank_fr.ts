@@ -1687,6 +1687,26 @@
 <context>
     <name>qbk::qbk3cdi</name>
     <message>
+        <source> (set Footer lines to %1 to leave them out)</source>
+        <translation> (mettez Lignes de pied à %1 pour les laisser de côté)</translation>
+    </message>
+    <message>
+        <source> - a first line of column names is left out with &quot;First line holds column names&quot;, lines before it with Skip lines at top</source>
+        <translation> – une première ligne de noms de colonnes est laissée de côté avec « La première ligne contient les noms de colonnes », les lignes avant elle avec « Lignes à sauter en tête »</translation>
+    </message>
+    <message>
+        <source> (choose the format under Dates)</source>
+        <translation> (choisissez le format sous Format des dates)</translation>
+    </message>
+    <message>
+        <source> (choose %1 under Dates)</source>
+        <translation> (choisissez %1 sous Format des dates)</translation>
+    </message>
+    <message>
+        <source> (choose it under Decimals)</source>
+        <translation> (choisissez-la sous Décimales)</translation>
+    </message>
+    <message>
         <source>Import Bank File</source>
         <translation>Importer un relevé bancaire</translation>
     </message>
