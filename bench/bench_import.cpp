@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "cli/import_run.h"
 #include "import/comma_import.h"
-#include "import/import_run.h"
 #include "import/payee_rules.h"
 #include "platform/clock.h"
 #include "platform/files.h"

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <tuple>
 
+#include "cli/import_run.h"
 #include "fuzz/fuzz_support.h"
 #include "import/delimited_line.h"
-#include "import/import_run.h"
 #include "import/imported_ids.h"
 #include "import/ofx_reader.h"
 #include "import/payee_rules.h"

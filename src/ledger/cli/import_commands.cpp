@@ -2,10 +2,10 @@
 // with field numbers and the layout of a bank's export, and bank statements (.ofx,
 // .qfx, .qif) by the payee rules.
 #include "cli/command.h"
+#include "cli/import_run.h"
 #include "import/delimited_layout.h"
 #include "import/import_batch.h"
 #include "import/import_profiles.h"
-#include "import/import_run.h"
 #include "import/layout_refusal.h"
 #include "platform/files.h"
 #include "platform/stamps.h"

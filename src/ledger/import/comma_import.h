@@ -122,7 +122,7 @@ DelimitedImportResult importDelimitedFile(const std::string& importPath, Delimit
 
 // importDelimitedFile with the style by the file's name (a name ending neither in TXT
 // nor CSV is an OperationError) and duplicates left out. Returns the
-// number of entries appended. qbk3-cli's import goes through runImport (import_run.h),
+// number of entries appended. qbk3-cli's import goes through runImport (cli/import_run.h),
 // which also reports the duplicates.
 std::size_t importIntoRecordFile(const std::string& importPath, const std::string& recordFilePath,
                                  const ImportLinks& links, const RegionalSettings& regional,

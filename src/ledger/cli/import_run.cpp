@@ -1,4 +1,4 @@
-#include "import/import_run.h"
+#include "cli/import_run.h"
 
 #include "import/amount_column.h"
 #include "import/camt_reader.h"

@@ -3,7 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "import/import_run.h"
+#include "cli/import_run.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/windows1252.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "import/import_run.h"
+#include "cli/import_run.h"
 #include "platform/clock.h"
 #include "platform/windows1252.h"
 #include "store/record_file.h"

@@ -1,7 +1,7 @@
 // One import from start to end without a window, for qbk3-cli: the file's kind by its
 // name, the payee rules of the book, the duplicate check, and the text to print.
-#ifndef QBK_IMPORT_IMPORT_RUN_H_
-#define QBK_IMPORT_IMPORT_RUN_H_
+#ifndef QBK_CLI_IMPORT_RUN_H_
+#define QBK_CLI_IMPORT_RUN_H_
 
 #include <cstddef>
 #include <optional>
@@ -54,4 +54,4 @@ ImportSummary runImport(const ImportRequest& request, const RegionalSettings& re
 
 }  // namespace qbk
 
-#endif  // QBK_IMPORT_IMPORT_RUN_H_
+#endif  // QBK_CLI_IMPORT_RUN_H_

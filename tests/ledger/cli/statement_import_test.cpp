@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "cli/import_run.h"
 #include "import/delimited_line.h"
 #include "import/import_batch.h"
-#include "import/import_run.h"
 #include "import/imported_ids.h"
 #include "import/ofx_reader.h"
 #include "platform/clock.h"
