@@ -1414,6 +1414,10 @@
 <context>
     <name>qbk::QBK_3_Main</name>
     <message>
+        <source>Cleared balance %1</source>
+        <translation>Saldo punteado %1</translation>
+    </message>
+    <message>
         <source>%1 was already listed.</source>
         <translation>%1 ya estaba en la lista.</translation>
     </message>
@@ -2001,6 +2005,26 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>FY %1 - %2  &gt;&gt;  %3</source>
+        <translation>EF %1 - %2  &gt;&gt;  %3</translation>
+    </message>
+    <message>
+        <source>%1 Days - %2</source>
+        <translation>%1 días - %2</translation>
+    </message>
+    <message>
+        <source>1 Year - %1</source>
+        <translation>1 año - %1</translation>
+    </message>
+    <message>
+        <source>%1 Years - %2</source>
+        <translation>%1 años - %2</translation>
+    </message>
+    <message>
+        <source>Category = All Categories </source>
+        <translation>Categoría = Todas las categorías </translation>
+    </message>
     <message>
         <source>%1 Items</source>
         <translation>%1 elementos</translation>

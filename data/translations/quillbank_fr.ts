@@ -1414,6 +1414,10 @@
 <context>
     <name>qbk::QBK_3_Main</name>
     <message>
+        <source>Cleared balance %1</source>
+        <translation>Solde pointé %1</translation>
+    </message>
+    <message>
         <source>%1 was already listed.</source>
         <translation>%1 était déjà dans la liste.</translation>
     </message>
@@ -2001,6 +2005,26 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>FY %1 - %2  &gt;&gt;  %3</source>
+        <translation>Ex. %1 - %2  &gt;&gt;  %3</translation>
+    </message>
+    <message>
+        <source>%1 Days - %2</source>
+        <translation>%1 jours - %2</translation>
+    </message>
+    <message>
+        <source>1 Year - %1</source>
+        <translation>1 an - %1</translation>
+    </message>
+    <message>
+        <source>%1 Years - %2</source>
+        <translation>%1 ans - %2</translation>
+    </message>
+    <message>
+        <source>Category = All Categories </source>
+        <translation>Catégorie = Toutes les catégories </translation>
+    </message>
     <message>
         <source>%1 Items</source>
         <translation>%1 éléments</translation>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/fill_in.h"
+
 namespace qbk {
 
 DaySerial fiscalYearStart(int year, int fyMonth, int fyDay) {
@@ -28,8 +30,9 @@ DateRange fiscalYearRange(int fyStartYear, int fyMonth, int fyDay,
     r.start = regional.shortDate(start);
     r.end = regional.shortDate(end);
     const std::optional<CivilDate> last = dateFromSerial(end);
-    r.label = "FY " + (last ? std::to_string(last->year) : std::string(kNoValueText)) + " - " +
-              r.start + "  >>  " + r.end;
+    r.label =
+        fillIn(kFiscalYearLabel,
+               {last ? std::to_string(last->year) : std::string(kNoValueText), r.start, r.end});
     return r;
 }
 
@@ -39,39 +42,27 @@ DateRange dayCountRange(int numDays, int endInYear, DaySerial today,
     DateRange r;
     r.end = regional.shortDate(end);
     r.start = regional.shortDate(end - numDays);
-    std::string prefix;
+    const std::string dates = selectedRangeLabel(r.start, r.end);
     switch (numDays) {
         case 30:
-            prefix = "30 Days - ";
-            break;
         case 60:
-            prefix = "60 Days - ";
-            break;
         case 90:
-            prefix = "90 Days - ";
-            break;
         case 180:
-            prefix = "180 Days - ";
+            r.label = fillIn(kDaysLabel, {std::to_string(numDays), dates});
             break;
         case 365:
-            prefix = "1 Year - ";
+            r.label = fillIn(kOneYearLabel, {dates});
             break;
         case 730:
-            prefix = "2 Years - ";
-            break;
         case 1095:
-            prefix = "3 Years - ";
-            break;
         case 1460:
-            prefix = "4 Years - ";
-            break;
         case 1825:
-            prefix = "5 Years - ";
+            r.label = fillIn(kYearsLabel, {std::to_string(numDays / 365), dates});
             break;
         default:
+            r.label = dates;
             break;
     }
-    r.label = prefix + selectedRangeLabel(r.start, r.end);
     return r;
 }
 

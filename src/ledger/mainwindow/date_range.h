@@ -5,6 +5,7 @@
 #define QBK_MAINWINDOW_DATE_RANGE_H_
 
 #include <string>
+#include <string_view>
 
 #include "platform/dates.h"
 #include "platform/regional.h"
@@ -46,6 +47,13 @@ DateRange SetRange(int numDays, int endInYear, int fyStartYear, int fyMonth, int
 
 // The label of a range chosen with Select Dates: the two dates without a prefix.
 std::string selectedRangeLabel(const std::string& start, const std::string& end);
+
+// The templates of the range labels ("%1" the year or the count, then the dates), which
+// the window shows in the user's language.
+inline constexpr std::string_view kFiscalYearLabel = "FY %1 - %2  >>  %3";
+inline constexpr std::string_view kDaysLabel = "%1 Days - %2";
+inline constexpr std::string_view kOneYearLabel = "1 Year - %1";
+inline constexpr std::string_view kYearsLabel = "%1 Years - %2";
 
 }  // namespace qbk
 

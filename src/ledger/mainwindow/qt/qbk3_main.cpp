@@ -124,7 +124,8 @@ QBK_3_Main::QBK_3_Main(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("QBK_3_Main"));
     setWindowTitle(QStringLiteral("Quillbank 3"));
     addTextTemplates({kItemsPanel, kCategoryPanel, kWordSearchPanel, kReportingPanel,
-                      kSortingStatus, kPurgeFinished, kPurgeFinishedKeptAs, kRestoreFinished});
+                      kSortingStatus, kPurgeFinished, kPurgeFinishedKeptAs, kRestoreFinished,
+                      kFiscalYearLabel, kDaysLabel, kOneYearLabel, kYearsLabel});
     createActions();
     createMenus();
     createToolBars();
@@ -625,8 +626,9 @@ void QBK_3_Main::showClearedBalance(Money bookCleared) {
     QString text;
     if (!state_.MacroMode) {
         try {
-            text = qs("Cleared balance " +
-                      regional().currencyText(readOpeningBalance(state_.DataFolder) + bookCleared));
+            text = tr("Cleared balance %1")
+                       .arg(qs(regional().currencyText(readOpeningBalance(state_.DataFolder) +
+                                                       bookCleared)));
         } catch (const OperationError&) {
             // A damaged opening balance is named by the reconcile; the list shows none.
         }
@@ -777,7 +779,7 @@ void QBK_3_Main::SetRange(int numDays, int endInYear) {
 
 void QBK_3_Main::setRangeLabel(const std::string& label) {
     state_.ForecastTo.reset();
-    GeneralStatusBar->setPanelText(general_panel::kMessage, qs(label));
+    GeneralStatusBar->setPanelText(general_panel::kMessage, shownText(label));
 }
 
 void QBK_3_Main::focusMainGrid() {
