@@ -9,10 +9,9 @@
 
 namespace qbk {
 
-// `templ` with "%1", "%2", ... replaced by the arguments in order; a marker without an
-// argument stays as it is.
-inline std::string fillIn(std::string_view templ, std::initializer_list<std::string_view> args) {
-    const std::vector<std::string_view> values(args);
+// `templ` with "%1", "%2", ... replaced by the arguments in order, in one pass (a marker
+// inside an argument stays as it is); a marker without an argument stays as it is.
+inline std::string fillIn(std::string_view templ, const std::vector<std::string_view>& values) {
     std::string out;
     for (std::size_t i = 0; i < templ.size(); ++i) {
         if (templ[i] == '%' && i + 1 < templ.size() && templ[i + 1] >= '1' && templ[i + 1] <= '9') {
@@ -26,6 +25,10 @@ inline std::string fillIn(std::string_view templ, std::initializer_list<std::str
         out += templ[i];
     }
     return out;
+}
+
+inline std::string fillIn(std::string_view templ, std::initializer_list<std::string_view> args) {
+    return fillIn(templ, std::vector<std::string_view>(args));
 }
 
 }  // namespace qbk

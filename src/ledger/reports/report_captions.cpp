@@ -1,5 +1,8 @@
 #include "reports/report_captions.h"
 
+#include "platform/errors.h"
+#include "store/program_options.h"
+
 namespace qbk {
 namespace {
 
@@ -156,6 +159,16 @@ std::string padCaption(std::string_view text, std::size_t width) {
     const std::size_t n = captionWidth(text);
     if (n < width) out.append(width - n, ' ');
     return out;
+}
+
+std::string reportCaptionLanguage(const std::string& programFolder,
+                                  const std::string& windowLanguage) {
+    try {
+        if (programOption(programFolder, kTranslatedReportCaptionsKey) == "Y")
+            return windowLanguage;
+    } catch (const OperationError&) {
+    }
+    return {};
 }
 
 }  // namespace qbk

@@ -49,6 +49,12 @@ struct ReportCaptions {
 // The captions of `language` ("de", "fr", "es"); English for any other.
 const ReportCaptions& reportCaptions(std::string_view language);
 
+// The language of a report's captions: `windowLanguage` when the user chose translated
+// captions in the program options of `programFolder`, else "" (English), as also when
+// the options file cannot be read.
+std::string reportCaptionLanguage(const std::string& programFolder,
+                                  const std::string& windowLanguage);
+
 // The characters of UTF-8 `text`, as they are printed.
 std::size_t captionWidth(std::string_view text);
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/fill_in.h"
+
 namespace qbk {
 
 QString translationsFolder() {
@@ -36,25 +38,6 @@ std::vector<TextTemplate>& textTemplates() {
     return templates;
 }
 
-// `templ` with each "%n" replaced by parts[n - 1], in one pass, so that a part that
-// itself holds "%2" stays as it is.
-QString filledIn(const QString& templ, const QStringList& parts) {
-    QString out;
-    for (qsizetype i = 0; i < templ.size(); ++i) {
-        const QChar c = templ[i];
-        if (c == QLatin1Char('%') && i + 1 < templ.size() && templ[i + 1] >= QLatin1Char('1') &&
-            templ[i + 1] <= QLatin1Char('9')) {
-            const qsizetype n = templ[i + 1].unicode() - '1';
-            if (n < parts.size()) {
-                out += parts[n];
-                ++i;
-                continue;
-            }
-        }
-        out += c;
-    }
-    return out;
-}
 }  // namespace
 
 QString installedLanguage() {
@@ -133,9 +116,11 @@ QString shownText(std::string_view english) {
         if (!m.hasMatch()) continue;
         const QString translation = translated("Messages", t.text);
         if (translation == QString::fromStdString(t.text)) return text;
-        QStringList parts = m.capturedTexts();
-        parts.removeFirst();
-        return filledIn(translation, parts);
+        std::vector<std::string> parts;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            parts.push_back(m.captured(i).toStdString());
+        return QString::fromStdString(fillIn(
+            translation.toStdString(), std::vector<std::string_view>(parts.begin(), parts.end())));
     }
     return text;
 }

@@ -9,7 +9,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/translations.h"
 #include "platform/windows1252.h"
-#include "store/program_options.h"
+#include "reports/report_captions.h"
 
 namespace qbk {
 
@@ -45,12 +45,8 @@ void BudgetCommands::open(int tab) {
                       state.RangeEnd + ", inclusive";
     book.ownerName = state.ProgramSettings.ownerName();
     book.today = window_.services().clock.today();
-    try {
-        if (programOption(window_.services().programFolder, kTranslatedReportCaptionsKey) == "Y")
-            book.captionLanguage = utf8(installedLanguage());
-    } catch (const OperationError&) {
-        // An unreadable options file leaves the captions in English, as in the reports.
-    }
+    book.captionLanguage =
+        reportCaptionLanguage(window_.services().programFolder, utf8(installedLanguage()));
     if (budgetWindow_) budgetWindow_->close();
     auto* budget = new BudgetWindow(std::move(book), window_.regional(), window_.prompts(),
                                     window_.services().printer, &window_);

@@ -13,9 +13,9 @@
 #include "reports/editor_command.h"
 #include "reports/print_pages.h"
 #include "reports/qt/report_mode.h"
+#include "reports/report_captions.h"
 #include "reports/report_output.h"
 #include "reports/viewer_text.h"
-#include "store/program_options.h"
 
 namespace qbk {
 
@@ -33,12 +33,8 @@ void ReportMode::runReport(ReportKind kind) {
     request.rangeStart = state.RangeStart;
     request.rangeEnd = state.RangeEnd;
     request.today = window_.services().clock.today();
-    try {
-        if (programOption(window_.services().programFolder, kTranslatedReportCaptionsKey) == "Y")
-            request.captionLanguage = utf8(installedLanguage());
-    } catch (const OperationError&) {
-        // An unreadable options file leaves the captions in English.
-    }
+    request.captionLanguage =
+        reportCaptionLanguage(window_.services().programFolder, utf8(installedLanguage()));
 
     std::optional<std::string> text;
     std::optional<OperationError> failure;
